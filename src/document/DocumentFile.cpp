@@ -1,0 +1,116 @@
+#include "DocumentFile.h"
+
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "AtomicFile.h"
+
+namespace quillora::document {
+
+namespace {
+
+constexpr char kMagic[kMagicSize] = {'q', 'r', 'l', 'a', '1', '0', '\0'};
+constexpr std::size_t kPairSize = sizeof(std::int32_t) + sizeof(LayerRecord);
+
+static_assert(kMagicSize + sizeof(DocHeader) + sizeof(DocState) + sizeof(ListBlock) +
+                  kMaxLayers * kPairSize + sizeof(PaperSettings) ==
+              kDocumentFileSize);
+
+template <typename T>
+void Append(std::string& out, const T& value) {
+    out.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+template <typename T>
+void Take(std::string_view& in, T& value) {
+    std::memcpy(&value, in.data(), sizeof value);
+    in.remove_prefix(sizeof value);
+}
+
+}  // namespace
+
+std::string SerialiseDocument(const LabelDocument& doc) {
+    std::string out;
+    out.reserve(kDocumentFileSize);
+    out.append(kMagic, kMagicSize);
+    Append(out, doc.header);
+    Append(out, doc.state);
+    Append(out, doc.list);
+    for (int i = 0; i < kMaxLayers; ++i) {
+        Append(out, doc.order[i]);
+        LayerRecord layer = doc.layers[i];
+        layer.memDC = layer.bitmap = layer.dibBits = 0;
+        Append(out, layer);
+    }
+    Append(out, doc.paper.size);
+    Append(out, doc.paper.orientation);
+    return out;
+}
+
+ReadResult ParseDocument(std::string_view bytes, LabelDocument& doc) {
+    // The magic is compared as a NUL-terminated string, so its seventh byte must be NUL.
+    char magic[kMagicSize + 1] = {};
+    std::memcpy(magic, bytes.data(), std::min(bytes.size(), kMagicSize));
+    if (std::strcmp(magic, "qrla10") != 0) return ReadResult::BadMagic;
+    if (bytes.size() < kDocumentFileSize) return ReadResult::ShortFile;
+
+    bytes.remove_prefix(kMagicSize);
+    // Parsed into a scratch copy first: a failure must not leave the document half replaced.
+    auto parsed = std::make_unique<LabelDocument>();
+    Take(bytes, parsed->header);
+    Take(bytes, parsed->state);
+    Take(bytes, parsed->list);
+    for (int i = 0; i < kMaxLayers; ++i) {
+        Take(bytes, parsed->order[i]);
+        Take(bytes, parsed->layers[i]);
+        parsed->layers[i].memDC = parsed->layers[i].bitmap = parsed->layers[i].dibBits = 0;
+    }
+    Take(bytes, parsed->paper.size);
+    Take(bytes, parsed->paper.orientation);
+
+    doc.header = parsed->header;
+    doc.state = parsed->state;
+    doc.list = parsed->list;
+    doc.order = parsed->order;
+    doc.layers = parsed->layers;
+    doc.paper = parsed->paper;
+    for (auto& p : doc.pictures) p.reset();
+    return ReadResult::Ok;
+}
+
+ReadResult ReadDocumentFile(const std::string& path, LabelDocument& doc) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return ReadResult::CannotOpen;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return ReadResult::CannotOpen;
+    }
+    // Only the fixed size is ever read; anything after it is ignored.
+    std::string bytes(kDocumentFileSize, '\0');
+    std::size_t got = 0;
+    while (got < kDocumentFileSize) {
+        ssize_t n = ::read(fd, bytes.data() + got, kDocumentFileSize - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(got);
+    return ParseDocument(bytes, doc);
+}
+
+bool WriteDocumentFile(const std::string& path, const LabelDocument& doc) {
+    return WriteFileAtomically(path, SerialiseDocument(doc));
+}
+
+std::optional<std::string> WithQlrExtension(std::string_view storedName) {
+    std::string name(storedName);
+    if (name.size() < 4 || name.compare(name.size() - 4, 4, ".qlr") != 0) name += ".qlr";
+    if (name.size() > kPathBytes - 1) return std::nullopt;
+    return name;
+}
+
+}  // namespace quillora::document

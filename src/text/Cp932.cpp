@@ -1,0 +1,89 @@
+#include "Cp932.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace quillora::text {
+namespace {
+
+// One conversion descriptor per call: iconv_t carries shift state and the program is
+// single-threaded, but tests and fuzzers may not be.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter() {
+        if (valid()) iconv_close(cd_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    enum class Stop { Done, Invalid, Incomplete };
+
+    // Converts as much as it can; `in` is advanced past what was consumed.
+    Stop run(std::string_view& in, std::string& out) {
+        char buffer[1024];
+        while (!in.empty()) {
+            char* src = const_cast<char*>(in.data());
+            size_t srcLeft = in.size();
+            char* dst = buffer;
+            size_t dstLeft = sizeof buffer;
+            size_t r = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+            int err = errno;
+            out.append(buffer, static_cast<size_t>(dst - buffer));
+            in.remove_prefix(in.size() - srcLeft);
+            if (r != static_cast<size_t>(-1)) continue;
+            if (err == E2BIG) continue;
+            return err == EINVAL ? Stop::Incomplete : Stop::Invalid;
+        }
+        return Stop::Done;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+}  // namespace
+
+std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
+    Converter conv("CP932", "UTF-8");
+    if (!conv.valid()) return std::nullopt;
+    std::string out;
+    if (conv.run(utf8, out) != Converter::Stop::Done) return std::nullopt;
+    return out;
+}
+
+bool IsCp932Representable(std::string_view utf8) { return Utf8ToCp932(utf8).has_value(); }
+
+std::optional<std::string> Cp932ToUtf8Strict(std::string_view bytes) {
+    Converter conv("UTF-8", "CP932");
+    if (!conv.valid()) return std::nullopt;
+    std::string out;
+    if (conv.run(bytes, out) != Converter::Stop::Done) return std::nullopt;
+    return out;
+}
+
+std::string Cp932ToUtf8(std::string_view bytes) {
+    Converter conv("UTF-8", "CP932");
+    std::string out;
+    if (!conv.valid()) return out;
+    while (!bytes.empty()) {
+        Converter::Stop stop = conv.run(bytes, out);
+        if (stop == Converter::Stop::Done || stop == Converter::Stop::Incomplete) break;
+        out += "\xEF\xBF\xBD";
+        bytes.remove_prefix(1);
+    }
+    return out;
+}
+
+std::string Utf8PathToStored(std::string_view utf8Path) {
+    if (auto cp = Utf8ToCp932(utf8Path)) return *cp;
+    return std::string(utf8Path);
+}
+
+std::string StoredPathToUtf8(std::string_view stored) {
+    if (auto utf8 = Cp932ToUtf8Strict(stored)) return *utf8;
+    return std::string(stored);
+}
+
+}  // namespace quillora::text

@@ -1,0 +1,25 @@
+#pragma once
+// Conversion between UTF-8 and code page 932 (Shift-JIS as Windows uses it), through glibc iconv.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quillora::text {
+
+// nullopt when the text holds a character that code page 932 cannot hold, or is not valid UTF-8.
+std::optional<std::string> Utf8ToCp932(std::string_view utf8);
+
+bool IsCp932Representable(std::string_view utf8);
+
+// nullopt when the bytes are not valid code page 932.
+std::optional<std::string> Cp932ToUtf8Strict(std::string_view bytes);
+
+// Never fails: a lead byte left alone at the end (a cut field) is dropped,
+// any other undecodable byte becomes U+FFFD.
+std::string Cp932ToUtf8(std::string_view bytes);
+
+// Paths are stored in code page 932 when they can be, otherwise as their UTF-8 bytes.
+std::string Utf8PathToStored(std::string_view utf8Path);
+std::string StoredPathToUtf8(std::string_view stored);
+
+}  // namespace quillora::text

@@ -1,0 +1,98 @@
+#pragma once
+// A small streaming JSON writer for qlrtool's output (UTF-8, commas handled here).
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qlrtool {
+
+class JsonWriter {
+public:
+    explicit JsonWriter(std::ostream& out) : out_(out) {}
+
+    JsonWriter& beginObject() { return open('{'); }
+    JsonWriter& endObject() { return close('}'); }
+    JsonWriter& beginArray() { return open('['); }
+    JsonWriter& endArray() { return close(']'); }
+
+    JsonWriter& key(std::string_view name) {
+        separate();
+        writeString(name);
+        out_ << ':';
+        afterKey_ = true;
+        return *this;
+    }
+    JsonWriter& value(std::int64_t v) {
+        separate();
+        out_ << v;
+        return *this;
+    }
+    JsonWriter& value(bool v) {
+        separate();
+        out_ << (v ? "true" : "false");
+        return *this;
+    }
+    JsonWriter& value(std::string_view utf8) {
+        separate();
+        writeString(utf8);
+        return *this;
+    }
+    template <typename T>
+    JsonWriter& field(std::string_view name, const T& v) {
+        key(name);
+        if constexpr (std::is_same_v<T, bool>) return value(v);
+        else if constexpr (std::is_integral_v<T>) return value(static_cast<std::int64_t>(v));
+        else return value(std::string_view(v));
+    }
+
+private:
+    JsonWriter& open(char c) {
+        separate();
+        out_ << c;
+        first_.push_back(true);
+        return *this;
+    }
+    JsonWriter& close(char c) {
+        out_ << c;
+        first_.pop_back();
+        if (first_.empty()) out_ << '\n';
+        return *this;
+    }
+    void separate() {
+        if (afterKey_) {
+            afterKey_ = false;
+            return;
+        }
+        if (first_.empty()) return;
+        if (!first_.back()) out_ << ',';
+        first_.back() = false;
+    }
+    void writeString(std::string_view s) {
+        out_ << '"';
+        for (unsigned char c : s) {
+            switch (c) {
+                case '"': out_ << "\\\""; break;
+                case '\\': out_ << "\\\\"; break;
+                case '\n': out_ << "\\n"; break;
+                case '\r': out_ << "\\r"; break;
+                case '\t': out_ << "\\t"; break;
+                default:
+                    if (c < 0x20) {
+                        static const char hex[] = "0123456789abcdef";
+                        out_ << "\\u00" << hex[c >> 4] << hex[c & 15];
+                    } else {
+                        out_ << c;
+                    }
+            }
+        }
+        out_ << '"';
+    }
+
+    std::ostream& out_;
+    std::vector<bool> first_;
+    bool afterKey_ = false;
+};
+
+}  // namespace qlrtool

@@ -1,0 +1,39 @@
+#include <algorithm>
+#include <iostream>
+
+#include "CommandTable.h"
+
+namespace qlrtool {
+
+namespace {
+std::vector<CommandEntry>& Table() {
+    static std::vector<CommandEntry> table;
+    return table;
+}
+
+int Usage() {
+    std::cerr << "usage:\n";
+    auto entries = Commands();
+    std::sort(entries.begin(), entries.end(), [](auto& a, auto& b) { return a.name < b.name; });
+    for (const auto& c : entries) std::cerr << "  qlrtool " << c.usage << '\n';
+    return kExitUsage;
+}
+}  // namespace
+
+Command::Command(const char* name, const char* usage, CommandFunction run) {
+    Table().push_back({name, usage, std::move(run)});
+}
+
+const std::vector<CommandEntry>& Commands() { return Table(); }
+
+}  // namespace qlrtool
+
+int main(int argc, char** argv) {
+    using namespace qlrtool;
+    if (argc < 2) return Usage();
+    std::string name = argv[1];
+    for (const auto& c : Commands()) {
+        if (c.name == name) return c.run(std::vector<std::string>(argv + 2, argv + argc));
+    }
+    return Usage();
+}
