@@ -1,0 +1,194 @@
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include "TempDir.h"
+#include "document/DocumentFile.h"
+#include "text/FixedField.h"
+
+using namespace quillora::document;
+using quillora::text::StoreField;
+
+namespace {
+
+// A document with something in every record, so a lost or shifted byte shows.
+LabelDocument BusyDocument() {
+    LabelDocument doc;
+    doc.header.outerDiameter = 118;
+    doc.header.innerDiameter = 22;
+    doc.header.marginTop = 10;
+    doc.header.marginLeft = 11;
+    doc.header.reserved[99] = 0x5a;
+    doc.Create({0xABCDEF, 0x010203, 1});
+    doc.state.scrollX = -4;
+    doc.state.firstVisiblePos = 3;
+    StoreField(doc.list.entryText[0], "Intro\r\nPart two");
+    doc.list.lineGap = 7;
+    for (int slot = 2; slot < 6; ++slot) {
+        LayerRecord& layer = doc.layers[slot];
+        layer.kind = slot % 2 ? KindPicture : KindText;
+        layer.visible = 1;
+        StoreField(layer.name, "layer");
+        layer.posX = -slot;
+        layer.posY = 500;
+        layer.shadowY = slot * 3;
+        layer.widthMm = 40 + slot;
+        doc.InsertAtSelection(slot);
+    }
+    doc.paper = {9, 2};
+    return doc;
+}
+
+bool SameRecords(const LabelDocument& a, const LabelDocument& b) {
+    return std::memcmp(&a.header, &b.header, sizeof a.header) == 0 &&
+           std::memcmp(&a.state, &b.state, sizeof a.state) == 0 &&
+           std::memcmp(&a.list, &b.list, sizeof a.list) == 0 && a.order == b.order &&
+           std::memcmp(a.layers.data(), b.layers.data(), sizeof(LayerRecord) * kMaxLayers) == 0 &&
+           a.paper.size == b.paper.size && a.paper.orientation == b.paper.orientation;
+}
+
+}  // namespace
+
+TEST(DocumentFile, WritesExactlyTheFixedSizeInTheStoredOrder) {
+    LabelDocument doc = BusyDocument();
+    std::string bytes = SerialiseDocument(doc);
+    ASSERT_EQ(bytes.size(), kDocumentFileSize);
+    EXPECT_EQ(bytes.substr(0, 7), std::string("qrla10\0", 7));
+    EXPECT_EQ(bytes[7], 118);                                   // outerDiameter
+    EXPECT_EQ(static_cast<unsigned char>(bytes[7 + 127]), 0x5a);  // DocHeader reserved tail
+    EXPECT_EQ(bytes[135 + 4], 118);                             // DocState.outerMm
+    EXPECT_EQ(bytes[295 + 26416], 7);                           // ListBlock.lineGap
+    // Pair i: LayerOrder[i], then slot i.
+    std::int32_t order1;
+    std::memcpy(&order1, bytes.data() + 26831 + 792, 4);
+    EXPECT_EQ(order1, doc.order[1]);
+    std::int32_t posY3;
+    std::memcpy(&posY3, bytes.data() + 26831 + 3 * 792 + 4 + 684, 4);
+    EXPECT_EQ(posY3, 500);
+    EXPECT_EQ(bytes[66431], 9);  // paper size before orientation
+    EXPECT_EQ(bytes[66433], 2);
+}
+
+TEST(DocumentFile, RunTimeFieldsAreWrittenAsZeroAndIgnoredOnReading) {
+    LabelDocument doc = BusyDocument();
+    doc.layers[3].memDC = 0x11111111;
+    doc.layers[3].bitmap = 0x22222222;
+    doc.layers[3].dibBits = 0x33333333;
+    std::string bytes = SerialiseDocument(doc);
+    EXPECT_EQ(bytes.substr(26831 + 3 * 792 + 4 + 668, 12), std::string(12, '\0'));
+
+    std::memset(bytes.data() + 26831 + 3 * 792 + 4 + 668, 0x7f, 12);
+    LabelDocument read;
+    ASSERT_EQ(ParseDocument(bytes, read), ReadResult::Ok);
+    EXPECT_EQ(read.layers[3].memDC, 0u);
+    EXPECT_EQ(read.layers[3].dibBits, 0u);
+}
+
+TEST(DocumentFile, SaveAndOpenRoundTripByteForByte) {
+    TempDir dir;
+    LabelDocument doc = BusyDocument();
+    ASSERT_TRUE(WriteDocumentFile(dir.file("a.qlr"), doc));
+    EXPECT_EQ(std::filesystem::file_size(dir.file("a.qlr")), kDocumentFileSize);
+
+    LabelDocument read;
+    ASSERT_EQ(ReadDocumentFile(dir.file("a.qlr"), read), ReadResult::Ok);
+    EXPECT_TRUE(SameRecords(doc, read));
+    EXPECT_EQ(SerialiseDocument(read), ReadWholeFile(dir.file("a.qlr")));
+}
+
+TEST(DocumentFile, RefusalsLeaveTheCurrentDocumentUntouched) {
+    TempDir dir;
+    LabelDocument current = BusyDocument();
+    LabelDocument before = BusyDocument();
+    std::string good = SerialiseDocument(LabelDocument());
+
+    EXPECT_EQ(ReadDocumentFile(dir.file("missing.qlr"), current), ReadResult::CannotOpen);
+    EXPECT_EQ(ReadDocumentFile(dir.path(), current), ReadResult::CannotOpen);
+
+    std::string badSeventh = good;
+    badSeventh[6] = 'x';  // "qrla10" followed by something other than NUL
+    EXPECT_EQ(ParseDocument(badSeventh, current), ReadResult::BadMagic);
+    std::string badMagic = good;
+    badMagic[0] = 'Q';
+    EXPECT_EQ(ParseDocument(badMagic, current), ReadResult::BadMagic);
+    EXPECT_EQ(ParseDocument("", current), ReadResult::BadMagic);
+    EXPECT_EQ(ParseDocument(good.substr(0, kDocumentFileSize - 1), current), ReadResult::ShortFile);
+    EXPECT_EQ(ParseDocument(good.substr(0, 7), current), ReadResult::ShortFile);
+
+    WriteWholeFile(dir.file("short.qlr"), good.substr(0, 30000));
+    EXPECT_EQ(ReadDocumentFile(dir.file("short.qlr"), current), ReadResult::ShortFile);
+    EXPECT_TRUE(SameRecords(current, before));
+}
+
+TEST(DocumentFile, ValuesOutOfRangeAreKeptAsStored) {
+    LabelDocument doc = BusyDocument();
+    doc.state.layerCount = 1000;
+    doc.state.selectedPos = -7;
+    doc.order[4] = 99;
+    doc.state.outerMm = 2147483647;
+    std::string bytes = SerialiseDocument(doc);
+    LabelDocument read;
+    ASSERT_EQ(ParseDocument(bytes, read), ReadResult::Ok);
+    EXPECT_EQ(read.state.layerCount, 1000);
+    EXPECT_EQ(read.order[4], 99);
+    EXPECT_EQ(SerialiseDocument(read), bytes);
+}
+
+TEST(DocumentFile, SavingOverAnExistingFileReplacesItWhole) {
+    TempDir dir;
+    WriteWholeFile(dir.file("old.qlr"), std::string(100000, 'z'));
+    ::chmod(dir.file("old.qlr").c_str(), 0640);
+    ASSERT_TRUE(WriteDocumentFile(dir.file("old.qlr"), BusyDocument()));
+    EXPECT_EQ(std::filesystem::file_size(dir.file("old.qlr")), kDocumentFileSize);
+    struct stat st {};
+    ::stat(dir.file("old.qlr").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(DocumentFile, AFailedSaveKeepsThePreviousFile) {
+    TempDir dir;
+    const std::string previous(kDocumentFileSize, 'p');
+    WriteWholeFile(dir.file("keep.qlr"), previous);
+
+    // A write that fails part-way, as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    bool saved = WriteDocumentFile(dir.file("keep.qlr"), BusyDocument());
+    ::setrlimit(RLIMIT_FSIZE, &old);
+
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(ReadWholeFile(dir.file("keep.qlr")), previous);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+
+    // A folder that does not exist, and a folder in place of the file.
+    EXPECT_FALSE(WriteDocumentFile(dir.file("nowhere/a.qlr"), BusyDocument()));
+    std::filesystem::create_directory(dir.file("folder.qlr"));
+    EXPECT_FALSE(WriteDocumentFile(dir.file("folder.qlr"), BusyDocument()));
+}
+
+TEST(DocumentFile, ReadOnlyFolderRefusesTheSave) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    TempDir dir;
+    ::chmod(dir.path().c_str(), 0555);
+    EXPECT_FALSE(WriteDocumentFile(dir.file("a.qlr"), BusyDocument()));
+    ::chmod(dir.path().c_str(), 0755);
+}
+
+TEST(DocumentFile, ExtensionRuleIsByteExactLowerCase) {
+    EXPECT_EQ(WithQlrExtension("/tmp/label"), "/tmp/label.qlr");
+    EXPECT_EQ(WithQlrExtension("/tmp/label.qlr"), "/tmp/label.qlr");
+    EXPECT_EQ(WithQlrExtension("/tmp/label.QLR"), "/tmp/label.QLR.qlr");
+    EXPECT_EQ(WithQlrExtension(".qlr"), ".qlr");
+    EXPECT_EQ(WithQlrExtension(std::string(251, 'a'))->size(), 255u);
+    EXPECT_FALSE(WithQlrExtension(std::string(252, 'a')).has_value());
+    EXPECT_EQ(WithQlrExtension(std::string(251, 'a') + ".qlr")->size(), 255u);
+}
