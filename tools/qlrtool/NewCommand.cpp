@@ -1,0 +1,64 @@
+// qlrtool new OUT.qlr: a new document exactly as the New command creates it.
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+
+#include "CommandTable.h"
+#include "document/DocumentFile.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsLoader.h"
+
+namespace qlrtool {
+namespace {
+
+using namespace quillora;
+
+std::optional<long> ParseNumber(const std::string& text) {
+    char* end = nullptr;
+    long value = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0') return std::nullopt;
+    return value;
+}
+
+int New(const std::vector<std::string>& args) {
+    std::string out, settingsDir;
+    std::optional<long> outer, inner;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        bool hasValue = i + 1 < args.size();
+        if (a == "--outer" && hasValue) outer = ParseNumber(args[++i]);
+        else if (a == "--inner" && hasValue) inner = ParseNumber(args[++i]);
+        else if (a == "--settings" && hasValue) settingsDir = args[++i];
+        else if (out.empty() && a.rfind("--", 0) != 0) out = a;
+        else out.clear(), i = args.size();
+        if ((a == "--outer" && !outer) || (a == "--inner" && !inner)) out.clear(), i = args.size();
+    }
+    if (out.empty()) {
+        std::cerr << "usage: qlrtool new OUT.qlr [--outer N] [--inner N] [--settings DIR]\n";
+        return kExitUsage;
+    }
+
+    auto doc = std::make_unique<document::LabelDocument>();
+    settings::AppSettings app;
+    if (settingsDir.empty())
+        settings::LoadSettingsFrom(settings::IniFile::Parse(""), app, *doc);  // all defaults
+    else
+        settings::LoadSettings(settingsDir, app, *doc);
+    doc->RenumberListEntries();
+    // The new-document dialog limits each diameter to 1..300.
+    if (outer) doc->header.outerDiameter = static_cast<std::int32_t>(std::clamp(*outer, 1L, 300L));
+    if (inner) doc->header.innerDiameter = static_cast<std::int32_t>(std::clamp(*inner, 1L, 300L));
+    doc->Create(app.docDefaults);
+
+    if (!document::WriteDocumentFile(out, *doc)) {
+        std::cerr << "\"" << out << "\": ﾌｧｲﾙの保存に失敗しました。\n";
+        return kExitFile;
+    }
+    return kExitOk;
+}
+
+const Command kNew("new", "new OUT.qlr [--outer N] [--inner N] [--settings DIR]", New);
+
+}  // namespace
+}  // namespace qlrtool
