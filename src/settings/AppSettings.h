@@ -1,0 +1,30 @@
+#pragma once
+// Program-wide values kept in the settings file that are not fields of the document.
+#include <cstdint>
+
+#include "document/LabelDocument.h"
+#include "document/LayerSettings.h"
+#include "document/Records.h"
+
+namespace quillora::settings {
+
+// Code page 932 bytes of the texts new layers start with.
+inline constexpr char kDefaultLayerText[] = "\x82\xb1\x82\xb1\x82\xc9\x95\xb6\x8e\x9a\x82\xf0\x93\xfc\x97\xcd";  // ここに文字を入力
+inline constexpr char kDefaultFontFace[] = "\x82\x6c\x82\x72\x20\x82\x6f\x96\xbe\x92\xa9";  // ＭＳ Ｐ明朝
+
+struct FramePlacement { std::int32_t posX = 0, posY = 0, sizeW = 800, sizeH = 600, max = 0; };
+struct FloatingWindowPlacement { std::int32_t view = 1, posX = 0, posY = 0; };
+struct GridSettings { std::int32_t visible = 0, spacing = 5; document::Colour color = 0x808080; std::int32_t lineType = 2; };
+
+struct AppSettings {
+    FramePlacement frame;
+    GridSettings grid;
+    document::NewDocumentDefaults docDefaults;
+    FloatingWindowPlacement toolWindow, positionWindow, layerWindow;
+    std::int32_t showTipsAtStart = 1, nextTipNumber = 0, firstRun = 1, autoArrange = 0;
+    document::TextLayerSettings text;
+    document::PicLayerSettings picture;
+    AppSettings();
+};
+
+}  // namespace quillora::settings

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "TempDir.h"
+#include "settings/SettingsFile.h"
+
+namespace quillora::settings {
+namespace {
+
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value) setenv(name, value, 1);
+        else unsetenv(name);
+    }
+    ~ScopedEnv() {
+        if (old_) setenv(name_, old_->c_str(), 1);
+        else unsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+class SettingsDirectoryTest : public ::testing::Test {
+protected:
+    TempDir program;
+    TempDir config;
+    ScopedEnv xdg{"XDG_CONFIG_HOME", config.path().c_str()};
+};
+
+TEST_F(SettingsDirectoryTest, WritableProgramDirectoryIsUsed) {
+    EXPECT_EQ(SettingsDirectory(program.path()), program.path());
+}
+
+TEST_F(SettingsDirectoryTest, MissingOrNonFolderProgramDirectoryFallsBackToConfigHome) {
+    const std::string expected = config.path() + "/quillora";
+    WriteWholeFile(program.file("not-a-folder"), "x");
+    for (const std::string& dir : {program.file("missing"), program.file("not-a-folder")}) {
+        SCOPED_TRACE(dir);
+        EXPECT_EQ(SettingsDirectory(dir), expected);
+        EXPECT_TRUE(std::filesystem::is_directory(expected));
+    }
+}
+
+TEST_F(SettingsDirectoryTest, RelativeConfigHomeIsIgnoredForHome) {
+    ScopedEnv relative{"XDG_CONFIG_HOME", "relative/config"};
+    ScopedEnv home{"HOME", config.path().c_str()};
+    const std::string expected = config.path() + "/.config/quillora";
+    EXPECT_EQ(SettingsDirectory(program.file("missing")), expected);
+    EXPECT_TRUE(std::filesystem::is_directory(expected));
+}
+
+TEST_F(SettingsDirectoryTest, ReadOnlyProgramDirectoryFallsBack) {
+    if (geteuid() == 0) GTEST_SKIP() << "root may write into any folder";
+    ASSERT_EQ(chmod(program.path().c_str(), 0555), 0);
+    EXPECT_EQ(SettingsDirectory(program.path()), config.path() + "/quillora");
+    chmod(program.path().c_str(), 0755);
+}
+
+}  // namespace
+}  // namespace quillora::settings
