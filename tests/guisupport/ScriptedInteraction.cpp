@@ -1,0 +1,76 @@
+#include "ScriptedInteraction.h"
+
+#include <QDialog>
+#include <gtest/gtest.h>
+
+using quillora::ui::Answer;
+
+namespace {
+
+// Moves the next queued answer into `out`; false (and a test failure) when none is queued.
+template <typename T>
+bool Take(std::deque<T>& queue, T& out, const char* what) {
+    if (queue.empty()) {
+        ADD_FAILURE() << "unexpected " << what;
+        return false;
+    }
+    out = std::move(queue.front());
+    queue.pop_front();
+    return true;
+}
+
+}  // namespace
+
+bool ScriptedInteraction::allConsumed() const {
+    return answers_.empty() && openFiles_.empty() && saveFiles_.empty() && colours_.empty() && fonts_.empty() &&
+           dialogs_.empty();
+}
+
+Answer ScriptedInteraction::ShowMessage(const quillora::ui::Message& message) {
+    messages.push_back(message);
+    Answer answer = Answer::Cancel;
+    if (!Take(answers_, answer, "message box")) ADD_FAILURE() << "  text: " << message.text.toStdString();
+    return answer;
+}
+
+std::optional<QString> ScriptedInteraction::ChooseOpenFile(const quillora::ui::FileChoice& choice) {
+    fileChoices.push_back(choice);
+    std::optional<QString> path;
+    Take(openFiles_, path, "open-file chooser");
+    return path;
+}
+
+std::optional<QString> ScriptedInteraction::ChooseSaveFile(const quillora::ui::FileChoice& choice) {
+    fileChoices.push_back(choice);
+    std::optional<QString> path;
+    Take(saveFiles_, path, "save-file chooser");
+    return path;
+}
+
+std::optional<QColor> ScriptedInteraction::ChooseColour(QWidget*, const QColor& initial, bool) {
+    colourRequests.push_back(initial);
+    std::optional<QColor> colour;
+    Take(colours_, colour, "colour chooser");
+    return colour;
+}
+
+std::optional<quillora::ui::FontChoice> ScriptedInteraction::ChooseFont(QWidget*,
+                                                                         const quillora::ui::FontChoice& initial) {
+    fontRequests.push_back(initial);
+    std::optional<quillora::ui::FontChoice> font;
+    Take(fonts_, font, "font chooser");
+    return font;
+}
+
+int ScriptedInteraction::RunDialog(QDialog& dialog) {
+    dialogTitles.push_back(dialog.windowTitle());
+    DialogScript script;
+    if (!Take(dialogs_, script, "dialog")) {
+        ADD_FAILURE() << "  title: " << dialog.windowTitle().toStdString();
+        return QDialog::Rejected;
+    }
+    dialog.show();
+    const int result = script(dialog);
+    dialog.hide();
+    return result;
+}
