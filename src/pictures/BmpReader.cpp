@@ -2,7 +2,9 @@
 
 #include <QImage>
 #include <QImageReader>
+#include <QSize>
 #include <QString>
+#include <cstdlib>
 #include <cstring>
 
 #include "PictureLimits.h"
@@ -19,8 +21,9 @@ std::unique_ptr<document::Picture> ReadBmpPicture(const std::string& fileSystemP
     reader.setAutoDetectImageFormat(false);  // only the BMP reader, whatever the name says
     reader.setAllocationLimit(kAllocationLimitMb);
     if (!reader.canRead()) return nullptr;
+    // Qt reports a top-down file's height as negative.
     const QSize size = reader.size();
-    if (!IsAcceptedPictureSize(size.width(), size.height())) return nullptr;
+    if (!IsAcceptedPictureSize(size.width(), std::abs(size.height()))) return nullptr;
     QImage image = reader.read();
     if (image.isNull()) return nullptr;
     image = image.convertToFormat(QImage::Format_BGR888);

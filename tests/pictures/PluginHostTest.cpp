@@ -1,0 +1,168 @@
+// The calling order of the picture operations over the plug-ins of a program folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <QImage>
+#include <QString>
+
+#include "PictureLoader.h"
+#include "PluginTestFolder.h"
+#include "text/Cp932.h"
+
+using quillora::pictures::GetPictureSize;
+using quillora::pictures::IsPictureSupported;
+using quillora::pictures::LoadPicture;
+using Log = std::vector<std::string>;
+
+namespace {
+// The red value of the picture's pixels names the plug-in variant that filled it.
+int MarkOf(const quillora::document::Picture& picture) { return picture.bits.at(2); }
+}  // namespace
+
+TEST(PluginVisit, PluginsAreVisitedInByteOrderOfTheirNamesAndTheFirstAcceptingOneReads) {
+    PluginTestFolder folder;
+    folder.Install("tp_accept", "b.pip");
+    folder.Install("tp_accept2", "B.pip");  // "B" sorts before "b" in bytes
+    folder.Install("tp_refuse", "A.pip");
+    auto file = folder.Script("p.any", 3, 2);
+
+    auto picture = LoadPicture(folder.dir(), file);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(MarkOf(*picture), 0x22);
+    EXPECT_EQ(folder.TakeLog(), (Log{"A.pip imIsSupport", "B.pip imIsSupport", "B.pip imGetPictureSize",
+                                     "B.pip imReadPicture"}));
+
+    EXPECT_TRUE(IsPictureSupported(folder.dir(), file));
+    EXPECT_EQ(folder.TakeLog(), (Log{"A.pip imIsSupport", "B.pip imIsSupport"}));
+}
+
+TEST(PluginVisit, OnlyPipFilesWithLoadableLibrariesAndAllExportsAreUsed) {
+    PluginTestFolder folder;
+    WriteWholeFile(folder.dir() + "/a.pip", "not a library");
+    folder.Install("tp_noexport", "b.pip");
+    folder.Install("tp_accept2", "c.pip.off");
+    folder.Install("tp_accept2", std::string(95, 'n') + ".pip");  // 99 bytes: fits the name buffer
+    folder.Install("tp_accept2", std::string(96, 'm') + ".pip");  // 100 bytes: passed over
+    folder.Install("tp_accept", "z.pip");
+    std::filesystem::create_directory(folder.dir() + "/d.pip");
+    auto file = folder.Script("p.any", 3, 2);
+
+    EXPECT_EQ(quillora::pictures::BuildPictureFilter(folder.dir()).supportedPattern, "*.bmp;*.two;*.acc;");
+    folder.TakeLog();
+    auto picture = LoadPicture(folder.dir(), file);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(MarkOf(*picture), 0x22);
+    auto log = folder.TakeLog();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.front(), std::string(95, 'n') + ".pip imIsSupport");
+}
+
+TEST(PluginVisit, APluginThatAcceptsButCannotSizeIsPassedOver) {
+    PluginTestFolder folder;
+    folder.Install("tp_nosize", "a.pip");
+    folder.Install("tp_accept", "b.pip");
+    auto file = folder.Script("p.any", 3, 2);
+
+    auto picture = LoadPicture(folder.dir(), file);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(MarkOf(*picture), 0x11);
+    EXPECT_EQ(folder.TakeLog(), (Log{"a.pip imIsSupport", "a.pip imGetPictureSize", "b.pip imIsSupport",
+                                     "b.pip imGetPictureSize", "b.pip imReadPicture"}));
+}
+
+TEST(PluginVisit, SizeIsAskedOfEveryPluginWithoutAskingWhetherItReadsTheFile) {
+    PluginTestFolder folder;
+    folder.Install("tp_nosize", "a.pip");
+    folder.Install("tp_refuse", "b.pip");
+    folder.Install("tp_accept", "c.pip");
+    auto file = folder.Script("p.any", 5, 7);
+
+    auto size = GetPictureSize(folder.dir(), file);
+    EXPECT_EQ(size.width, 5);
+    EXPECT_EQ(size.height, 7);
+    EXPECT_EQ(folder.TakeLog(), (Log{"a.pip imGetPictureSize", "b.pip imGetPictureSize"}));
+}
+
+TEST(PluginVisit, NothingReadsAFileNoPluginAccepts) {
+    PluginTestFolder folder;
+    folder.Install("tp_refuse", "a.pip");
+    auto file = folder.Script("p.any", 3, 2);
+    EXPECT_FALSE(IsPictureSupported(folder.dir(), file));
+    EXPECT_EQ(LoadPicture(folder.dir(), file), nullptr);
+    EXPECT_EQ(folder.TakeLog(), (Log{"a.pip imIsSupport", "a.pip imIsSupport"}));
+}
+
+TEST(PluginVisit, WhenNoPluginReadsTheFileThePictureOfTheLastOneThatTriedIsKept) {
+    PluginTestFolder folder;
+    folder.Install("tp_noread", "a.pip");
+    folder.Install("tp_noread2", "b.pip");
+    folder.Install("tp_nosize", "c.pip");
+    auto file = folder.Script("p.any", 3, 2);
+
+    auto picture = LoadPicture(folder.dir(), file);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(MarkOf(*picture), 0x66);
+    EXPECT_EQ(folder.TakeLog(),
+              (Log{"a.pip imIsSupport", "a.pip imGetPictureSize", "a.pip imReadPicture", "b.pip imIsSupport",
+                   "b.pip imGetPictureSize", "b.pip imReadPicture", "c.pip imIsSupport", "c.pip imGetPictureSize"}));
+}
+
+TEST(PluginVisit, ABmpFileNeverReachesAPlugin) {
+    PluginTestFolder folder;
+    folder.Install("tp_accept", "a.pip");
+    QImage image(5, 3, QImage::Format_RGB32);
+    image.fill(0x123456);
+    auto file = folder.File("picture.acc");  // the contents decide, not the name
+    ASSERT_TRUE(image.save(QString::fromStdString(file), "BMP"));
+
+    EXPECT_TRUE(IsPictureSupported(folder.dir(), file));
+    auto size = GetPictureSize(folder.dir(), file);
+    EXPECT_EQ(size.width, 5);
+    EXPECT_EQ(size.height, 3);
+    auto picture = LoadPicture(folder.dir(), file);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->bits.at(0), 0x56);
+    EXPECT_EQ(picture->bits.at(2), 0x12);
+    EXPECT_TRUE(folder.TakeLog().empty());
+}
+
+TEST(PluginVisit, SizesThatCannotBeAllocatedSafelyCountAsUnreadable) {
+    PluginTestFolder folder;
+    folder.Install("tp_accept", "a.pip");
+    for (auto [w, h] : {std::pair{0L, 5L}, {5L, 0L}, {-1L, 5L}, {5L, -3L}, {16385L, 1L}, {1L, 16385L},
+                        {16384L, 16385L}, {65536L, 65536L}, {2147483647L, 2147483647L}}) {
+        SCOPED_TRACE(std::to_string(w) + " x " + std::to_string(h));
+        auto file = folder.Script("p.any", w, h);
+        EXPECT_EQ(LoadPicture(folder.dir(), file), nullptr);
+        auto size = GetPictureSize(folder.dir(), file);
+        EXPECT_EQ(size.width, 0);
+        EXPECT_EQ(size.height, 0);
+        for (const auto& call : folder.TakeLog()) EXPECT_NE(call, "a.pip imReadPicture");
+    }
+    auto largest = folder.Script("p.any", 16384, 2);
+    EXPECT_EQ(GetPictureSize(folder.dir(), largest).width, 16384);
+}
+
+TEST(PluginVisit, PathsLongerThan255BytesAreRefusedBeforeAnyPluginSeesThem) {
+    PluginTestFolder folder;
+    folder.Install("tp_accept", "a.pip");
+    const std::string tooLong = "/" + std::string(255, 'p');
+    EXPECT_FALSE(IsPictureSupported(folder.dir(), tooLong));
+    EXPECT_EQ(GetPictureSize(folder.dir(), tooLong).width, 0);
+    EXPECT_EQ(LoadPicture(folder.dir(), tooLong), nullptr);
+    EXPECT_TRUE(folder.TakeLog().empty());
+
+    const std::string longest = "/" + std::string(254, 'p');
+    EXPECT_FALSE(IsPictureSupported(folder.dir(), longest));
+    EXPECT_EQ(folder.TakeLog(), (Log{"a.pip imIsSupport"}));
+}
+
+TEST(PluginVisit, StoredCodePage932PathsReachThePluginsAsFileSystemPaths) {
+    PluginTestFolder folder;
+    folder.Install("tp_accept", "a.pip");
+    auto file = folder.Script("写真.any", 2, 2);
+    auto stored = quillora::text::Utf8PathToStored(file);
+    ASSERT_NE(stored, file);
+    EXPECT_TRUE(LoadPicture(folder.dir(), stored));
+}

@@ -1,0 +1,96 @@
+// Pictures of the document's picture layers: opening a document and copying a layer.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "PictureLoader.h"
+#include "PluginTestFolder.h"
+#include "text/Cp932.h"
+#include "text/FixedField.h"
+
+using quillora::document::KindPicture;
+using quillora::document::KindText;
+using quillora::document::LabelDocument;
+using quillora::pictures::LoadSlotPicture;
+using quillora::pictures::RebuildPictures;
+
+namespace {
+void MakePictureLayer(LabelDocument& doc, int slot, const std::string& storedPath) {
+    auto& layer = doc.layers[slot];
+    layer.kind = KindPicture;
+    std::memset(layer.name, 'n', sizeof layer.name);
+    quillora::text::StoreField(layer.picturePath, storedPath);
+    layer.imageWidthPx = 3;
+    layer.imageHeightPx = 2;
+    layer.widthMm = 30;
+}
+}  // namespace
+
+TEST(SlotPictures, OpeningLoadsEveryPictureLayerAndMarksTheMissingOnes) {
+    PluginTestFolder folder;
+    folder.Install("tp_accept", "a.pip");
+    LabelDocument doc;
+    doc.header.outerDiameter = 120;
+    doc.header.innerDiameter = 30;
+    doc.Create({});
+    const std::string present = folder.Script("present.any", 3, 2);
+    const std::string missing1 = folder.File("gone.any");
+    const std::string missing2 = quillora::text::Utf8PathToStored(folder.File("消えた.any"));
+    MakePictureLayer(doc, 3, present);
+    doc.InsertAtSelection(3);
+    MakePictureLayer(doc, 9, missing2);  // not in the stacking order: loaded all the same
+    MakePictureLayer(doc, 7, missing1);
+    doc.InsertAtSelection(7);
+    MakePictureLayer(doc, 12, present);
+    doc.layers[12].kind = KindText;  // a path in a text layer is no picture
+    doc.pictures[12] = std::make_unique<quillora::document::Picture>();
+
+    auto missing = RebuildPictures(doc, folder.dir());
+
+    EXPECT_EQ(missing, (std::vector<std::string>{missing1, missing2}));
+    ASSERT_TRUE(doc.pictures[3]);
+    EXPECT_EQ(doc.pictures[3]->width, 3);
+    EXPECT_FALSE(doc.pictures[7]);
+    EXPECT_FALSE(doc.pictures[9]);
+    EXPECT_FALSE(doc.pictures[12]);
+
+    std::string expectedName = quillora::text::Utf8ToCp932("画像ﾌｧｲﾙが見つかりません").value();
+    expectedName.resize(50, '\0');
+    for (int slot : {7, 9}) {
+        const auto& layer = doc.layers[slot];
+        EXPECT_EQ(std::string(layer.name, sizeof layer.name), expectedName);
+        EXPECT_EQ(layer.kind, KindPicture);
+        EXPECT_EQ(layer.imageWidthPx, 3);
+        EXPECT_EQ(layer.widthMm, 30);
+    }
+    EXPECT_EQ(quillora::text::FieldView(doc.layers[7].picturePath), missing1);
+    EXPECT_EQ(doc.layers[3].name[0], 'n');  // found pictures keep their names
+}
+
+TEST(SlotPictures, ACopiedPictureLayerLoadsAPictureOfItsOwn) {
+    PluginTestFolder folder;
+    folder.Install("tp_accept", "a.pip");
+    LabelDocument doc;
+    doc.header.outerDiameter = 120;
+    doc.header.innerDiameter = 30;
+    doc.Create({});
+    MakePictureLayer(doc, 4, folder.Script("p.any", 3, 2));
+    doc.InsertAtSelection(4);
+    ASSERT_TRUE(LoadSlotPicture(doc, 4, folder.dir()));
+
+    int copy = doc.CopyLayerRecord(doc.SafeSelectedPos());
+    ASSERT_GE(copy, 0);
+    EXPECT_EQ(folder.TakeLog().size(), 3u);
+    ASSERT_TRUE(LoadSlotPicture(doc, copy, folder.dir()));
+    EXPECT_EQ(folder.TakeLog().size(), 3u);  // read again, not shared
+    ASSERT_TRUE(doc.pictures[copy]);
+    EXPECT_NE(doc.pictures[copy].get(), doc.pictures[4].get());
+    EXPECT_EQ(doc.pictures[copy]->bits, doc.pictures[4]->bits);
+
+    // A slot that holds no picture layer (any more) holds no picture.
+    doc.layers[copy].kind = KindText;
+    EXPECT_FALSE(LoadSlotPicture(doc, copy, folder.dir()));
+    EXPECT_FALSE(doc.pictures[copy]);
+    EXPECT_FALSE(LoadSlotPicture(doc, 50, folder.dir()));
+    EXPECT_FALSE(LoadSlotPicture(doc, -1, folder.dir()));
+}
