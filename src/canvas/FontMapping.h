@@ -1,0 +1,22 @@
+#pragma once
+// Turns a font request (code page 932 face name, cell height, weight, flags) into a QFont whose
+// ascent + descent is the requested cell height.
+#include <QFont>
+
+#include "render/Canvas.h"
+
+namespace quillora::canvas {
+
+class FontMapping {
+public:
+    // The Japanese faces documents name are served by their IPA metric equivalents; any other
+    // name goes to fontconfig as it is. Needs a QGuiApplication.
+    static QFont MakeFont(const render::FontRequest& request);
+
+private:
+    static void RegisterSubstitutions();
+    // (ascent + descent) / pixel size of the face as `font` resolves it.
+    static double CellPerPixel(const QFont& font);
+};
+
+}  // namespace quillora::canvas

@@ -1,0 +1,130 @@
+#include "PainterCanvas.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <QRect>
+#include <QString>
+#include <QTransform>
+#include <algorithm>
+#include <string>
+
+#include "EllipseSpans.h"
+#include "FontMapping.h"
+#include "text/Cp932.h"
+
+namespace quillora::canvas {
+
+namespace {
+
+QColor ToQColor(document::Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+QString Decode(std::string_view cp932) { return QString::fromStdString(text::Cp932ToUtf8(cp932)); }
+
+}  // namespace
+
+PainterCanvas::PainterCanvas(QPainter& painter) : painter_(painter) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, false);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter_.setBackgroundMode(Qt::TransparentMode);
+}
+
+render::DeviceSize PainterCanvas::Size() const {
+    const QPaintDevice* device = painter_.device();
+    return {device->width(), device->height()};
+}
+
+void PainterCanvas::FillSpan(int y, int left, int right, const QColor& colour) {
+    if (left < right) painter_.fillRect(QRect(left, y, right - left, 1), colour);
+}
+
+void PainterCanvas::FillRect(const render::DeviceRect& rect, document::Colour colour) {
+    if (rect.left < rect.right && rect.top < rect.bottom)
+        painter_.fillRect(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top), ToQColor(colour));
+}
+
+void PainterCanvas::FillOutsideEllipse(const render::DeviceRect& area, const render::DeviceRect& ellipse,
+                                       document::Colour colour) {
+    // Rows of the area above and below the ellipse are whole rectangles.
+    int top = std::clamp(ellipse.top, area.top, area.bottom);
+    int bottom = std::clamp(ellipse.bottom, top, area.bottom);
+    FillRect({area.left, area.top, area.right, top}, colour);
+    FillRect({area.left, bottom, area.right, area.bottom}, colour);
+    QColor c = ToQColor(colour);
+    EllipseSpans spans(ellipse, std::max(top, 0), std::min(bottom, Size().height));
+    for (int y = spans.firstRow(); y < spans.endRow(); ++y) {
+        Span row = spans.Row(y);
+        if (row.empty()) {
+            FillSpan(y, area.left, area.right, c);
+            continue;
+        }
+        FillSpan(y, area.left, std::min(row.left, area.right), c);
+        FillSpan(y, std::max(row.right, area.left), area.right, c);
+    }
+}
+
+void PainterCanvas::FillEllipse(const render::DeviceRect& ellipse, document::Colour colour) {
+    QColor c = ToQColor(colour);
+    EllipseSpans spans(ellipse, 0, Size().height);
+    for (int y = spans.firstRow(); y < spans.endRow(); ++y) {
+        Span row = spans.Row(y);
+        FillSpan(y, row.left, row.right, c);
+    }
+}
+
+void PainterCanvas::FrameEllipse(const render::DeviceRect& ellipse, document::Colour colour) {
+    QColor c = ToQColor(colour);
+    EllipseSpans spans(ellipse, 0, Size().height);
+    for (int y = spans.firstRow(); y < spans.endRow(); ++y)
+        for (const Span& piece : spans.FrameRow(y)) FillSpan(y, piece.left, piece.right, c);
+}
+
+void PainterCanvas::DrawLine(int x1, int y1, int x2, int y2, document::Colour colour) {
+    painter_.setPen(QPen(ToQColor(colour), 1));
+    painter_.drawLine(x1, y1, x2, y2);
+}
+
+void PainterCanvas::SelectFont(const render::FontRequest& font) {
+    font_ = FontMapping::MakeFont(font);
+    metrics_.emplace(font_, painter_.device());
+    cellHeight_ = font.cellHeight;
+    angle_ = font.angle;
+}
+
+void PainterCanvas::DrawText(int x, int y, std::string_view text, document::Colour colour) {
+    if (!metrics_ || text.empty()) return;
+    painter_.setFont(font_);
+    painter_.setPen(ToQColor(colour));
+    QString decoded = Decode(text);
+    if (angle_ == 0) {
+        painter_.drawText(QPoint(x, y + metrics_->ascent()), decoded);
+        return;
+    }
+    // Counter-clockwise on the page is a negative angle in y-down coordinates.
+    QTransform saved = painter_.worldTransform();
+    painter_.setWorldTransform(QTransform::fromTranslate(x, y).rotate(-angle_), true);
+    painter_.drawText(QPoint(0, metrics_->ascent()), decoded);
+    painter_.setWorldTransform(saved);
+}
+
+render::DeviceSize PainterCanvas::MeasureText(std::string_view text) {
+    if (!metrics_) return {};
+    // Layout works with the requested cell, not the rounded metrics of the face.
+    return {metrics_->horizontalAdvance(Decode(text)), cellHeight_};
+}
+
+void PainterCanvas::DrawPicture(const document::Picture& picture, const render::DeviceRect& dest) {
+    // Wrapping the rows avoids converting the whole picture on every drawing; they are stored
+    // bottom-up, so the wrapped image is drawn upside down.
+    const QImage wrapped(picture.bits.data(), picture.width, picture.height, static_cast<qsizetype>(picture.rowBytes()),
+                         QImage::Format_BGR888);
+    QTransform saved = painter_.worldTransform();
+    painter_.setWorldTransform(QTransform(1, 0, 0, -1, dest.left, dest.bottom), true);
+    painter_.drawImage(QRect(0, 0, dest.right - dest.left, dest.bottom - dest.top), wrapped);
+    painter_.setWorldTransform(saved);
+}
+
+}  // namespace quillora::canvas

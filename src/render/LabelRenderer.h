@@ -1,0 +1,22 @@
+#pragma once
+// Paints a whole label at any scale: background, layers bottom to top, the mask outside the
+// disc and inside the hole, and the border.
+#include "Canvas.h"
+#include "document/LabelDocument.h"
+
+namespace quillora::render {
+
+enum class RenderTarget { View = 0, Printer = 1 };
+
+// The window's face colour, which masks the view outside the disc.
+constexpr document::Colour kViewFaceColour = 0xF0F0F0;
+constexpr document::Colour kPaperWhite = 0xFFFFFF;
+
+// (originX, originY) is the top-left corner of the label's bounding square in device units,
+// widthMm x heightMm its size in millimetres and widthDev x heightDev in device units.
+// The view target masks the bounding square in the face colour; the printer target whitens
+// the canvas's whole area outside the disc. Nothing is drawn when a size is 0 or below.
+void RenderLabel(Canvas& canvas, const document::LabelDocument& doc, int originX, int originY, int widthMm,
+                 int heightMm, int widthDev, int heightDev, RenderTarget target);
+
+}  // namespace quillora::render
