@@ -1,0 +1,44 @@
+// qlrtool filter: the picture file filter, one entry a line (description, tab, pattern).
+// qlrtool picture FILE: whether the program can read a picture file and its size, as JSON.
+// Both use the plug-ins beside qlrtool, as the program uses those beside itself.
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "CommandTable.h"
+#include "Json.h"
+#include "pictures/PictureLoader.h"
+#include "settings/ProgramDirectory.h"
+#include "text/Cp932.h"
+
+namespace {
+
+int RunFilter(const std::vector<std::string>& args) {
+    if (!args.empty()) return qlrtool::kExitUsage;
+    auto filter = quillora::pictures::BuildPictureFilter(quillora::settings::ProgramDirectory());
+    std::cout << filter.supportedDescription << '\t' << filter.supportedPattern << '\n'
+              << filter.allDescription << '\t' << filter.allPattern << '\n';
+    return qlrtool::kExitOk;
+}
+
+int RunPicture(const std::vector<std::string>& args) {
+    if (args.size() != 1) return qlrtool::kExitUsage;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(args[0], error)) {
+        std::cerr << "cannot open " << args[0] << '\n';
+        return qlrtool::kExitFile;
+    }
+    const std::string programDir = quillora::settings::ProgramDirectory();
+    const std::string stored = quillora::text::Utf8PathToStored(args[0]);
+    const bool supported = quillora::pictures::IsPictureSupported(programDir, stored);
+    const auto size = quillora::pictures::GetPictureSize(programDir, stored);
+    qlrtool::JsonWriter json(std::cout);
+    json.beginObject().field("supported", supported).field("width", size.width).field("height", size.height).endObject();
+    return qlrtool::kExitOk;
+}
+
+const qlrtool::Command filterCommand("filter", "filter", RunFilter);
+const qlrtool::Command pictureCommand("picture", "picture FILE", RunPicture);
+
+}  // namespace
