@@ -1,0 +1,166 @@
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "canvas/PainterCanvas.h"
+#include "text/Cp932.h"
+
+namespace quillora::canvas {
+namespace {
+
+constexpr document::Colour kBlack = 0x000000;
+constexpr QRgb kWhite = 0xFFFFFFFF;
+
+// A white image with a canvas on it.
+class Surface {
+public:
+    Surface(int width, int height) : image_(width, height, QImage::Format_RGB32) {
+        image_.fill(Qt::white);
+        painter_ = std::make_unique<QPainter>(&image_);
+        canvas_ = std::make_unique<PainterCanvas>(*painter_);
+    }
+    PainterCanvas& canvas() { return *canvas_; }
+    const QImage& Finish() {
+        canvas_.reset();
+        painter_.reset();
+        return image_;
+    }
+
+private:
+    QImage image_;
+    std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<PainterCanvas> canvas_;
+};
+
+// The smallest rectangle holding every pixel that is not white.
+QRect InkBounds(const QImage& image) {
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != kWhite) bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+render::FontRequest Gothic(int cell, int angle) {
+    render::FontRequest font;
+    font.face = *text::Utf8ToCp932("ＭＳ ゴシック");
+    font.cellHeight = cell;
+    font.angle = angle;
+    return font;
+}
+
+// Where a cell w wide and h high, turned by `angle`, lies when its corner is at (x, y).
+QRect TurnedCell(int angle, int x, int y, int w, int h) {
+    switch (angle) {
+    case 0: return QRect(x, y, w, h);
+    case 90: return QRect(x, y - w, h, w);
+    case 180: return QRect(x - w, y - h, w, h);
+    default: return QRect(x - h, y, h, w);
+    }
+}
+
+class RotatedText : public ::testing::TestWithParam<int> {};
+
+TEST_P(RotatedText, TurnsCounterClockwiseAboutTheCellsTopLeftCorner) {
+    const int angle = GetParam();
+    Surface surface(400, 400);
+    surface.canvas().SelectFont(Gothic(60, angle));
+    const std::string blocks = *text::Utf8ToCp932("■■");
+    int width = surface.canvas().MeasureText(blocks).width;
+    ASSERT_GT(width, 100);
+    surface.canvas().DrawText(200, 200, blocks, kBlack);
+    QRect ink = InkBounds(surface.Finish());
+    ASSERT_FALSE(ink.isNull());
+    QRect cell = TurnedCell(angle, 200, 200, width, 60);
+    EXPECT_TRUE(cell.adjusted(-1, -1, 1, 1).contains(ink))
+        << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
+    // The blocks fill most of their cells.
+    EXPECT_GT(ink.width() * ink.height(), cell.width() * cell.height() / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(PainterCanvas, RotatedText, ::testing::Values(0, 90, 180, 270));
+
+TEST(PainterCanvas, TextIsDrawnWithoutAntialiasingOrBackground) {
+    Surface surface(200, 60);
+    surface.canvas().SelectFont(Gothic(36, 0));
+    surface.canvas().DrawText(4, 4, *text::Utf8ToCp932("あいう Quillora"), 0x0000FF);
+    const QImage& image = surface.Finish();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            QRgb p = image.pixel(x, y);
+            ASSERT_TRUE(p == kWhite || p == qRgb(255, 0, 0)) << x << "," << y;
+            ink += p != kWhite;
+        }
+    EXPECT_GT(ink, 100);
+}
+
+TEST(PainterCanvas, MeasuresTheRequestedCellEvenForAnEmptyLine) {
+    Surface surface(10, 10);
+    EXPECT_EQ(surface.canvas().MeasureText("abc").width, 0);  // no font yet
+    surface.canvas().SelectFont(Gothic(17, 0));
+    EXPECT_EQ(surface.canvas().MeasureText(""), (render::DeviceSize{0, 17}));
+    render::DeviceSize test = surface.canvas().MeasureText("Test999");
+    EXPECT_EQ(test.height, 17);
+    EXPECT_GT(test.width, 17);
+}
+
+TEST(PainterCanvas, EllipseFillFrameAndMaskMeetExactly) {
+    Surface surface(100, 80);
+    const render::DeviceRect square{10, 10, 70, 70};
+    surface.canvas().FillRect({0, 0, 100, 80}, 0x0000FF);
+    surface.canvas().FillOutsideEllipse({0, 0, 100, 80}, square, 0xFFFFFF);
+    surface.canvas().FrameEllipse(square, 0x00FF00);
+    const QImage& image = surface.Finish();
+    // Row 40 (the middle): white up to 10, the frame at 10 and 69, red inside.
+    EXPECT_EQ(image.pixel(9, 40), kWhite);
+    EXPECT_EQ(image.pixel(10, 40), qRgb(0, 255, 0));
+    EXPECT_EQ(image.pixel(11, 40), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(68, 40), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(69, 40), qRgb(0, 255, 0));
+    EXPECT_EQ(image.pixel(70, 40), kWhite);
+    EXPECT_EQ(image.pixel(40, 10), qRgb(0, 255, 0));
+    EXPECT_EQ(image.pixel(40, 9), kWhite);
+    EXPECT_EQ(image.pixel(40, 69), qRgb(0, 255, 0));
+    EXPECT_EQ(image.pixel(40, 70), kWhite);
+    EXPECT_EQ(image.pixel(11, 11), kWhite);  // a corner of the square
+    EXPECT_EQ(image.pixel(99, 79), kWhite);  // outside the square, inside the area
+}
+
+TEST(PainterCanvas, LinesAreOneUnitWide) {
+    Surface surface(30, 30);
+    surface.canvas().DrawLine(5, 10, 25, 10, 0x00FF00);
+    const QImage& image = surface.Finish();
+    EXPECT_EQ(InkBounds(image), QRect(5, 10, 21, 1));
+}
+
+TEST(PainterCanvas, PicturesAreStretchedUpsideUpWithoutSmoothing) {
+    // 2 x 2 pixels, stored bottom-up: the first stored row is the bottom one.
+    document::Picture picture;
+    picture.width = 2;
+    picture.height = 2;
+    picture.bits = {0, 0, 255, 0, 255, 0, 0, 0,      // bottom: red, green, padding
+                    255, 0, 0, 255, 255, 255, 0, 0};  // top: blue, white, padding
+    Surface surface(40, 40);
+    surface.canvas().DrawPicture(picture, {10, 10, 30, 30});
+    const QImage& image = surface.Finish();
+    EXPECT_EQ(image.pixel(10, 10), qRgb(0, 0, 255));
+    EXPECT_EQ(image.pixel(19, 19), qRgb(0, 0, 255));
+    EXPECT_EQ(image.pixel(29, 10), kWhite);
+    EXPECT_EQ(image.pixel(10, 20), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(29, 29), qRgb(0, 255, 0));
+    EXPECT_EQ(image.pixel(9, 9), kWhite);
+    EXPECT_EQ(image.pixel(30, 30), kWhite);
+    // Only the four colours appear: no blending at the seams.
+    for (int y = 10; y < 30; ++y)
+        for (int x = 10; x < 30; ++x) {
+            QRgb p = image.pixel(x, y);
+            EXPECT_TRUE(p == kWhite || p == qRgb(0, 0, 255) || p == qRgb(255, 0, 0) || p == qRgb(0, 255, 0));
+        }
+}
+
+}  // namespace
+}  // namespace quillora::canvas

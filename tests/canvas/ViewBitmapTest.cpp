@@ -1,0 +1,117 @@
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#include "canvas/PainterCanvas.h"
+#include "canvas/ViewBitmap.h"
+#include "render/LabelRenderer.h"
+
+namespace quillora::canvas {
+namespace {
+
+const QRgb kFace = qRgb(240, 240, 240);
+const QRgb kBack = qRgb(0x56, 0x34, 0x12);  // 0x123456 as 0x00BBGGRR
+const QRgb kLine = qRgb(0, 0, 0xFF);
+
+document::LabelDocument NewLabel() {
+    document::LabelDocument doc;
+    doc.header.outerDiameter = 120;
+    doc.header.innerDiameter = 30;
+    doc.Create({0x123456, 0xFF0000, 1});
+    return doc;
+}
+
+// A picture of one colour above and another below its middle, stored bottom-up.
+std::unique_ptr<document::Picture> TwoBands(QRgb top, QRgb bottom) {
+    auto picture = std::make_unique<document::Picture>();
+    picture->width = 8;
+    picture->height = 8;
+    picture->bits.resize(picture->rowBytes() * 8);
+    for (int r = 0; r < 8; ++r) {
+        QRgb c = r < 4 ? top : bottom;
+        std::uint8_t* row = picture->bits.data() + picture->rowBytes() * (7 - r);
+        for (int x = 0; x < 8; ++x) {
+            row[3 * x] = qBlue(c);
+            row[3 * x + 1] = qGreen(c);
+            row[3 * x + 2] = qRed(c);
+        }
+    }
+    return picture;
+}
+
+TEST(ViewBitmap, MaskHoleAndBorderLieOnTheirPixels) {
+    auto doc = NewLabel();
+    ViewBitmap view;
+    view.Render(doc);
+    const QImage& image = view.image();
+    ASSERT_EQ(image.size(), QSize(360, 360));
+    // Corners in the face colour, the disc in the background colour.
+    EXPECT_EQ(image.pixel(0, 0), kFace);
+    EXPECT_EQ(image.pixel(359, 359), kFace);
+    EXPECT_EQ(image.pixel(180, 60), kBack);
+    // The outer border on the first and last pixel of the middle row and column.
+    EXPECT_EQ(image.pixel(0, 180), kLine);
+    EXPECT_EQ(image.pixel(1, 180), kBack);
+    EXPECT_EQ(image.pixel(359, 180), kLine);
+    EXPECT_EQ(image.pixel(180, 0), kLine);
+    EXPECT_EQ(image.pixel(180, 359), kLine);
+    // The hole (135, 135, 225, 225): its frame inside its edge, the face colour within.
+    EXPECT_EQ(image.pixel(134, 180), kBack);
+    EXPECT_EQ(image.pixel(135, 180), kLine);
+    EXPECT_EQ(image.pixel(136, 180), kFace);
+    EXPECT_EQ(image.pixel(224, 180), kLine);
+    EXPECT_EQ(image.pixel(225, 180), kBack);
+    EXPECT_EQ(image.pixel(180, 134), kBack);
+    EXPECT_EQ(image.pixel(180, 135), kLine);
+    EXPECT_EQ(image.pixel(180, 180), kFace);
+
+    doc.state.borderLine = 0;
+    view.Render(doc);
+    EXPECT_EQ(view.image().pixel(0, 180), kBack);
+    EXPECT_EQ(view.image().pixel(135, 180), kFace);
+
+    view.Clear();
+    EXPECT_TRUE(view.image().isNull());
+}
+
+TEST(ViewBitmap, APictureIsCutAtTheCircleAndTheHole) {
+    auto doc = NewLabel();
+    int slot = doc.FindFreeSlot();
+    doc.InsertAtSelection(slot);
+    auto& layer = doc.layers[slot];
+    layer.kind = document::KindPicture;
+    layer.visible = 1;
+    layer.placement = 2;
+    doc.pictures[slot] = TwoBands(qRgb(255, 0, 0), qRgb(0, 0, 255));
+    ViewBitmap view;
+    view.Render(doc);
+    const QImage& image = view.image();
+    EXPECT_EQ(image.pixel(180, 60), qRgb(255, 0, 0));   // the picture's top half is at the top
+    EXPECT_EQ(image.pixel(180, 300), qRgb(0, 0, 255));
+    EXPECT_EQ(image.pixel(5, 5), kFace);
+    EXPECT_EQ(image.pixel(354, 354), kFace);
+    EXPECT_EQ(image.pixel(180, 170), kFace);
+    EXPECT_EQ(image.pixel(0, 180), kLine);
+}
+
+TEST(PrinterTarget, WhitensThePageOutsideTheDisc) {
+    auto doc = NewLabel();
+    QImage page(500, 460, QImage::Format_RGB32);
+    page.fill(qRgb(0, 255, 0));
+    {
+        QPainter painter(&page);
+        PainterCanvas canvas(painter);
+        render::RenderLabel(canvas, doc, 50, 40, 120, 120, 360, 360, render::RenderTarget::Printer);
+    }
+    const QRgb white = qRgb(255, 255, 255);
+    EXPECT_EQ(page.pixel(0, 0), white);
+    EXPECT_EQ(page.pixel(499, 459), white);
+    EXPECT_EQ(page.pixel(55, 45), white);
+    EXPECT_EQ(page.pixel(230, 220), white);  // the hole
+    EXPECT_EQ(page.pixel(230, 100), kBack);
+    EXPECT_EQ(page.pixel(50, 220), kLine);
+}
+
+}  // namespace
+}  // namespace quillora::canvas
