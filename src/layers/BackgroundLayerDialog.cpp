@@ -1,0 +1,88 @@
+#include "BackgroundLayerDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ControlId.h"
+#include "DialogButtons.h"
+#include "ui/ColourSwatch.h"
+#include "ui/Colours.h"
+
+namespace quillora::layers {
+
+BackgroundLayerDialog::BackgroundLayerDialog(ui::Workspace& ws)
+    : QDialog(ws.frame), ws_(ws), openFlag_(ws.flags.backgroundDialogOpen),
+      working_{ws.doc.state.backColor, ws.doc.state.lineColor, ws.doc.state.borderLine} {
+    setWindowTitle(QStringLiteral("背景ﾚｲﾔｰの設定"));
+    backColour_ = WithId(new ui::ColourSwatch(this), 1015);
+    auto* backColourButton = WithId(new QPushButton(QStringLiteral("変更(&C)..."), this), 1016);
+    border_ = WithId(new QCheckBox(QStringLiteral("境界線(&B)"), this), 1017);
+    lineColour_ = WithId(new ui::ColourSwatch(this), 1018);
+    lineColourButton_ = WithId(new QPushButton(QStringLiteral("変更(&L)..."), this), 1019);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("背景色：")), 0, 0);
+    grid->addWidget(backColour_, 0, 1);
+    grid->addWidget(backColourButton, 0, 2);
+    grid->addWidget(border_, 1, 0, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("色：")), 2, 0);
+    grid->addWidget(lineColour_, 2, 1);
+    grid->addWidget(lineColourButton_, 2, 2);
+    grid->setColumnStretch(1, 1);
+    layout->addLayout(grid);
+    DialogButtons buttons = AddDialogButtons(*this, *layout, QStringLiteral("適用(&A)"), 1140);
+    apply_ = buttons.apply;
+
+    border_->setChecked(working_.borderLine == 1);
+    lineColourButton_->setEnabled(working_.borderLine == 1);
+    backColour_->setColour(working_.backColor);
+    lineColour_->setColour(working_.lineColor);
+
+    connect(backColourButton, &QPushButton::clicked, this, [this] { ChooseColour(working_.backColor, backColour_); });
+    connect(lineColourButton_, &QPushButton::clicked, this, [this] { ChooseColour(working_.lineColor, lineColour_); });
+    connect(border_, &QCheckBox::clicked, this, [this](bool on) {
+        working_.borderLine = on ? 1 : 0;
+        lineColourButton_->setEnabled(on);
+        apply_->setEnabled(true);
+    });
+    connect(apply_, &QPushButton::clicked, this, &BackgroundLayerDialog::Apply);
+}
+
+void BackgroundLayerDialog::ChooseColour(document::Colour& colour, ui::ColourSwatch* swatch) {
+    std::optional<QColor> chosen = ws_.interaction.ChooseColour(this, ui::ToQColor(colour), true);
+    if (!chosen) return;
+    colour = ui::FromQColor(*chosen);
+    swatch->setColour(colour);
+    apply_->setEnabled(true);
+}
+
+// Written even when nothing changed: confirming is what makes the values the new defaults.
+void BackgroundLayerDialog::Write() {
+    ws_.doc.state.backColor = working_.backColor;
+    ws_.doc.state.lineColor = working_.lineColor;
+    ws_.doc.state.borderLine = working_.borderLine;
+    ws_.settings.docDefaults = working_;
+    ws_.doc.documentModified = true;
+    ws_.views.RefreshDocumentView();
+}
+
+void BackgroundLayerDialog::Apply() {
+    Write();
+    apply_->setEnabled(false);
+}
+
+void BackgroundLayerDialog::accept() {
+    Write();
+    QDialog::accept();
+}
+
+void BackgroundLayerDialog::done(int result) {
+    openFlag_.release();
+    QDialog::done(result);
+}
+
+}  // namespace quillora::layers

@@ -1,0 +1,47 @@
+#include "DialogButtons.h"
+
+#include <QBoxLayout>
+#include <QDialog>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+namespace quillora::layers {
+
+namespace {
+QPushButton* MakeButton(QDialog& dialog, const QString& text, int id) {
+    auto* button = new QPushButton(text, &dialog);
+    button->setObjectName(QStringLiteral("id%1").arg(id));
+    return button;
+}
+}  // namespace
+
+DialogButtons AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const QString& applyText, int applyId) {
+    layout.addWidget(MakeSeparator(dialog));
+    DialogButtons buttons;
+    buttons.ok = MakeButton(dialog, QStringLiteral("OK"), 1);
+    buttons.ok->setDefault(true);
+    buttons.cancel = MakeButton(dialog, QStringLiteral("ｷｬﾝｾﾙ"), 2);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(buttons.ok);
+    row->addWidget(buttons.cancel);
+    if (!applyText.isEmpty()) {
+        buttons.apply = MakeButton(dialog, applyText, applyId);
+        buttons.apply->setEnabled(false);
+        row->addWidget(buttons.apply);
+    }
+    layout.addLayout(row);
+    QObject::connect(buttons.ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    return buttons;
+}
+
+QFrame* MakeSeparator(QDialog& dialog) {
+    auto* line = new QFrame(&dialog);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+}  // namespace quillora::layers

@@ -1,0 +1,43 @@
+#pragma once
+// Every change to the stack of layers: new, settings, move, copy, delete. The frame menu,
+// the document window's context menu and the layer window all call these.
+#include "document/LabelDocument.h"
+#include "ui/Workspace.h"
+
+class QWidget;
+
+namespace quillora::layers {
+
+class LayerOperations {
+public:
+    explicit LayerOperations(ui::Workspace& ws);
+
+    // The limit message and the delete question are owned by the layer window.
+    void setMessageOwner(QWidget* layerWindow) { messageOwner_ = layerWindow; }
+
+    void NewTextLayer();
+    void NewPictureLayer();
+    // The context menu proposes the new layer at the clicked point (whole millimetres).
+    void NewTextLayerAt(int xMm, int yMm);
+    void NewPictureLayerAt(int xMm, int yMm);
+    void EditLayerProperties(int pos);
+    void MoveLayer(int pos, document::MoveDirection direction);
+    void CopyLayer(int pos);
+    void DeleteLayer(int pos);
+    // The frame menu and the context menu open it without the dialog-open check.
+    void ShowBackgroundSettings();
+
+    // The slot whose settings dialog is open; -1 when none.
+    int editedSlot() const { return editedSlot_; }
+
+private:
+    bool RefuseAtLimit();
+    void EditTextLayer(int pos, int slot);
+    void EditPictureLayer(int pos, int slot);
+
+    ui::Workspace& ws_;
+    QWidget* messageOwner_ = nullptr;
+    int editedSlot_ = -1;
+};
+
+}  // namespace quillora::layers

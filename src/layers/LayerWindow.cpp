@@ -1,0 +1,357 @@
+#include "LayerWindow.h"
+
+#include <QAbstractSlider>
+#include <QAction>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProgressBar>
+#include <QRegion>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "FaceButton.h"
+#include "LampButton.h"
+#include "LayerOperations.h"
+#include "text/Cp932.h"
+#include "text/FixedField.h"
+#include "ui/AppIcon.h"
+#include "ui/UiFont.h"
+
+namespace quillora::layers {
+
+using document::KindBackground;
+using document::KindList;
+using document::KindPicture;
+using document::KindText;
+using document::MoveDirection;
+using ui::LayerWindowRegion;
+
+namespace {
+enum CommandId {
+    kNewText = 40029,
+    kNewPicture = 40030,
+    kCopy = 40031,
+    kDelete = 40032,
+    kScrollBar = 40033,
+    kMoveUp = 40034,
+    kMoveDown = 40035,
+    kLampRow1 = 40038,  // rows 1..9: 40038..40046
+    kLampRow0 = 40047,
+    kSettings = 40051,
+    kMenuSettings = 40073,
+    kMenuCopy = 40074,
+    kMenuDelete = 40075,
+    kMenuMoveUp = 40076,
+    kMenuMoveDown = 40077,
+};
+
+constexpr int kLineTop = 40;
+constexpr int kLineBottom = 291;
+constexpr int kLampWidth = 20;
+constexpr int kScrollWidth = 15;
+constexpr int kRowsHeight = LayerWindow::kRows * LayerWindow::kRowHeight;
+// A right click this close to the left or top edge shows no menu.
+constexpr int kMenuMargin = 15;
+
+const QColor kListRow(224, 224, 255);
+const QColor kTextRow(224, 255, 224);
+const QColor kPictureRow(255, 224, 224);
+
+QColor RowColour(int kind) {
+    switch (kind) {
+    case KindList: return kListRow;
+    case KindText: return kTextRow;
+    case KindPicture: return kPictureRow;
+    default: return Qt::white;
+    }
+}
+
+Lamp LampFor(const document::LayerRecord& layer) {
+    if (layer.kind == KindBackground) return Lamp::Frame;
+    if (layer.visible == 0) return Lamp::Hidden;
+    switch (layer.kind) {
+    case KindList: return Lamp::List;
+    case KindText: return Lamp::Text;
+    case KindPicture: return Lamp::Picture;
+    default: return Lamp::None;
+    }
+}
+
+QLabel* MakeStatic(QWidget* parent, QRect geometry) {
+    auto* label = new QLabel(parent);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(ui::UiFont());
+    label->setGeometry(geometry);
+    return label;
+}
+}  // namespace
+
+LayerWindow::LayerWindow(ui::Workspace& ws, LayerOperations& operations)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      ws_(ws), operations_(operations),
+      popupRunner_([](QMenu& menu, const QPoint& at) { return menu.exec(at); }) {
+    setObjectName(QStringLiteral("LayerWindow"));
+    setWindowTitle(QStringLiteral("ﾚｲﾔｰ"));
+    setWindowIcon(ui::ApplicationIcon());
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFixedSize(kWidth, kHeight);
+    setFont(ui::UiFont());
+    move(ws.settings.layerWindow.posX, ws.settings.layerWindow.posY);
+
+    newText_ = AddButton(kNewText, new FaceButton(QStringLiteral("新規文字ﾚｲﾔｰ..."), QSize(94, 19), this), {2, 2});
+    newPicture_ = AddButton(kNewPicture, new FaceButton(QStringLiteral("新規画像ﾚｲﾔｰ..."), QSize(94, 19), this), {98, 2});
+    label_ = MakeStatic(this, QRect(2, 24, 40, 14));
+    count_ = MakeStatic(this, QRect(44, 24, kWidth - 100, 14));
+    count_->setObjectName(QStringLiteral("layerCount"));
+    countBar_ = new QProgressBar(this);
+    countBar_->setObjectName(QStringLiteral("layerCountBar"));
+    countBar_->setRange(0, document::kMaxLayers);
+    countBar_->setTextVisible(false);
+    countBar_->setGeometry(kWidth - 54, 24, 52, 14);
+    for (int r = 0; r < kRows; ++r) {
+        int id = r == 0 ? kLampRow0 : kLampRow1 + r - 1;
+        lamps_[r] = new LampButton(this);
+        lamps_[r]->setObjectName(QStringLiteral("id%1").arg(id));
+        lamps_[r]->move(0, kRowTop + kRowHeight * r);
+        connect(lamps_[r], &LampButton::clicked, this, [this, id] { Command(id); });
+    }
+    scrollBar_ = new QScrollBar(Qt::Vertical, this);
+    scrollBar_->setObjectName(QStringLiteral("id%1").arg(kScrollBar));
+    scrollBar_->setGeometry(kWidth - kScrollWidth, kRowTop, kScrollWidth, kRowsHeight);
+    scrollBar_->setTracking(false);
+    scrollBar_->setEnabled(false);
+    connect(scrollBar_, &QScrollBar::actionTriggered, this, &LayerWindow::OnScrollAction);
+    connect(scrollBar_, &QScrollBar::sliderReleased, this, &LayerWindow::OnScrollReleased);
+    moveUp_ = AddButton(kMoveUp, new FaceButton(Qt::UpArrow, QSize(25, 19), this), {2, 293});
+    moveDown_ = AddButton(kMoveDown, new FaceButton(Qt::DownArrow, QSize(25, 19), this), {28, 293});
+    copy_ = AddButton(kCopy, new FaceButton(QStringLiteral("ｺﾋﾟｰ"), QSize(40, 19), this), {kWidth - 126, 293});
+    delete_ = AddButton(kDelete, new FaceButton(QStringLiteral("削除..."), QSize(40, 19), this), {kWidth - 84, 293});
+    settings_ = AddButton(kSettings, new FaceButton(QStringLiteral("設定..."), QSize(40, 19), this), {kWidth - 42, 293});
+
+    operations_.setMessageOwner(this);
+    UpdateControls();
+}
+
+FaceButton* LayerWindow::AddButton(int id, FaceButton* button, QPoint at) {
+    button->setObjectName(QStringLiteral("id%1").arg(id));
+    button->move(at);
+    connect(button, &FaceButton::clicked, this, [this, id] { Command(id); });
+    return button;
+}
+
+int LayerWindow::RowAt(int y) {
+    if (y < kRowTop || y >= kRowTop + kRowsHeight) return -1;
+    return (y - kRowTop) / kRowHeight;
+}
+
+int LayerWindow::SelectedKind() const { return ws_.doc.KindAt(ws_.doc.state.selectedPos); }
+
+void LayerWindow::UpdateControls() {
+    const document::LabelDocument& doc = ws_.doc;
+    const bool open = doc.documentOpen;
+    const int count = doc.SafeLayerCount();
+    label_->setText(open ? QStringLiteral("ﾗﾍﾞﾙ") : QString());
+    count_->setText(open ? QStringLiteral("ﾚｲﾔｰ数： %1/50").arg(count, 2, 10, QLatin1Char('0')) : QString());
+    countBar_->setValue(open ? count : 0);
+
+    const int kind = SelectedKind();
+    const int selected = doc.state.selectedPos;
+    newText_->setDisabledLook(!open);
+    newPicture_->setDisabledLook(!open);
+    settings_->setDisabledLook(!open);
+    copy_->setDisabledLook(!open || kind < KindText);
+    delete_->setDisabledLook(!open || kind < KindText);
+    moveUp_->setDisabledLook(!open || kind < KindList || selected == 0);
+    moveDown_->setDisabledLook(!open || kind < KindList || selected == count - 2);
+
+    for (int r = 0; r < kRows; ++r) {
+        const document::LayerRecord* layer = open && r < count ? doc.LayerAt(doc.state.firstVisiblePos + r) : nullptr;
+        lamps_[r]->setLamp(layer ? LampFor(*layer) : Lamp::None);
+    }
+}
+
+void LayerWindow::Refresh(LayerWindowRegion region) {
+    UpdateControls();
+    const int w = width(), h = height();
+    const QRect buttonStrip(0, kLineBottom, w, h - kLineBottom);
+    QRegion area;
+    switch (region) {
+    case LayerWindowRegion::All: area = rect(); break;
+    case LayerWindowRegion::Selection:
+        area = QRegion(kLampWidth, kRowTop, w - kScrollWidth - kLampWidth, kRowsHeight) + buttonStrip;
+        break;
+    case LayerWindowRegion::Reorder: area = QRegion(0, kRowTop, w - kScrollWidth, kRowsHeight) + buttonStrip; break;
+    case LayerWindowRegion::Scroll: area = QRegion(0, kRowTop, w - kScrollWidth, kRowsHeight); break;
+    }
+    repaint(area);
+}
+
+void LayerWindow::UpdateScrollBar() {
+    if (!ws_.doc.documentOpen) return;
+    const int count = ws_.doc.SafeLayerCount();
+    scrollBar_->setRange(0, std::max(0, count - kRows));
+    scrollBar_->setPageStep(kRows);
+    scrollBar_->setValue(ws_.doc.state.firstVisiblePos);
+    scrollBar_->setEnabled(count > kRows);
+}
+
+void LayerWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.drawLine(0, kLineTop, width() - 1, kLineTop);
+    painter.drawLine(0, kLineBottom, width() - 1, kLineBottom);
+    const document::LabelDocument& doc = ws_.doc;
+    if (!doc.documentOpen) return;
+
+    painter.setFont(ui::UiFont());
+    const int ascent = painter.fontMetrics().ascent();
+    const int count = doc.SafeLayerCount();
+    for (int r = 0; r < kRows && r < count; ++r) {
+        const int pos = doc.state.firstVisiblePos + r;
+        const document::LayerRecord* layer = doc.LayerAt(pos);
+        if (!layer) continue;
+        const int top = kRowTop + kRowHeight * r;
+        const bool selected = pos == doc.state.selectedPos;
+        painter.fillRect(kLampWidth, top, width() - kLampWidth, kRowHeight,
+                         selected ? palette().color(QPalette::Highlight) : RowColour(layer->kind));
+        painter.setPen(Qt::black);
+        if (r < kRows - 1) painter.drawLine(0, top + kRowHeight - 1, width() - 1, top + kRowHeight - 1);
+        painter.setPen(selected ? palette().color(QPalette::HighlightedText) : QColor(Qt::black));
+        QString name = QString::fromStdString(text::Cp932ToUtf8(text::FieldView(layer->name)));
+        painter.drawText(25, top + 6 + ascent, name);
+    }
+}
+
+bool LayerWindow::SelectRowAt(int y) {
+    const int row = RowAt(y);
+    const int pos = ws_.doc.state.firstVisiblePos + row;
+    if (row < 0 || row >= ws_.doc.SafeLayerCount() || ws_.doc.SlotAt(pos) < 0) return false;
+    ws_.doc.state.selectedPos = pos;
+    Refresh(LayerWindowRegion::Selection);
+    return true;
+}
+
+void LayerWindow::mousePressEvent(QMouseEvent* event) {
+    if (!ws_.doc.documentOpen) return;
+    if (ws_.flags.any()) return ws_.interaction.Beep();
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        SelectRowAt(at.y());
+    } else if (event->button() == Qt::RightButton) {
+        SelectRowAt(at.y());
+        if (at.x() >= kMenuMargin && at.y() >= kMenuMargin) ShowPopup(event->globalPosition().toPoint());
+    }
+}
+
+void LayerWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!ws_.doc.documentOpen) return;
+    if (ws_.flags.any()) return ws_.interaction.Beep();
+    if (event->button() != Qt::LeftButton) return;
+    // The first click of the double click has selected the row already.
+    const int row = RowAt(event->position().toPoint().y());
+    if (row >= 0 && row < ws_.doc.SafeLayerCount()) operations_.EditLayerProperties(ws_.doc.state.firstVisiblePos + row);
+}
+
+void LayerWindow::ShowPopup(const QPoint& globalPos) {
+    const int kind = SelectedKind();
+    const int selected = ws_.doc.state.selectedPos;
+    const int count = ws_.doc.SafeLayerCount();
+    QMenu menu(this);
+    auto add = [&](int id, const QString& text, bool grayed) {
+        QAction* action = menu.addAction(text);
+        action->setObjectName(QStringLiteral("cmd%1").arg(id));
+        action->setData(id);
+        action->setEnabled(!grayed);
+    };
+    add(kMenuSettings, QStringLiteral("設定(&P)..."), false);
+    menu.addSeparator();
+    add(kMenuMoveUp, QStringLiteral("上と入れ替え(&U)"), kind <= KindBackground || selected == 0);
+    add(kMenuMoveDown, QStringLiteral("下と入れ替え(&O)"), kind <= KindBackground || selected == count - 2);
+    menu.addSeparator();
+    add(kMenuCopy, QStringLiteral("ｺﾋﾟｰ(&C)"), kind < KindText);
+    add(kMenuDelete, QStringLiteral("削除(&D)..."), kind < KindText);
+    if (QAction* chosen = popupRunner_(menu, globalPos)) Command(chosen->data().toInt());
+}
+
+void LayerWindow::Command(int id) {
+    if (ws_.flags.any()) return ws_.interaction.Beep();
+    const int selected = ws_.doc.state.selectedPos;
+    switch (id) {
+    case kNewText: return operations_.NewTextLayer();
+    case kNewPicture: return operations_.NewPictureLayer();
+    case kCopy:
+    case kMenuCopy: return operations_.CopyLayer(selected);
+    case kDelete:
+    case kMenuDelete: return operations_.DeleteLayer(selected);
+    case kMoveUp:
+    case kMenuMoveUp: return operations_.MoveLayer(selected, MoveDirection::Up);
+    case kMoveDown:
+    case kMenuMoveDown: return operations_.MoveLayer(selected, MoveDirection::Down);
+    case kSettings:
+    case kMenuSettings: return operations_.EditLayerProperties(selected);
+    case kLampRow0: return ToggleLayerVisible(0);
+    default:
+        if (id >= kLampRow1 && id < kLampRow1 + kRows - 1) ToggleLayerVisible(id - kLampRow1 + 1);
+        return;
+    }
+}
+
+// Showing or hiding is not an edit: the modified flag stays as it is.
+void LayerWindow::ToggleLayerVisible(int row) {
+    document::LabelDocument& doc = ws_.doc;
+    if (!doc.documentOpen || row >= doc.SafeLayerCount()) return;
+    const int slot = doc.SlotAt(doc.state.firstVisiblePos + row);
+    if (slot < 0 || doc.layers[slot].kind == KindBackground) return;
+    doc.layers[slot].visible = doc.layers[slot].visible ? 0 : 1;
+    lamps_[row]->setLamp(LampFor(doc.layers[slot]));
+    lamps_[row]->repaint();
+    ws_.views.RefreshDocumentView();
+}
+
+void LayerWindow::OnScrollAction(int action) {
+    const int first = ws_.doc.state.firstVisiblePos;
+    int next = first;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+    case QAbstractSlider::SliderPageStepSub:
+        if (first > 0) next = first - 1;
+        break;
+    case QAbstractSlider::SliderSingleStepAdd:
+    case QAbstractSlider::SliderPageStepAdd:
+        if (ws_.doc.SafeLayerCount() - first > kRows) next = first + 1;
+        break;
+    case QAbstractSlider::SliderMove:
+        // The thumb being dragged moves the list only when it is let go.
+        if (scrollBar_->isSliderDown()) return;
+        break;
+    default: break;
+    }
+    // Whatever the bar computed for itself, it shows the list's own position.
+    scrollBar_->setSliderPosition(next);
+    if (next != first) SetFirstVisible(next);
+}
+
+void LayerWindow::OnScrollReleased() {
+    const int pos = std::clamp(scrollBar_->sliderPosition(), 0, std::max(0, ws_.doc.SafeLayerCount() - kRows));
+    if (pos != ws_.doc.state.firstVisiblePos) SetFirstVisible(pos);
+}
+
+void LayerWindow::SetFirstVisible(int pos) {
+    ws_.doc.state.firstVisiblePos = pos;
+    UpdateScrollBar();
+    Refresh(LayerWindowRegion::Scroll);
+}
+
+void LayerWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    hide();
+    ws_.settings.layerWindow.view = 0;
+    emit closedByUser();
+}
+
+}  // namespace quillora::layers

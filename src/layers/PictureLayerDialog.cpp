@@ -1,0 +1,221 @@
+#include "PictureLayerDialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ControlId.h"
+#include "DialogButtons.h"
+#include "LayerRefresh.h"
+#include "LayerValues.h"
+#include "pictures/PictureLoader.h"
+#include "text/Cp932.h"
+#include "text/FixedField.h"
+#include "ui/NumberField.h"
+
+namespace quillora::layers {
+
+using text::FieldView;
+using ui::NumberField;
+
+namespace {
+constexpr int kPositionLimit = 500;
+constexpr int kPathWidth = 260;
+// Pictures are shown at 3 pixels per millimetre.
+constexpr int kPixelsPerMm = 3;
+
+void AddNumberRow(QGridLayout& grid, int row, int column, const QString& label, NumberField* field) {
+    auto* caption = new QLabel(label);
+    caption->setBuddy(field->edit());
+    grid.addWidget(caption, row, column);
+    grid.addWidget(field, row, column + 1);
+    grid.addWidget(new QLabel(QStringLiteral("mm")), row, column + 2);
+}
+
+std::string StoredPath(const document::PicLayerSettings& s) { return std::string(FieldView(s.picturePath)); }
+}  // namespace
+
+PictureLayerDialog::PictureLayerDialog(ui::Workspace& ws, DialogVariant variant, int editedSlot)
+    : QDialog(ws.frame), ws_(ws), settings_(ws.settings.picture), openFlag_(ws.flags.pictureDialogOpen),
+      editedSlot_(editedSlot) {
+    bool settingsVariant = variant == DialogVariant::LayerSettings;
+    setWindowTitle(settingsVariant ? QStringLiteral("画像ﾚｲﾔｰの設定") : QStringLiteral("新規画像ﾚｲﾔｰ"));
+
+    path_ = WithId(new QLabel(this), 1047);
+    path_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    path_->setMinimumWidth(kPathWidth);
+    auto* browse = WithId(new QPushButton(QStringLiteral("参照(&R)..."), this), 1048);
+    placement_ = new QButtonGroup(this);
+    const QString placements[] = {QStringLiteral("数値指定(&N)"), QStringLiteral("中央に印刷(&C)"),
+                                  QStringLiteral("全面に拡大/縮小(&A)")};
+    auto* placementRow = new QHBoxLayout;
+    for (int i = 0; i < 3; ++i) {
+        auto* radio = WithId(new QRadioButton(placements[i], this), 1049 + i);
+        placement_->addButton(radio, i);
+        placementRow->addWidget(radio);
+    }
+    keepAspect_ = WithId(new QCheckBox(QStringLiteral("縦横比固定(&T)"), this), 1072);
+    posX_ = WithId(new NumberField(-kPositionLimit, kPositionLimit, NumberField::Signed, this), 1052);
+    posY_ = WithId(new NumberField(-kPositionLimit, kPositionLimit, NumberField::Signed, this), 1054);
+    width_ = WithId(new NumberField(1, kPositionLimit, NumberField::Signed, this), 1056);
+    height_ = WithId(new NumberField(1, kPositionLimit, NumberField::Signed, this), 1058);
+    reset_ = WithId(new QPushButton(QStringLiteral("ｻｲｽﾞの初期化(&S)"), this), 1071);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(new QLabel(QStringLiteral("ﾌｧｲﾙ：")));
+    fileRow->addWidget(path_, 1);
+    fileRow->addWidget(browse);
+    layout->addLayout(fileRow);
+    layout->addLayout(placementRow);
+    auto* aspectRow = new QHBoxLayout;
+    aspectRow->addStretch(2);
+    aspectRow->addWidget(keepAspect_, 1);
+    layout->addLayout(aspectRow);
+    layout->addWidget(MakeSeparator(*this));
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("位置：")), 0, 0, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("ｻｲｽﾞ：")), 0, 3, 1, 3);
+    AddNumberRow(*grid, 1, 0, QStringLiteral("X(&X)："), posX_);
+    AddNumberRow(*grid, 2, 0, QStringLiteral("Y(&Y)："), posY_);
+    AddNumberRow(*grid, 1, 3, QStringLiteral("幅(&W)："), width_);
+    AddNumberRow(*grid, 2, 3, QStringLiteral("高さ(&H)："), height_);
+    grid->addWidget(reset_, 3, 3, 1, 3);
+    layout->addLayout(grid);
+
+    DialogButtons buttons = AddDialogButtons(*this, *layout, settingsVariant ? QStringLiteral("適用(&P)") : QString(), 1116);
+    apply_ = buttons.apply;
+    if (apply_) connect(apply_, &QPushButton::clicked, this, &PictureLayerDialog::Apply);
+
+    ShowPath();
+    posX_->setValue(settings_.posX);
+    posY_->setValue(settings_.posY);
+    width_->setValue(settings_.widthMm);
+    height_->setValue(settings_.heightMm);
+    keepAspect_->setChecked(settings_.keepAspect == 1);
+    if (QAbstractButton* radio = placement_->button(settings_.placement)) radio->setChecked(true);
+    EnableByPlacement(settings_.placement);
+
+    for (NumberField* field : {posX_, posY_, width_, height_})
+        connect(field, &NumberField::edited, this, &PictureLayerDialog::EnableApply);
+    connect(placement_, &QButtonGroup::idClicked, this, [this](int placement) {
+        EnableByPlacement(placement);
+        EnableApply();
+    });
+    connect(keepAspect_, &QCheckBox::clicked, this, &PictureLayerDialog::EnableApply);
+    connect(browse, &QPushButton::clicked, this, &PictureLayerDialog::ChooseFile);
+    connect(reset_, &QPushButton::clicked, this, &PictureLayerDialog::ResetSize);
+    buttons.ok->setFocus();
+}
+
+void PictureLayerDialog::ShowPath() {
+    QString path = QString::fromStdString(text::StoredPathToUtf8(FieldView(settings_.picturePath)));
+    path_->setToolTip(path);
+    int room = std::max(path_->contentsRect().width(), kPathWidth) - 4;
+    path_->setText(path_->fontMetrics().elidedText(path, Qt::ElideMiddle, room));
+}
+
+void PictureLayerDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    ShowPath();
+}
+
+// A placement outside the three known ones changes nothing.
+void PictureLayerDialog::EnableByPlacement(int placement) {
+    if (placement < 0 || placement > 2) return;
+    posX_->setEnabled(placement == 0);
+    posY_->setEnabled(placement == 0);
+    width_->setEnabled(placement != 2);
+    height_->setEnabled(placement != 2);
+    reset_->setEnabled(placement != 2);
+    keepAspect_->setEnabled(placement == 2);
+}
+
+void PictureLayerDialog::ProposeNaturalSize() {
+    pictures::PictureSize size = pictures::GetPictureSize(ws_.programDir, StoredPath(settings_));
+    settings_.imageWidthPx = size.width;
+    settings_.imageHeightPx = size.height;
+    width_->setValue(size.width / kPixelsPerMm);
+    height_->setValue(size.height / kPixelsPerMm);
+}
+
+void PictureLayerDialog::ChooseFile() {
+    ui::FileChoice choice;
+    choice.owner = this;
+    choice.title = QStringLiteral("画像ﾌｧｲﾙの選択");
+    choice.filter = ws_.pictureFilter;
+    choice.initialPath = QString::fromStdString(text::StoredPathToUtf8(FieldView(settings_.picturePath)));
+    std::optional<QString> chosen = ws_.interaction.ChooseOpenFile(choice);
+    if (chosen) {
+        std::string stored = text::Utf8PathToStored(chosen->toStdString());
+        if (stored.size() < sizeof settings_.picturePath) {
+            text::StoreField(settings_.picturePath, stored);
+            ProposeNaturalSize();
+            EnableApply();
+        } else {
+            // The path field has no room for it: the choice fails as a too-small buffer would.
+            ws_.interaction.Beep();
+        }
+    }
+    ShowPath();
+}
+
+void PictureLayerDialog::ResetSize() {
+    ProposeNaturalSize();
+    EnableApply();
+}
+
+void PictureLayerDialog::EnableApply() {
+    if (apply_) apply_->setEnabled(true);
+}
+
+bool PictureLayerDialog::ReadValues() {
+    std::string path = StoredPath(settings_);
+    if (!pictures::IsPictureSupported(ws_.programDir, path)) {
+        ui::Message message;
+        message.owner = this;
+        message.text = QStringLiteral("読込不可能なﾌｧｲﾙです。");
+        message.caption = QStringLiteral("確認");
+        message.icon = ui::MessageIcon::Stop;
+        ws_.interaction.ShowMessage(message);
+        return false;
+    }
+    pictures::PictureSize size = pictures::GetPictureSize(ws_.programDir, path);
+    settings_.imageWidthPx = size.width;
+    settings_.imageHeightPx = size.height;
+    settings_.keepAspect = keepAspect_->isChecked() ? 1 : 0;
+    settings_.placement = placement_->button(0)->isChecked() ? 0 : placement_->button(1)->isChecked() ? 1 : 2;
+    settings_.posX = posX_->value();
+    settings_.posY = posY_->value();
+    settings_.widthMm = std::max(width_->value(), 1);
+    settings_.heightMm = std::max(height_->value(), 1);
+    return true;
+}
+
+void PictureLayerDialog::Apply() {
+    if (!ReadValues()) return;
+    if (editedSlot_ < 0 || editedSlot_ >= document::kMaxLayers) return;
+    StorePictureLayer(ws_.doc.layers[editedSlot_], settings_);
+    pictures::LoadSlotPicture(ws_.doc, editedSlot_, ws_.programDir);
+    RefreshAfterSettings(ws_);
+    apply_->setEnabled(false);
+}
+
+void PictureLayerDialog::accept() {
+    if (ReadValues()) QDialog::accept();
+}
+
+void PictureLayerDialog::done(int result) {
+    openFlag_.release();
+    QDialog::done(result);
+}
+
+}  // namespace quillora::layers

@@ -1,0 +1,60 @@
+#pragma once
+// "新規画像ﾚｲﾔｰ" and "画像ﾚｲﾔｰの設定": the picture file and its placement. Edits the current
+// picture layer values; the settings variant's Apply writes them into the edited layer.
+#include <QDialog>
+
+#include "DialogOpenFlag.h"
+#include "DialogVariant.h"
+#include "document/LayerSettings.h"
+#include "ui/Workspace.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace quillora::ui {
+class NumberField;
+}
+
+namespace quillora::layers {
+
+class PictureLayerDialog : public QDialog {
+    Q_OBJECT
+public:
+    PictureLayerDialog(ui::Workspace& ws, DialogVariant variant, int editedSlot = -1);
+
+    void accept() override;
+
+protected:
+    void done(int result) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void ShowPath();
+    void EnableByPlacement(int placement);
+    void ChooseFile();
+    void ResetSize();
+    void ProposeNaturalSize();
+    // The readability check of OK and Apply, then the values into the settings.
+    bool ReadValues();
+    void EnableApply();
+    void Apply();
+
+    ui::Workspace& ws_;
+    document::PicLayerSettings& settings_;
+    DialogOpenFlag openFlag_;
+    int editedSlot_;
+
+    QLabel* path_;
+    QButtonGroup* placement_;
+    QCheckBox* keepAspect_;
+    ui::NumberField* posX_;
+    ui::NumberField* posY_;
+    ui::NumberField* width_;
+    ui::NumberField* height_;
+    QPushButton* reset_;
+    QPushButton* apply_ = nullptr;
+};
+
+}  // namespace quillora::layers

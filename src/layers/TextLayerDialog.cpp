@@ -1,0 +1,216 @@
+#include "TextLayerDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ControlId.h"
+#include "Cp932TextValidator.h"
+#include "DialogButtons.h"
+#include "LayerRefresh.h"
+#include "LayerValues.h"
+#include "text/Cp932.h"
+#include "text/FixedField.h"
+#include "ui/ColourSwatch.h"
+#include "ui/Colours.h"
+#include "ui/NumberField.h"
+
+namespace quillora::layers {
+
+using text::FieldView;
+using ui::NumberField;
+
+namespace {
+constexpr int kTextBytes = 255;
+constexpr int kPositionLimit = 500;
+
+QString FromRecord(std::string_view bytes) { return QString::fromStdString(text::Cp932ToUtf8(bytes)); }
+
+QPushButton* MakeButton(QWidget* parent, const QString& text, int id) {
+    return WithId(new QPushButton(text, parent), id);
+}
+
+// A number field with its label before and its unit after.
+void AddNumberRow(QGridLayout& grid, int row, int column, const QString& label, NumberField* field,
+                  const QString& unit) {
+    auto* caption = new QLabel(label);
+    caption->setBuddy(field->edit());
+    grid.addWidget(caption, row, column);
+    grid.addWidget(field, row, column + 1);
+    grid.addWidget(new QLabel(unit), row, column + 2);
+}
+}  // namespace
+
+TextLayerDialog::TextLayerDialog(ui::Workspace& ws, DialogVariant variant, int editedSlot)
+    : QDialog(ws.frame), ws_(ws), settings_(ws.settings.text), saved_(ws.settings.text),
+      openFlag_(ws.flags.textDialogOpen), editedSlot_(editedSlot) {
+    bool settingsVariant = variant == DialogVariant::LayerSettings;
+    setWindowTitle(settingsVariant ? QStringLiteral("文字ﾚｲﾔｰの設定") : QStringLiteral("新規文字ﾚｲﾔｰ"));
+
+    text_ = WithId(new QLineEdit(this), 1036);
+    text_->setValidator(new Cp932TextValidator(kTextBytes, [&ws] { ws.interaction.Beep(); }, text_));
+    posX_ = WithId(new NumberField(-kPositionLimit, kPositionLimit, NumberField::Signed, this), 1045);
+    posY_ = WithId(new NumberField(-kPositionLimit, kPositionLimit, NumberField::Signed, this), 1049);
+    angle_ = WithId(new NumberField(0, 360, NumberField::DigitsOnly, this), 1047);
+    font_ = WithId(new QLabel(this), 1041);
+    font_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* fontButton = MakeButton(this, QStringLiteral("変更(&F)..."), 1042);
+    fontColour_ = WithId(new ui::ColourSwatch(this), 1043);
+    auto* fontColourButton = MakeButton(this, QStringLiteral("変更(&C)..."), 1044);
+    shadow_ = WithId(new QCheckBox(QStringLiteral("影を付ける(&H)"), this), 1132);
+    shadowColour_ = WithId(new ui::ColourSwatch(this), 1133);
+    shadowColourButton_ = MakeButton(this, QStringLiteral("変更(&D)..."), 1134);
+    shadowX_ = WithId(new NumberField(-kPositionLimit, kPositionLimit, NumberField::Signed, this), 1135);
+    shadowY_ = WithId(new NumberField(-kPositionLimit, kPositionLimit, NumberField::Signed, this), 1137);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* textRow = new QHBoxLayout;
+    auto* textLabel = new QLabel(QStringLiteral("文字(&T)："));
+    textLabel->setBuddy(text_);
+    textRow->addWidget(textLabel);
+    textRow->addWidget(text_, 1);
+    layout->addLayout(textRow);
+    layout->addWidget(MakeSeparator(*this));
+
+    auto* grid = new QGridLayout;
+    AddNumberRow(*grid, 0, 0, QStringLiteral("X(&X)"), posX_, QStringLiteral("mm"));
+    AddNumberRow(*grid, 0, 3, QStringLiteral("Y(&Y)"), posY_, QStringLiteral("mm"));
+    AddNumberRow(*grid, 1, 0, QStringLiteral("角度(&N)："), angle_, QStringLiteral("°"));
+    grid->addWidget(font_, 2, 0, 1, 5);
+    grid->addWidget(fontButton, 2, 5);
+    grid->addWidget(new QLabel(QStringLiteral("文字色：")), 3, 0);
+    grid->addWidget(fontColour_, 3, 1, 1, 4);
+    grid->addWidget(fontColourButton, 3, 5);
+    grid->addWidget(shadow_, 4, 0, 1, 6);
+    grid->addWidget(new QLabel(QStringLiteral("影の色：")), 5, 0);
+    grid->addWidget(shadowColour_, 5, 1, 1, 4);
+    grid->addWidget(shadowColourButton_, 5, 5);
+    AddNumberRow(*grid, 6, 0, QStringLiteral("X(&E)"), shadowX_, QStringLiteral("Pixel"));
+    AddNumberRow(*grid, 6, 3, QStringLiteral("Y(&I)"), shadowY_, QStringLiteral("Pixel"));
+    layout->addLayout(grid);
+
+    DialogButtons buttons = AddDialogButtons(*this, *layout, settingsVariant ? QStringLiteral("適用(&A)") : QString(), 1115);
+    apply_ = buttons.apply;
+    if (apply_) connect(apply_, &QPushButton::clicked, this, &TextLayerDialog::Apply);
+
+    Fill();
+    connect(text_, &QLineEdit::textChanged, this, &TextLayerDialog::EnableApply);
+    for (NumberField* field : {posX_, posY_, angle_, shadowX_, shadowY_})
+        connect(field, &NumberField::edited, this, &TextLayerDialog::EnableApply);
+    connect(fontButton, &QPushButton::clicked, this, &TextLayerDialog::ChooseFont);
+    connect(fontColourButton, &QPushButton::clicked, this,
+            [this] { ChooseColour(settings_.fontColor, fontColour_); });
+    connect(shadowColourButton_, &QPushButton::clicked, this,
+            [this] { ChooseColour(settings_.shadowColor, shadowColour_); });
+    connect(shadow_, &QCheckBox::clicked, this, [this](bool on) {
+        settings_.shadow = on ? 1 : 0;
+        SetShadowEnabled(on);
+        EnableApply();
+    });
+
+    text_->selectAll();
+    text_->setFocus();
+}
+
+void TextLayerDialog::Fill() {
+    text_->setText(FromRecord(FieldView(settings_.text)));
+    posX_->setValue(settings_.posX);
+    posY_->setValue(settings_.posY);
+    angle_->setValue(settings_.angle);
+    ShowFont();
+    shadowX_->setValue(settings_.shadowX);
+    shadowY_->setValue(settings_.shadowY);
+    shadow_->setChecked(settings_.shadow == 1);
+    SetShadowEnabled(settings_.shadow == 1);
+    fontColour_->setColour(settings_.fontColor);
+    shadowColour_->setColour(settings_.shadowColor);
+}
+
+void TextLayerDialog::ShowFont() {
+    font_->setText(QStringLiteral("%1 / %2pt").arg(FromRecord(FieldView(settings_.fontFace))).arg(settings_.fontSize));
+}
+
+// The swatch itself stays enabled: only what changes the shadow follows the box.
+void TextLayerDialog::SetShadowEnabled(bool on) {
+    shadowColourButton_->setEnabled(on);
+    shadowX_->setEnabled(on);
+    shadowY_->setEnabled(on);
+}
+
+void TextLayerDialog::EnableApply() {
+    if (apply_) apply_->setEnabled(true);
+}
+
+void TextLayerDialog::ChooseFont() {
+    ui::FontChoice initial;
+    initial.face = FromRecord(FieldView(settings_.fontFace));
+    initial.pointSizeTenths = settings_.fontSize * 10;
+    initial.weight = settings_.fontBold;
+    initial.italic = (settings_.fontItalic & 0xFF) != 0;
+    initial.underline = (settings_.fontUnderline & 0xFF) != 0;
+    initial.strikeOut = (settings_.fontStrike & 0xFF) != 0;
+    std::optional<ui::FontChoice> chosen = ws_.interaction.ChooseFont(this, initial);
+    if (!chosen) return;
+    std::optional<std::string> face = text::Utf8ToCp932(chosen->face.toStdString());
+    if (!face) {
+        // A face name the records cannot hold would be stored wrong: refuse it.
+        ws_.interaction.Beep();
+        return;
+    }
+    settings_.fontSize = chosen->pointSizeTenths / 10;
+    settings_.fontBold = chosen->weight;
+    settings_.fontItalic = chosen->italic ? 1 : 0;
+    settings_.fontUnderline = chosen->underline ? 1 : 0;
+    settings_.fontStrike = chosen->strikeOut ? 1 : 0;
+    text::StoreField(settings_.fontFace, *face);
+    ShowFont();
+    EnableApply();
+}
+
+void TextLayerDialog::ChooseColour(document::Colour& colour, ui::ColourSwatch* swatch) {
+    std::optional<QColor> chosen = ws_.interaction.ChooseColour(this, ui::ToQColor(colour), false);
+    if (!chosen) return;
+    colour = ui::FromQColor(*chosen);
+    swatch->setColour(colour);
+    EnableApply();
+}
+
+void TextLayerDialog::ReadControls() {
+    // The validator keeps the field representable and within the record's room.
+    text::StoreField(settings_.text, text::Utf8ToCp932(text_->text().toStdString()).value_or(std::string()),
+                     kTextBytes);
+    settings_.posX = posX_->value();
+    settings_.posY = posY_->value();
+    settings_.angle = angle_->value();
+    settings_.shadowX = shadowX_->value();
+    settings_.shadowY = shadowY_->value();
+}
+
+void TextLayerDialog::Apply() {
+    ReadControls();
+    if (editedSlot_ < 0 || editedSlot_ >= document::kMaxLayers) return;
+    StoreTextLayer(ws_.doc.layers[editedSlot_], settings_);
+    RefreshAfterSettings(ws_);
+    apply_->setEnabled(false);
+}
+
+void TextLayerDialog::accept() {
+    ReadControls();
+    QDialog::accept();
+}
+
+void TextLayerDialog::reject() {
+    settings_ = saved_;
+    QDialog::reject();
+}
+
+void TextLayerDialog::done(int result) {
+    openFlag_.release();
+    QDialog::done(result);
+}
+
+}  // namespace quillora::layers

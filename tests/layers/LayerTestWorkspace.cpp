@@ -1,0 +1,56 @@
+#include "LayerTestWorkspace.h"
+
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "EnsureApplication.h"
+#include "text/Cp932.h"
+#include "text/FixedField.h"
+
+using namespace quillora;
+
+void RecordingViews::RefreshLayerWindow(ui::LayerWindowRegion region) {
+    static const char* names[] = {"layers:all", "layers:selection", "layers:reorder", "layers:scroll"};
+    calls.push_back(names[static_cast<int>(region)]);
+}
+
+LayerTestWorkspace::LayerTestWorkspace()
+    : ws{doc, settings, flags, interaction, views, dir.path(), QStringLiteral("pictures (*.bmp)"), nullptr},
+      operations(ws) {
+    EnsureApplication();
+    doc.header.outerDiameter = 120;
+    doc.header.innerDiameter = 30;
+    doc.Create({});
+}
+
+int LayerTestWorkspace::AddTextLayer(const std::string& name) {
+    int slot = doc.FindFreeSlot();
+    doc.layers[slot].kind = document::KindText;
+    doc.layers[slot].visible = 1;
+    text::StoreField(doc.layers[slot].text, name);
+    document::SetLayerName(doc.layers[slot], name.data(), name.size());
+    doc.InsertAtSelection(slot);
+    return slot;
+}
+
+int LayerTestWorkspace::AddPictureLayer(const std::string& name) {
+    int slot = AddTextLayer(name);
+    doc.layers[slot].kind = document::KindPicture;
+    return slot;
+}
+
+void LayerTestWorkspace::FillTo(int count) {
+    while (doc.state.layerCount < count) AddTextLayer("t" + std::to_string(doc.state.layerCount));
+}
+
+int ClickAndFinish(QDialog& dialog, int buttonId) {
+    QPushButton* button = Control<QPushButton>(dialog, buttonId);
+    if (!button) {
+        ADD_FAILURE() << "no button id" << buttonId;
+        return QDialog::Rejected;
+    }
+    button->click();
+    return dialog.isVisible() ? QDialog::Rejected : dialog.result();
+}
+
+std::string Sjis(const char* utf8) { return text::Utf8ToCp932(utf8).value(); }

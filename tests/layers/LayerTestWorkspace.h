@@ -1,0 +1,62 @@
+#pragma once
+// An open document with the scripted interaction and recording views, as the layer code sees it.
+#include <QDialog>
+#include <QString>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "ScriptedInteraction.h"
+#include "TempDir.h"
+#include "document/LabelDocument.h"
+#include "layers/LayerOperations.h"
+#include "settings/AppSettings.h"
+#include "ui/DialogFlags.h"
+#include "ui/DocumentViews.h"
+#include "ui/Workspace.h"
+
+class RecordingViews : public quillora::ui::DocumentViews {
+public:
+    void RefreshDocumentView() override { calls.push_back("document"); }
+    void RepaintDocumentView() override { calls.push_back("repaint"); }
+    void RefreshLayerWindow(quillora::ui::LayerWindowRegion region) override;
+    void UpdateLayerScrollBar() override { calls.push_back("scrollbar"); }
+    void RepaintToolWindow() override { calls.push_back("tool"); }
+
+    std::vector<std::string> calls;
+};
+
+struct LayerTestWorkspace {
+    LayerTestWorkspace();
+
+    // Puts a text layer named `name` (code page 932 bytes) straight into the document at the
+    // selection, the way a confirmed dialog leaves it; returns its slot.
+    int AddTextLayer(const std::string& name);
+    int AddPictureLayer(const std::string& name);
+    // Fills the stack up to `count` positions with text layers.
+    void FillTo(int count);
+
+    int SlotAt(int pos) const { return doc.SlotAt(pos); }
+    const quillora::document::LayerRecord& LayerAt(int pos) const { return *doc.LayerAt(pos); }
+
+    TempDir dir;
+    quillora::document::LabelDocument doc;
+    quillora::settings::AppSettings settings;
+    quillora::ui::DialogFlags flags;
+    ScriptedInteraction interaction;
+    RecordingViews views;
+    quillora::ui::Workspace ws;
+    quillora::layers::LayerOperations operations;
+};
+
+// The control with the given dialog id ("id1036").
+template <class Widget>
+Widget* Control(QWidget& parent, int id) {
+    return parent.findChild<Widget*>(QStringLiteral("id%1").arg(id));
+}
+
+// Clicks the dialog's button and returns what the dialog ended with (still open: Rejected).
+int ClickAndFinish(QDialog& dialog, int buttonId);
+
+// Code page 932 bytes of a UTF-8 literal.
+std::string Sjis(const char* utf8);
