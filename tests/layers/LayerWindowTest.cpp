@@ -1,0 +1,252 @@
+// The layer window: count, rows and hit test, the scroll bar, the popup menu's greying, the
+// lamps, button looks, and beeps while a dialog is open.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+#include <map>
+
+#include "LayerTestWorkspace.h"
+#include "layers/FaceButton.h"
+#include "layers/LampButton.h"
+#include "layers/LayerWindow.h"
+
+using namespace quillora;
+using layers::Lamp;
+using layers::LampButton;
+using layers::LayerWindow;
+
+namespace {
+
+// Rows start at y = 41, 25 pixels each.
+QPoint RowPoint(int row) { return QPoint(60, 41 + 25 * row + 12); }
+
+class LayerWindowTest : public ::testing::Test {
+protected:
+    LayerTestWorkspace w;
+    LayerWindow window{w.ws, w.operations};
+    std::map<QString, bool> menuEnabled;  // objectName -> enabled, of the last popup
+    int menusShown = 0;
+
+    void SetUp() override {
+        window.setPopupRunner([this](QMenu& menu, const QPoint&) -> QAction* {
+            ++menusShown;
+            menuEnabled.clear();
+            for (QAction* a : menu.actions())
+                if (!a->isSeparator()) menuEnabled[a->objectName()] = a->isEnabled();
+            return nullptr;
+        });
+        window.UpdateScrollBar();
+        window.Refresh(ui::LayerWindowRegion::All);
+    }
+    void TearDown() override { EXPECT_TRUE(w.interaction.allConsumed()); }
+
+    QString CountText() { return window.findChild<QLabel*>(QStringLiteral("layerCount"))->text(); }
+    QScrollBar* Bar() { return Control<QScrollBar>(window, 40033); }
+    LampButton* LampOfRow(int row) { return Control<LampButton>(window, row == 0 ? 40047 : 40037 + row); }
+    layers::FaceButton* Button(int id) { return Control<layers::FaceButton>(window, id); }
+    void Click(Qt::MouseButton button, QPoint at) { QTest::mouseClick(&window, button, {}, at); }
+};
+
+TEST_F(LayerWindowTest, NewDocumentShowsTwoLayersAndTheBarIsDisabled) {
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("ﾚｲﾔｰ"));
+    EXPECT_EQ(window.size(), QSize(LayerWindow::kWidth, LayerWindow::kHeight));
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(CountText(), QStringLiteral("ﾚｲﾔｰ数： 02/50"));
+    EXPECT_EQ(window.findChild<QProgressBar*>(QStringLiteral("layerCountBar"))->value(), 2);
+    EXPECT_FALSE(Bar()->isEnabled());
+    EXPECT_EQ(LampOfRow(0)->lamp(), Lamp::List);
+    EXPECT_EQ(LampOfRow(1)->lamp(), Lamp::Frame);
+    for (int r = 2; r < 10; ++r) EXPECT_EQ(LampOfRow(r)->lamp(), Lamp::None) << r;
+
+    w.FillTo(12);
+    window.Refresh(ui::LayerWindowRegion::All);
+    EXPECT_EQ(CountText(), QStringLiteral("ﾚｲﾔｰ数： 12/50"));
+}
+
+TEST_F(LayerWindowTest, WithoutADocumentEverythingIsEmptyAndButtonsLookDisabled) {
+    w.doc.Reset();
+    window.Refresh(ui::LayerWindowRegion::All);
+    EXPECT_EQ(CountText(), QString());
+    EXPECT_EQ(window.findChild<QProgressBar*>(QStringLiteral("layerCountBar"))->value(), 0);
+    for (int id : {40029, 40030, 40031, 40032, 40034, 40035, 40051}) EXPECT_TRUE(Button(id)->disabledLook()) << id;
+    EXPECT_EQ(LampOfRow(0)->lamp(), Lamp::None);
+    Click(Qt::LeftButton, RowPoint(0));
+    EXPECT_EQ(w.interaction.beeps, 0);
+}
+
+TEST_F(LayerWindowTest, RowsAreHitFromY41InStepsOf25) {
+    EXPECT_EQ(LayerWindow::RowAt(40), -1);
+    EXPECT_EQ(LayerWindow::RowAt(41), 0);
+    EXPECT_EQ(LayerWindow::RowAt(65), 0);
+    EXPECT_EQ(LayerWindow::RowAt(66), 1);
+    EXPECT_EQ(LayerWindow::RowAt(290), 9);
+    EXPECT_EQ(LayerWindow::RowAt(291), -1);
+
+    w.FillTo(12);
+    w.doc.state.firstVisiblePos = 2;
+    w.doc.state.selectedPos = 0;
+    Click(Qt::LeftButton, QPoint(60, 40));
+    Click(Qt::LeftButton, QPoint(60, 291));
+    EXPECT_EQ(w.doc.state.selectedPos, 0);
+    Click(Qt::LeftButton, QPoint(60, 66));
+    EXPECT_EQ(w.doc.state.selectedPos, 3);
+    Click(Qt::LeftButton, QPoint(60, 65));
+    EXPECT_EQ(w.doc.state.selectedPos, 2);
+    EXPECT_FALSE(w.doc.documentModified);
+}
+
+TEST_F(LayerWindowTest, ClicksOnEmptyRowsSelectNothing) {
+    Click(Qt::LeftButton, RowPoint(0));
+    EXPECT_EQ(w.doc.state.selectedPos, 0);
+    Click(Qt::LeftButton, RowPoint(5));
+    EXPECT_EQ(w.doc.state.selectedPos, 0);
+}
+
+TEST_F(LayerWindowTest, PopupGreysByTheSelectedLayer) {
+    w.AddTextLayer("t");  // list, t, background
+    Click(Qt::RightButton, RowPoint(2));
+    ASSERT_EQ(menusShown, 1);
+    EXPECT_EQ(w.doc.state.selectedPos, 2);
+    EXPECT_TRUE(menuEnabled[QStringLiteral("cmd40073")]);
+    EXPECT_FALSE(menuEnabled[QStringLiteral("cmd40076")]);
+    EXPECT_FALSE(menuEnabled[QStringLiteral("cmd40077")]);
+    EXPECT_FALSE(menuEnabled[QStringLiteral("cmd40074")]);
+    EXPECT_FALSE(menuEnabled[QStringLiteral("cmd40075")]);
+
+    Click(Qt::RightButton, RowPoint(0));  // the list at the top
+    EXPECT_TRUE(menuEnabled[QStringLiteral("cmd40073")]);
+    EXPECT_FALSE(menuEnabled[QStringLiteral("cmd40076")]);
+    EXPECT_TRUE(menuEnabled[QStringLiteral("cmd40077")]);
+    EXPECT_FALSE(menuEnabled[QStringLiteral("cmd40074")]);
+    EXPECT_FALSE(menuEnabled[QStringLiteral("cmd40075")]);
+
+    Click(Qt::RightButton, RowPoint(1));  // the text layer directly above the background
+    EXPECT_TRUE(menuEnabled[QStringLiteral("cmd40076")]);
+    EXPECT_FALSE(menuEnabled[QStringLiteral("cmd40077")]);
+    EXPECT_TRUE(menuEnabled[QStringLiteral("cmd40074")]);
+    EXPECT_TRUE(menuEnabled[QStringLiteral("cmd40075")]);
+    EXPECT_TRUE(Button(40031)->disabledLook() == false);
+    EXPECT_TRUE(Button(40035)->disabledLook());
+}
+
+TEST_F(LayerWindowTest, RightClickOutsideRowsKeepsSelectionAndNearTheEdgeShowsNoMenu) {
+    w.doc.state.selectedPos = 0;
+    Click(Qt::RightButton, QPoint(60, 40));
+    EXPECT_EQ(menusShown, 1);
+    EXPECT_EQ(w.doc.state.selectedPos, 0);
+    Click(Qt::RightButton, QPoint(10, 70));
+    EXPECT_EQ(menusShown, 1);
+    EXPECT_EQ(w.doc.state.selectedPos, 1);  // selected all the same
+}
+
+TEST_F(LayerWindowTest, ChosenPopupItemRunsItsOperation) {
+    w.AddTextLayer("t");
+    window.setPopupRunner([](QMenu& menu, const QPoint&) {
+        return menu.findChild<QAction*>(QStringLiteral("cmd40076"));
+    });
+    Click(Qt::RightButton, RowPoint(1));
+    EXPECT_EQ(w.doc.KindAt(0), document::KindText);
+    EXPECT_EQ(w.doc.state.selectedPos, 0);
+}
+
+TEST_F(LayerWindowTest, LampsToggleVisibilityWithoutModifyingExceptTheBackground) {
+    int slot = w.AddTextLayer("t");
+    window.Refresh(ui::LayerWindowRegion::All);
+    EXPECT_EQ(LampOfRow(1)->lamp(), Lamp::Text);
+    LampOfRow(1)->click();
+    EXPECT_EQ(w.doc.layers[slot].visible, 0);
+    EXPECT_EQ(LampOfRow(1)->lamp(), Lamp::Hidden);
+    EXPECT_EQ(w.views.calls, std::vector<std::string>{"document"});
+    LampOfRow(2)->click();  // background
+    EXPECT_EQ(w.doc.layers[1].visible, 1);
+    EXPECT_EQ(w.views.calls.size(), 1u);
+    LampOfRow(0)->click();  // the list hides like any layer
+    EXPECT_EQ(w.doc.layers[0].visible, 0);
+    EXPECT_FALSE(w.doc.documentModified);
+}
+
+TEST_F(LayerWindowTest, ScrollBarMovesOneRowAtATimeWithinTheLayers) {
+    w.FillTo(11);
+    window.UpdateScrollBar();
+    EXPECT_TRUE(Bar()->isEnabled());
+    Bar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(w.doc.state.firstVisiblePos, 1);
+    Bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(w.doc.state.firstVisiblePos, 1);
+    Bar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    Bar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(w.doc.state.firstVisiblePos, 0);
+
+    w.FillTo(50);
+    window.UpdateScrollBar();
+    for (int i = 0; i < 60; ++i) Bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(w.doc.state.firstVisiblePos, 40);
+    EXPECT_EQ(Bar()->value(), 40);
+    Bar()->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(w.doc.state.firstVisiblePos, 40);
+
+    // The lamps follow the scrolled rows: the background is now in the last row.
+    EXPECT_EQ(LampOfRow(9)->lamp(), Lamp::Frame);
+}
+
+TEST_F(LayerWindowTest, DoubleClickOpensTheSettingsOfTheClickedRow) {
+    w.interaction.queueDialog([](QDialog& d) { return ClickAndFinish(d, 2); });
+    QTest::mouseDClick(&window, Qt::LeftButton, {}, RowPoint(1));
+    EXPECT_EQ(w.interaction.dialogTitles, std::vector<QString>{QStringLiteral("背景ﾚｲﾔｰの設定")});
+}
+
+TEST_F(LayerWindowTest, WhileADialogIsOpenRowsLampsAndButtonsOnlyBeep) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    w.AddTextLayer("t");
+    w.doc.state.selectedPos = 1;
+    w.interaction.queueDialog([&](QDialog& dialog) {
+        EXPECT_TRUE(w.flags.textDialogOpen);
+        QWindow* handle = window.windowHandle();
+        QTest::mouseClick(handle, Qt::LeftButton, {}, RowPoint(0));
+        QTest::mouseClick(handle, Qt::LeftButton, {}, LampOfRow(1)->geometry().center());
+        QTest::mouseClick(handle, Qt::LeftButton, {}, Button(40030)->geometry().center());
+        QTest::mouseClick(handle, Qt::LeftButton, {}, Button(40032)->geometry().center());
+        EXPECT_EQ(w.interaction.beeps, 4);
+        EXPECT_EQ(w.doc.state.selectedPos, 1);
+        EXPECT_EQ(w.doc.LayerAt(1)->visible, 1);
+        return ClickAndFinish(dialog, 2);
+    });
+    w.operations.EditLayerProperties(1);
+    EXPECT_FALSE(w.flags.any());
+}
+
+TEST_F(LayerWindowTest, ButtonsRunTheirOperations) {
+    w.interaction.queueDialog([](QDialog& d) {
+        Control<QLineEdit>(d, 1036)->setText(QStringLiteral("via button"));
+        return ClickAndFinish(d, 1);
+    });
+    Button(40029)->click();
+    EXPECT_EQ(w.doc.state.layerCount, 3);
+    Button(40031)->click();  // copy
+    EXPECT_EQ(w.doc.state.layerCount, 4);
+    w.interaction.queueAnswer(ui::Answer::Yes);
+    Button(40032)->click();  // delete
+    EXPECT_EQ(w.doc.state.layerCount, 3);
+    EXPECT_EQ(w.interaction.messages.at(0).owner, &window);
+    Button(40034)->click();  // up: the copy's source goes above the list
+    EXPECT_EQ(w.doc.KindAt(0), document::KindText);
+}
+
+TEST_F(LayerWindowTest, CloseBoxHidesAndClearsTheViewFlag) {
+    window.show();
+    QSignalSpy closed(&window, &LayerWindow::closedByUser);
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(w.settings.layerWindow.view, 0);
+    EXPECT_EQ(closed.count(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,188 @@
+// The text layer dialog: fields, Apply enabling, Apply then Cancel, the font and colour
+// choosers and the text field's refusals.
+#include <QApplication>
+#include <QCheckBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "LayerTestWorkspace.h"
+#include "layers/TextLayerDialog.h"
+#include "text/FixedField.h"
+#include "ui/ColourSwatch.h"
+#include "ui/NumberField.h"
+
+using namespace quillora;
+using layers::DialogVariant;
+using layers::TextLayerDialog;
+using ui::NumberField;
+
+namespace {
+
+// Japanese text arrives from an input method, one committed character at a time.
+void Commit(QLineEdit* edit, const QString& text) {
+    for (char32_t c : text.toUcs4()) {
+        QInputMethodEvent event;
+        event.setCommitString(QString::fromUcs4(&c, 1));
+        QApplication::sendEvent(edit, &event);
+    }
+}
+
+class TextLayerDialogTest : public ::testing::Test {
+protected:
+    LayerTestWorkspace w;
+    void TearDown() override { EXPECT_TRUE(w.interaction.allConsumed()); }
+    QPushButton* Apply(QDialog& d) { return Control<QPushButton>(d, 1115); }
+};
+
+TEST_F(TextLayerDialogTest, VariantsDifferInTitleAndApplyAndHoldTheOpenFlag) {
+    {
+        TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("新規文字ﾚｲﾔｰ"));
+        EXPECT_EQ(Apply(dialog), nullptr);
+        EXPECT_TRUE(w.flags.textDialogOpen);
+        dialog.reject();
+        EXPECT_FALSE(w.flags.textDialogOpen);
+    }
+    TextLayerDialog dialog(w.ws, DialogVariant::LayerSettings, 2);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("文字ﾚｲﾔｰの設定"));
+    ASSERT_NE(Apply(dialog), nullptr);
+    EXPECT_EQ(Apply(dialog)->text(), QStringLiteral("適用(&A)"));
+    EXPECT_FALSE(Apply(dialog)->isEnabled());
+}
+
+TEST_F(TextLayerDialogTest, EveryKindOfChangeEnablesApplyAndApplyDisablesItAgain) {
+    int slot = w.AddTextLayer("t");
+    TextLayerDialog dialog(w.ws, DialogVariant::LayerSettings, slot);
+    dialog.show();
+    QPushButton* apply = Apply(dialog);
+    auto enabledBy = [&](const std::function<void()>& change) {
+        apply->click();  // Apply disables itself
+        EXPECT_FALSE(apply->isEnabled());
+        change();
+        return apply->isEnabled();
+    };
+    EXPECT_TRUE(enabledBy([&] { QTest::keyClicks(Control<QLineEdit>(dialog, 1036), "x"); }));
+    EXPECT_TRUE(enabledBy([&] { Control<NumberField>(dialog, 1045)->stepBy(1); }));
+    EXPECT_TRUE(enabledBy([&] { Control<QCheckBox>(dialog, 1132)->click(); }));
+    w.interaction.queueColour(QColor(1, 2, 3));
+    EXPECT_TRUE(enabledBy([&] { Control<QPushButton>(dialog, 1044)->click(); }));
+    w.interaction.queueFont(ui::FontChoice{QStringLiteral("IPAPGothic"), 140});
+    EXPECT_TRUE(enabledBy([&] { Control<QPushButton>(dialog, 1042)->click(); }));
+    // A cancelled chooser changes nothing.
+    w.interaction.queueColour(std::nullopt);
+    EXPECT_FALSE(enabledBy([&] { Control<QPushButton>(dialog, 1044)->click(); }));
+    dialog.reject();
+}
+
+TEST_F(TextLayerDialogTest, ApplyWritesTheLayerAndCancelRestoresOnlyTheSettings) {
+    int slot = w.AddTextLayer("before");
+    w.doc.layers[slot].visible = 0;
+    w.interaction.queueDialog([&](QDialog& dialog) {
+        Control<QLineEdit>(dialog, 1036)->setText(QStringLiteral("applied"));
+        Control<NumberField>(dialog, 1045)->edit()->setText(QStringLiteral("900"));
+        Apply(dialog)->click();
+        EXPECT_EQ(text::FieldView(w.doc.layers[slot].text), "applied");
+        EXPECT_EQ(text::FieldView(w.doc.layers[slot].name), "applied");
+        EXPECT_EQ(w.doc.layers[slot].posX, 900);
+        EXPECT_EQ(w.doc.layers[slot].visible, 1);
+        EXPECT_TRUE(w.doc.documentModified);
+        EXPECT_EQ(w.views.calls, (std::vector<std::string>{"layers:selection", "document"}));
+        EXPECT_FALSE(Apply(dialog)->isEnabled());
+        return ClickAndFinish(dialog, 2);
+    });
+    w.operations.EditLayerProperties(1);
+    EXPECT_EQ(text::FieldView(w.doc.layers[slot].text), "applied");
+    EXPECT_EQ(w.doc.layers[slot].posX, 900);
+    // The settings hold the layer's values as loaded when the dialog opened.
+    EXPECT_EQ(text::FieldView(w.settings.text.text), "before");
+    EXPECT_EQ(w.settings.text.posX, 0);
+    EXPECT_EQ(w.views.calls.size(), 2u);
+    EXPECT_FALSE(w.flags.textDialogOpen);
+}
+
+TEST_F(TextLayerDialogTest, NumbersAreStoredAsTypedAndTheAngleTakesDigitsOnly) {
+    TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
+    dialog.show();
+    Control<NumberField>(dialog, 1045)->edit()->setText(QStringLiteral("900"));
+    Control<NumberField>(dialog, 1049)->edit()->setText(QStringLiteral("a"));
+    Control<NumberField>(dialog, 1135)->edit()->setText(QStringLiteral("-501"));
+    QLineEdit* angle = Control<NumberField>(dialog, 1047)->edit();
+    angle->clear();
+    QTest::keyClicks(angle, "-4x5");
+    EXPECT_EQ(angle->text(), QStringLiteral("45"));
+    EXPECT_EQ(ClickAndFinish(dialog, 1), QDialog::Accepted);
+    EXPECT_EQ(w.settings.text.posX, 900);
+    EXPECT_EQ(w.settings.text.posY, 0);
+    EXPECT_EQ(w.settings.text.shadowX, -501);
+    EXPECT_EQ(w.settings.text.angle, 45);
+}
+
+TEST_F(TextLayerDialogTest, FontChoiceStoresWholePointsAndShowsFaceAndSize) {
+    TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
+    EXPECT_EQ(Control<QLabel>(dialog, 1041)->text(), QStringLiteral("ＭＳ Ｐ明朝 / 12pt"));
+    ui::FontChoice choice{QStringLiteral("IPAPGothic"), 105, 700, true, false, true};
+    w.interaction.queueFont(choice);
+    Control<QPushButton>(dialog, 1042)->click();
+    ASSERT_EQ(w.interaction.fontRequests.size(), 1u);
+    EXPECT_EQ(w.interaction.fontRequests[0].face, QStringLiteral("ＭＳ Ｐ明朝"));
+    EXPECT_EQ(w.interaction.fontRequests[0].pointSizeTenths, 120);
+    EXPECT_EQ(w.settings.text.fontSize, 10);
+    EXPECT_EQ(w.settings.text.fontBold, 700);
+    EXPECT_EQ(w.settings.text.fontItalic, 1);
+    EXPECT_EQ(w.settings.text.fontUnderline, 0);
+    EXPECT_EQ(w.settings.text.fontStrike, 1);
+    EXPECT_EQ(text::FieldView(w.settings.text.fontFace), "IPAPGothic");
+    EXPECT_EQ(Control<QLabel>(dialog, 1041)->text(), QStringLiteral("IPAPGothic / 10pt"));
+    // Cancel puts the copy taken at opening back.
+    dialog.reject();
+    EXPECT_EQ(w.settings.text.fontSize, 12);
+}
+
+TEST_F(TextLayerDialogTest, ShadowBoxEnablesItsControlsButKeepsTheValues) {
+    w.settings.text.shadow = 0;
+    w.settings.text.shadowX = 7;
+    TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
+    auto* box = Control<QCheckBox>(dialog, 1132);
+    EXPECT_FALSE(Control<QPushButton>(dialog, 1134)->isEnabled());
+    EXPECT_FALSE(Control<NumberField>(dialog, 1135)->isEnabled());
+    EXPECT_FALSE(Control<NumberField>(dialog, 1137)->isEnabled());
+    EXPECT_TRUE(Control<ui::ColourSwatch>(dialog, 1133)->isEnabled());
+    box->click();
+    EXPECT_EQ(w.settings.text.shadow, 1);
+    EXPECT_TRUE(Control<QPushButton>(dialog, 1134)->isEnabled());
+    EXPECT_TRUE(Control<NumberField>(dialog, 1135)->isEnabled());
+    w.interaction.queueColour(QColor(0x10, 0x20, 0x30));
+    Control<QPushButton>(dialog, 1134)->click();
+    EXPECT_EQ(w.settings.text.shadowColor, 0x302010u);
+    EXPECT_EQ(Control<ui::ColourSwatch>(dialog, 1133)->colour(), 0x302010u);
+    EXPECT_EQ(w.interaction.colourRequests.at(0), QColor(0x80, 0x80, 0x80));
+    box->click();
+    EXPECT_EQ(ClickAndFinish(dialog, 1), QDialog::Accepted);
+    EXPECT_EQ(w.settings.text.shadow, 0);
+    EXPECT_EQ(w.settings.text.shadowX, 7);
+    EXPECT_EQ(w.settings.text.shadowColor, 0x302010u);
+}
+
+TEST_F(TextLayerDialogTest, TextFieldRefusesWhatTheRecordCannotHoldWithABeep) {
+    TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
+    dialog.show();
+    QLineEdit* edit = Control<QLineEdit>(dialog, 1036);
+    edit->clear();
+    Commit(edit, QStringLiteral("あ\U0001F600い"));
+    EXPECT_EQ(edit->text(), QStringLiteral("あい"));
+    EXPECT_GE(w.interaction.beeps, 1);
+
+    const int beeps = w.interaction.beeps;
+    edit->setText(QString(252, QLatin1Char('z')));
+    Commit(edit, QStringLiteral("あい"));  // 2 + 2 bytes: only the first fits
+    EXPECT_EQ(edit->text(), QString(252, QLatin1Char('z')) + QStringLiteral("あ"));
+    EXPECT_GT(w.interaction.beeps, beeps);
+    EXPECT_EQ(ClickAndFinish(dialog, 1), QDialog::Accepted);
+    EXPECT_EQ(text::FieldView(w.settings.text.text).size(), 254u);
+}
+
+}  // namespace
