@@ -18,7 +18,8 @@ void RegisterFontSubstitutions() {
 QFont UiFont() {
     RegisterFontSubstitutions();
     QFont font(QString::fromUtf8("ＭＳ Ｐゴシック"));
-    font.setPixelSize(12);
+    // A 12-pixel cell: IPA P Gothic fills it at 11 pixels per em (2048 units, 1802 + 401).
+    font.setPixelSize(11);
     return font;
 }
 

@@ -8,7 +8,7 @@ namespace quillora::ui {
 // Idempotent; done before any of those names is used.
 void RegisterFontSubstitutions();
 
-// 12-pixel "ＭＳ Ｐゴシック".
+// "ＭＳ Ｐゴシック" with a 12-pixel character cell.
 QFont UiFont();
 
 }  // namespace quillora::ui
