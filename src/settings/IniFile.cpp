@@ -10,7 +10,7 @@ namespace {
 std::string_view Trim(std::string_view s) {
     constexpr std::string_view kBlank = " \t";
     auto first = s.find_first_not_of(kBlank);
-    if (first == std::string_view::npos) return {};
+    if (first == std::string_view::npos) return s.substr(s.size());  // empty, but still pointing into the line
     return s.substr(first, s.find_last_not_of(kBlank) - first + 1);
 }
 

@@ -34,11 +34,11 @@ public:
     }
     template <std::size_t N>
     void Path(KeyName key, char (&field)[N]) {
-        Text(key, field, {});
+        Text(key, field, "");
     }
     // Held like the fixed path fields: the bytes before a NUL, at most 255 of them.
     void Path(KeyName key, std::string& path) {
-        std::string_view value = Lookup(key).value_or(std::string_view{});
+        std::string_view value = Lookup(key).value_or("");
         path = value.substr(0, std::min(value.find('\0'), std::size_t{document::kPathBytes - 1}));
     }
 

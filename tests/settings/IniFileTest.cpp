@@ -15,12 +15,19 @@ TEST(IniFile, FindsKeysWithoutRegardToCaseSpacesOrOneQuotePair) {
         "Space=\"7\"\r\n"
         "Name = \"a\"b\"\r\n"
         "Open = \"x\n"
+        "Blank =   \n"
         "[Grid]\n"
         "Type = 5\n");
     EXPECT_EQ(ini.Find("Grid", "view"), "1");
     EXPECT_EQ(ini.Find("GRID", "Space"), "7");
     EXPECT_EQ(ini.Find("Grid", "Name"), "a\"b");
     EXPECT_EQ(ini.Find("Grid", "Open"), "\"x");
+    // A blank value is an empty text, not a missing key, and still points into the line
+    // (it is copied into fixed fields with memcpy).
+    auto blank = ini.Find("Grid", "Blank");
+    ASSERT_TRUE(blank);
+    EXPECT_TRUE(blank->empty());
+    EXPECT_NE(blank->data(), nullptr);
     // Only the first of two like-named sections is read.
     EXPECT_FALSE(ini.Find("Grid", "Type"));
     EXPECT_FALSE(ini.Find("Other", "View"));
