@@ -13,6 +13,7 @@
 
 #include "EllipseSpans.h"
 #include "FontMapping.h"
+#include "PictureStretch.h"
 #include "text/Cp932.h"
 
 namespace quillora::canvas {
@@ -117,13 +118,22 @@ render::DeviceSize PainterCanvas::MeasureText(std::string_view text) {
 }
 
 void PainterCanvas::DrawPicture(const document::Picture& picture, const render::DeviceRect& dest) {
-    // Wrapping the rows avoids converting the whole picture on every drawing; they are stored
-    // bottom-up, so the wrapped image is drawn upside down.
+    QRect rect(dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top);
+    auto* image = dynamic_cast<QImage*>(painter_.device());
+    const QTransform& transform = painter_.worldTransform();
+    if (image && PictureStretch::Supports(*image) && !painter_.hasClipping() &&
+        transform.type() <= QTransform::TxTranslate) {
+        PictureStretch::Draw(*image, picture, rect.translated(static_cast<int>(transform.dx()),
+                                                              static_cast<int>(transform.dy())));
+        return;
+    }
+    // Other devices (a printer page) get the rows wrapped as they are, drawn upside down since
+    // they are stored bottom-up.
     const QImage wrapped(picture.bits.data(), picture.width, picture.height, static_cast<qsizetype>(picture.rowBytes()),
                          QImage::Format_BGR888);
-    QTransform saved = painter_.worldTransform();
+    QTransform saved = transform;
     painter_.setWorldTransform(QTransform(1, 0, 0, -1, dest.left, dest.bottom), true);
-    painter_.drawImage(QRect(0, 0, dest.right - dest.left, dest.bottom - dest.top), wrapped);
+    painter_.drawImage(QRect(0, 0, rect.width(), rect.height()), wrapped);
     painter_.setWorldTransform(saved);
 }
 

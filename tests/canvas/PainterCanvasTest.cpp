@@ -137,30 +137,39 @@ TEST(PainterCanvas, LinesAreOneUnitWide) {
     EXPECT_EQ(InkBounds(image), QRect(5, 10, 21, 1));
 }
 
-TEST(PainterCanvas, PicturesAreStretchedUpsideUpWithoutSmoothing) {
+// Images the canvas writes itself and images it leaves to QPainter must look the same.
+class PictureTargets : public ::testing::TestWithParam<QImage::Format> {};
+
+TEST_P(PictureTargets, PicturesAreStretchedUpsideUpWithoutSmoothing) {
     // 2 x 2 pixels, stored bottom-up: the first stored row is the bottom one.
     document::Picture picture;
     picture.width = 2;
     picture.height = 2;
     picture.bits = {0, 0, 255, 0, 255, 0, 0, 0,      // bottom: red, green, padding
                     255, 0, 0, 255, 255, 255, 0, 0};  // top: blue, white, padding
-    Surface surface(40, 40);
-    surface.canvas().DrawPicture(picture, {10, 10, 30, 30});
-    const QImage& image = surface.Finish();
-    EXPECT_EQ(image.pixel(10, 10), qRgb(0, 0, 255));
-    EXPECT_EQ(image.pixel(19, 19), qRgb(0, 0, 255));
-    EXPECT_EQ(image.pixel(29, 10), kWhite);
-    EXPECT_EQ(image.pixel(10, 20), qRgb(255, 0, 0));
-    EXPECT_EQ(image.pixel(29, 29), qRgb(0, 255, 0));
-    EXPECT_EQ(image.pixel(9, 9), kWhite);
-    EXPECT_EQ(image.pixel(30, 30), kWhite);
-    // Only the four colours appear: no blending at the seams.
-    for (int y = 10; y < 30; ++y)
-        for (int x = 10; x < 30; ++x) {
-            QRgb p = image.pixel(x, y);
-            EXPECT_TRUE(p == kWhite || p == qRgb(0, 0, 255) || p == qRgb(255, 0, 0) || p == qRgb(0, 255, 0));
+    QImage image(40, 40, GetParam());
+    image.fill(Qt::black);
+    {
+        QPainter painter(&image);
+        PainterCanvas canvas(painter);
+        canvas.DrawPicture(picture, {10, 10, 30, 30});
+        canvas.DrawPicture(picture, {-4, -4, 4, 4});  // cut at the image's edge
+    }
+    const QRgb black = qRgb(0, 0, 0), blue = qRgb(0, 0, 255), red = qRgb(255, 0, 0), green = qRgb(0, 255, 0);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x) {
+            QRgb expected = black;
+            if (x >= 10 && x < 30 && y >= 10 && y < 30)
+                expected = y < 20 ? (x < 20 ? blue : kWhite) : (x < 20 ? red : green);
+            else if (x < 4 && y < 4)
+                expected = y < 0 ? blue : (x < 0 ? red : green);
+            ASSERT_EQ(image.pixel(x, y), expected) << x << ", " << y;
         }
 }
+
+INSTANTIATE_TEST_SUITE_P(PainterCanvas, PictureTargets,
+                         ::testing::Values(QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_RGB888,
+                                           QImage::Format_ARGB32_Premultiplied));
 
 }  // namespace
 }  // namespace quillora::canvas

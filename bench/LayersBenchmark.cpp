@@ -1,0 +1,98 @@
+// Creating a text layer on the heavy label: from the dialog's OK to the label rendered again
+// and the layer window repainted.
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdlib>
+#include <optional>
+
+#include "HeavyDocument.h"
+#include "canvas/ViewBitmap.h"
+#include "document/LabelDocument.h"
+#include "layers/LayerOperations.h"
+#include "layers/LayerWindow.h"
+#include "settings/AppSettings.h"
+#include "ui/DialogFlags.h"
+#include "ui/DocumentViews.h"
+#include "ui/Interaction.h"
+#include "ui/Workspace.h"
+
+namespace {
+
+using namespace quillora;
+using Clock = std::chrono::steady_clock;
+
+// Confirms every dialog at once and notes the moment OK was pressed.
+class ConfirmingInteraction : public ui::Interaction {
+public:
+    Clock::time_point okPressed;
+
+    ui::Answer ShowMessage(const ui::Message&) override { return ui::Answer::Ok; }
+    void Beep() override {}
+    std::optional<QString> ChooseOpenFile(const ui::FileChoice&) override { return std::nullopt; }
+    std::optional<QString> ChooseSaveFile(const ui::FileChoice&) override { return std::nullopt; }
+    std::optional<QColor> ChooseColour(QWidget*, const QColor&, bool) override { return std::nullopt; }
+    std::optional<ui::FontChoice> ChooseFont(QWidget*, const ui::FontChoice&) override { return std::nullopt; }
+    int RunDialog(QDialog& dialog) override {
+        dialog.show();
+        okPressed = Clock::now();
+        dialog.findChild<QPushButton*>(QStringLiteral("id1"))->click();
+        return dialog.result();
+    }
+};
+
+// The application's refresh operations: the view bitmap and the layer window.
+class BenchViews : public ui::DocumentViews {
+public:
+    explicit BenchViews(const document::LabelDocument& doc) : doc_(doc) {}
+    layers::LayerWindow* window = nullptr;
+
+    void RefreshDocumentView() override { view_.Render(doc_); }
+    void RepaintDocumentView() override {}
+    void RefreshLayerWindow(ui::LayerWindowRegion region) override { window->Refresh(region); }
+    void UpdateLayerScrollBar() override { window->UpdateScrollBar(); }
+    void RepaintToolWindow() override {}
+
+private:
+    const document::LabelDocument& doc_;
+    canvas::ViewBitmap view_;
+};
+
+void BM_NewTextLayerOnHeavyLabel(benchmark::State& state) {
+    auto doc = bench::MakeHeavyDocument();
+    settings::AppSettings settings;
+    ui::DialogFlags flags;
+    ConfirmingInteraction interaction;
+    BenchViews views(*doc);
+    ui::Workspace ws{*doc, settings, flags, interaction, views, std::string(), QString(), nullptr};
+    layers::LayerOperations operations(ws);
+    layers::LayerWindow window(ws, operations);
+    views.window = &window;
+    window.show();
+    window.UpdateScrollBar();
+    window.Refresh(ui::LayerWindowRegion::All);
+    const int pos = doc->state.selectedPos;
+
+    for (auto _ : state) {
+        operations.NewTextLayer();
+        const auto done = Clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(done - interaction.okPressed).count());
+        if (doc->state.layerCount <= 48) state.SkipWithError("the layer was not created");
+        doc->FreeSlotAt(pos);  // back to the heavy label as it was
+    }
+}
+BENCHMARK(BM_NewTextLayerOnHeavyLabel)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,61 @@
+// The whole heavy label rendered as the window shows it (3 px/mm) and as a 600 dpi printer
+// page receives it.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+
+#include "HeavyDocument.h"
+#include "canvas/PainterCanvas.h"
+#include "canvas/ViewBitmap.h"
+#include "render/DeviceUnits.h"
+#include "render/LabelRenderer.h"
+
+namespace {
+
+using quillora::document::LabelDocument;
+
+const LabelDocument& Heavy() {
+    static const auto doc = quillora::bench::MakeHeavyDocument();
+    return *doc;
+}
+
+void BM_RenderView(benchmark::State& state) {
+    const LabelDocument& doc = Heavy();
+    quillora::canvas::ViewBitmap view;
+    for (auto _ : state) {
+        view.Render(doc);
+        benchmark::DoNotOptimize(view.image().constBits());
+    }
+}
+BENCHMARK(BM_RenderView)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+void BM_RenderPrinter600Dpi(benchmark::State& state) {
+    const LabelDocument& doc = Heavy();
+    const int outerMm = doc.SafeOuterMm();
+    const int side = quillora::render::TruncateToDevice(static_cast<float>(outerMm) * (600.0f / 25.4f));
+    QImage page(side, side, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&page);
+        quillora::canvas::PainterCanvas canvas(painter);
+        quillora::render::RenderLabel(canvas, doc, 0, 0, outerMm, outerMm, side, side,
+                                      quillora::render::RenderTarget::Printer);
+        painter.end();
+        benchmark::DoNotOptimize(page.constBits());
+    }
+}
+BENCHMARK(BM_RenderPrinter600Dpi)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    Heavy();  // the pictures are made before any timing
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
