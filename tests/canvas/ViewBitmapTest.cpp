@@ -3,9 +3,12 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "canvas/PainterCanvas.h"
 #include "canvas/ViewBitmap.h"
 #include "render/LabelRenderer.h"
+#include "text/FixedField.h"
 
 namespace quillora::canvas {
 namespace {
@@ -93,6 +96,63 @@ TEST(ViewBitmap, APictureIsCutAtTheCircleAndTheHole) {
     EXPECT_EQ(image.pixel(354, 354), kFace);
     EXPECT_EQ(image.pixel(180, 170), kFace);
     EXPECT_EQ(image.pixel(0, 180), kLine);
+}
+
+// Values from a file are not range-checked: none of these may crash, hang or exhaust memory.
+TEST(PrinterTarget, UncheckedValuesRenderAndTheCornersStayMasked) {
+    auto doc = NewLabel();
+    const char* const longText = "ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz 0123456789";
+    for (int size : {INT_MAX, -5, 0, 200}) {
+        int slot = doc.FindFreeSlot();
+        doc.InsertAtSelection(slot);
+        auto& layer = doc.layers[slot];
+        layer.kind = document::KindText;
+        layer.visible = 1;
+        text::StoreField(layer.text, longText);
+        layer.fontSize = size;
+        layer.angle = size % 360;
+        layer.shadow = 1;
+        layer.shadowX = 1000000000;
+        layer.shadowY = -1000000000;
+        layer.posX = 10;
+        layer.posY = 20;
+    }
+    for (int placement : {0, 1, 2, 9}) {
+        int slot = doc.FindFreeSlot();
+        doc.InsertAtSelection(slot);
+        auto& layer = doc.layers[slot];
+        layer.kind = document::KindPicture;
+        layer.visible = 1;
+        layer.placement = placement;
+        layer.keepAspect = 1;
+        layer.widthMm = INT_MAX;
+        layer.heightMm = placement == 0 ? 0 : INT_MAX;
+        layer.posX = INT_MIN;
+        doc.pictures[slot] = TwoBands(qRgb(255, 0, 0), qRgb(0, 0, 255));
+    }
+    int unknown = doc.FindFreeSlot();
+    doc.InsertAtSelection(unknown);
+    doc.layers[unknown].kind = 77;
+    doc.layers[unknown].visible = 1;
+    doc.list.fontSize = INT_MAX;
+    doc.list.layoutStyle = 2;
+    doc.list.secondColumnStart = -1;
+    doc.list.lineGap = INT_MAX;
+    for (int i = 0; i < document::kListEntries; ++i) text::StoreField(doc.list.entryText[i], "a\r\nb\r\nc\r\nd\r\ne\r\nf");
+
+    ViewBitmap view;
+    view.Render(doc);
+    EXPECT_EQ(view.image().pixel(0, 0), kFace);
+    EXPECT_EQ(view.image().pixel(180, 180), kFace);
+    // The printer page goes through QPainter's own image drawing rather than the direct stretch.
+    QImage page(720, 720, QImage::Format_RGB888);
+    {
+        QPainter painter(&page);
+        PainterCanvas canvas(painter);
+        render::RenderLabel(canvas, doc, 0, 0, 120, 120, 720, 720, render::RenderTarget::Printer);
+    }
+    EXPECT_EQ(page.pixel(3, 3), qRgb(255, 255, 255));
+    EXPECT_EQ(page.pixel(360, 360), qRgb(255, 255, 255));
 }
 
 TEST(PrinterTarget, WhitensThePageOutsideTheDisc) {
