@@ -1,0 +1,123 @@
+#pragma once
+// The running program: owns the document, the settings, the interaction seam and the windows,
+// carries out the frame's commands, and runs the start-up and exit sequences.
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <memory>
+#include <string>
+
+#include "app/DocumentController.h"
+#include "app/DocumentHost.h"
+#include "canvas/ViewBitmap.h"
+#include "document/LabelDocument.h"
+#include "settings/AppSettings.h"
+#include "ui/DialogFlags.h"
+#include "ui/DocumentViews.h"
+#include "ui/Interaction.h"
+#include "ui/Workspace.h"
+#include "view/DocumentWindow.h"
+
+namespace quillora::ui {
+class NoticeWindow;
+}
+
+namespace quillora::app {
+
+class FrameWindow;
+class FloatingWindows;
+
+struct StartupOptions {
+    std::string programDir;
+    std::string settingsDir;
+    QStringList arguments;                      // after the program name
+    ui::Interaction* interaction = nullptr;     // nullptr: the real message boxes and choosers
+    bool runTimer = true;                       // false: the caller runs the second stage itself
+};
+
+class Application : public QObject, public ui::DocumentViews, private DocumentHost {
+    Q_OBJECT
+public:
+    static constexpr int kSecondStageDelayMs = 1200;
+
+    explicit Application(StartupOptions options);
+    ~Application() override;
+
+    // Settings, frame, splash and the timer of the second stage.
+    void Start();
+    // Floating windows, the first-run question, tips and the command-line document.
+    void RunSecondStage();
+    // Closes the document (its question may cancel), writes the settings and closes the frame.
+    bool Exit();
+    void RunCommand(int id);
+
+    FrameWindow& frame() const { return *frame_; }
+    document::LabelDocument& doc() { return doc_; }
+    settings::AppSettings& settings() { return settings_; }
+    ui::DialogFlags& flags() { return flags_; }
+    ui::Workspace& workspace() { return *workspace_; }
+    DocumentController& controller() { return *controller_; }
+    view::DocumentWindow* documentWindow() const { return documentWindow_; }
+    QWidget* toolWindow() const;
+    QWidget* positionWindow() const;
+    // The layer window joins the stack once it exists.
+    void setLayerWindow(QWidget* window);
+    void ArrangeToolWindows();
+    void FitDocumentWindow();
+
+    // ui::DocumentViews
+    void RefreshDocumentView() override;
+    void RepaintDocumentView() override;
+    void RefreshLayerWindow(ui::LayerWindowRegion region) override;
+    void UpdateLayerScrollBar() override;
+    void RepaintToolWindow() override;
+
+signals:
+    void layerWindowRefreshRequested(ui::LayerWindowRegion region);
+    void layerScrollBarUpdateRequested();
+    void newTextLayerRequested(int xMm, int yMm);
+    void newPictureLayerRequested(int xMm, int yMm);
+    void listSettingsRequested();
+    void backgroundSettingsRequested();
+    void exited();
+
+private:
+    // DocumentHost
+    bool AskNewLabelSize() override;
+    void CreateDocumentWindow() override;
+    void DestroyDocumentWindow() override;
+    std::vector<std::string> RebuildPictures() override;
+    void SetFrameTitle(const QString& title) override;
+    void SetAcceptDrops(bool accept) override;
+    QWidget* ShowProgress() override;
+    void HideProgress() override;
+    void ClearPositionReadout() override;
+    QWidget* Frame() override;
+
+    void UpdateCommandStates();
+    void OnDrop(const QString& path);
+    void OnToolCommand(int id);
+    void ToggleFloatingWindow(QWidget* window, std::int32_t& viewFlag);
+    void ToggleGrid();
+    void AskFileAssociation();
+    void CaptureWindowPlaces();
+
+    StartupOptions options_;
+    document::LabelDocument doc_;
+    settings::AppSettings settings_;
+    ui::DialogFlags flags_;
+    std::unique_ptr<ui::Interaction> ownInteraction_;
+    ui::Interaction& interaction_;
+    std::unique_ptr<ui::Workspace> workspace_;
+    std::unique_ptr<DocumentController> controller_;
+    canvas::ViewBitmap viewBitmap_;
+    std::unique_ptr<FrameWindow> frame_;
+    std::unique_ptr<FloatingWindows> floating_;
+    QPointer<view::DocumentWindow> documentWindow_;
+    std::unique_ptr<ui::NoticeWindow> progress_;
+    QTimer secondStageTimer_;
+    bool openAtStart_ = false;
+};
+
+}  // namespace quillora::app

@@ -1,0 +1,136 @@
+#include "DocumentController.h"
+
+#include <fstream>
+
+#include "document/DocumentFile.h"
+#include "text/Cp932.h"
+
+namespace quillora::app {
+namespace {
+
+constexpr std::size_t kMaxPathBytes = 255;
+const QString kQlrFilter = QStringLiteral("CDﾗﾍﾞﾙﾃﾞｰﾀ(*.qlr) (*.qlr *.QLR)");
+
+QString DisplayPath(const std::string& stored) { return QString::fromStdString(text::StoredPathToUtf8(stored)); }
+
+std::string StoredPath(const QString& utf8) { return text::Utf8PathToStored(utf8.toStdString()); }
+
+bool CanRead(const std::string& utf8Path) { return std::ifstream(utf8Path, std::ios::binary).is_open(); }
+
+}  // namespace
+
+DocumentController::DocumentController(document::LabelDocument& doc, const settings::AppSettings& settings,
+                                       ui::Interaction& interaction, ui::DocumentViews& views, DocumentHost& host)
+    : doc_(doc), settings_(settings), interaction_(interaction), views_(views), host_(host) {}
+
+void DocumentController::ShowError(const QString& text, ui::MessageIcon icon, QWidget* owner) {
+    interaction_.ShowMessage({owner ? owner : host_.Frame(), text, kProductName, icon, ui::MessageButtons::Ok,
+                              ui::Answer::Ok});
+}
+
+void DocumentController::RefreshFloatingWindows() {
+    views_.UpdateLayerScrollBar();
+    views_.RepaintToolWindow();
+    views_.RefreshLayerWindow(ui::LayerWindowRegion::All);
+}
+
+bool DocumentController::NewDocument() {
+    if (doc_.documentOpen || !host_.AskNewLabelSize()) return false;
+    doc_.documentOpen = true;
+    host_.SetAcceptDrops(false);
+    doc_.Create(settings_.docDefaults);
+    doc_.documentModified = false;
+    host_.CreateDocumentWindow();
+    RefreshFloatingWindows();
+    return true;
+}
+
+bool DocumentController::ChooseOpenFile() {
+    if (doc_.documentOpen) return false;
+    const auto chosen = interaction_.ChooseOpenFile(
+        {host_.Frame(), QStringLiteral("ﾌｧｲﾙを開く"), kQlrFilter, DisplayPath(doc_.selectedFileName)});
+    if (!chosen) return false;
+    doc_.selectedFileName = StoredPath(*chosen);
+    return true;
+}
+
+bool DocumentController::ChooseSaveFile() {
+    const auto chosen = interaction_.ChooseSaveFile(
+        {host_.Frame(), QStringLiteral("ﾌｧｲﾙを保存"), kQlrFilter, DisplayPath(doc_.currentFileName)});
+    if (!chosen) return false;
+    doc_.currentFileName = StoredPath(*chosen);
+    return true;
+}
+
+bool DocumentController::SaveDocument() {
+    if (doc_.currentFileName.empty() && !ChooseSaveFile()) return false;
+    const auto name = document::WithQlrExtension(doc_.currentFileName);
+    // A name with no room left for the extension is refused like a file that cannot be created.
+    if (!name || !document::WriteDocumentFile(text::StoredPathToUtf8(*name), doc_)) {
+        if (name) doc_.currentFileName = *name;
+        ShowError(QStringLiteral("ﾌｧｲﾙの保存に失敗しました。"), ui::MessageIcon::Exclamation);
+        return false;
+    }
+    doc_.currentFileName = *name;
+    doc_.selectedFileName = doc_.currentFileName;
+    host_.SetFrameTitle(kProductName + QStringLiteral(" - ") + DisplayPath(doc_.currentFileName));
+    doc_.documentModified = false;
+    return true;
+}
+
+bool DocumentController::SaveDocumentAs() { return ChooseSaveFile() && SaveDocument(); }
+
+bool DocumentController::OpenDocument() {
+    const std::string path = text::StoredPathToUtf8(doc_.selectedFileName);
+    if (doc_.selectedFileName.size() > kMaxPathBytes || !CanRead(path)) {
+        ShowError(QStringLiteral("\"%1\" を開けません。").arg(DisplayPath(doc_.selectedFileName)),
+                  ui::MessageIcon::Exclamation);
+        return false;
+    }
+    QWidget* progress = host_.ShowProgress();
+    const document::ReadResult result = document::ReadDocumentFile(path, doc_);
+    if (result != document::ReadResult::Ok) {
+        host_.HideProgress();
+        if (result == document::ReadResult::CannotOpen)
+            ShowError(QStringLiteral("\"%1\" を開けません。").arg(DisplayPath(doc_.selectedFileName)),
+                      ui::MessageIcon::Exclamation);
+        else
+            ShowError(QStringLiteral("読み込めないﾃﾞｰﾀ形式です。"), ui::MessageIcon::Stop);
+        return false;
+    }
+    for (const std::string& missing : host_.RebuildPictures()) {
+        ShowError(QStringLiteral("%1\nを開くことができません。\n\n指定の画像ﾌｧｲﾙは、移動または削除された可能性があります。")
+                      .arg(DisplayPath(missing)),
+                  ui::MessageIcon::Exclamation, progress);
+    }
+    host_.CreateDocumentWindow();
+    doc_.documentOpen = true;
+    doc_.documentModified = false;
+    host_.SetAcceptDrops(false);
+    doc_.currentFileName = doc_.selectedFileName;
+    host_.SetFrameTitle(kProductName + QStringLiteral(" - ") + DisplayPath(doc_.currentFileName));
+    host_.HideProgress();
+    RefreshFloatingWindows();
+    return true;
+}
+
+bool DocumentController::CloseDocument() {
+    if (doc_.documentModified) {
+        const ui::Answer answer = interaction_.ShowMessage(
+            {host_.Frame(), QStringLiteral("編集中のﾄﾞｷｭﾒﾝﾄは更新されています。保存しますか？"),
+             QStringLiteral("保存の確認"), ui::MessageIcon::Question, ui::MessageButtons::YesNoCancel,
+             ui::Answer::Yes});
+        if (answer == ui::Answer::Cancel) return false;
+        if (answer == ui::Answer::Yes && !SaveDocument()) return false;
+    }
+    host_.DestroyDocumentWindow();
+    host_.ClearPositionReadout();
+    host_.SetAcceptDrops(true);
+    doc_.Reset();
+    host_.SetFrameTitle(kProductName);
+    views_.RepaintToolWindow();
+    views_.RefreshLayerWindow(ui::LayerWindowRegion::All);
+    return true;
+}
+
+}  // namespace quillora::app

@@ -1,0 +1,83 @@
+#include "FloatingWindows.h"
+
+#include <QWidget>
+
+#include "app/WindowPlacement.h"
+#include "ui/HelpWindow.h"
+#include "ui/PositionWindow.h"
+#include "ui/SplashWindow.h"
+#include "ui/ToolWindow.h"
+
+namespace quillora::app {
+
+FloatingWindows::FloatingWindows(ui::Workspace& workspace) : workspace_(workspace) {}
+
+FloatingWindows::~FloatingWindows() = default;
+
+void FloatingWindows::ShowSplash() {
+    splash_ = std::make_unique<ui::SplashWindow>();
+    splash_->show();
+}
+
+void FloatingWindows::CloseSplash() { splash_.reset(); }
+
+void FloatingWindows::Create() {
+    tool_ = std::make_unique<ui::ToolWindow>(workspace_);
+    connect(tool_.get(), &ui::ToolWindow::commandRequested, this, &FloatingWindows::toolCommandRequested);
+    connect(tool_.get(), &ui::ToolWindow::closedByUser, this, &FloatingWindows::closedByUser);
+    position_ = std::make_unique<ui::PositionWindow>(workspace_);
+    connect(position_.get(), &ui::PositionWindow::closedByUser, this, &FloatingWindows::closedByUser);
+}
+
+void FloatingWindows::ShowAccordingToFlags() {
+    for (const FloatingWindow& entry : StackOrder())
+        if (entry.window) entry.window->setVisible(entry.viewFlag);
+}
+
+void FloatingWindows::CapturePositions() {
+    const auto capture = [](const QWidget* window, settings::FloatingWindowPlacement& placement) {
+        if (window) CaptureFloatingPosition(*window, placement);
+    };
+    capture(tool(), workspace_.settings.toolWindow);
+    capture(position(), workspace_.settings.positionWindow);
+    capture(layer(), workspace_.settings.layerWindow);
+}
+
+void FloatingWindows::CloseAll() {
+    for (const FloatingWindow& entry : StackOrder())
+        if (entry.window) entry.window->hide();
+    if (help_) help_->close();
+}
+
+QWidget* FloatingWindows::tool() const { return tool_.get(); }
+QWidget* FloatingWindows::position() const { return position_.get(); }
+
+std::array<FloatingWindow, 3> FloatingWindows::StackOrder() const {
+    const settings::AppSettings& s = workspace_.settings;
+    return {FloatingWindow{tool(), s.toolWindow.view != 0}, FloatingWindow{position(), s.positionWindow.view != 0},
+            FloatingWindow{layer(), s.layerWindow.view != 0}};
+}
+
+void FloatingWindows::ShowPosition(int xMm, int yMm) {
+    if (position_) position_->setPosition(xMm, yMm);
+}
+
+void FloatingWindows::ClearPosition() {
+    if (position_) position_->clearPosition();
+}
+
+void FloatingWindows::ShowHelpContents() {
+    if (!help_) help_ = std::make_unique<ui::HelpWindow>();
+    help_->showContents();
+}
+
+void FloatingWindows::ShowHelpOnHelp() {
+    if (!help_) help_ = std::make_unique<ui::HelpWindow>();
+    help_->showHelpOnHelp();
+}
+
+void FloatingWindows::RepaintTool() {
+    if (tool_) tool_->repaint();
+}
+
+}  // namespace quillora::app

@@ -1,0 +1,64 @@
+#pragma once
+// The splash and the floating windows beside the frame: tool window, position window and, once
+// the layers work provides it, the layer window.
+#include <QObject>
+#include <QPointer>
+#include <array>
+#include <memory>
+
+#include "app/WindowArrangement.h"
+#include "ui/Workspace.h"
+
+class QWidget;
+
+namespace quillora::ui {
+class HelpWindow;
+class PositionWindow;
+class SplashWindow;
+class ToolWindow;
+}  // namespace quillora::ui
+
+namespace quillora::app {
+
+class FloatingWindows : public QObject {
+    Q_OBJECT
+public:
+    explicit FloatingWindows(ui::Workspace& workspace);
+    ~FloatingWindows() override;
+
+    void ShowSplash();
+    void CloseSplash();
+    // Creates the tool and position windows hidden, at their saved places.
+    void Create();
+    void ShowAccordingToFlags();
+    void CapturePositions();
+    void CloseAll();
+
+    QWidget* tool() const;
+    QWidget* position() const;
+    QWidget* layer() const { return layer_; }
+    void setLayer(QWidget* window) { layer_ = window; }
+    // Tool, position, layer window with their "View" flags, in stacking order.
+    std::array<FloatingWindow, 3> StackOrder() const;
+
+    void ShowPosition(int xMm, int yMm);
+    void ClearPosition();
+    void RepaintTool();
+    void ShowHelpContents();
+    void ShowHelpOnHelp();
+
+signals:
+    void toolCommandRequested(int id);
+    // A floating window was closed with its close box (its "View" flag is now clear).
+    void closedByUser();
+
+private:
+    ui::Workspace& workspace_;
+    std::unique_ptr<ui::SplashWindow> splash_;
+    std::unique_ptr<ui::ToolWindow> tool_;
+    std::unique_ptr<ui::PositionWindow> position_;
+    std::unique_ptr<ui::HelpWindow> help_;
+    QPointer<QWidget> layer_;
+};
+
+}  // namespace quillora::app

@@ -1,0 +1,57 @@
+#pragma once
+// The frame: menu bar built from the menu table, the MDI area that holds the document window,
+// dropped files, and a close box that asks the application to exit instead of closing.
+#include <QMainWindow>
+#include <functional>
+#include <map>
+
+#include "app/CommandStates.h"
+
+class QMdiArea;
+
+namespace quillora::app {
+
+class FrameWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FrameWindow(QWidget* parent = nullptr);
+
+    QMdiArea* mdiArea() const { return mdiArea_; }
+    // The action of a menu command, objectName "cmd<id>"; nullptr for an unknown id.
+    QAction* commandAction(int id) const;
+    // Greys and checks every command item from `stateOf`.
+    void applyCommandStates(const std::function<CommandState(int id)>& stateOf);
+    // Top-right corner of the area below the menu bar, in screen coordinates.
+    QPoint clientTopRight() const;
+    void setDropsAccepted(bool accepted) { dropsAccepted_ = accepted; }
+    bool dropsAccepted() const { return dropsAccepted_; }
+    // Lets the next close go through; the exit sequence calls it once the settings are written.
+    void allowClose() { closeAllowed_ = true; }
+
+signals:
+    void commandTriggered(int id);
+    void menuAboutToShow();
+    void fileDropped(const QString& path);
+    void dropRefused();
+    void exitRequested();
+    void movedOrResized();
+    void shown();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus();
+
+    QMdiArea* mdiArea_;
+    std::map<int, QAction*> actions_;
+    bool dropsAccepted_ = false;
+    bool closeAllowed_ = false;
+};
+
+}  // namespace quillora::app

@@ -1,0 +1,79 @@
+#include "MenuTable.h"
+
+#include <array>
+
+namespace quillora::app {
+namespace {
+
+using namespace command;
+constexpr int Ctrl = Qt::CTRL;
+constexpr int Shift = Qt::SHIFT;
+
+constexpr MenuItem kSeparator{0, nullptr, nullptr, 0};
+
+const std::array kFile{
+    MenuItem{New, "新規作成(&N)...", "Ctrl+N", Ctrl | Qt::Key_N},
+    MenuItem{Open, "開く(&O)...", "Ctrl+O", Ctrl | Qt::Key_O},
+    MenuItem{Close, "閉じる(&C)", nullptr, 0},
+    kSeparator,
+    MenuItem{Save, "上書き保存(&S)", "Ctrl+S", Ctrl | Qt::Key_S},
+    MenuItem{SaveAs, "名前を付けて保存(&A)...", nullptr, 0},
+    kSeparator,
+    MenuItem{Exit, "終了(&X)", "Ctrl+Q", Ctrl | Qt::Key_Q},
+};
+
+const std::array kPrint{
+    MenuItem{Print, "印刷(&P)...", "Ctrl+P", Ctrl | Qt::Key_P},
+    kSeparator,
+    MenuItem{PrintSettings, "印刷設定(&E)...", "Ctrl+R", Ctrl | Qt::Key_R},
+    MenuItem{PrinterSetup, "ﾌﾟﾘﾝﾀ設定(&S)...", nullptr, 0},
+    MenuItem{PrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&R)...", "Ctrl+V", Ctrl | Qt::Key_V},
+};
+
+const std::array kLayer{
+    MenuItem{NewTextLayer, "新規文字ﾚｲﾔｰ(&T)...", "Shift+T", Shift | Qt::Key_T},
+    MenuItem{NewPictureLayer, "新規画像ﾚｲﾔｰ(&P)...", "Shift+P", Shift | Qt::Key_P},
+    kSeparator,
+    MenuItem{ListLayer, "ﾘｽﾄﾚｲﾔｰの設定(&L)...", "Shift+L", Shift | Qt::Key_L},
+    MenuItem{BackgroundLayer, "背景ﾚｲﾔｰの設定(&B)...", "Shift+B", Shift | Qt::Key_B},
+    kSeparator,
+    MenuItem{MoveUp, "上のﾚｲﾔｰと入れ替え(&U)", "Shift+[↑]", Shift | Qt::Key_Up},
+    MenuItem{MoveDown, "下のﾚｲﾔｰと入れ替え(&D)", "Shift+[↓]", Shift | Qt::Key_Down},
+    MenuItem{CopyLayer, "ﾚｲﾔｰｺﾋﾟｰ(&C)", "Shift+C", Shift | Qt::Key_C},
+    MenuItem{DeleteLayer, "ﾚｲﾔｰ削除(&E)...", "Shift+Del", Shift | Qt::Key_Delete},
+};
+
+const std::array kView{
+    MenuItem{ToolWindow, "ﾂｰﾙｳｨﾝﾄﾞｳ(&T)", nullptr, 0},
+    MenuItem{PositionWindow, "ﾎﾟｼﾞｼｮﾝｳｨﾝﾄﾞｳ(&P)", nullptr, 0},
+    MenuItem{LayerWindow, "ﾚｲﾔｰｳｨﾝﾄﾞｳ(&L)", nullptr, 0},
+    kSeparator,
+    MenuItem{Grid, "ｸﾞﾘｯﾄﾞ(&G)", "Ctrl+G", Ctrl | Qt::Key_G},
+};
+
+const std::array kWindow{
+    MenuItem{ArrangeWindows, "各ｳｨﾝﾄﾞｳの整列(&D)", "Ctrl+D", Ctrl | Qt::Key_D},
+    MenuItem{FitDocument, "ﾄﾞｷｭﾒﾝﾄｻｲｽﾞの最適化(&S)", "Ctrl+E", Ctrl | Qt::Key_E},
+};
+
+const std::array kOther{
+    MenuItem{Help, "ﾍﾙﾌﾟ(&H)...", "F1", Qt::Key_F1},
+    MenuItem{HelpOnHelp, "ﾍﾙﾌﾟの使い方(&E)...", "Ctrl+F1", Ctrl | Qt::Key_F1},
+    MenuItem{Tips, "ﾜﾝﾎﾟｲﾝﾄ(&O)...", nullptr, 0},
+    kSeparator,
+    MenuItem{Environment, "環境設定(&P)...", nullptr, 0},
+    kSeparator,
+    MenuItem{WebSite, "Brenmoor, Inc. Webｻｲﾄ(&W)...", nullptr, 0},
+    MenuItem{About, "ﾊﾞｰｼﾞｮﾝ情報(&A)...", nullptr, 0},
+};
+
+const std::array kPopups{
+    MenuPopup{"ﾌｧｲﾙ(&F)", kFile},     MenuPopup{"印刷(&P)", kPrint},      MenuPopup{"ﾚｲﾔｰ(&L)", kLayer},
+    MenuPopup{"表示(&V)", kView},     MenuPopup{"ｳｨﾝﾄﾞｳ(&W)", kWindow}, MenuPopup{"その他(&O)", kOther},
+};
+
+}  // namespace
+
+std::span<const MenuPopup> FrameMenu() { return kPopups; }
+
+}  // namespace quillora::app

@@ -1,0 +1,19 @@
+#pragma once
+// Stacks the floating windows at the frame's top-right corner.
+#include <QPoint>
+#include <span>
+
+class QWidget;
+
+namespace quillora::app {
+
+struct FloatingWindow {
+    QWidget* window;
+    bool viewFlag;  // windows whose "View" flag is clear take no place in the stack
+};
+
+// Each window's outer top-left goes to (topRight.x - 200, y), starting at topRight.y and moving
+// down by each placed window's outer height.
+void ArrangeToolWindows(QPoint topRight, std::span<const FloatingWindow> windows);
+
+}  // namespace quillora::app

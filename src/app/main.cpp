@@ -1,0 +1,58 @@
+// Quillora: round CD/DVD labels.
+//
+// Measuring hook: with QUILLORA_MEASURE_STARTUP=<ms> set, the program prints
+// "frame-shown-epoch-ms <n>" when the frame is first shown and, <ms> milliseconds later,
+// "rss-kb <n>" (its resident memory), then quits without the exit sequence.
+#include <QApplication>
+#include <QDateTime>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "app/Application.h"
+#include "app/FrameWindow.h"
+#include "settings/ProgramDirectory.h"
+#include "settings/SettingsFile.h"
+
+namespace {
+
+long ResidentKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+    return -1;
+}
+
+void InstallMeasuringHook(quillora::app::Application& app, int quitAfterMs) {
+    QObject::connect(&app.frame(), &quillora::app::FrameWindow::shown, &app, [quitAfterMs] {
+        static bool reported = false;
+        if (reported) return;
+        reported = true;
+        std::printf("frame-shown-epoch-ms %lld\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+        QTimer::singleShot(quitAfterMs, [] {
+            std::printf("rss-kb %ld\n", ResidentKilobytes());
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
+    });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication qtApp(argc, argv);
+    quillora::app::StartupOptions options;
+    options.programDir = quillora::settings::ProgramDirectory();
+    options.settingsDir = quillora::settings::SettingsDirectory(options.programDir);
+    options.arguments = QCoreApplication::arguments().mid(1);
+
+    quillora::app::Application app(std::move(options));
+    const char* measure = std::getenv("QUILLORA_MEASURE_STARTUP");
+    if (measure) InstallMeasuringHook(app, std::atoi(measure));
+    app.Start();
+    QObject::connect(&app, &quillora::app::Application::exited, &qtApp, &QCoreApplication::quit);
+    return qtApp.exec();
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The one document window: an MDI child titled with the label's diameters, holding the label
+// view. Its close box asks the application to close the document instead of closing itself.
+#include <QMdiSubWindow>
+
+namespace quillora::view {
+
+class LabelView;
+
+class DocumentWindow : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    DocumentWindow(LabelView* view, int outerDiameter, int innerDiameter, QWidget* parent = nullptr);
+
+    LabelView* labelView() const { return view_; }
+    // Restores the window and sizes it so that the view's client is outerPx + 35 pixels square.
+    void fitToLabel(int outerPx);
+
+    static QString TitleFor(int outerDiameter, int innerDiameter);
+
+signals:
+    void closeRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    LabelView* view_;
+};
+
+}  // namespace quillora::view

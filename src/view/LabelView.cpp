@@ -1,0 +1,251 @@
+#include "LabelView.h"
+
+#include <QAction>
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPen>
+#include <QScrollBar>
+
+
+namespace quillora::view {
+namespace {
+
+constexpr int kNewTextLayer = 40059;
+constexpr int kNewPictureLayer = 40060;
+constexpr int kListSettings = 40062;
+constexpr int kBackgroundSettings = 40063;
+
+// Pen styles as the settings file numbers them (0 solid, 1 dash, 2 dot, ...).
+Qt::PenStyle GridPenStyle(int lineType) {
+    switch (lineType) {
+    case 1: return Qt::DashLine;
+    case 2: return Qt::DotLine;
+    case 3: return Qt::DashDotLine;
+    case 4: return Qt::DashDotDotLine;
+    case 5: return Qt::NoPen;
+    default: return Qt::SolidLine;
+    }
+}
+
+QColor FromColourRef(document::Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+// Ruler font: "ＭＳ Ｐ明朝" with a 10-pixel cell; its IPA stand-in has 2048 units per em over a
+// 2257-unit cell, so the cell is reached at 9 pixels per em.
+QFont RulerFont() {
+    QFont font(QStringLiteral("ＭＳ Ｐ明朝"));
+    font.setPixelSize(9);
+    return font;
+}
+
+int DefaultMenuRunner(QMenu& menu, const QPoint& globalPos) {
+    QAction* chosen = menu.exec(globalPos);
+    return chosen ? chosen->data().toInt() : 0;
+}
+
+}  // namespace
+
+LabelView::LabelView(document::LabelDocument& doc, const settings::GridSettings& grid, const ui::DialogFlags& flags,
+                     ui::Interaction& interaction, QWidget* parent)
+    : QAbstractScrollArea(parent), doc_(doc), grid_(grid), flags_(flags), interaction_(interaction),
+      menuRunner_(DefaultMenuRunner) {
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFrameShape(QFrame::NoFrame);
+    viewport()->setMouseTracking(true);
+    viewport()->setAutoFillBackground(false);
+    connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this](int action) { onScrollAction(horizontalScrollBar(), action, doc_.state.scrollX, clientSize().width()); });
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this](int action) { onScrollAction(verticalScrollBar(), action, doc_.state.scrollY, clientSize().height()); });
+}
+
+void LabelView::setSource(const QImage* image) {
+    source_ = image;
+    viewport()->update();
+}
+
+void LabelView::setMenuRunner(MenuRunner runner) { menuRunner_ = std::move(runner); }
+
+QSize LabelView::clientSize() const { return viewport()->size(); }
+
+void LabelView::repaintLabelArea() {
+    if (!doc_.state.isOpen) return;
+    const QSize size = clientSize();
+    viewport()->repaint(kRulerBand, kRulerBand, size.width() - kRulerBand, size.height() - kRulerBand);
+}
+
+void LabelView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    doc_.state.scrollX = 0;
+    doc_.state.scrollY = 0;
+    updateScrollBars();
+}
+
+void LabelView::scrollContentsBy(int, int) {
+    // The offsets live in the document state and are set by onScrollAction.
+}
+
+void LabelView::onScrollAction(QScrollBar* bar, int action, std::int32_t& offset, int clientExtent) {
+    ScrollRequest request = ScrollRequest::Other;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub: request = ScrollRequest::LineBack; break;
+    case QAbstractSlider::SliderSingleStepAdd: request = ScrollRequest::LineForward; break;
+    case QAbstractSlider::SliderPageStepSub: request = ScrollRequest::PageBack; break;
+    case QAbstractSlider::SliderPageStepAdd: request = ScrollRequest::PageForward; break;
+    case QAbstractSlider::SliderMove: request = ScrollRequest::ThumbTrack; break;
+    default: break;
+    }
+    offset = ApplyScroll(request, offset, doc_.state.outerPx, clientExtent, bar->sliderPosition());
+    bar->setSliderPosition(std::clamp(offset, bar->minimum(), bar->maximum()));
+    updateScrollBars();
+}
+
+void LabelView::updateScrollBars() {
+    const QSize size = clientSize();
+    const std::pair<QScrollBar*, std::pair<int, int>> bars[] = {
+        {horizontalScrollBar(), {size.width(), doc_.state.scrollX}},
+        {verticalScrollBar(), {size.height(), doc_.state.scrollY}},
+    };
+    for (const auto& [bar, values] : bars) {
+        const auto [page, offset] = values;
+        const QSignalBlocker block(bar);
+        const int maximum = ScrollBarMaximum(doc_.state.outerPx, page);
+        bar->setRange(0, maximum);
+        bar->setPageStep(page);
+        bar->setValue(std::clamp(offset, 0, maximum));
+        bar->setEnabled(maximum > 0);
+    }
+    viewport()->repaint();
+}
+
+void LabelView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    const int width = viewport()->width();
+    const int height = viewport()->height();
+    painter.fillRect(viewport()->rect(), palette().button());
+    if (!doc_.state.isOpen) return;
+
+    const int outerPx = doc_.state.outerPx;
+    doc_.state.viewOriginX = ViewOrigin(width, outerPx);
+    doc_.state.viewOriginY = ViewOrigin(height, outerPx);
+    const int originX = doc_.state.viewOriginX;
+    const int originY = doc_.state.viewOriginY;
+    const int scrollX = doc_.state.scrollX;
+    const int scrollY = doc_.state.scrollY;
+
+    if (source_ && !source_->isNull()) {
+        const QRect sourceRect = QRect(scrollX, scrollY, outerPx, outerPx).intersected(source_->rect());
+        painter.drawImage(QPoint(originX + sourceRect.x() - scrollX, originY + sourceRect.y() - scrollY), *source_,
+                          sourceRect);
+    }
+
+    if (grid_.visible) {
+        QPen pen(GridPenStyle(grid_.lineType));
+        pen.setColor(FromColourRef(grid_.color));
+        pen.setWidth(0);
+        painter.setPen(pen);
+        // End points are left out, as the platform's line drawing does.
+        for (int k : GridOffsets(outerPx, grid_.spacing)) {
+            painter.drawLine(originX - scrollX + k, originY, originX - scrollX + k, originY + outerPx - 1);
+            painter.drawLine(originX, originY - scrollY + k, originX + outerPx - 1, originY - scrollY + k);
+        }
+    }
+    paintRulers(painter, width, height);
+}
+
+void LabelView::paintRulers(QPainter& painter, int width, int height) {
+    painter.fillRect(0, 0, width, kRulerBand, Qt::white);
+    painter.fillRect(0, 0, kRulerBand, height, Qt::white);
+    painter.setPen(QPen(Qt::black, 0));
+    const QFont font = RulerFont();
+    painter.setFont(font);
+    const int ascent = QFontMetrics(font).ascent();
+
+    for (const RulerMark& mark : RulerMarks(doc_.state.viewOriginX, doc_.state.scrollX, width)) {
+        painter.drawText(mark.pos + 2, ascent, QString::number(mark.label));
+        painter.drawLine(mark.pos, 0, mark.pos, kRulerBand - 1);
+        for (int i = 1; i <= 9; ++i) {
+            const int x = mark.pos + mark.tickStep * i;
+            painter.drawLine(x, 10, x, kRulerBand - 1);
+        }
+    }
+    for (const RulerMark& mark : RulerMarks(doc_.state.viewOriginY, doc_.state.scrollY, height)) {
+        // The text runs upwards from just above its tick.
+        painter.save();
+        painter.translate(0, mark.pos - 2);
+        painter.rotate(-90);
+        painter.drawText(0, ascent, QString::number(mark.label));
+        painter.restore();
+        painter.drawLine(0, mark.pos, kRulerBand - 1, mark.pos);
+        for (int i = 1; i <= 9; ++i) {
+            const int y = mark.pos + mark.tickStep * i;
+            painter.drawLine(10, y, kRulerBand - 1, y);
+        }
+    }
+    painter.drawLine(0, kRulerBand - 1, width - 1, kRulerBand - 1);
+    painter.drawLine(kRulerBand - 1, 0, kRulerBand - 1, height - 1);
+    painter.fillRect(0, 0, kRulerBand - 1, kRulerBand - 1, Qt::white);
+}
+
+void LabelView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (InRulerBand(pos.x(), pos.y())) {
+        viewport()->setCursor(Qt::ArrowCursor);
+        emit mouseOverRulers();
+        return;
+    }
+    viewport()->setCursor(Qt::CrossCursor);
+    emit mousePositionChanged(PixelToMm(pos.x(), doc_.state.viewOriginX, doc_.state.scrollX),
+                              PixelToMm(pos.y(), doc_.state.viewOriginY, doc_.state.scrollY));
+}
+
+void LabelView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton) return;
+    if (!doc_.documentOpen) return;
+    if (flags_.any()) {
+        interaction_.Beep();
+        return;
+    }
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+            if (sub->mdiArea()) sub->mdiArea()->setActiveSubWindow(sub);
+            break;
+        }
+    }
+    const QPoint pos = event->position().toPoint();
+    if (InRulerBand(pos.x(), pos.y())) return;
+    showContextMenu(pos, event->globalPosition().toPoint());
+}
+
+void LabelView::showContextMenu(const QPoint& pos, const QPoint& globalPos) {
+    const int xMm = PixelToMm(pos.x(), doc_.state.viewOriginX, doc_.state.scrollX);
+    const int yMm = PixelToMm(pos.y(), doc_.state.viewOriginY, doc_.state.scrollY);
+
+    QMenu menu(this);
+    const auto add = [&menu](int id, const QString& caption) {
+        QAction* action = menu.addAction(caption);
+        action->setData(id);
+        action->setObjectName(QStringLiteral("cmd%1").arg(id));
+    };
+    add(kNewTextLayer, QStringLiteral("新規文字ﾚｲﾔｰ(&T)..."));
+    add(kNewPictureLayer, QStringLiteral("新規画像ﾚｲﾔｰ(&P)..."));
+    menu.addSeparator();
+    add(kListSettings, QStringLiteral("ﾘｽﾄﾚｲﾔｰの設定(&L)..."));
+    add(kBackgroundSettings, QStringLiteral("背景ﾚｲﾔｰの設定(&B)..."));
+
+    switch (menuRunner_(menu, globalPos)) {
+    case kNewTextLayer: emit newTextLayerRequested(xMm, yMm); break;
+    case kNewPictureLayer: emit newPictureLayerRequested(xMm, yMm); break;
+    case kListSettings: emit listSettingsRequested(); break;
+    case kBackgroundSettings: emit backgroundSettingsRequested(); break;
+    default: break;
+    }
+}
+
+}  // namespace quillora::view

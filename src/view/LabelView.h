@@ -1,0 +1,66 @@
+#pragma once
+// The document window's client: copies the view bitmap at the label's place, lays the grid and
+// the millimetre rulers over it, scrolls, reports the mouse position and offers the right-click
+// menu for new layers. It never draws layers itself.
+#include <QAbstractScrollArea>
+#include <functional>
+
+#include "document/LabelDocument.h"
+#include "settings/AppSettings.h"
+#include "ui/DialogFlags.h"
+#include "ui/Interaction.h"
+#include "view/ViewGeometry.h"
+
+class QImage;
+class QMenu;
+class QScrollBar;
+
+namespace quillora::view {
+
+class LabelView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    // Shows the menu at a global position and returns the chosen command id, 0 for none.
+    using MenuRunner = std::function<int(QMenu& menu, const QPoint& globalPos)>;
+
+    LabelView(document::LabelDocument& doc, const settings::GridSettings& grid, const ui::DialogFlags& flags,
+              ui::Interaction& interaction, QWidget* parent = nullptr);
+
+    // The rendered label; only its top-left outerPx square is shown.
+    void setSource(const QImage* image);
+    void setMenuRunner(MenuRunner runner);
+    // Repaints the area right of and below the rulers at once, without rendering again.
+    void repaintLabelArea();
+    QSize clientSize() const;
+
+signals:
+    // The mouse over the label area, in millimetres, and over the rulers.
+    void mousePositionChanged(int xMm, int yMm);
+    void mouseOverRulers();
+    void newTextLayerRequested(int xMm, int yMm);
+    void newPictureLayerRequested(int xMm, int yMm);
+    void listSettingsRequested();
+    void backgroundSettingsRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void onScrollAction(QScrollBar* bar, int action, std::int32_t& offset, int clientExtent);
+    void updateScrollBars();
+    void paintRulers(class QPainter& painter, int width, int height);
+    void showContextMenu(const QPoint& pos, const QPoint& globalPos);
+
+    document::LabelDocument& doc_;
+    const settings::GridSettings& grid_;
+    const ui::DialogFlags& flags_;
+    ui::Interaction& interaction_;
+    const QImage* source_ = nullptr;
+    MenuRunner menuRunner_;
+};
+
+}  // namespace quillora::view

@@ -1,0 +1,68 @@
+#pragma once
+// A Quillora program run against a temporary settings folder and scripted answers.
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QStringList>
+#include <memory>
+
+#include "EnsureApplication.h"
+#include "ScriptedInteraction.h"
+#include "TempDir.h"
+#include "app/Application.h"
+#include "app/FrameWindow.h"
+#include "app/MenuTable.h"
+#include "ui/NumberField.h"
+
+class AppFixture : public ::testing::Test {
+protected:
+    void SetUp() override { EnsureApplication(); }
+
+    void TearDown() override {
+        app.reset();
+        EXPECT_TRUE(interaction.allConsumed());
+    }
+
+    // First stage only; the settings folder is the temporary folder.
+    void Launch(const QStringList& arguments = {}) {
+        app.reset();
+        quillora::app::StartupOptions options;
+        options.programDir = dir.path();
+        options.settingsDir = dir.path();
+        options.arguments = arguments;
+        options.interaction = &interaction;
+        options.runTimer = false;
+        app = std::make_unique<quillora::app::Application>(options);
+        app->Start();
+    }
+
+    // Both stages of a start that is not the first, without tips.
+    void LaunchQuietly(const QStringList& arguments = {}) {
+        Launch(arguments);
+        app->settings().firstRun = 0;
+        app->settings().showTipsAtStart = 0;
+        app->RunSecondStage();
+    }
+
+    // Answers the new-document dialog with two typed diameters.
+    void QueueNewLabelSize(const QString& outer, const QString& inner) {
+        interaction.queueDialog([outer, inner](QDialog& dialog) {
+            dialog.findChild<quillora::ui::NumberField*>("idOuter")->edit()->setText(outer);
+            dialog.findChild<quillora::ui::NumberField*>("idInner")->edit()->setText(inner);
+            dialog.accept();
+            return dialog.result();
+        });
+    }
+
+    void NewDocument(const QString& outer = "120", const QString& inner = "30") {
+        QueueNewLabelSize(outer, inner);
+        app->RunCommand(quillora::app::command::New);
+    }
+
+    bool Enabled(int id) const { return app->frame().commandAction(id)->isEnabled(); }
+
+    TempDir dir;
+    ScriptedInteraction interaction;
+    std::unique_ptr<quillora::app::Application> app;
+};

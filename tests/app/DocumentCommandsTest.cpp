@@ -1,0 +1,304 @@
+#include <QCoreApplication>
+#include <QFile>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QDropEvent>
+#include <QUrl>
+
+#include "AppFixture.h"
+#include "app/MenuTable.h"
+#include "document/DocumentFile.h"
+#include "view/LabelView.h"
+
+using namespace quillora;
+using app::command::Close;
+using Answer = ui::Answer;
+
+namespace {
+
+const QString kSaveQuestion = QStringLiteral("編集中のﾄﾞｷｭﾒﾝﾄは更新されています。保存しますか？");
+
+void DropFile(QWidget& target, const QString& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    // Qt delivers a drop to the widget that accepted the drag's entry.
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &drop);
+}
+
+}  // namespace
+
+using DocumentCommands = AppFixture;
+
+TEST_F(DocumentCommands, NewDocumentShowsTheLabelInAFittedTitledWindow) {
+    LaunchQuietly();
+    NewDocument();
+    ASSERT_NE(app->documentWindow(), nullptr);
+    EXPECT_EQ(app->documentWindow()->windowTitle(), QStringLiteral("ﾗﾍﾞﾙ [外径120mm：内径30mm]"));
+    EXPECT_EQ(app->documentWindow()->labelView()->clientSize(), QSize(395, 395));
+    EXPECT_TRUE(app->doc().documentOpen);
+    EXPECT_FALSE(app->doc().documentModified);
+    EXPECT_EQ(app->doc().state.layerCount, 2);
+    EXPECT_EQ(app->frame().windowTitle(), QStringLiteral("Quillora"));
+
+    // Shrinking the window and fitting it again restores the client area.
+    app->documentWindow()->resize(200, 150);
+    app->RunCommand(app::command::FitDocument);
+    EXPECT_EQ(app->documentWindow()->labelView()->clientSize(), QSize(395, 395));
+}
+
+TEST_F(DocumentCommands, NewDocumentKeepsDiametersWithinOneToThreeHundred) {
+    LaunchQuietly();
+    NewDocument("0", "500");
+    EXPECT_EQ(app->doc().header.outerDiameter, 1);
+    EXPECT_EQ(app->doc().header.innerDiameter, 300);
+    EXPECT_EQ(app->documentWindow()->windowTitle(), QStringLiteral("ﾗﾍﾞﾙ [外径1mm：内径300mm]"));
+    EXPECT_EQ(app->documentWindow()->labelView()->clientSize(), QSize(38, 38));
+}
+
+TEST_F(DocumentCommands, CancelledNewDocumentLeavesNoDocumentAndStillTakesDrops) {
+    LaunchQuietly();
+    interaction.queueDialog([](QDialog& dialog) {
+        dialog.reject();
+        return dialog.result();
+    });
+    app->RunCommand(app::command::New);
+    EXPECT_FALSE(app->doc().documentOpen);
+    EXPECT_EQ(app->documentWindow(), nullptr);
+    EXPECT_TRUE(app->frame().dropsAccepted());
+}
+
+TEST_F(DocumentCommands, MenuStatesFollowTheDocument) {
+    using namespace app::command;
+    LaunchQuietly();
+    for (int id : {New, Open, Exit, Help, ToolWindow, ArrangeWindows}) EXPECT_TRUE(Enabled(id)) << id;
+    for (int id : {Close, Save, SaveAs, Print, PrintPreview, NewTextLayer, MoveUp, Grid, FitDocument})
+        EXPECT_FALSE(Enabled(id)) << id;
+    EXPECT_TRUE(app->frame().commandAction(ToolWindow)->isChecked());
+
+    NewDocument();
+    for (int id : {Close, SaveAs, Print, NewTextLayer, ListLayer, Grid, FitDocument}) EXPECT_TRUE(Enabled(id)) << id;
+    EXPECT_FALSE(Enabled(New));
+    EXPECT_FALSE(Enabled(Open));
+    // New, unsaved and modified: saved through Save As only.
+    app->doc().documentModified = true;
+    app->RefreshDocumentView();
+    EXPECT_FALSE(Enabled(Save));
+
+    // The background is selected: it neither moves nor can be copied or deleted.
+    EXPECT_FALSE(Enabled(MoveUp));
+    EXPECT_FALSE(Enabled(MoveDown));
+    EXPECT_FALSE(Enabled(DeleteLayer));
+
+    // A text layer between the list and the background, selected.
+    auto& doc = app->doc();
+    const int slot = doc.FindFreeSlot();
+    doc.layers[slot].kind = document::KindText;
+    doc.InsertAtSelection(slot);
+    app->RefreshLayerWindow(ui::LayerWindowRegion::All);
+    EXPECT_EQ(doc.state.selectedPos, 1);
+    EXPECT_TRUE(Enabled(MoveUp));
+    EXPECT_FALSE(Enabled(MoveDown));  // directly above the background
+    EXPECT_TRUE(Enabled(DeleteLayer));
+    EXPECT_TRUE(Enabled(CopyLayer));
+
+    // The list layer on top.
+    doc.state.selectedPos = 0;
+    app->RefreshLayerWindow(ui::LayerWindowRegion::Selection);
+    EXPECT_FALSE(Enabled(MoveUp));
+    EXPECT_TRUE(Enabled(MoveDown));
+    EXPECT_FALSE(Enabled(CopyLayer));
+
+    app->RunCommand(Grid);
+    EXPECT_TRUE(app->frame().commandAction(Grid)->isChecked());
+    app->RunCommand(Grid);
+    EXPECT_FALSE(app->frame().commandAction(Grid)->isChecked());
+
+    app->doc().documentModified = false;
+}
+
+TEST_F(DocumentCommands, SaveAsCancelledWritesNothingAndKeepsTheChanges) {
+    LaunchQuietly();
+    NewDocument();
+    app->doc().documentModified = true;
+    interaction.queueSaveFile(std::nullopt);
+    app->RunCommand(app::command::SaveAs);
+    EXPECT_TRUE(app->doc().documentModified);
+    EXPECT_TRUE(app->doc().currentFileName.empty());
+    ASSERT_EQ(interaction.fileChoices.size(), 1u);
+    EXPECT_EQ(interaction.fileChoices[0].title, QStringLiteral("ﾌｧｲﾙを保存"));
+
+    interaction.queueAnswer(Answer::No);
+    app->RunCommand(Close);
+}
+
+TEST_F(DocumentCommands, SaveOverAnExistingFileAddsTheExtensionAndRetitlesTheFrame) {
+    LaunchQuietly();
+    NewDocument();
+    app->doc().documentModified = true;
+    const std::string target = dir.file("label.qlr");
+    WriteWholeFile(target, "old contents");
+    interaction.queueSaveFile(QString::fromStdString(dir.file("label")));
+    app->RunCommand(app::command::SaveAs);
+
+    EXPECT_EQ(ReadWholeFile(target).size(), document::kDocumentFileSize);
+    EXPECT_FALSE(app->doc().documentModified);
+    EXPECT_EQ(app->frame().windowTitle(), QStringLiteral("Quillora - ") + QString::fromStdString(target));
+    EXPECT_EQ(app->doc().selectedFileName, target);
+
+    // Saved and unmodified: Save is greyed until the next change.
+    EXPECT_FALSE(Enabled(app::command::Save));
+    app->doc().documentModified = true;
+    app->RefreshDocumentView();
+    EXPECT_TRUE(Enabled(app::command::Save));
+    app->RunCommand(app::command::Save);
+    EXPECT_FALSE(app->doc().documentModified);
+}
+
+TEST_F(DocumentCommands, AFailedOrImpossibleSaveSaysSoAndKeepsTheChanges) {
+    LaunchQuietly();
+    NewDocument();
+    app->doc().documentModified = true;
+    interaction.queueSaveFile(QString::fromStdString(dir.file("no-such-folder/label.qlr")));
+    interaction.queueAnswer(Answer::Ok);
+    app->RunCommand(app::command::SaveAs);
+    ASSERT_EQ(interaction.messages.size(), 1u);
+    EXPECT_EQ(interaction.messages[0].text, QStringLiteral("ﾌｧｲﾙの保存に失敗しました。"));
+    EXPECT_EQ(interaction.messages[0].caption, QStringLiteral("Quillora"));
+    EXPECT_EQ(interaction.messages[0].icon, ui::MessageIcon::Exclamation);
+    EXPECT_TRUE(app->doc().documentModified);
+
+    // 252 bytes leave no room for ".qlr" in a 255-byte name.
+    const QString longName = QString::fromStdString(dir.path() + "/") + QString(252 - dir.path().size() - 1, 'a');
+    interaction.queueSaveFile(longName);
+    interaction.queueAnswer(Answer::Ok);
+    app->RunCommand(app::command::SaveAs);
+    ASSERT_EQ(interaction.messages.size(), 2u);
+    EXPECT_EQ(interaction.messages[1].text, QStringLiteral("ﾌｧｲﾙの保存に失敗しました。"));
+    EXPECT_FALSE(QFile::exists(longName + ".qlr"));
+
+    interaction.queueAnswer(Answer::No);
+    app->RunCommand(Close);
+}
+
+TEST_F(DocumentCommands, OpenRefusesUnreadableFilesAndLeavesTheStateAlone) {
+    LaunchQuietly();
+    const std::string wrongMagic = dir.file("wrong.qlr");
+    WriteWholeFile(wrongMagic, "qrla10X" + std::string(document::kDocumentFileSize, '\0'));
+    const std::string shortFile = dir.file("short.qlr");
+    WriteWholeFile(shortFile, std::string("qrla10\0", 7) + std::string(100, '\0'));
+
+    const int outerBefore = app->doc().header.outerDiameter;
+    for (const std::string& path : {wrongMagic, shortFile}) {
+        interaction.queueOpenFile(QString::fromStdString(path));
+        interaction.queueAnswer(Answer::Ok);
+        app->RunCommand(app::command::Open);
+        EXPECT_EQ(interaction.messages.back().text, QStringLiteral("読み込めないﾃﾞｰﾀ形式です。"));
+        EXPECT_EQ(interaction.messages.back().icon, ui::MessageIcon::Stop);
+        EXPECT_FALSE(app->doc().documentOpen);
+        EXPECT_EQ(app->documentWindow(), nullptr);
+        EXPECT_EQ(app->doc().header.outerDiameter, outerBefore);
+        EXPECT_TRUE(app->frame().dropsAccepted());
+    }
+    EXPECT_EQ(interaction.fileChoices[0].title, QStringLiteral("ﾌｧｲﾙを開く"));
+
+    interaction.queueOpenFile(QString::fromStdString(dir.file("missing.qlr")));
+    interaction.queueAnswer(Answer::Ok);
+    app->RunCommand(app::command::Open);
+    EXPECT_EQ(interaction.messages.back().text,
+              QStringLiteral("\"%1\" を開けません。").arg(QString::fromStdString(dir.file("missing.qlr"))));
+}
+
+TEST_F(DocumentCommands, OpenShowsTheSavedDocumentAndReportsEachMissingPicture) {
+    const std::string path = dir.file("pictures.qlr");
+    {
+        document::LabelDocument doc;
+        doc.header.outerDiameter = 100;
+        doc.header.innerDiameter = 20;
+        doc.Create({});
+        for (const char* picture : {"/nowhere/a.bmp", "/nowhere/b.bmp"}) {
+            const int slot = doc.FindFreeSlot();
+            doc.layers[slot].kind = document::KindPicture;
+            std::strcpy(doc.layers[slot].picturePath, picture);
+            doc.InsertAtSelection(slot);
+        }
+        ASSERT_TRUE(document::WriteDocumentFile(path, doc));
+    }
+    LaunchQuietly();
+    interaction.queueOpenFile(QString::fromStdString(path));
+    interaction.queueAnswer(Answer::Ok);
+    interaction.queueAnswer(Answer::Ok);
+    app->RunCommand(app::command::Open);
+
+    ASSERT_EQ(interaction.messages.size(), 2u);
+    EXPECT_EQ(interaction.messages[0].text,
+              QStringLiteral("/nowhere/a.bmp\nを開くことができません。\n\n指定の画像ﾌｧｲﾙは、移動または削除された可能性があります。"));
+    EXPECT_NE(interaction.messages[0].owner, &app->frame());  // the progress window owns it
+    EXPECT_TRUE(app->doc().documentOpen);
+    EXPECT_FALSE(app->doc().documentModified);
+    EXPECT_EQ(app->documentWindow()->windowTitle(), QStringLiteral("ﾗﾍﾞﾙ [外径100mm：内径20mm]"));
+    EXPECT_EQ(app->frame().windowTitle(), QStringLiteral("Quillora - ") + QString::fromStdString(path));
+    EXPECT_FALSE(app->frame().dropsAccepted());
+}
+
+TEST_F(DocumentCommands, CloseAsksAboutChangesAndHonoursTheAnswer) {
+    LaunchQuietly();
+    NewDocument();
+    app->doc().documentModified = true;
+
+    interaction.queueAnswer(Answer::Cancel);
+    app->RunCommand(Close);
+    ASSERT_EQ(interaction.messages.size(), 1u);
+    EXPECT_EQ(interaction.messages[0].text, kSaveQuestion);
+    EXPECT_EQ(interaction.messages[0].caption, QStringLiteral("保存の確認"));
+    EXPECT_EQ(interaction.messages[0].buttons, ui::MessageButtons::YesNoCancel);
+    EXPECT_TRUE(app->doc().documentOpen);
+    EXPECT_TRUE(app->doc().documentModified);
+    EXPECT_NE(app->documentWindow(), nullptr);
+
+    // Yes, then a cancelled save dialog: still open.
+    interaction.queueAnswer(Answer::Yes);
+    interaction.queueSaveFile(std::nullopt);
+    app->RunCommand(Close);
+    EXPECT_TRUE(app->doc().documentOpen);
+
+    // Yes with a name: saved, then closed.
+    interaction.queueAnswer(Answer::Yes);
+    interaction.queueSaveFile(QString::fromStdString(dir.file("closing.qlr")));
+    app->RunCommand(Close);
+    EXPECT_FALSE(app->doc().documentOpen);
+    EXPECT_EQ(app->documentWindow(), nullptr);
+    EXPECT_EQ(ReadWholeFile(dir.file("closing.qlr")).size(), document::kDocumentFileSize);
+    EXPECT_EQ(app->frame().windowTitle(), QStringLiteral("Quillora"));
+    EXPECT_TRUE(app->frame().dropsAccepted());
+
+    // No: discarded without writing.
+    NewDocument();
+    app->doc().documentModified = true;
+    interaction.queueAnswer(Answer::No);
+    app->documentWindow()->close();  // the close box
+    EXPECT_FALSE(app->doc().documentOpen);
+    EXPECT_EQ(app->doc().state.layerCount, 0);
+}
+
+TEST_F(DocumentCommands, DroppedFilesOpenOnlyWithoutADocument) {
+    const std::string path = dir.file("dropped.qlr");
+    {
+        document::LabelDocument doc;
+        doc.header.outerDiameter = 120;
+        doc.header.innerDiameter = 15;
+        doc.Create({});
+        ASSERT_TRUE(document::WriteDocumentFile(path, doc));
+    }
+    LaunchQuietly();
+    DropFile(app->frame(), QString::fromStdString(path));
+    ASSERT_TRUE(app->doc().documentOpen);
+    EXPECT_EQ(app->doc().currentFileName, path);
+    EXPECT_EQ(interaction.beeps, 0);
+
+    DropFile(app->frame(), QString::fromStdString(path));
+    EXPECT_EQ(interaction.beeps, 1);
+    EXPECT_EQ(app->doc().state.innerMm, 15);
+}

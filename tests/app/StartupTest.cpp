@@ -1,0 +1,194 @@
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QScreen>
+#include <QTest>
+
+#include "AppFixture.h"
+#include "app/MenuTable.h"
+#include "document/DocumentFile.h"
+#include "ui/ToolButton.h"
+#include "ui/ToolWindow.h"
+
+using namespace quillora;
+using Answer = ui::Answer;
+
+namespace {
+
+const QString kAssociationQuestion = QStringLiteral(
+    "Quilloraで作成するﾃﾞｰﾀﾌｧｲﾙ（*.qlr）を、Quilloraに関連付けます。\n関連付けの設定・解除は後から自由に行えます。"
+    "\n\nここで、関連付けの設定を行ってもよろしいですか？");
+
+void QueueClosingTips(ScriptedInteraction& interaction) {
+    interaction.queueDialog([](QDialog& dialog) {
+        dialog.reject();
+        return dialog.result();
+    });
+}
+
+// A "Key = value" line of the settings file, or empty.
+std::string IniValue(const std::string& file, const std::string& section, const std::string& key) {
+    const std::string text = ReadWholeFile(file);
+    const std::size_t start = text.find("[" + section + "]");
+    if (start == std::string::npos) return {};
+    const std::size_t line = text.find("\n" + key + " = ", start);
+    if (line == std::string::npos) return {};
+    const std::size_t value = line + key.size() + 4;
+    return text.substr(value, text.find_first_of("\r\n", value) - value);
+}
+
+}  // namespace
+
+using Startup = AppFixture;
+
+TEST_F(Startup, FirstRunCentresTheFrameStacksTheWindowsAndAsksAboutTheAssociationOnce) {
+    Launch();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    // The platform may shift the inner rectangle by its frame margins; the centre stays put.
+    EXPECT_EQ(app->frame().size(), QSize(800, 600));
+    EXPECT_NEAR(app->frame().geometry().left(), (screen.width() - 800) / 2, 2);
+    EXPECT_NEAR(app->frame().geometry().top(), (screen.height() - 600) / 2, 2);
+    EXPECT_TRUE(app->frame().isVisible());
+    EXPECT_EQ(app->frame().windowTitle(), QStringLiteral("Quillora"));
+    // Before the timer stage: no floating windows, no drops.
+    EXPECT_EQ(app->toolWindow(), nullptr);
+    EXPECT_FALSE(app->frame().dropsAccepted());
+
+    interaction.queueAnswer(Answer::No);
+    QueueClosingTips(interaction);
+    app->RunSecondStage();
+    ASSERT_EQ(interaction.messages.size(), 1u);
+    EXPECT_EQ(interaction.messages[0].text, kAssociationQuestion);
+    EXPECT_EQ(interaction.messages[0].caption, QStringLiteral("確認"));
+    EXPECT_EQ(interaction.messages[0].icon, ui::MessageIcon::Question);
+    EXPECT_EQ(interaction.messages[0].buttons, ui::MessageButtons::YesNo);
+    EXPECT_EQ(interaction.dialogTitles.size(), 1u);  // the tips
+    EXPECT_EQ(app->settings().firstRun, 0);
+
+    // Stacked at the top-right corner of the frame's client area.
+    QWidget* tool = app->toolWindow();
+    QWidget* position = app->positionWindow();
+    ASSERT_TRUE(tool && position);
+    EXPECT_TRUE(tool->isVisible());
+    EXPECT_TRUE(position->isVisible());
+    const QPoint corner = app->frame().clientTopRight();
+    EXPECT_EQ(tool->pos(), QPoint(corner.x() - 200, corner.y()));
+    EXPECT_EQ(position->pos(), QPoint(corner.x() - 200, corner.y() + tool->frameGeometry().height()));
+    EXPECT_TRUE(app->frame().dropsAccepted());
+
+    ASSERT_TRUE(app->Exit());
+    const std::string ini = dir.file("quillora.ini");
+    EXPECT_EQ(IniValue(ini, "Flags", "First"), "0");
+    EXPECT_EQ(IniValue(ini, "ToolWindow", "PosX"), std::to_string(corner.x() - 200));
+
+    // Second run: no question (an unexpected message would fail the test), tips again.
+    QueueClosingTips(interaction);
+    Launch();
+    EXPECT_EQ(app->frame().size(), QSize(800, 600));
+    app->RunSecondStage();
+    EXPECT_EQ(interaction.messages.size(), 1u);
+    EXPECT_EQ(app->toolWindow()->pos(), QPoint(corner.x() - 200, corner.y()));
+}
+
+TEST_F(Startup, HiddenWindowsTakeNoPlaceAndCloseBoxesClearTheirFlags) {
+    LaunchQuietly();
+    app->toolWindow()->close();  // its close box
+    EXPECT_EQ(app->settings().toolWindow.view, 0);
+    EXPECT_FALSE(app->frame().commandAction(app::command::ToolWindow)->isChecked());
+    app->RunCommand(app::command::ArrangeWindows);
+    EXPECT_EQ(app->positionWindow()->pos(), app->frame().clientTopRight() - QPoint(200, 0));
+
+    app->RunCommand(app::command::ToolWindow);
+    EXPECT_TRUE(app->toolWindow()->isVisible());
+    EXPECT_EQ(app->settings().toolWindow.view, 1);
+
+    // With "Dress" set, resizing the frame takes the windows along.
+    app->settings().autoArrange = 1;
+    app->frame().resize(700, 500);
+    EXPECT_EQ(app->toolWindow()->pos(), app->frame().clientTopRight() - QPoint(200, 0));
+}
+
+TEST_F(Startup, CommandLineWithSpacesOpensThatDocument) {
+    const std::string path = dir.file("my label.qlr");
+    {
+        document::LabelDocument doc;
+        doc.header.outerDiameter = 80;
+        doc.header.innerDiameter = 20;
+        doc.Create({});
+        ASSERT_TRUE(document::WriteDocumentFile(path, doc));
+    }
+    LaunchQuietly({QString::fromStdString(dir.file("my")), QStringLiteral("label.qlr")});
+    ASSERT_TRUE(app->doc().documentOpen);
+    EXPECT_EQ(app->doc().currentFileName, path);
+    EXPECT_EQ(app->documentWindow()->windowTitle(), QStringLiteral("ﾗﾍﾞﾙ [外径80mm：内径20mm]"));
+    EXPECT_FALSE(app->frame().dropsAccepted());
+}
+
+TEST_F(Startup, OverlongCommandLineIsRefusedAsUnopenable) {
+    const QString path = QString::fromStdString(dir.path() + "/") + QString(300, 'x');
+    interaction.queueAnswer(Answer::Ok);
+    LaunchQuietly({path});
+    ASSERT_EQ(interaction.messages.size(), 1u);
+    EXPECT_EQ(interaction.messages[0].text, QStringLiteral("\"%1\" を開けません。").arg(path));
+    EXPECT_FALSE(app->doc().documentOpen);
+    EXPECT_TRUE(app->frame().dropsAccepted());
+}
+
+TEST_F(Startup, ExitCancelledAtTheSaveQuestionKeepsEverything) {
+    LaunchQuietly();
+    NewDocument();
+    app->doc().documentModified = true;
+    interaction.queueAnswer(Answer::Cancel);
+    app->frame().close();  // the frame's close box runs the exit sequence
+    EXPECT_TRUE(app->frame().isVisible());
+    EXPECT_TRUE(app->doc().documentOpen);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.file("quillora.ini"))));
+
+    interaction.queueAnswer(Answer::No);
+    app->RunCommand(app::command::Exit);
+    EXPECT_FALSE(app->frame().isVisible());
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.file("quillora.ini"))));
+}
+
+TEST_F(Startup, ExitWritesTheRestoredPlaceOfAMaximisedFrame) {
+    LaunchQuietly();
+    app->frame().setGeometry(40, 30, 640, 480);
+    app->frame().showMaximized();
+    ASSERT_TRUE(app->Exit());
+    const std::string ini = dir.file("quillora.ini");
+    EXPECT_EQ(IniValue(ini, "FrameWindow", "Max"), "1");
+    EXPECT_EQ(IniValue(ini, "FrameWindow", "PosX"), "40");
+    EXPECT_EQ(IniValue(ini, "FrameWindow", "PosY"), "30");
+    EXPECT_EQ(IniValue(ini, "FrameWindow", "SizeW"), "640");
+    EXPECT_EQ(IniValue(ini, "FrameWindow", "SizeH"), "480");
+
+    Launch();
+    EXPECT_TRUE(app->frame().isMaximized());
+    EXPECT_EQ(app->frame().normalGeometry(), QRect(40, 30, 640, 480));
+}
+
+TEST_F(Startup, FloatingWindowsStayLiveWhileADialogIsModalToTheFrame) {
+    LaunchQuietly();
+    ui::ToolButton* newButton = static_cast<ui::ToolWindow*>(app->toolWindow())->button(app::command::ToolNew);
+    ASSERT_NE(newButton, nullptr);
+
+    QDialog blocker(&app->frame());
+    blocker.setWindowModality(Qt::WindowModal);
+    blocker.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&blocker));
+
+    // A click through the window system reaches the tool window despite the modal dialog.
+    QueueNewLabelSize("120", "30");
+    const QPoint centre = newButton->mapTo(app->toolWindow(), newButton->rect().center());
+    QTest::mouseClick(app->toolWindow()->windowHandle(), Qt::LeftButton, {}, centre);
+    EXPECT_TRUE(app->doc().documentOpen);
+    blocker.hide();
+
+    // While an editing dialog is open the buttons only beep.
+    app->flags().textDialogOpen = true;
+    const int beeps = interaction.beeps;
+    ui::ToolButton* saveButton = static_cast<ui::ToolWindow*>(app->toolWindow())->button(app::command::ToolSave);
+    QTest::mouseClick(app->toolWindow()->windowHandle(), Qt::LeftButton, {},
+                      saveButton->mapTo(app->toolWindow(), saveButton->rect().center()));
+    EXPECT_EQ(interaction.beeps, beeps + 1);
+    app->flags().textDialogOpen = false;
+}
