@@ -1,0 +1,83 @@
+// The program's view refresh: the heavy label rendered into the view bitmap and the document
+// window repainted, as after every change of the document.
+#include <QApplication>
+#include <QDialog>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+
+#include "HeavyDocument.h"
+#include "app/Application.h"
+#include "document/DocumentFile.h"
+
+namespace {
+
+using namespace quillora;
+
+// Answers every question with its first choice and shows nothing.
+class SilentInteraction : public ui::Interaction {
+public:
+    ui::Answer ShowMessage(const ui::Message& message) override { return message.defaultButton; }
+    void Beep() override {}
+    std::optional<QString> ChooseOpenFile(const ui::FileChoice&) override { return std::nullopt; }
+    std::optional<QString> ChooseSaveFile(const ui::FileChoice&) override { return std::nullopt; }
+    std::optional<QColor> ChooseColour(QWidget*, const QColor&, bool) override { return std::nullopt; }
+    std::optional<ui::FontChoice> ChooseFont(QWidget*, const ui::FontChoice&) override { return std::nullopt; }
+    int RunDialog(QDialog&) override { return QDialog::Rejected; }
+};
+
+// Runs `step` in the benchmark loop with the heavy label open in a started program.
+template <typename Step>
+void WithHeavyLabelOpen(benchmark::State& state, Step step) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "quillora-bench-app";
+    std::filesystem::create_directories(dir);
+    SilentInteraction interaction;
+    app::StartupOptions options;
+    options.programDir = dir.string();
+    options.settingsDir = dir.string();
+    options.interaction = &interaction;
+    options.runTimer = false;
+    app::Application application(options);
+    application.Start();
+    application.settings().showTipsAtStart = 0;
+    application.settings().firstRun = 0;
+    application.RunSecondStage();
+
+    // Open the heavy label's file for its window, then give the document its decoded pictures.
+    auto heavy = bench::MakeHeavyDocument();
+    const std::string file = (dir / "heavy.qlr").string();
+    document::WriteDocumentFile(file, *heavy);
+    application.doc().selectedFileName = file;
+    if (!application.controller().OpenDocument()) {
+        state.SkipWithError("the heavy label did not open");
+        return;
+    }
+    application.doc() = std::move(*heavy);
+    application.doc().documentOpen = true;
+
+    for (auto _ : state) step(application);
+
+    application.doc().documentModified = false;
+    application.Exit();
+    std::filesystem::remove_all(dir);
+}
+void BM_RefreshDocumentView(benchmark::State& state) {
+    WithHeavyLabelOpen(state, [](app::Application& application) { application.RefreshDocumentView(); });
+}
+BENCHMARK(BM_RefreshDocumentView)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+// The window's part alone: copying the bitmap, grid and rulers.
+void BM_RepaintDocumentView(benchmark::State& state) {
+    WithHeavyLabelOpen(state, [](app::Application& application) { application.RepaintDocumentView(); });
+}
+BENCHMARK(BM_RepaintDocumentView)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication qtApp(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
