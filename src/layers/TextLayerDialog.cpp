@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ControlId.h"
 #include "Cp932TextValidator.h"
@@ -27,6 +28,9 @@ using ui::NumberField;
 namespace {
 constexpr int kTextBytes = 255;
 constexpr int kPositionLimit = 500;
+// The sizes the font chooser may return, in whole points.
+constexpr int kMinPoints = 1;
+constexpr int kMaxPoints = 200;
 
 QString FromRecord(std::string_view bytes) { return QString::fromStdString(text::Cp932ToUtf8(bytes)); }
 
@@ -161,7 +165,7 @@ void TextLayerDialog::ChooseFont() {
         ws_.interaction.Beep();
         return;
     }
-    settings_.fontSize = chosen->pointSizeTenths / 10;
+    settings_.fontSize = std::clamp(chosen->pointSizeTenths / 10, kMinPoints, kMaxPoints);
     settings_.fontBold = chosen->weight;
     settings_.fontItalic = chosen->italic ? 1 : 0;
     settings_.fontUnderline = chosen->underline ? 1 : 0;

@@ -1,6 +1,7 @@
 // The layer window: count, rows and hit test, the scroll bar, the popup menu's greying, the
 // lamps, button looks, and beeps while a dialog is open.
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -132,8 +133,23 @@ TEST_F(LayerWindowTest, PopupGreysByTheSelectedLayer) {
     EXPECT_FALSE(menuEnabled[QStringLiteral("cmd40077")]);
     EXPECT_TRUE(menuEnabled[QStringLiteral("cmd40074")]);
     EXPECT_TRUE(menuEnabled[QStringLiteral("cmd40075")]);
-    EXPECT_TRUE(Button(40031)->disabledLook() == false);
+    EXPECT_FALSE(Button(40031)->disabledLook());
     EXPECT_TRUE(Button(40035)->disabledLook());
+}
+
+TEST_F(LayerWindowTest, ButtonFacesFollowTheSelectedLayer) {
+    w.AddTextLayer("t");  // list, t, background
+    auto looks = [&] {
+        std::vector<bool> v;
+        for (int id : {40029, 40030, 40034, 40035, 40031, 40032, 40051}) v.push_back(Button(id)->disabledLook());
+        return v;
+    };
+    Click(Qt::LeftButton, RowPoint(2));  // background
+    EXPECT_EQ(looks(), (std::vector<bool>{false, false, true, true, true, true, false}));
+    Click(Qt::LeftButton, RowPoint(0));  // list at the top
+    EXPECT_EQ(looks(), (std::vector<bool>{false, false, true, false, true, true, false}));
+    Click(Qt::LeftButton, RowPoint(1));  // text above the background
+    EXPECT_EQ(looks(), (std::vector<bool>{false, false, false, true, false, false, false}));
 }
 
 TEST_F(LayerWindowTest, RightClickOutsideRowsKeepsSelectionAndNearTheEdgeShowsNoMenu) {
@@ -205,10 +221,19 @@ TEST_F(LayerWindowTest, DoubleClickOpensTheSettingsOfTheClickedRow) {
 TEST_F(LayerWindowTest, WhileADialogIsOpenRowsLampsAndButtonsOnlyBeep) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    w.AddTextLayer("t");
+    QWidget frame;
+    frame.show();
+    w.ws.frame = &frame;
+    w.FillTo(11);
+    window.UpdateScrollBar();
     w.doc.state.selectedPos = 1;
     w.interaction.queueDialog([&](QDialog& dialog) {
         EXPECT_TRUE(w.flags.textDialogOpen);
+        // Modal to the frame as the program runs it; the parentless layer window stays live.
+        dialog.hide();
+        dialog.setWindowModality(Qt::WindowModal);
+        dialog.show();
+        EXPECT_TRUE(QApplication::activeModalWidget() == &dialog);
         QWindow* handle = window.windowHandle();
         QTest::mouseClick(handle, Qt::LeftButton, {}, RowPoint(0));
         QTest::mouseClick(handle, Qt::LeftButton, {}, LampOfRow(1)->geometry().center());
@@ -217,6 +242,10 @@ TEST_F(LayerWindowTest, WhileADialogIsOpenRowsLampsAndButtonsOnlyBeep) {
         EXPECT_EQ(w.interaction.beeps, 4);
         EXPECT_EQ(w.doc.state.selectedPos, 1);
         EXPECT_EQ(w.doc.LayerAt(1)->visible, 1);
+        // The list still scrolls.
+        QTest::mouseClick(handle, Qt::LeftButton, {}, Bar()->geometry().bottomLeft() + QPoint(7, -3));
+        EXPECT_EQ(w.doc.state.firstVisiblePos, 1);
+        EXPECT_EQ(w.interaction.beeps, 4);
         return ClickAndFinish(dialog, 2);
     });
     w.operations.EditLayerProperties(1);

@@ -137,6 +137,13 @@ TEST_F(TextLayerDialogTest, FontChoiceStoresWholePointsAndShowsFaceAndSize) {
     EXPECT_EQ(w.settings.text.fontStrike, 1);
     EXPECT_EQ(text::FieldView(w.settings.text.fontFace), "IPAPGothic");
     EXPECT_EQ(Control<QLabel>(dialog, 1041)->text(), QStringLiteral("IPAPGothic / 10pt"));
+    // The chooser's sizes are limited to 1..200 points.
+    w.interaction.queueFont(ui::FontChoice{QStringLiteral("IPAPGothic"), 2500});
+    Control<QPushButton>(dialog, 1042)->click();
+    EXPECT_EQ(w.settings.text.fontSize, 200);
+    w.interaction.queueFont(ui::FontChoice{QStringLiteral("IPAPGothic"), 5});
+    Control<QPushButton>(dialog, 1042)->click();
+    EXPECT_EQ(w.settings.text.fontSize, 1);
     // Cancel puts the copy taken at opening back.
     dialog.reject();
     EXPECT_EQ(w.settings.text.fontSize, 12);
