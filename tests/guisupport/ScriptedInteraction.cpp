@@ -9,9 +9,9 @@ namespace {
 
 // Moves the next queued answer into `out`; false (and a test failure) when none is queued.
 template <typename T>
-bool Take(std::deque<T>& queue, T& out, const char* what) {
+bool Take(std::deque<T>& queue, T& out, const char* what, const QString& detail = QString()) {
     if (queue.empty()) {
-        ADD_FAILURE() << "unexpected " << what;
+        ADD_FAILURE() << "unexpected " << what << (detail.isEmpty() ? "" : ": ") << detail.toStdString();
         return false;
     }
     out = std::move(queue.front());
@@ -29,7 +29,7 @@ bool ScriptedInteraction::allConsumed() const {
 Answer ScriptedInteraction::ShowMessage(const quillora::ui::Message& message) {
     messages.push_back(message);
     Answer answer = Answer::Cancel;
-    if (!Take(answers_, answer, "message box")) ADD_FAILURE() << "  text: " << message.text.toStdString();
+    Take(answers_, answer, "message box", message.text);
     return answer;
 }
 
@@ -65,10 +65,7 @@ std::optional<quillora::ui::FontChoice> ScriptedInteraction::ChooseFont(QWidget*
 int ScriptedInteraction::RunDialog(QDialog& dialog) {
     dialogTitles.push_back(dialog.windowTitle());
     DialogScript script;
-    if (!Take(dialogs_, script, "dialog")) {
-        ADD_FAILURE() << "  title: " << dialog.windowTitle().toStdString();
-        return QDialog::Rejected;
-    }
+    if (!Take(dialogs_, script, "dialog", dialog.windowTitle())) return QDialog::Rejected;
     dialog.show();
     const int result = script(dialog);
     dialog.hide();

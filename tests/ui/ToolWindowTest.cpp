@@ -1,4 +1,7 @@
+#include <QDialog>
 #include <QImage>
+#include <QMainWindow>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QApplication>
@@ -147,4 +150,24 @@ TEST_F(ToolWindowTest, CloseBoxHidesAndClearsTheViewFlag) {
     EXPECT_EQ(closed.count(), 1);
     window.show();  // not destroyed: it comes back
     EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(ToolWindowTest, StaysLiveWhileADialogIsModalToTheFrame) {
+    QMainWindow frame;
+    auto* frameButton = new QPushButton(QStringLiteral("frame"), &frame);
+    frame.setCentralWidget(frameButton);
+    frame.show();
+    QDialog dialog(&frame);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.show();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    QSignalSpy requested(&window, &ToolWindow::commandRequested);
+    QSignalSpy frameClicked(frameButton, &QPushButton::clicked);
+    ToolButton* newButton = window.button(40067);
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, newButton->geometry().center());
+    QTest::mouseClick(frame.windowHandle(), Qt::LeftButton, {}, frameButton->geometry().center());
+    EXPECT_EQ(requested.count(), 1);
+    EXPECT_EQ(frameClicked.count(), 0);  // the frame itself is blocked
 }
