@@ -68,6 +68,8 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     emit exitRequested();
+    // Qt refuses a nested close while this one runs, so accept here once the exit went through.
+    if (closeAllowed_) event->accept();
 }
 
 void FrameWindow::dragEnterEvent(QDragEnterEvent* event) {

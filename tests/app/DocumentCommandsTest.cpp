@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QFile>
-#include <QMdiArea>
+#include <QLabel>
+#include <QTest>
 #include <QMimeData>
 #include <QDropEvent>
 #include <QUrl>
@@ -8,6 +9,7 @@
 #include "AppFixture.h"
 #include "app/MenuTable.h"
 #include "document/DocumentFile.h"
+#include "ui/PositionWindow.h"
 #include "view/LabelView.h"
 
 using namespace quillora;
@@ -56,6 +58,41 @@ TEST_F(DocumentCommands, NewDocumentKeepsDiametersWithinOneToThreeHundred) {
     EXPECT_EQ(app->doc().header.innerDiameter, 300);
     EXPECT_EQ(app->documentWindow()->windowTitle(), QStringLiteral("ﾗﾍﾞﾙ [外径1mm：内径300mm]"));
     EXPECT_EQ(app->documentWindow()->labelView()->clientSize(), QSize(38, 38));
+}
+
+TEST_F(DocumentCommands, ShortcutsFollowTheGreying) {
+    LaunchQuietly();
+    app->frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app->frame()));
+    QueueNewLabelSize("120", "30");
+    QTest::keyClick(&app->frame(), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_TRUE(app->doc().documentOpen);
+
+    // New is greyed now: its shortcut runs no dialog (an unexpected one would fail the test).
+    QTest::keyClick(&app->frame(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(interaction.dialogTitles.size(), 1u);
+
+    // Ctrl+G switches the grid, which is available with a document.
+    QTest::keyClick(&app->frame(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(app->settings().grid.visible, 1);
+}
+
+TEST_F(DocumentCommands, PositionWindowFollowsTheMouseOverTheLabel) {
+    LaunchQuietly();
+    NewDocument();
+    auto* position = static_cast<ui::PositionWindow*>(app->positionWindow());
+    QWidget* viewport = app->documentWindow()->labelView()->viewport();
+    const int origin = app->doc().state.viewOriginX;  // 395 x 395: (395 - 375) / 2 + 15
+    ASSERT_EQ(origin, 25);
+    QTest::mouseMove(viewport, QPoint(origin + 60, origin + 31));
+    EXPECT_EQ(position->xValue()->text(), QStringLiteral("20mm "));
+    EXPECT_EQ(position->yValue()->text(), QStringLiteral("10mm "));
+    QTest::mouseMove(viewport, QPoint(5, 100));
+    EXPECT_EQ(position->xValue()->text(), QStringLiteral("---- mm "));
+
+    QTest::mouseMove(viewport, QPoint(origin + 60, origin + 31));
+    app->RunCommand(Close);
+    EXPECT_EQ(position->yValue()->text(), QStringLiteral("---- mm "));
 }
 
 TEST_F(DocumentCommands, CancelledNewDocumentLeavesNoDocumentAndStillTakesDrops) {

@@ -144,7 +144,7 @@ TEST_F(Startup, ExitCancelledAtTheSaveQuestionKeepsEverything) {
     EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.file("quillora.ini"))));
 
     interaction.queueAnswer(Answer::No);
-    app->RunCommand(app::command::Exit);
+    app->frame().close();
     EXPECT_FALSE(app->frame().isVisible());
     EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.file("quillora.ini"))));
 }
@@ -153,7 +153,8 @@ TEST_F(Startup, ExitWritesTheRestoredPlaceOfAMaximisedFrame) {
     LaunchQuietly();
     app->frame().setGeometry(40, 30, 640, 480);
     app->frame().showMaximized();
-    ASSERT_TRUE(app->Exit());
+    app->RunCommand(app::command::Exit);
+    ASSERT_FALSE(app->frame().isVisible());
     const std::string ini = dir.file("quillora.ini");
     EXPECT_EQ(IniValue(ini, "FrameWindow", "Max"), "1");
     EXPECT_EQ(IniValue(ini, "FrameWindow", "PosX"), "40");
