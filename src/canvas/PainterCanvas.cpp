@@ -89,15 +89,15 @@ void PainterCanvas::DrawLine(int x1, int y1, int x2, int y2, document::Colour co
 }
 
 void PainterCanvas::SelectFont(const render::FontRequest& font) {
-    font_ = FontMapping::MakeFont(font);
-    metrics_.emplace(font_, painter_.device());
+    QFont mapped = FontMapping::MakeFont(font);
+    painter_.setFont(mapped);
+    metrics_.emplace(mapped, painter_.device());
     cellHeight_ = font.cellHeight;
     angle_ = font.angle;
 }
 
 void PainterCanvas::DrawText(int x, int y, std::string_view text, document::Colour colour) {
     if (!metrics_ || text.empty()) return;
-    painter_.setFont(font_);
     painter_.setPen(ToQColor(colour));
     QString decoded = Decode(text);
     if (angle_ == 0) {

@@ -32,7 +32,6 @@ private:
     void FillSpan(int y, int left, int right, const QColor& colour);
 
     QPainter& painter_;
-    QFont font_;
     std::optional<QFontMetrics> metrics_;
     int cellHeight_ = 0;
     int angle_ = 0;

@@ -1,19 +1,21 @@
 #include "PictureStretch.h"
 
+#include <QThreadPool>
+
 #include <algorithm>
 #include <cstdint>
-#include <thread>
+#include <latch>
 #include <vector>
 
 namespace quillora::canvas {
 
 namespace {
 
-// The source index sampled by destination index d of n: floor((d + 0.5) x size / n).
 constexpr int kMaxWorkers = 4;
 // Below this many pixels a thread costs more than it saves.
 constexpr std::int64_t kPixelsPerWorker = 32 * 1024;
 
+// The source index sampled by destination index d of n: floor((d + 0.5) x size / n).
 int Sample(std::int64_t d, std::int64_t n, std::int64_t size) { return static_cast<int>((2 * d + 1) * size / (2 * n)); }
 
 }  // namespace
@@ -45,15 +47,24 @@ void PictureStretch::Draw(QImage& target, const document::Picture& picture, cons
         }
     };
 
-    // Reading the source rows is bound by memory latency, which a second core hides well.
+    // Reading the source rows is bound by memory latency, which the other cores hide well.
+    // The pool's threads outlive the call, so small pictures pay no thread start.
     const int rows = visible.height();
-    const int workers = std::clamp(std::min(static_cast<int>(std::thread::hardware_concurrency()), kMaxWorkers), 1,
-                                   std::max(1, static_cast<int>(std::int64_t{rows} * visible.width() / kPixelsPerWorker)));
-    std::vector<std::thread> helpers;
-    for (int w = 1; w < workers; ++w)
-        helpers.emplace_back(drawRows, visible.top() + rows * w / workers, visible.top() + rows * (w + 1) / workers);
+    const std::int64_t area = std::int64_t{rows} * visible.width();
+    const int workers = static_cast<int>(std::clamp<std::int64_t>(
+        std::min<std::int64_t>(QThreadPool::globalInstance()->maxThreadCount(), area / kPixelsPerWorker), 1,
+        kMaxWorkers));
+    std::latch done(workers - 1);
+    for (int w = 1; w < workers; ++w) {
+        int first = visible.top() + rows * w / workers;
+        int end = visible.top() + rows * (w + 1) / workers;
+        QThreadPool::globalInstance()->start([&drawRows, &done, first, end] {
+            drawRows(first, end);
+            done.count_down();
+        });
+    }
     drawRows(visible.top(), visible.top() + rows / workers);
-    for (auto& t : helpers) t.join();
+    done.wait();
 }
 
 }  // namespace quillora::canvas
