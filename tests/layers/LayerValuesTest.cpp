@@ -1,5 +1,4 @@
-// Names given to layers from their text and their picture file, and the round trip between
-// layer records and the current layer values.
+// Names given to picture layers from their file.
 #include <gtest/gtest.h>
 
 #include "LayerTestWorkspace.h"
@@ -31,42 +30,6 @@ TEST(LayerValuesTest, PictureNameIsTheFileTitleCutToFortyEightBytes) {
     layers::StorePictureLayer(layer, settings);
     EXPECT_EQ(text::FieldView(layer.name), longName.substr(0, 48));
     EXPECT_EQ(text::FieldView(layer.picturePath), "/pictures/" + longName);
-}
-
-TEST(LayerValuesTest, TextValuesSurviveARoundTripAndStringsAreClearedFirst) {
-    document::LayerRecord layer{};
-    layer.kind = document::KindText;
-    text::StoreField(layer.text, "short");
-    text::StoreField(layer.fontFace, "Face");
-    layer.fontSize = 33;
-    layer.fontBold = 700;
-    layer.angle = 270;
-    layer.shadowX = -4;
-    layer.shadowY = 9;
-    layer.fontColor = 0xABCDEF;
-    layer.posX = -500;
-    layer.posY = 900;
-
-    document::TextLayerSettings settings{};
-    text::StoreField(settings.text, "a much longer text that was there before");
-    text::StoreField(settings.fontFace, "Another Face Name");
-    layers::LoadTextSettings(settings, layer);
-    EXPECT_EQ(std::string(settings.text, 10), std::string("short\0\0\0\0\0", 10));
-    EXPECT_EQ(text::FieldView(settings.fontFace), "Face");
-
-    document::LayerRecord copy{};
-    copy.visible = 0;
-    layers::StoreTextLayer(copy, settings);
-    EXPECT_EQ(copy.fontSize, 33);
-    EXPECT_EQ(copy.fontBold, 700);
-    EXPECT_EQ(copy.angle, 270);
-    EXPECT_EQ(copy.shadowX, -4);
-    EXPECT_EQ(copy.shadowY, 9);
-    EXPECT_EQ(copy.fontColor, 0xABCDEFu);
-    EXPECT_EQ(copy.posX, -500);
-    EXPECT_EQ(copy.posY, 900);
-    EXPECT_EQ(copy.visible, 1);
-    EXPECT_EQ(text::FieldView(copy.name), "short");
 }
 
 }  // namespace
