@@ -1,5 +1,6 @@
 #include "FloatingWindows.h"
 
+#include <QApplication>
 #include <QWidget>
 
 #include "app/WindowPlacement.h"
@@ -12,14 +13,19 @@ namespace quillora::app {
 
 FloatingWindows::FloatingWindows(ui::Workspace& workspace) : workspace_(workspace) {}
 
-FloatingWindows::~FloatingWindows() = default;
+FloatingWindows::~FloatingWindows() { CloseSplash(); }
 
 void FloatingWindows::ShowSplash() {
     splash_ = std::make_unique<ui::SplashWindow>();
     splash_->show();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
-void FloatingWindows::CloseSplash() { splash_.reset(); }
+void FloatingWindows::CloseSplash() {
+    if (!splash_) return;
+    QApplication::restoreOverrideCursor();
+    splash_.reset();
+}
 
 void FloatingWindows::Create() {
     tool_ = std::make_unique<ui::ToolWindow>(workspace_);

@@ -1,5 +1,7 @@
 #include "LabelView.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QFont>
 #include <QFontMetrics>
@@ -11,6 +13,8 @@
 #include <QPainter>
 #include <QPen>
 #include <QScrollBar>
+
+#include "view/ViewGeometry.h"
 
 
 namespace quillora::view {

@@ -9,10 +9,10 @@
 #include "settings/AppSettings.h"
 #include "ui/DialogFlags.h"
 #include "ui/Interaction.h"
-#include "view/ViewGeometry.h"
 
 class QImage;
 class QMenu;
+class QPainter;
 class QScrollBar;
 
 namespace quillora::view {
@@ -52,7 +52,7 @@ protected:
 private:
     void onScrollAction(QScrollBar* bar, int action, std::int32_t& offset, int clientExtent);
     void updateScrollBars();
-    void paintRulers(class QPainter& painter, int width, int height);
+    void paintRulers(QPainter& painter, int width, int height);
     void showContextMenu(const QPoint& pos, const QPoint& globalPos);
 
     document::LabelDocument& doc_;
