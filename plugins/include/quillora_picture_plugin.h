@@ -31,7 +31,8 @@ extern "C" {
 #endif
 
 /* The only information code Quillora asks for: the file-name pattern of the formats read,
- * such as "*.jpg;*.jpeg" (Quillora appends the separating ";" itself). */
+ * in ASCII, such as "*.jpg;*.jpeg" (Quillora appends the separating ";" itself). All plug-in
+ * patterns share 220 bytes of the file chooser's filter; one that no longer fits is left out. */
 #define QUILLORA_PIP_INFO_PATTERN 2
 /* Size of the buffer Quillora passes with QUILLORA_PIP_INFO_PATTERN, NUL included. */
 #define QUILLORA_PIP_INFO_BUFFER_SIZE 100

@@ -51,6 +51,20 @@ TEST(JpegPlugin, ReadsBaselineProgressiveGreyscaleAndBothCmykConventions) {
     }
 }
 
+TEST(JpegPlugin, GivesThePixelsAsStoredWhateverTheExifOrientationSays) {
+    auto plugin = OpenShippedPlugin("jpeg.pip");
+    ASSERT_TRUE(plugin);
+    TempDir dir;
+    const auto path = dir.file("rotated.jpg");
+    WriteQuadrantJpeg(path, JpegKind::Baseline, 32, 48, 6);  // 6: shown turned a quarter clockwise
+    ASSERT_NE(ReadWholeFile(path).find("Exif"), std::string::npos);
+    auto pixels = DecodeWith(*plugin, path);
+    ASSERT_TRUE(pixels);
+    EXPECT_EQ(pixels->width, 32);
+    EXPECT_EQ(pixels->height, 48);
+    ExpectColour(*pixels, 24, 8, 0, 255, 0);
+}
+
 TEST(JpegPlugin, ThroughTheHostTheTopLeftPixelEndsInTheLastStoredRow) {
     TempDir dir;
     const auto path = dir.file("p.jpg");

@@ -43,7 +43,7 @@ std::string MakeBmp(const BmpSpec& spec) {
     return out + spec.pixelData;
 }
 
-void WriteQuadrantJpeg(const std::string& path, JpegKind kind, int width, int height) {
+void WriteQuadrantJpeg(const std::string& path, JpegKind kind, int width, int height, int exifOrientation) {
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) throw std::runtime_error("cannot write " + path);
     jpeg_compress_struct cinfo{};
@@ -65,6 +65,19 @@ void WriteQuadrantJpeg(const std::string& path, JpegKind kind, int width, int he
     }
     if (kind == JpegKind::Progressive) jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
+    if (exifOrientation != 0) {
+        // "Exif", a little-endian TIFF header and one directory entry: Orientation, SHORT, 1.
+        std::string exif("Exif\0\0II*\0", 10);
+        Put32(exif, 8);
+        Put16(exif, 1);
+        Put16(exif, 0x0112);
+        Put16(exif, 3);
+        Put32(exif, 1);
+        Put32(exif, static_cast<std::uint32_t>(exifOrientation));
+        Put32(exif, 0);
+        jpeg_write_marker(&cinfo, JPEG_APP0 + 1, reinterpret_cast<const JOCTET*>(exif.data()),
+                          static_cast<unsigned>(exif.size()));
+    }
     std::vector<JSAMPLE> row(static_cast<std::size_t>(width) * cinfo.input_components);
     while (cinfo.next_scanline < cinfo.image_height) {
         const int y = static_cast<int>(cinfo.next_scanline);

@@ -20,5 +20,7 @@ std::string MakeBmp(const BmpSpec& spec);
 enum class JpegKind { Baseline, Progressive, Greyscale, Cmyk, AdobeCmyk };
 
 // A JPEG file whose 16 x 16 quadrants hold the colours red, green, blue and white
-// (greyscale: 0x20, 0x60, 0xA0, 0xE0), at the highest quality.
-void WriteQuadrantJpeg(const std::string& path, JpegKind kind, int width = 32, int height = 32);
+// (greyscale: 0x20, 0x60, 0xA0, 0xE0), at the highest quality; with an EXIF orientation tag
+// when `exifOrientation` is not 0.
+void WriteQuadrantJpeg(const std::string& path, JpegKind kind, int width = 32, int height = 32,
+                       int exifOrientation = 0);
