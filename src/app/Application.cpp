@@ -107,6 +107,7 @@ void Application::RunSecondStage() {
     secondStageTimer_.stop();
     doc_.RenumberListEntries();
     floating_->Create();
+    emit floatingWindowsCreated();
     const bool arrangeAfterShowing = settings_.firstRun != 0;
     if (settings_.firstRun) {
         ArrangeToolWindows();

@@ -80,6 +80,9 @@ signals:
     void newPictureLayerRequested(int xMm, int yMm);
     void listSettingsRequested();
     void backgroundSettingsRequested();
+    // The tool and position windows exist; the layers work creates its window here and hands it
+    // to setLayerWindow, before the windows are arranged and shown.
+    void floatingWindowsCreated();
     void exited();
 
 private:

@@ -107,6 +107,26 @@ TEST_F(Startup, HiddenWindowsTakeNoPlaceAndCloseBoxesClearTheirFlags) {
     EXPECT_EQ(app->toolWindow()->pos(), app->frame().clientTopRight() - QPoint(200, 0));
 }
 
+TEST_F(Startup, LayerWindowJoinsTheStackBelowTheOthers) {
+    Launch();
+    app->settings().firstRun = 0;
+    app->settings().showTipsAtStart = 0;
+    QWidget layerWindow(nullptr, Qt::Tool);
+    layerWindow.resize(200, 300);
+    QObject::connect(app.get(), &app::Application::floatingWindowsCreated, [&] { app->setLayerWindow(&layerWindow); });
+    app->RunSecondStage();
+    EXPECT_TRUE(layerWindow.isVisible());
+
+    app->RunCommand(app::command::ArrangeWindows);
+    const QPoint corner = app->frame().clientTopRight();
+    EXPECT_EQ(layerWindow.pos().y(), corner.y() + app->toolWindow()->frameGeometry().height() +
+                                         app->positionWindow()->frameGeometry().height());
+    app->RunCommand(app::command::LayerWindow);
+    EXPECT_FALSE(layerWindow.isVisible());
+    EXPECT_EQ(app->settings().layerWindow.view, 0);
+    app->setLayerWindow(nullptr);
+}
+
 TEST_F(Startup, CommandLineWithSpacesOpensThatDocument) {
     const std::string path = dir.file("my label.qlr");
     {
