@@ -1,7 +1,6 @@
 #include "PluginLibrary.h"
 
 #include <array>
-#include <cstring>
 #include <dlfcn.h>
 
 #include "PluginPixelBuffer.h"
