@@ -97,7 +97,8 @@ int LabelDocument::FindFreeSlot() const {
 
 void LabelDocument::InsertAtSelection(int slot) {
     int count = SafeLayerCount();
-    int s = std::clamp(state.selectedPos, 0, std::min(count, kMaxLayers - 1));
+    // A damaged selection never puts a layer below the background at count - 1.
+    int s = std::clamp(state.selectedPos, 0, std::max(count - 1, 0));
     for (int i = kMaxLayers - 1; i > s; --i) order[i] = order[i - 1];
     order[s] = slot;
     state.selectedPos = s;

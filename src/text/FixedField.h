@@ -21,7 +21,7 @@ void StoreField(char (&field)[N], std::string_view bytes, std::size_t limit = N 
     std::size_t n = bytes.size();
     if (n > limit) n = limit;
     if (n > N - 1) n = N - 1;
-    std::memcpy(field, bytes.data(), n);
+    if (n != 0) std::memcpy(field, bytes.data(), n);
 }
 
 }  // namespace quillora::text

@@ -204,6 +204,13 @@ TEST(LabelDocument, OutOfRangeStoredValuesAreUsedSafely) {
     EXPECT_EQ(doc.SlotAt(0), slot);
     EXPECT_EQ(doc.state.layerCount, 3);
 
+    doc.state.selectedPos = 40;  // beyond the used positions
+    slot = doc.FindFreeSlot();
+    doc.layers[slot].kind = KindText;
+    doc.InsertAtSelection(slot);
+    EXPECT_EQ(doc.SlotAt(2), slot);
+    EXPECT_EQ(doc.KindAt(3), KindBackground);
+
     doc.state.outerMm = 0;
     EXPECT_EQ(doc.SafeOuterMm(), 1);
     doc.state.outerMm = 2147483647;
