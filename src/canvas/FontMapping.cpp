@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <mutex>
 #include <string>
 
@@ -19,6 +20,8 @@ struct Substitution {
     const char* ipaFamily;
     QStringList names;  // the full-width names documents store, and their ASCII spellings
 };
+
+constexpr std::size_t kMaxCachedFonts = 256;
 
 // A size at which the faces' metrics come out unrounded (IPA fonts have 2048 units per em).
 constexpr int kReferencePixels = 2048;
@@ -55,8 +58,7 @@ double FontMapping::CellPerPixel(const QFont& font) {
     return ratio;
 }
 
-QFont FontMapping::MakeFont(const render::FontRequest& request) {
-    RegisterSubstitutions();
+QFont FontMapping::Resolve(const render::FontRequest& request) {
     QFont font(QString::fromStdString(text::Cp932ToUtf8(request.face)));
     // Weight 0 asks for the face's normal weight.
     font.setWeight(request.weight == 0 ? QFont::Normal : static_cast<QFont::Weight>(std::clamp(request.weight, 1, 1000)));
@@ -65,10 +67,24 @@ QFont FontMapping::MakeFont(const render::FontRequest& request) {
     font.setStrikeOut(request.strikeOut);
     font.setKerning(false);
     font.setStyleStrategy(QFont::NoAntialias);
-    font.setPixelSize(1);  // the cache key must not depend on the size
+    font.setPixelSize(1);  // the ratio's cache key must not depend on the size
     double ratio = CellPerPixel(font);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(request.cellHeight / ratio))));
     return font;
+}
+
+QFont FontMapping::MakeFont(const render::FontRequest& request) {
+    RegisterSubstitutions();
+    // A label asks for the same few fonts at every drawing; a QFont that has been used keeps its
+    // resolved face, which saves the font database's matching next time.
+    static std::mutex mutex;
+    static std::map<FontKey, QFont> fonts;
+    FontKey key{request.face, request.cellHeight, request.weight, request.italic, request.underline, request.strikeOut};
+    std::lock_guard lock(mutex);
+    auto found = fonts.find(key);
+    if (found != fonts.end()) return found->second;
+    if (fonts.size() >= kMaxCachedFonts) fonts.clear();
+    return fonts.emplace(std::move(key), Resolve(request)).first->second;
 }
 
 }  // namespace quillora::canvas

@@ -2,6 +2,8 @@
 // Turns a font request (code page 932 face name, cell height, weight, flags) into a QFont whose
 // ascent + descent is the requested cell height.
 #include <QFont>
+#include <string>
+#include <tuple>
 
 #include "render/Canvas.h"
 
@@ -14,7 +16,11 @@ public:
     static QFont MakeFont(const render::FontRequest& request);
 
 private:
+    // Everything of a request but its angle, which the painter applies.
+    using FontKey = std::tuple<std::string, int, int, bool, bool, bool>;
+
     static void RegisterSubstitutions();
+    static QFont Resolve(const render::FontRequest& request);
     // (ascent + descent) / pixel size of the face as `font` resolves it.
     static double CellPerPixel(const QFont& font);
 };

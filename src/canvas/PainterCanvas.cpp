@@ -117,14 +117,17 @@ render::DeviceSize PainterCanvas::MeasureText(std::string_view text) {
     return {metrics_->horizontalAdvance(Decode(text)), cellHeight_};
 }
 
-void PainterCanvas::DrawPicture(const document::Picture& picture, const render::DeviceRect& dest) {
+void PainterCanvas::DrawPicture(const document::Picture& picture, const render::DeviceRect& dest,
+                                const render::DeviceRect& kept) {
     QRect rect(dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top);
     auto* image = dynamic_cast<QImage*>(painter_.device());
     const QTransform& transform = painter_.worldTransform();
     if (image && PictureStretch::Supports(*image) && !painter_.hasClipping() &&
         transform.type() <= QTransform::TxTranslate) {
-        PictureStretch::Draw(*image, picture, rect.translated(static_cast<int>(transform.dx()),
-                                                              static_cast<int>(transform.dy())));
+        int dx = static_cast<int>(transform.dx());
+        int dy = static_cast<int>(transform.dy());
+        EllipseSpans keptSpans({kept.left + dx, kept.top + dy, kept.right + dx, kept.bottom + dy}, 0, image->height());
+        PictureStretch::Draw(*image, picture, rect.translated(dx, dy), keptSpans);
         return;
     }
     // Other devices (a printer page) get the rows wrapped as they are, drawn upside down since

@@ -26,7 +26,8 @@ public:
     void SelectFont(const render::FontRequest& font) override;
     void DrawText(int x, int y, std::string_view text, document::Colour colour) override;
     render::DeviceSize MeasureText(std::string_view text) override;
-    void DrawPicture(const document::Picture& picture, const render::DeviceRect& dest) override;
+    void DrawPicture(const document::Picture& picture, const render::DeviceRect& dest,
+                     const render::DeviceRect& kept) override;
 
 private:
     void FillSpan(int y, int left, int right, const QColor& colour);

@@ -24,8 +24,11 @@ bool PictureStretch::Supports(const QImage& target) {
     return target.format() == QImage::Format_RGB32 || target.format() == QImage::Format_ARGB32;
 }
 
-void PictureStretch::Draw(QImage& target, const document::Picture& picture, const QRect& dest) {
+void PictureStretch::Draw(QImage& target, const document::Picture& picture, const QRect& dest,
+                          const EllipseSpans& kept) {
     QRect visible = dest.intersected(target.rect());
+    visible.setTop(std::max(visible.top(), kept.firstRow()));
+    visible.setBottom(std::min(visible.bottom(), kept.endRow() - 1));
     if (visible.isEmpty() || picture.width <= 0 || picture.height <= 0) return;
 
     std::vector<int> columnOffset(static_cast<std::size_t>(visible.width()));
@@ -39,10 +42,13 @@ void PictureStretch::Draw(QImage& target, const document::Picture& picture, cons
         for (int y = first; y < end; ++y) {
             int row = Sample(y - dest.top(), dest.height(), picture.height);
             const std::uint8_t* source = picture.topRow(row);
+            Span span = kept.Row(y);
+            int left = std::max(span.left, visible.left()) - visible.left();
+            int right = std::min(span.right, visible.right() + 1) - visible.left();
             auto* out = reinterpret_cast<QRgb*>(pixels + bytesPerLine * y) + visible.left();
-            for (int offset : columnOffset) {
-                const std::uint8_t* p = source + offset;  // blue, green, red
-                *out++ = 0xFF000000u | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[1]} << 8) | p[0];
+            for (int x = left; x < right; ++x) {
+                const std::uint8_t* p = source + columnOffset[x];  // blue, green, red
+                out[x] = 0xFF000000u | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[1]} << 8) | p[0];
             }
         }
     };

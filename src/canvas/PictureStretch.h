@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRect>
 
+#include "EllipseSpans.h"
 #include "document/Picture.h"
 
 namespace quillora::canvas {
@@ -13,8 +14,9 @@ class PictureStretch {
 public:
     // Whether Draw can paint into `target` (Format_RGB32 or Format_ARGB32).
     static bool Supports(const QImage& target);
-    // The whole picture into `dest` (device pixels of `target`), cut at the image's edges.
-    static void Draw(QImage& target, const document::Picture& picture, const QRect& dest);
+    // The whole picture into `dest` (device pixels of `target`), cut at the image's edges and
+    // to the rows and spans of `kept`.
+    static void Draw(QImage& target, const document::Picture& picture, const QRect& dest, const EllipseSpans& kept);
 };
 
 }  // namespace quillora::canvas

@@ -58,8 +58,9 @@ public:
     // Width and cell height with the selected font; an empty text has the font's line height.
     virtual DeviceSize MeasureText(std::string_view text) = 0;
 
-    // The whole picture stretched into `dest` without smoothing.
-    virtual void DrawPicture(const document::Picture& picture, const DeviceRect& dest) = 0;
+    // The whole picture stretched into `dest` without smoothing. Only what lies inside the
+    // ellipse inscribed in `kept` must be drawn: the label's mask paints over the rest.
+    virtual void DrawPicture(const document::Picture& picture, const DeviceRect& dest, const DeviceRect& kept) = 0;
 };
 
 }  // namespace quillora::render

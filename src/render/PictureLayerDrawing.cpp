@@ -58,7 +58,9 @@ void DrawPictureLayer(Canvas& canvas, const document::LayerRecord& layer, const 
         picture->bits.size() < picture->rowBytes() * static_cast<std::size_t>(picture->height))
         return;
     auto dest = PictureDestination(layer, originX, originY, widthDev, heightDev, hScale, vScale);
-    if (dest) canvas.DrawPicture(*picture, *dest);
+    DeviceRect disc{originX, originY, ClampDevice(std::int64_t{originX} + widthDev),
+                    ClampDevice(std::int64_t{originY} + heightDev)};
+    if (dest) canvas.DrawPicture(*picture, *dest, disc);
 }
 
 }  // namespace quillora::render

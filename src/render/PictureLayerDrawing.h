@@ -16,7 +16,8 @@ std::optional<DeviceRect> PictureDestination(const document::LayerRecord& layer,
                                              int widthDev, int heightDev, float hScale, float vScale);
 
 // `picture` is the one the layer's slot holds; without one (or with an empty one) nothing is drawn.
-// The whole picture is copied; the mask of the label cuts it at the circle afterwards.
+// The mask of the label cuts the picture at the circle afterwards, so the canvas may leave out
+// what lies outside the disc.
 void DrawPictureLayer(Canvas& canvas, const document::LayerRecord& layer, const document::Picture* picture,
                       int originX, int originY, int widthDev, int heightDev, float hScale, float vScale);
 

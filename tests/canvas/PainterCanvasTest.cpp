@@ -152,8 +152,9 @@ TEST_P(PictureTargets, PicturesAreStretchedUpsideUpWithoutSmoothing) {
     {
         QPainter painter(&image);
         PainterCanvas canvas(painter);
-        canvas.DrawPicture(picture, {10, 10, 30, 30});
-        canvas.DrawPicture(picture, {-4, -4, 4, 4});  // cut at the image's edge
+        const render::DeviceRect everything{-100, -100, 140, 140};
+        canvas.DrawPicture(picture, {10, 10, 30, 30}, everything);
+        canvas.DrawPicture(picture, {-4, -4, 4, 4}, everything);  // cut at the image's edge
     }
     const QRgb black = qRgb(0, 0, 0), blue = qRgb(0, 0, 255), red = qRgb(255, 0, 0), green = qRgb(0, 255, 0);
     for (int y = 0; y < 40; ++y)

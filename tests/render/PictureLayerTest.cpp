@@ -101,9 +101,10 @@ TEST(PictureLayer, DrawsTheSlotsPictureOnlyWhenThereIsOne) {
     EXPECT_TRUE(canvas.calls.empty());
 
     auto picture = SolidPicture(4, 2);
-    DrawPictureLayer(canvas, layer, &picture, 0, 0, 360, 360, kView, kView);
+    DrawPictureLayer(canvas, layer, &picture, 20, 10, 360, 360, kView, kView);
     ASSERT_EQ(canvas.calls.size(), 1u);
-    EXPECT_EQ(canvas.calls[0].rect, (DeviceRect{0, 0, 360, 360}));
+    EXPECT_EQ(canvas.calls[0].rect, (DeviceRect{20, 10, 380, 370}));
+    EXPECT_EQ(canvas.calls[0].ellipse, (DeviceRect{20, 10, 380, 370}));  // only the disc must be drawn
     EXPECT_EQ(canvas.calls[0].x, 4);
 }
 

@@ -70,9 +70,10 @@ DeviceSize RecordingCanvas::MeasureText(std::string_view text) {
     return {static_cast<int>(text.size()) * kCharWidth, cellHeight_};
 }
 
-void RecordingCanvas::DrawPicture(const document::Picture& picture, const DeviceRect& dest) {
+void RecordingCanvas::DrawPicture(const document::Picture& picture, const DeviceRect& dest, const DeviceRect& kept) {
     Call& c = Record(Op::DrawPicture);
     c.rect = dest;
+    c.ellipse = kept;
     c.x = picture.width;
     c.y = picture.height;
 }

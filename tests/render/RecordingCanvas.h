@@ -13,7 +13,7 @@ enum class Op { FillRect, FillOutsideEllipse, FillEllipse, FrameEllipse, DrawLin
 struct Call {
     Op op = Op::FillRect;
     DeviceRect rect{};   // the area, the ellipse, or the picture's destination
-    DeviceRect ellipse{};  // FillOutsideEllipse only
+    DeviceRect ellipse{};  // FillOutsideEllipse's ellipse, DrawPicture's kept area
     document::Colour colour = 0;
     int x = 0;
     int y = 0;
@@ -41,7 +41,7 @@ public:
     void SelectFont(const FontRequest& font) override;
     void DrawText(int x, int y, std::string_view text, document::Colour colour) override;
     DeviceSize MeasureText(std::string_view text) override;
-    void DrawPicture(const document::Picture& picture, const DeviceRect& dest) override;
+    void DrawPicture(const document::Picture& picture, const DeviceRect& dest, const DeviceRect& kept) override;
 
 private:
     Call& Record(Op op);
