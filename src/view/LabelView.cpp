@@ -14,6 +14,7 @@
 #include <QPen>
 #include <QScrollBar>
 
+#include "canvas/FontMapping.h"
 #include "view/ViewGeometry.h"
 
 
@@ -39,13 +40,8 @@ Qt::PenStyle GridPenStyle(int lineType) {
 
 QColor FromColourRef(document::Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
-// Ruler font: "ＭＳ Ｐ明朝" with a 10-pixel cell; its IPA stand-in has 2048 units per em over a
-// 2257-unit cell, so the cell is reached at 9 pixels per em.
-QFont RulerFont() {
-    QFont font(QStringLiteral("ＭＳ Ｐ明朝"));
-    font.setPixelSize(9);
-    return font;
-}
+// "ＭＳ Ｐ明朝" with a 10-pixel cell.
+QFont RulerFont() { return canvas::FontMapping::MakeFont({settings::kDefaultFontFace, 10}); }
 
 int DefaultMenuRunner(QMenu& menu, const QPoint& globalPos) {
     QAction* chosen = menu.exec(globalPos);
@@ -57,7 +53,7 @@ int DefaultMenuRunner(QMenu& menu, const QPoint& globalPos) {
 LabelView::LabelView(document::LabelDocument& doc, const settings::GridSettings& grid, const ui::DialogFlags& flags,
                      ui::Interaction& interaction, QWidget* parent)
     : QAbstractScrollArea(parent), doc_(doc), grid_(grid), flags_(flags), interaction_(interaction),
-      menuRunner_(DefaultMenuRunner) {
+      menuRunner_(DefaultMenuRunner), rulerFont_(RulerFont()) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFrameShape(QFrame::NoFrame);
@@ -167,9 +163,8 @@ void LabelView::paintRulers(QPainter& painter, int width, int height) {
     painter.fillRect(0, 0, width, kRulerBand, Qt::white);
     painter.fillRect(0, 0, kRulerBand, height, Qt::white);
     painter.setPen(QPen(Qt::black, 0));
-    const QFont font = RulerFont();
-    painter.setFont(font);
-    const int ascent = QFontMetrics(font).ascent();
+    painter.setFont(rulerFont_);
+    const int ascent = QFontMetrics(rulerFont_).ascent();
 
     for (const RulerMark& mark : RulerMarks(doc_.state.viewOriginX, doc_.state.scrollX, width)) {
         painter.drawText(mark.pos + 2, ascent, QString::number(mark.label));

@@ -3,6 +3,7 @@
 // the millimetre rulers over it, scrolls, reports the mouse position and offers the right-click
 // menu for new layers. It never draws layers itself.
 #include <QAbstractScrollArea>
+#include <QFont>
 #include <functional>
 
 #include "document/LabelDocument.h"
@@ -61,6 +62,7 @@ private:
     ui::Interaction& interaction_;
     const QImage* source_ = nullptr;
     MenuRunner menuRunner_;
+    QFont rulerFont_;
 };
 
 }  // namespace quillora::view
