@@ -4,6 +4,7 @@
 #include "CommandTable.h"
 #include "DocumentReading.h"
 #include "Json.h"
+#include "PictureReport.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
 
@@ -84,6 +85,7 @@ int Info(const std::vector<std::string>& args) {
     }
     auto doc = std::make_unique<LabelDocument>();
     if (!ReadDocumentOrReport(args[0], *doc)) return kExitFile;
+    ReportMissingPictures(UnreadablePictures(*doc));
 
     JsonWriter j(std::cout);
     j.beginObject();

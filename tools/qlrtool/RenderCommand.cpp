@@ -10,9 +10,12 @@
 
 #include "CommandTable.h"
 #include "DocumentReading.h"
+#include "PictureReport.h"
 #include "canvas/PainterCanvas.h"
+#include "pictures/PictureLoader.h"
 #include "render/DeviceUnits.h"
 #include "render/LabelRenderer.h"
+#include "settings/ProgramDirectory.h"
 
 namespace qlrtool {
 namespace {
@@ -85,6 +88,7 @@ int Render(const std::vector<std::string>& args) {
     char name[] = "qlrtool";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
+    ReportMissingPictures(quillora::pictures::RebuildPictures(doc, quillora::settings::ProgramDirectory()));
 
     QImage image(side, side, QImage::Format_RGB32);
     if (image.isNull()) {

@@ -1,0 +1,28 @@
+#include "PictureReport.h"
+
+#include <iostream>
+
+#include "pictures/PictureLoader.h"
+#include "settings/ProgramDirectory.h"
+#include "text/Cp932.h"
+#include "text/FixedField.h"
+
+namespace qlrtool {
+
+void ReportMissingPictures(const std::vector<std::string>& storedPaths) {
+    for (const std::string& path : storedPaths)
+        std::cerr << quillora::text::StoredPathToUtf8(path) << ": を開くことができません。\n";
+}
+
+std::vector<std::string> UnreadablePictures(const quillora::document::LabelDocument& doc) {
+    const std::string programDir = quillora::settings::ProgramDirectory();
+    std::vector<std::string> missing;
+    for (const auto& layer : doc.layers) {
+        if (layer.kind != quillora::document::KindPicture) continue;
+        std::string path(quillora::text::FieldView(layer.picturePath));
+        if (!quillora::pictures::IsPictureSupported(programDir, path)) missing.push_back(path);
+    }
+    return missing;
+}
+
+}  // namespace qlrtool
