@@ -5,6 +5,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -27,6 +28,10 @@ void FrameWindow::buildMenus() {
     for (const MenuPopup& popup : FrameMenu()) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.caption));
         connect(menu, &QMenu::aboutToShow, this, &FrameWindow::menuAboutToShow);
+        if (popup.items.front().id == command::ArrangeWindows) {
+            windowMenu_ = menu;
+            connect(menu, &QMenu::aboutToShow, this, &FrameWindow::listDocumentWindows);
+        }
         for (const MenuItem& item : popup.items) {
             if (item.id == 0) {
                 menu->addSeparator();
@@ -41,6 +46,22 @@ void FrameWindow::buildMenus() {
             connect(action, &QAction::triggered, this, [this, id = item.id] { emit commandTriggered(id); });
             actions_[item.id] = action;
         }
+    }
+}
+
+void FrameWindow::listDocumentWindows() {
+    qDeleteAll(windowListActions_);
+    windowListActions_.clear();
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
+    if (windows.isEmpty()) return;
+    windowListActions_ << windowMenu_->addSeparator();
+    int number = 1;
+    for (QMdiSubWindow* window : windows) {
+        QAction* action = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(number++).arg(window->windowTitle()));
+        action->setCheckable(true);
+        action->setChecked(window == mdiArea_->activeSubWindow());
+        connect(action, &QAction::triggered, this, [this, window] { mdiArea_->setActiveSubWindow(window); });
+        windowListActions_ << action;
     }
 }
 

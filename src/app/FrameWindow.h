@@ -8,6 +8,7 @@
 #include "app/CommandStates.h"
 
 class QMdiArea;
+class QMenu;
 
 namespace quillora::app {
 
@@ -47,9 +48,13 @@ protected:
 
 private:
     void buildMenus();
+    // The window list after the "ｳｨﾝﾄﾞｳ(&W)" items, as MDI frames keep it.
+    void listDocumentWindows();
 
     QMdiArea* mdiArea_;
     std::map<int, QAction*> actions_;
+    QMenu* windowMenu_ = nullptr;
+    QList<QAction*> windowListActions_;
     bool dropsAccepted_ = false;
     bool closeAllowed_ = false;
 };

@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 #include <QMimeData>
 #include <QDropEvent>
@@ -44,6 +45,15 @@ TEST_F(DocumentCommands, NewDocumentShowsTheLabelInAFittedTitledWindow) {
     EXPECT_FALSE(app->doc().documentModified);
     EXPECT_EQ(app->doc().state.layerCount, 2);
     EXPECT_EQ(app->frame().windowTitle(), QStringLiteral("Quillora"));
+
+    // The window menu lists the document window after its own items.
+    auto* windowMenu = qobject_cast<QMenu*>(
+        app->frame().commandAction(app::command::ArrangeWindows)->associatedObjects().front());
+    ASSERT_NE(windowMenu, nullptr);
+    emit windowMenu->aboutToShow();
+    emit windowMenu->aboutToShow();
+    ASSERT_EQ(windowMenu->actions().size(), 4);
+    EXPECT_EQ(windowMenu->actions().last()->text(), QStringLiteral("&1 ﾗﾍﾞﾙ [外径120mm：内径30mm]"));
 
     // Shrinking the window and fitting it again restores the client area.
     app->documentWindow()->resize(200, 150);
