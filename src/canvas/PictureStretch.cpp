@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <latch>
 #include <vector>
 
@@ -54,7 +55,8 @@ void PictureStretch::Draw(QImage& target, const document::Picture& picture, cons
     };
 
     // Reading the source rows is bound by memory latency, which the other cores hide well.
-    // The pool's threads outlive the call, so small pictures pay no thread start.
+    // The pool's threads outlive the call, so small pictures pay no thread start; when the pool
+    // has no thread free (a caller inside it), the calling thread does the rows itself.
     const int rows = visible.height();
     const std::int64_t area = std::int64_t{rows} * visible.width();
     const int workers = static_cast<int>(std::clamp<std::int64_t>(
@@ -64,10 +66,11 @@ void PictureStretch::Draw(QImage& target, const document::Picture& picture, cons
     for (int w = 1; w < workers; ++w) {
         int first = visible.top() + rows * w / workers;
         int end = visible.top() + rows * (w + 1) / workers;
-        QThreadPool::globalInstance()->start([&drawRows, &done, first, end] {
+        std::function<void()> task = [&drawRows, &done, first, end] {
             drawRows(first, end);
             done.count_down();
-        });
+        };
+        if (!QThreadPool::globalInstance()->tryStart(task)) task();
     }
     drawRows(visible.top(), visible.top() + rows / workers);
     done.wait();

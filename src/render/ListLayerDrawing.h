@@ -26,7 +26,9 @@ EntryLines SplitEntryLines(std::string_view text);
 // inscribed in it: side 0 the left crossing, 1 the right one; kOffCircle when it misses.
 int CircleChordX(int diameter, int depth, int side);
 
-// Lays out and draws doc.list at the renderer's scales. An unknown layout draws nothing.
+// Lays out and draws doc.list at the renderer's scales. An unknown layout, or a font whose cell
+// would be below one device unit, draws nothing; a second column start beyond the list's ends
+// puts every entry into one of the columns.
 void DrawListLayer(Canvas& canvas, const document::LabelDocument& doc, int originX, int originY,
                    float hScale, float vScale);
 

@@ -2,7 +2,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QThreadPool>
 #include <gtest/gtest.h>
+#include <latch>
 #include <memory>
 
 #include "canvas/PainterCanvas.h"
@@ -166,6 +168,40 @@ TEST_P(PictureTargets, PicturesAreStretchedUpsideUpWithoutSmoothing) {
                 expected = y < 0 ? blue : (x < 0 ? red : green);
             ASSERT_EQ(image.pixel(x, y), expected) << x << ", " << y;
         }
+}
+
+// Large pictures are shared out to the global thread pool; with every pool thread taken the
+// drawing must still finish, on the calling thread.
+TEST(PainterCanvas, LargePicturesAreDrawnWhileThePoolIsBusy) {
+    QThreadPool* pool = QThreadPool::globalInstance();
+    const int savedThreads = pool->maxThreadCount();
+    pool->setMaxThreadCount(2);
+    std::latch started(2);
+    std::latch release(1);
+    for (int i = 0; i < 2; ++i)
+        pool->start([&] {
+            started.count_down();
+            release.wait();
+        });
+    started.wait();
+
+    document::Picture picture;
+    picture.width = 1;
+    picture.height = 1;
+    picture.bits = {0, 0, 255, 0};  // red
+    QImage image(600, 600, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    {
+        QPainter painter(&image);
+        PainterCanvas canvas(painter);
+        canvas.DrawPicture(picture, {0, 0, 600, 600}, {0, 0, 600, 600});
+    }
+    release.count_down();
+    pool->waitForDone();
+    pool->setMaxThreadCount(savedThreads);
+    EXPECT_EQ(image.pixel(300, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(300, 590), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));  // outside the kept disc: left to the mask
 }
 
 INSTANTIATE_TEST_SUITE_P(PainterCanvas, PictureTargets,
