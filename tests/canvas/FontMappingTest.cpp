@@ -40,20 +40,5 @@ INSTANTIATE_TEST_SUITE_P(FontMapping, MsFaces,
                                            FaceCase{"ＭＳ ゴシック", "IPAGothic"}, FaceCase{"MS PMincho", "IPAPMincho"},
                                            FaceCase{"MS Gothic", "IPAGothic"}, FaceCase{"IPAPGothic", "IPAPGothic"}));
 
-TEST(FontMapping, WeightZeroIsNormalAndTheFlagsCarryOver) {
-    auto request = Request("ＭＳ Ｐゴシック", 20);
-    QFont normal = FontMapping::MakeFont(request);
-    EXPECT_EQ(normal.weight(), QFont::Normal);
-    request.weight = 700;
-    request.italic = true;
-    request.underline = true;
-    request.strikeOut = true;
-    QFont bold = FontMapping::MakeFont(request);
-    EXPECT_EQ(bold.weight(), QFont::Bold);
-    EXPECT_TRUE(bold.italic());
-    EXPECT_TRUE(bold.underline());
-    EXPECT_TRUE(bold.strikeOut());
-}
-
 }  // namespace
 }  // namespace quillora::canvas
