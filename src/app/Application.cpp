@@ -75,7 +75,12 @@ Application::Application(StartupOptions options)
     connect(floating_.get(), &FloatingWindows::closedByUser, this, &Application::UpdateCommandStates);
 }
 
-Application::~Application() = default;
+Application::~Application() {
+    // The frame's children report their own destruction (the MDI area deactivates its window):
+    // nothing of that may reach a half-destroyed frame.
+    frame_->mdiArea()->disconnect(this);
+    frame_->disconnect(this);
+}
 
 void Application::Start() {
     ui::RegisterFontSubstitutions();
