@@ -11,8 +11,10 @@
 #include "app/CommandStates.h"
 #include "app/FloatingWindows.h"
 #include "app/FrameWindow.h"
+#include "app/LayerCommands.h"
 #include "app/MenuTable.h"
 #include "app/WindowPlacement.h"
+#include "layers/LayerWindow.h"
 #include "pictures/PictureLoader.h"
 #include "settings/SettingsFile.h"
 #include "text/Cp932.h"
@@ -58,6 +60,7 @@ Application::Application(StartupOptions options)
     DocumentHost& host = *this;
     controller_ = std::make_unique<DocumentController>(doc_, settings_, interaction_, *this, host);
     floating_ = std::make_unique<FloatingWindows>(*workspace_);
+    layers_ = std::make_unique<LayerCommands>(*workspace_);
 
     connect(frame_.get(), &FrameWindow::commandTriggered, this, &Application::RunCommand);
     connect(frame_.get(), &FrameWindow::menuAboutToShow, this, &Application::UpdateCommandStates);
@@ -112,7 +115,9 @@ void Application::RunSecondStage() {
     secondStageTimer_.stop();
     doc_.RenumberListEntries();
     floating_->Create();
-    emit floatingWindowsCreated();
+    auto* layerWindow = layers_->CreateWindow();
+    connect(layerWindow, &layers::LayerWindow::closedByUser, this, &Application::UpdateCommandStates);
+    floating_->setLayer(layerWindow);
     const bool arrangeAfterShowing = settings_.firstRun != 0;
     if (settings_.firstRun) {
         ArrangeToolWindows();
@@ -180,7 +185,7 @@ void Application::RunCommand(int id) {
     case command::PositionWindow: ToggleFloatingWindow(floating_->position(), settings_.positionWindow.view); break;
     case command::LayerWindow: ToggleFloatingWindow(floating_->layer(), settings_.layerWindow.view); break;
     case command::ArrangeWindows: ArrangeToolWindows(); break;
-    default: break;  // printing, layers and the environment settings are connected by their owners
+    default: layers_->Run(id); break;  // printing, the list and the environment settings come later
     }
     UpdateCommandStates();
 }
@@ -218,7 +223,7 @@ void Application::UpdateCommandStates() {
 
 QWidget* Application::toolWindow() const { return floating_ ? floating_->tool() : nullptr; }
 QWidget* Application::positionWindow() const { return floating_ ? floating_->position() : nullptr; }
-void Application::setLayerWindow(QWidget* window) { floating_->setLayer(window); }
+QWidget* Application::layerWindow() const { return layers_->window(); }
 
 void Application::ArrangeToolWindows() {
     const auto stack = floating_->StackOrder();
@@ -241,11 +246,11 @@ void Application::RepaintDocumentView() {
 }
 
 void Application::RefreshLayerWindow(ui::LayerWindowRegion region) {
-    emit layerWindowRefreshRequested(region);
+    layers_->Refresh(region);
     UpdateCommandStates();
 }
 
-void Application::UpdateLayerScrollBar() { emit layerScrollBarUpdateRequested(); }
+void Application::UpdateLayerScrollBar() { layers_->UpdateScrollBar(); }
 
 void Application::RepaintToolWindow() { floating_->RepaintTool(); }
 
@@ -262,11 +267,13 @@ void Application::CreateDocumentWindow() {
     });
     connect(labelView, &view::LabelView::mousePositionChanged, floating_.get(), &FloatingWindows::ShowPosition);
     connect(labelView, &view::LabelView::mouseOverRulers, floating_.get(), &FloatingWindows::ClearPosition);
-    connect(labelView, &view::LabelView::newTextLayerRequested, this, &Application::newTextLayerRequested);
-    connect(labelView, &view::LabelView::newPictureLayerRequested, this, &Application::newPictureLayerRequested);
-    connect(labelView, &view::LabelView::listSettingsRequested, this, &Application::listSettingsRequested);
+    LayerCommands* layers = layers_.get();
+    connect(labelView, &view::LabelView::newTextLayerRequested, this,
+            [layers](int xMm, int yMm) { layers->NewTextLayerAt(xMm, yMm); });
+    connect(labelView, &view::LabelView::newPictureLayerRequested, this,
+            [layers](int xMm, int yMm) { layers->NewPictureLayerAt(xMm, yMm); });
     connect(labelView, &view::LabelView::backgroundSettingsRequested, this,
-            &Application::backgroundSettingsRequested);
+            [layers] { layers->ShowBackgroundSettings(); });
     documentWindow_->setWindowIcon(ui::DocumentIcon());
     frame_->mdiArea()->addSubWindow(documentWindow_);
     documentWindow_->show();

@@ -27,6 +27,7 @@ namespace quillora::app {
 
 class FrameWindow;
 class FloatingWindows;
+class LayerCommands;
 
 struct StartupOptions {
     std::string programDir;
@@ -61,8 +62,7 @@ public:
     view::DocumentWindow* documentWindow() const { return documentWindow_; }
     QWidget* toolWindow() const;
     QWidget* positionWindow() const;
-    // The layer window joins the stack once it exists.
-    void setLayerWindow(QWidget* window);
+    QWidget* layerWindow() const;
     void ArrangeToolWindows();
     void FitDocumentWindow();
 
@@ -74,15 +74,6 @@ public:
     void RepaintToolWindow() override;
 
 signals:
-    void layerWindowRefreshRequested(ui::LayerWindowRegion region);
-    void layerScrollBarUpdateRequested();
-    void newTextLayerRequested(int xMm, int yMm);
-    void newPictureLayerRequested(int xMm, int yMm);
-    void listSettingsRequested();
-    void backgroundSettingsRequested();
-    // The tool and position windows exist; the layers work creates its window here and hands it
-    // to setLayerWindow, before the windows are arranged and shown.
-    void floatingWindowsCreated();
     void exited();
 
 private:
@@ -114,6 +105,7 @@ private:
     ui::Interaction& interaction_;
     std::unique_ptr<ui::Workspace> workspace_;
     std::unique_ptr<DocumentController> controller_;
+    std::unique_ptr<LayerCommands> layers_;
     canvas::ViewBitmap viewBitmap_;
     std::unique_ptr<FrameWindow> frame_;
     std::unique_ptr<FloatingWindows> floating_;

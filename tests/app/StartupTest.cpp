@@ -111,20 +111,18 @@ TEST_F(Startup, LayerWindowJoinsTheStackBelowTheOthers) {
     Launch();
     app->settings().firstRun = 0;
     app->settings().showTipsAtStart = 0;
-    QWidget layerWindow(nullptr, Qt::Tool);
-    layerWindow.resize(200, 300);
-    QObject::connect(app.get(), &app::Application::floatingWindowsCreated, [&] { app->setLayerWindow(&layerWindow); });
     app->RunSecondStage();
-    EXPECT_TRUE(layerWindow.isVisible());
+    QWidget* layerWindow = app->layerWindow();
+    ASSERT_NE(layerWindow, nullptr);
+    EXPECT_TRUE(layerWindow->isVisible());
 
     app->RunCommand(app::command::ArrangeWindows);
     const QPoint corner = app->frame().clientTopRight();
-    EXPECT_EQ(layerWindow.pos().y(), corner.y() + app->toolWindow()->frameGeometry().height() +
-                                         app->positionWindow()->frameGeometry().height());
+    EXPECT_EQ(layerWindow->pos().y(), corner.y() + app->toolWindow()->frameGeometry().height() +
+                                          app->positionWindow()->frameGeometry().height());
     app->RunCommand(app::command::LayerWindow);
-    EXPECT_FALSE(layerWindow.isVisible());
+    EXPECT_FALSE(layerWindow->isVisible());
     EXPECT_EQ(app->settings().layerWindow.view, 0);
-    app->setLayerWindow(nullptr);
 }
 
 TEST_F(Startup, CommandLineWithSpacesOpensThatDocument) {

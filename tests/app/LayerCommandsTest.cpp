@@ -1,0 +1,116 @@
+// The layer commands reach the layer operations from the frame's menu, the document window's
+// menu and the layer window, and every change shows in the layer window.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "AppFixture.h"
+#include "document/Records.h"
+#include "text/Cp932.h"
+#include "text/FixedField.h"
+#include "view/LabelView.h"
+
+using namespace quillora;
+using Answer = ui::Answer;
+
+namespace {
+
+// Confirms the new-text-layer dialog with a typed text.
+void QueueTextDialog(ScriptedInteraction& interaction, const QString& text) {
+    interaction.queueDialog([text](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>("id1036")->setText(text);
+        dialog.findChild<QPushButton*>("id1")->click();
+        return dialog.result();
+    });
+}
+
+QString CountText(QWidget* layerWindow) { return layerWindow->findChild<QLabel*>("layerCount")->text(); }
+
+std::string LayerName(const document::LabelDocument& doc, int pos) {
+    return text::Cp932ToUtf8(text::FieldView(doc.LayerAt(pos)->name));
+}
+
+}  // namespace
+
+using LayerCommands = AppFixture;
+
+TEST_F(LayerCommands, FrameMenuCommandsChangeTheStackAndTheLayerWindowFollows) {
+    LaunchQuietly();
+    QWidget* layerWindow = app->layerWindow();
+    ASSERT_NE(layerWindow, nullptr);
+    EXPECT_EQ(CountText(layerWindow), QString());
+
+    NewDocument();
+    EXPECT_EQ(CountText(layerWindow), QStringLiteral("ﾚｲﾔｰ数： 02/50"));
+    EXPECT_FALSE(Enabled(app::command::CopyLayer));  // the background is selected
+
+    QueueTextDialog(interaction, QStringLiteral("Side A"));
+    app->RunCommand(app::command::NewTextLayer);
+    EXPECT_EQ(app->doc().state.layerCount, 3);
+    EXPECT_EQ(app->doc().SlotAt(1), 2);
+    EXPECT_EQ(LayerName(app->doc(), 1), "Side A");
+    EXPECT_TRUE(app->doc().documentModified);
+    EXPECT_EQ(CountText(layerWindow), QStringLiteral("ﾚｲﾔｰ数： 03/50"));
+    EXPECT_TRUE(Enabled(app::command::CopyLayer));
+    EXPECT_TRUE(Enabled(app::command::MoveUp));
+    EXPECT_FALSE(Enabled(app::command::MoveDown));  // directly above the background
+
+    app->RunCommand(app::command::CopyLayer);
+    EXPECT_EQ(app->doc().state.layerCount, 4);
+    EXPECT_EQ(app->doc().SlotAt(1), 3);
+
+    app->RunCommand(app::command::MoveUp);
+    EXPECT_EQ(app->doc().SlotAt(0), 3);
+    EXPECT_EQ(app->doc().state.selectedPos, 0);
+    EXPECT_FALSE(Enabled(app::command::MoveUp));
+
+    interaction.queueAnswer(Answer::Yes);
+    app->RunCommand(app::command::DeleteLayer);
+    EXPECT_EQ(app->doc().state.layerCount, 3);
+    ASSERT_FALSE(interaction.messages.empty());
+    EXPECT_EQ(interaction.messages.back().caption, QStringLiteral("ﾚｲﾔｰ削除"));
+    EXPECT_EQ(interaction.messages.back().owner, layerWindow);
+    EXPECT_EQ(CountText(layerWindow), QStringLiteral("ﾚｲﾔｰ数： 03/50"));
+
+    // Closing without saving empties the layer window again.
+    interaction.queueAnswer(Answer::No);
+    app->RunCommand(app::command::Close);
+    EXPECT_EQ(CountText(layerWindow), QString());
+}
+
+TEST_F(LayerCommands, ContextMenuProposesTheClickedPointAndBackgroundOpensItsDialog) {
+    LaunchQuietly();
+    NewDocument();
+    view::LabelView* view = app->documentWindow()->labelView();
+
+    QueueTextDialog(interaction, QStringLiteral("here"));
+    emit view->newTextLayerRequested(20, 15);
+    ASSERT_EQ(app->doc().state.layerCount, 3);
+    const document::LayerRecord* layer = app->doc().LayerAt(1);
+    EXPECT_EQ(layer->posX, 20);
+    EXPECT_EQ(layer->posY, 15);
+
+    bool dialogShown = false;
+    interaction.queueDialog([&dialogShown](QDialog& dialog) {
+        dialogShown = dialog.windowTitle() == QStringLiteral("背景ﾚｲﾔｰの設定");
+        dialog.reject();
+        return dialog.result();
+    });
+    emit view->backgroundSettingsRequested();
+    EXPECT_TRUE(dialogShown);
+}
+
+TEST_F(LayerCommands, LayerWindowPlaceAndVisibilityAreKeptInTheSettings) {
+    LaunchQuietly();
+    QWidget* layerWindow = app->layerWindow();
+    layerWindow->move(321, 123);
+    layerWindow->close();  // the close box hides it and clears its flag
+    EXPECT_FALSE(layerWindow->isVisible());
+    EXPECT_EQ(app->settings().layerWindow.view, 0);
+    ASSERT_TRUE(app->Exit());
+
+    LaunchQuietly();
+    EXPECT_EQ(app->settings().layerWindow.view, 0);
+    EXPECT_FALSE(app->layerWindow()->isVisible());
+    EXPECT_EQ(app->layerWindow()->pos(), QPoint(321, 123));
+}
