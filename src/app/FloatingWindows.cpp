@@ -40,6 +40,11 @@ void FloatingWindows::ShowAccordingToFlags() {
         if (entry.window) entry.window->setVisible(entry.viewFlag);
 }
 
+void FloatingWindows::RaiseAboveFrame() {
+    for (const FloatingWindow& entry : StackOrder())
+        if (entry.window && entry.window->isVisible()) entry.window->raise();
+}
+
 void FloatingWindows::CapturePositions() {
     const auto capture = [](const QWidget* window, settings::FloatingWindowPlacement& placement) {
         if (window) CaptureFloatingPosition(*window, placement);

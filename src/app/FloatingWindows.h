@@ -31,6 +31,9 @@ public:
     // Creates the tool and position windows hidden, at their saved places.
     void Create();
     void ShowAccordingToFlags();
+    // The windows have no parent (a dialog modal to the frame must leave them live), so the
+    // window system does not keep them above the frame by itself.
+    void RaiseAboveFrame();
     void CapturePositions();
     void CloseAll();
 

@@ -1,5 +1,6 @@
 #include "FrameWindow.h"
 
+#include <QEvent>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -116,6 +117,11 @@ void FrameWindow::moveEvent(QMoveEvent* event) {
 void FrameWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     emit movedOrResized();
+}
+
+void FrameWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) emit activated();
 }
 
 void FrameWindow::showEvent(QShowEvent* event) {

@@ -20,6 +20,7 @@
 #include "text/FixedField.h"
 #include "ui/AppIcon.h"
 #include "ui/UiFont.h"
+#include "ui/FloatingWindowFlags.h"
 
 namespace quillora::layers {
 
@@ -92,7 +93,7 @@ QLabel* MakeStatic(QWidget* parent, QRect geometry) {
 }  // namespace
 
 LayerWindow::LayerWindow(ui::Workspace& ws, LayerOperations& operations)
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(nullptr, ui::kFloatingWindowFlags),
       ws_(ws), operations_(operations),
       popupRunner_([](QMenu& menu, const QPoint& at) { return menu.exec(at); }) {
     setObjectName(QStringLiteral("LayerWindow"));

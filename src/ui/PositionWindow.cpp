@@ -6,6 +6,7 @@
 
 #include "ui/AppIcon.h"
 #include "ui/UiFont.h"
+#include "ui/FloatingWindowFlags.h"
 
 namespace quillora::ui {
 namespace {
@@ -24,7 +25,7 @@ std::array<QRect, 4> PositionLabelRects(const QSize& client) {
 }
 
 PositionWindow::PositionWindow(Workspace& ws)
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(nullptr, kFloatingWindowFlags),
       ws_(ws) {
     setObjectName(QStringLiteral("PositionWindow"));
     setWindowTitle(QString::fromUtf8("ﾎﾟｼﾞｼｮﾝ"));

@@ -5,6 +5,7 @@
 
 #include "ui/AppIcon.h"
 #include "ui/ToolButton.h"
+#include "ui/FloatingWindowFlags.h"
 
 namespace quillora::ui {
 namespace {
@@ -24,7 +25,7 @@ constexpr ButtonPlace kButtons[] = {
 }  // namespace
 
 ToolWindow::ToolWindow(Workspace& ws)
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(nullptr, kFloatingWindowFlags),
       ws_(ws) {
     setObjectName(QStringLiteral("ToolWindow"));
     setWindowTitle(QString::fromUtf8("ﾂｰﾙ"));
