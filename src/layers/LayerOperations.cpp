@@ -7,8 +7,8 @@
 #include "LayerRefresh.h"
 #include "LayerValues.h"
 #include "PictureLayerDialog.h"
+#include "SlotPicture.h"
 #include "TextLayerDialog.h"
-#include "pictures/PictureLoader.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
 
@@ -59,7 +59,7 @@ void LayerOperations::NewPictureLayer() {
     layer.kind = KindPicture;
     layer.visible = 1;
     StorePictureLayer(layer, ws_.settings.picture);
-    pictures::LoadSlotPicture(ws_.doc, slot, ws_.programDir);
+    LoadLayerPicture(ws_, slot);
     ws_.doc.InsertAtSelection(slot);
     RefreshAfterStackChange(ws_);
 }
@@ -121,7 +121,7 @@ void LayerOperations::EditPictureLayer(int pos, int slot) {
     int target = ws_.doc.SlotAt(pos);
     if (target < 0) return;
     StorePictureLayer(ws_.doc.layers[target], ws_.settings.picture);
-    pictures::LoadSlotPicture(ws_.doc, target, ws_.programDir);
+    LoadLayerPicture(ws_, target);
     RefreshAfterSettings(ws_);
 }
 
@@ -138,7 +138,7 @@ void LayerOperations::CopyLayer(int pos) {
     int slot = ws_.doc.CopyLayerRecord(pos);
     if (slot < 0) return;
     // The copy gets a picture of its own, never the source's.
-    if (ws_.doc.layers[slot].kind == KindPicture) pictures::LoadSlotPicture(ws_.doc, slot, ws_.programDir);
+    if (ws_.doc.layers[slot].kind == KindPicture) LoadLayerPicture(ws_, slot);
     RefreshAfterStackChange(ws_);
 }
 

@@ -16,6 +16,7 @@
 #include "DialogButtons.h"
 #include "LayerRefresh.h"
 #include "LayerValues.h"
+#include "SlotPicture.h"
 #include "pictures/PictureLoader.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
@@ -204,7 +205,7 @@ void PictureLayerDialog::Apply() {
     if (!ReadValues()) return;
     if (editedSlot_ < 0 || editedSlot_ >= document::kMaxLayers) return;
     StorePictureLayer(ws_.doc.layers[editedSlot_], settings_);
-    pictures::LoadSlotPicture(ws_.doc, editedSlot_, ws_.programDir);
+    LoadLayerPicture(ws_, editedSlot_);
     RefreshAfterSettings(ws_);
     apply_->setEnabled(false);
 }

@@ -1,0 +1,15 @@
+#include "SlotPicture.h"
+
+#include <QApplication>
+
+#include "pictures/PictureLoader.h"
+
+namespace quillora::layers {
+
+void LoadLayerPicture(ui::Workspace& ws, int slot) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    pictures::LoadSlotPicture(ws.doc, slot, ws.programDir);
+    QApplication::restoreOverrideCursor();
+}
+
+}  // namespace quillora::layers
