@@ -67,7 +67,6 @@ Application::Application(StartupOptions options)
     connect(frame_.get(), &FrameWindow::exitRequested, this, &Application::Exit);
     connect(frame_.get(), &FrameWindow::fileDropped, this, &Application::OnDrop);
     connect(frame_.get(), &FrameWindow::dropRefused, this, [this] { interaction_.Beep(); });
-    connect(frame_.get(), &FrameWindow::activated, floating_.get(), &FloatingWindows::RaiseAboveFrame);
     connect(frame_.get(), &FrameWindow::movedOrResized, this, [this] {
         if (settings_.autoArrange) ArrangeToolWindows();
     });
@@ -134,7 +133,7 @@ void Application::RunSecondStage() {
     // A command-line document that cannot be opened leaves the program taking drops.
     if (!openAtStart_ || !controller_->OpenDocument()) SetAcceptDrops(true);
     UpdateCommandStates();
-    FocusFrame();
+    frame_->activateWindow();
 }
 
 void Application::AskFileAssociation() {
@@ -229,12 +228,7 @@ QWidget* Application::layerWindow() const { return layers_->window(); }
 void Application::ArrangeToolWindows() {
     const auto stack = floating_->StackOrder();
     app::ArrangeToolWindows(frame_->clientTopRight(), stack);
-    FocusFrame();
-}
-
-void Application::FocusFrame() {
     frame_->activateWindow();
-    floating_->RaiseAboveFrame();
 }
 
 void Application::FitDocumentWindow() {

@@ -90,8 +90,6 @@ private:
     QWidget* Frame() override;
 
     void UpdateCommandStates();
-    // Focus to the frame, with the floating windows kept above it as an owner keeps its windows.
-    void FocusFrame();
     void OnDrop(const QString& path);
     void OnToolCommand(int id);
     void ToggleFloatingWindow(QWidget* window, std::int32_t& viewFlag);

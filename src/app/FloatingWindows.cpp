@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "app/WindowOwnership.h"
 #include "app/WindowPlacement.h"
 #include "ui/HelpWindow.h"
 #include "ui/PositionWindow.h"
@@ -33,16 +34,18 @@ void FloatingWindows::Create() {
     connect(tool_.get(), &ui::ToolWindow::closedByUser, this, &FloatingWindows::closedByUser);
     position_ = std::make_unique<ui::PositionWindow>(workspace_);
     connect(position_.get(), &ui::PositionWindow::closedByUser, this, &FloatingWindows::closedByUser);
+    KeepAboveOwner(*tool_, *workspace_.frame);
+    KeepAboveOwner(*position_, *workspace_.frame);
+}
+
+void FloatingWindows::setLayer(QWidget* window) {
+    layer_ = window;
+    if (window) KeepAboveOwner(*window, *workspace_.frame);
 }
 
 void FloatingWindows::ShowAccordingToFlags() {
     for (const FloatingWindow& entry : StackOrder())
         if (entry.window) entry.window->setVisible(entry.viewFlag);
-}
-
-void FloatingWindows::RaiseAboveFrame() {
-    for (const FloatingWindow& entry : StackOrder())
-        if (entry.window && entry.window->isVisible()) entry.window->raise();
 }
 
 void FloatingWindows::CapturePositions() {

@@ -31,16 +31,13 @@ public:
     // Creates the tool and position windows hidden, at their saved places.
     void Create();
     void ShowAccordingToFlags();
-    // The windows have no parent (a dialog modal to the frame must leave them live), so the
-    // window system does not keep them above the frame by itself.
-    void RaiseAboveFrame();
     void CapturePositions();
     void CloseAll();
 
     QWidget* tool() const;
     QWidget* position() const;
     QWidget* layer() const { return layer_; }
-    void setLayer(QWidget* window) { layer_ = window; }
+    void setLayer(QWidget* window);
     // Tool, position, layer window with their "View" flags, in stacking order.
     std::array<FloatingWindow, 3> StackOrder() const;
 

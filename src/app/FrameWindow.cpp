@@ -1,6 +1,5 @@
 #include "FrameWindow.h"
 
-#include <QEvent>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -117,11 +116,6 @@ void FrameWindow::moveEvent(QMoveEvent* event) {
 void FrameWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     emit movedOrResized();
-}
-
-void FrameWindow::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) emit activated();
 }
 
 void FrameWindow::showEvent(QShowEvent* event) {

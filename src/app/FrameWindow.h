@@ -37,11 +37,8 @@ signals:
     void exitRequested();
     void movedOrResized();
     void shown();
-    // The frame came to the front: the floating windows it owns go back above it.
-    void activated();
 
 protected:
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
