@@ -1,0 +1,148 @@
+// qlrtool as users and scripts call it: its output, exit status and messages.
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+#include "TempDir.h"
+#include "ToolRun.h"
+#include "document/DocumentFile.h"
+#include "text/FixedField.h"
+
+using quillora::document::kDocumentFileSize;
+
+namespace {
+
+QJsonValue At(const QJsonObject& object, const char* part, const char* field) {
+    return object[QLatin1String(part)].toObject()[QLatin1String(field)];
+}
+
+ToolRun Qlrtool(const std::string& arguments) { return RunBuiltTool("qlrtool", arguments); }
+
+QJsonObject Info(const std::string& path) {
+    ToolRun run = Qlrtool("info " + ShellQuoted(path));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    QJsonParseError error{};
+    QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out;
+    return json.object();
+}
+
+}  // namespace
+
+TEST(Qlrtool, NewWritesADocumentAsTheNewCommandDoesAndInfoShowsEveryPart) {
+    TempDir dir;
+    const std::string path = dir.file("new label.qlr");
+    ASSERT_EQ(Qlrtool("new " + ShellQuoted(path) + " --outer 0 --inner 500").exitCode, 0);
+    EXPECT_EQ(ReadWholeFile(path).size(), kDocumentFileSize);
+
+    QJsonObject doc = Info(path);
+    EXPECT_EQ(doc.keys(), (QStringList{"header", "layers", "list", "order", "paper", "state"}));
+    EXPECT_EQ(At(doc, "header", "outerDiameter").toInt(), 1);  // limited like the dialog
+    EXPECT_EQ(At(doc, "header", "innerDiameter").toInt(), 300);
+    EXPECT_EQ(At(doc, "header", "marginLeft").toInt(), 15);
+    EXPECT_EQ(At(doc, "state", "layerCount").toInt(), 2);
+    EXPECT_EQ(At(doc, "state", "selectedPos").toInt(), 1);
+    EXPECT_EQ(At(doc, "state", "outerPx").toInt(), 3);
+    EXPECT_EQ(At(doc, "state", "backColor").toInt(), 0xFFFFFF);
+    EXPECT_EQ(At(doc, "list", "fontFace").toString(), QStringLiteral("ＭＳ Ｐ明朝"));
+    EXPECT_EQ(At(doc, "list", "numberSeparator").toString(), ".");
+
+    QJsonArray entries = At(doc, "list", "entries").toArray();
+    ASSERT_EQ(entries.size(), 50);
+    EXPECT_EQ(entries[8].toObject()["number"].toString(), "09.");
+    EXPECT_EQ(entries[9].toObject()["number"].toString(), "10.");
+    EXPECT_EQ(entries[0].toObject()["spacing"].toInt(), 2);
+
+    EXPECT_EQ(doc["order"].toArray().size(), 50);
+    QJsonArray layers = doc["layers"].toArray();
+    ASSERT_EQ(layers.size(), 50);
+    EXPECT_EQ(layers[0].toObject()["name"].toString(), QStringLiteral("リスト"));
+    EXPECT_EQ(layers[1].toObject()["kind"].toInt(), 1);
+    EXPECT_EQ(layers[1].toObject()["name"].toString(), QStringLiteral("背景"));
+    EXPECT_TRUE(layers[2].toObject().contains("shadowY"));
+    EXPECT_TRUE(layers[2].toObject().contains("heightMm"));
+    EXPECT_FALSE(layers[2].toObject().contains("memDC"));
+    EXPECT_EQ(doc["paper"].toObject(), (QJsonObject{{"size", 0}, {"orientation", 0}}));
+}
+
+TEST(Qlrtool, NewTakesItsValuesFromTheSettingsFolder) {
+    TempDir dir;
+    WriteWholeFile(dir.file("quillora.ini"),
+                   "[NewDoc]\r\nOut = 80\r\nIn = 20\r\n[DocData]\r\nBackColor = 255\r\n"
+                   "[List]\r\nAddZero = 0\r\nSepNoText = \"-\"\r\n");
+    ASSERT_EQ(Qlrtool("new " + ShellQuoted(dir.file("a.qlr")) + " --outer 90 --settings " + ShellQuoted(dir.path()))
+                  .exitCode,
+              0);
+    QJsonObject doc = Info(dir.file("a.qlr"));
+    EXPECT_EQ(At(doc, "header", "outerDiameter").toInt(), 90);
+    EXPECT_EQ(At(doc, "header", "innerDiameter").toInt(), 20);
+    EXPECT_EQ(At(doc, "state", "backColor").toInt(), 255);
+    EXPECT_EQ(At(doc, "list", "entries").toArray()[0].toObject()["number"].toString(), "1-");
+}
+
+TEST(Qlrtool, UnreadableFilesAndWrongUsageHaveTheirOwnExitStatus) {
+    TempDir dir;
+    ToolRun missing = Qlrtool("info " + ShellQuoted(dir.file("missing.qlr")));
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_NE(missing.err.find("を開けません。"), std::string::npos) << missing.err;
+
+    std::string bytes = quillora::document::SerialiseDocument(quillora::document::LabelDocument());
+    bytes[6] = '!';
+    WriteWholeFile(dir.file("magic.qlr"), bytes);
+    ToolRun magic = Qlrtool("info " + ShellQuoted(dir.file("magic.qlr")));
+    EXPECT_EQ(magic.exitCode, 2);
+    EXPECT_NE(magic.err.find("読み込めないﾃﾞｰﾀ形式です。"), std::string::npos) << magic.err;
+    EXPECT_EQ(magic.out, "");
+
+    bytes[6] = '\0';
+    WriteWholeFile(dir.file("short.qlr"), bytes.substr(0, kDocumentFileSize - 1));
+    EXPECT_EQ(Qlrtool("info " + ShellQuoted(dir.file("short.qlr"))).exitCode, 2);
+
+    EXPECT_EQ(Qlrtool("").exitCode, 1);
+    EXPECT_EQ(Qlrtool("frobnicate").exitCode, 1);
+    EXPECT_EQ(Qlrtool("info").exitCode, 1);
+    EXPECT_EQ(Qlrtool("new").exitCode, 1);
+    EXPECT_EQ(Qlrtool("new " + ShellQuoted(dir.file("b.qlr")) + " --outer abc").exitCode, 1);
+    EXPECT_EQ(Qlrtool("new " + ShellQuoted(dir.file("nowhere/b.qlr"))).exitCode, 2);
+}
+
+TEST(Qlrtool, InfoNamesPictureLayersWhosePictureCannotBeRead) {
+    TempDir dir;
+    ASSERT_TRUE(QImage(30, 20, QImage::Format_RGB32).save(QString::fromStdString(dir.file("here.bmp")), "BMP"));
+    quillora::document::LabelDocument doc;
+    doc.header.outerDiameter = 120;
+    doc.header.innerDiameter = 30;
+    doc.Create({});
+    for (int slot : {4, 7}) {
+        doc.layers[slot].kind = quillora::document::KindPicture;
+        doc.layers[slot].visible = 1;
+    }
+    quillora::text::StoreField(doc.layers[4].picturePath, dir.file("here.bmp"));
+    quillora::text::StoreField(doc.layers[7].picturePath, dir.file("gone.png"));
+    ASSERT_TRUE(quillora::document::WriteDocumentFile(dir.file("p.qlr"), doc));
+
+    ToolRun run = Qlrtool("info " + ShellQuoted(dir.file("p.qlr")));
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.err.find(dir.file("gone.png")), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find(dir.file("here.bmp")), std::string::npos) << run.err;
+}
+
+TEST(Qlrtool, FilterAndPictureAnswerWithThePlugInsBesideTheTool) {
+    ToolRun filter = Qlrtool("filter");
+    EXPECT_EQ(filter.exitCode, 0);
+    EXPECT_EQ(filter.out, "対応画像ﾌｧｲﾙ\t*.bmp;*.jpg;*.jpeg;*.jpe;*.png;\n全てのﾌｧｲﾙ\t*.*\n");
+
+    TempDir dir;
+    ASSERT_TRUE(QImage(30, 20, QImage::Format_RGB32).save(QString::fromStdString(dir.file("p.png")), "PNG"));
+    ToolRun png = Qlrtool("picture " + ShellQuoted(dir.file("p.png")));
+    EXPECT_EQ(png.exitCode, 0);
+    QJsonObject answer = QJsonDocument::fromJson(QByteArray::fromStdString(png.out)).object();
+    EXPECT_EQ(answer, (QJsonObject{{"supported", true}, {"width", 30}, {"height", 20}}));
+
+    WriteWholeFile(dir.file("notes.txt"), "not a picture");
+    answer = QJsonDocument::fromJson(QByteArray::fromStdString(Qlrtool("picture " + ShellQuoted(dir.file("notes.txt"))).out))
+                 .object();
+    EXPECT_EQ(answer, (QJsonObject{{"supported", false}, {"width", 0}, {"height", 0}}));
+}
