@@ -21,26 +21,26 @@ constexpr std::uint8_t kRgb[4][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255
 constexpr std::uint8_t kGrey[4] = {0x20, 0x60, 0xA0, 0xE0};
 }  // namespace
 
-std::string MakeBmp(const BmpSpec& spec) {
-    const std::uint32_t headerBytes = 14 + 40 + 4 * static_cast<std::uint32_t>(spec.palette.size() + spec.bitMasks.size());
+std::string MakeBmp(const BmpSpec& layout) {
+    const std::uint32_t headerBytes = 14 + 40 + 4 * static_cast<std::uint32_t>(layout.palette.size() + layout.bitMasks.size());
     std::string out = "BM";
-    Put32(out, headerBytes + static_cast<std::uint32_t>(spec.pixelData.size()));
+    Put32(out, headerBytes + static_cast<std::uint32_t>(layout.pixelData.size()));
     Put32(out, 0);
     Put32(out, headerBytes);
     Put32(out, 40);
-    Put32(out, static_cast<std::uint32_t>(spec.width));
-    Put32(out, static_cast<std::uint32_t>(spec.height));
+    Put32(out, static_cast<std::uint32_t>(layout.width));
+    Put32(out, static_cast<std::uint32_t>(layout.height));
     Put16(out, 1);
-    Put16(out, static_cast<std::uint32_t>(spec.bitCount));
-    Put32(out, spec.compression);
-    Put32(out, static_cast<std::uint32_t>(spec.pixelData.size()));
+    Put16(out, static_cast<std::uint32_t>(layout.bitCount));
+    Put32(out, layout.compression);
+    Put32(out, static_cast<std::uint32_t>(layout.pixelData.size()));
     Put32(out, 2835);
     Put32(out, 2835);
-    Put32(out, static_cast<std::uint32_t>(spec.palette.size()));
+    Put32(out, static_cast<std::uint32_t>(layout.palette.size()));
     Put32(out, 0);
-    for (auto mask : spec.bitMasks) Put32(out, mask);
-    for (auto colour : spec.palette) Put32(out, colour);
-    return out + spec.pixelData;
+    for (auto mask : layout.bitMasks) Put32(out, mask);
+    for (auto colour : layout.palette) Put32(out, colour);
+    return out + layout.pixelData;
 }
 
 void WriteQuadrantJpeg(const std::string& path, JpegKind kind, int width, int height, int exifOrientation) {

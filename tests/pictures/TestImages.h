@@ -15,7 +15,7 @@ struct BmpSpec {
     std::vector<std::uint32_t> bitMasks;    // red, green, blue masks for bit fields
     std::string pixelData;
 };
-std::string MakeBmp(const BmpSpec& spec);
+std::string MakeBmp(const BmpSpec& layout);
 
 enum class JpegKind { Baseline, Progressive, Greyscale, Cmyk, AdobeCmyk };
 
