@@ -71,20 +71,15 @@ void LabelDocument::Reset() {
     currentFileName.clear();
 }
 
-void LabelDocument::RewriteEntryNumbers() {
+void LabelDocument::RenumberListEntries() {
     std::string_view separator = text::FieldView(list.numberSeparator);
     for (int i = 1; i <= kListEntries; ++i) {
         char number[16];
         std::snprintf(number, sizeof number, (list.addZero == 1 && i <= 9) ? "0%d" : "%d", i);
-        std::string label = std::string(number) + std::string(separator);
         // A label that would not fit its 10 bytes is cut there; it never spills into the next entry.
-        text::StoreField(list.entryNumber[i - 1], label);
+        text::StoreField(list.entryNumber[i - 1], std::string(number) + std::string(separator));
+        list.entrySpacing[i - 1] = list.defaultSpacing;
     }
-}
-
-void LabelDocument::RenumberListEntries() {
-    RewriteEntryNumbers();
-    for (int i = 0; i < kListEntries; ++i) list.entrySpacing[i] = list.defaultSpacing;
 }
 
 bool LabelDocument::CanAddLayer() const { return state.layerCount <= kMaxLayers - 1 && FindFreeSlot() > 0; }

@@ -46,8 +46,6 @@ public:
     // What closing does to the records (windows aside); DocHeader and list settings stay.
     void Reset();
     void RenumberListEntries();
-    // Rewrites only the number labels, as the list editor does when the format changes.
-    void RewriteEntryNumbers();
 
     // Layer stack.
     bool CanAddLayer() const;               // fewer than 50 positions in use
