@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include <QImage>
 #include <QString>
@@ -15,21 +16,27 @@ using quillora::pictures::IsPictureSupported;
 using quillora::pictures::LoadPicture;
 using Log = std::vector<std::string>;
 
-namespace {
-// The red value of the picture's pixels names the plug-in variant that filled it.
-int MarkOf(const quillora::document::Picture& picture) { return picture.bits.at(2); }
-}  // namespace
+// Each test has a program folder of its own.
+class PluginVisit : public ::testing::Test {
+protected:
+    // Loads `file` through the folder's plug-ins and returns the red value of the picture's
+    // pixels, which names the plug-in variant that filled it; none when nothing was loaded.
+    std::optional<int> LoadedMark(const std::string& file) const {
+        auto picture = LoadPicture(folder.dir(), file);
+        if (!picture) return std::nullopt;
+        return picture->bits.at(2);
+    }
 
-TEST(PluginVisit, PluginsAreVisitedInByteOrderOfTheirNamesAndTheFirstAcceptingOneReads) {
     PluginTestFolder folder;
+};
+
+TEST_F(PluginVisit, PluginsAreVisitedInByteOrderOfTheirNamesAndTheFirstAcceptingOneReads) {
     folder.Install("tp_accept", "b.pip");
     folder.Install("tp_accept2", "B.pip");  // "B" sorts before "b" in bytes
     folder.Install("tp_refuse", "A.pip");
     auto file = folder.Script("p.any", 3, 2);
 
-    auto picture = LoadPicture(folder.dir(), file);
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(MarkOf(*picture), 0x22);
+    EXPECT_EQ(LoadedMark(file), 0x22);
     EXPECT_EQ(folder.TakeLog(), (Log{"A.pip imIsSupport", "B.pip imIsSupport", "B.pip imGetPictureSize",
                                      "B.pip imReadPicture"}));
 
@@ -37,8 +44,7 @@ TEST(PluginVisit, PluginsAreVisitedInByteOrderOfTheirNamesAndTheFirstAcceptingOn
     EXPECT_EQ(folder.TakeLog(), (Log{"A.pip imIsSupport", "B.pip imIsSupport"}));
 }
 
-TEST(PluginVisit, OnlyPipFilesWithLoadableLibrariesAndAllExportsAreUsed) {
-    PluginTestFolder folder;
+TEST_F(PluginVisit, OnlyPipFilesWithLoadableLibrariesAndAllExportsAreUsed) {
     WriteWholeFile(folder.dir() + "/a.pip", "not a library");
     folder.Install("tp_noexport", "b.pip");
     folder.Install("tp_accept2", "c.pip.off");
@@ -50,29 +56,23 @@ TEST(PluginVisit, OnlyPipFilesWithLoadableLibrariesAndAllExportsAreUsed) {
 
     EXPECT_EQ(quillora::pictures::BuildPictureFilter(folder.dir()).supportedPattern, "*.bmp;*.two;*.acc;");
     folder.TakeLog();
-    auto picture = LoadPicture(folder.dir(), file);
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(MarkOf(*picture), 0x22);
+    EXPECT_EQ(LoadedMark(file), 0x22);
     auto log = folder.TakeLog();
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.front(), std::string(95, 'n') + ".pip imIsSupport");
 }
 
-TEST(PluginVisit, APluginThatAcceptsButCannotSizeIsPassedOver) {
-    PluginTestFolder folder;
+TEST_F(PluginVisit, APluginThatAcceptsButCannotSizeIsPassedOver) {
     folder.Install("tp_nosize", "a.pip");
     folder.Install("tp_accept", "b.pip");
     auto file = folder.Script("p.any", 3, 2);
 
-    auto picture = LoadPicture(folder.dir(), file);
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(MarkOf(*picture), 0x11);
+    EXPECT_EQ(LoadedMark(file), 0x11);
     EXPECT_EQ(folder.TakeLog(), (Log{"a.pip imIsSupport", "a.pip imGetPictureSize", "b.pip imIsSupport",
                                      "b.pip imGetPictureSize", "b.pip imReadPicture"}));
 }
 
-TEST(PluginVisit, SizeIsAskedOfEveryPluginWithoutAskingWhetherItReadsTheFile) {
-    PluginTestFolder folder;
+TEST_F(PluginVisit, SizeIsAskedOfEveryPluginWithoutAskingWhetherItReadsTheFile) {
     folder.Install("tp_nosize", "a.pip");
     folder.Install("tp_refuse", "b.pip");
     folder.Install("tp_accept", "c.pip");
@@ -84,8 +84,7 @@ TEST(PluginVisit, SizeIsAskedOfEveryPluginWithoutAskingWhetherItReadsTheFile) {
     EXPECT_EQ(folder.TakeLog(), (Log{"a.pip imGetPictureSize", "b.pip imGetPictureSize"}));
 }
 
-TEST(PluginVisit, NothingReadsAFileNoPluginAccepts) {
-    PluginTestFolder folder;
+TEST_F(PluginVisit, NothingReadsAFileNoPluginAccepts) {
     folder.Install("tp_refuse", "a.pip");
     auto file = folder.Script("p.any", 3, 2);
     EXPECT_FALSE(IsPictureSupported(folder.dir(), file));
@@ -93,23 +92,19 @@ TEST(PluginVisit, NothingReadsAFileNoPluginAccepts) {
     EXPECT_EQ(folder.TakeLog(), (Log{"a.pip imIsSupport", "a.pip imIsSupport"}));
 }
 
-TEST(PluginVisit, WhenNoPluginReadsTheFileThePictureOfTheLastOneThatTriedIsKept) {
-    PluginTestFolder folder;
+TEST_F(PluginVisit, WhenNoPluginReadsTheFileThePictureOfTheLastOneThatTriedIsKept) {
     folder.Install("tp_noread", "a.pip");
     folder.Install("tp_noread2", "b.pip");
     folder.Install("tp_nosize", "c.pip");
     auto file = folder.Script("p.any", 3, 2);
 
-    auto picture = LoadPicture(folder.dir(), file);
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(MarkOf(*picture), 0x66);
+    EXPECT_EQ(LoadedMark(file), 0x66);
     EXPECT_EQ(folder.TakeLog(),
               (Log{"a.pip imIsSupport", "a.pip imGetPictureSize", "a.pip imReadPicture", "b.pip imIsSupport",
                    "b.pip imGetPictureSize", "b.pip imReadPicture", "c.pip imIsSupport", "c.pip imGetPictureSize"}));
 }
 
-TEST(PluginVisit, ABmpFileNeverReachesAPlugin) {
-    PluginTestFolder folder;
+TEST_F(PluginVisit, ABmpFileNeverReachesAPlugin) {
     folder.Install("tp_accept", "a.pip");
     QImage image(5, 3, QImage::Format_RGB32);
     image.fill(0x123456);
@@ -127,8 +122,7 @@ TEST(PluginVisit, ABmpFileNeverReachesAPlugin) {
     EXPECT_TRUE(folder.TakeLog().empty());
 }
 
-TEST(PluginVisit, SizesThatCannotBeAllocatedSafelyCountAsUnreadable) {
-    PluginTestFolder folder;
+TEST_F(PluginVisit, SizesThatCannotBeAllocatedSafelyCountAsUnreadable) {
     folder.Install("tp_accept", "a.pip");
     for (auto [w, h] : {std::pair{0L, 5L}, {5L, 0L}, {-1L, 5L}, {5L, -3L}, {16385L, 1L}, {1L, 16385L},
                         {16384L, 16385L}, {65536L, 65536L}, {2147483647L, 2147483647L}}) {
@@ -144,8 +138,7 @@ TEST(PluginVisit, SizesThatCannotBeAllocatedSafelyCountAsUnreadable) {
     EXPECT_EQ(GetPictureSize(folder.dir(), largest).width, 16384);
 }
 
-TEST(PluginVisit, PathsLongerThan255BytesAreRefusedBeforeAnyPluginSeesThem) {
-    PluginTestFolder folder;
+TEST_F(PluginVisit, PathsLongerThan255BytesAreRefusedBeforeAnyPluginSeesThem) {
     folder.Install("tp_accept", "a.pip");
     const std::string tooLong = "/" + std::string(255, 'p');
     EXPECT_FALSE(IsPictureSupported(folder.dir(), tooLong));
@@ -158,11 +151,10 @@ TEST(PluginVisit, PathsLongerThan255BytesAreRefusedBeforeAnyPluginSeesThem) {
     EXPECT_EQ(folder.TakeLog(), (Log{"a.pip imIsSupport"}));
 }
 
-TEST(PluginVisit, StoredCodePage932PathsReachThePluginsAsFileSystemPaths) {
-    PluginTestFolder folder;
+TEST_F(PluginVisit, StoredCodePage932PathsReachThePluginsAsFileSystemPaths) {
     folder.Install("tp_accept", "a.pip");
     auto file = folder.Script("写真.any", 2, 2);
     auto stored = quillora::text::Utf8PathToStored(file);
     ASSERT_NE(stored, file);
-    EXPECT_TRUE(LoadPicture(folder.dir(), stored));
+    EXPECT_EQ(LoadedMark(stored), 0x11);
 }

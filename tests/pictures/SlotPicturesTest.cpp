@@ -26,13 +26,21 @@ void MakePictureLayer(LabelDocument& doc, int slot, const std::string& storedPat
 }
 }  // namespace
 
-TEST(SlotPictures, OpeningLoadsEveryPictureLayerAndMarksTheMissingOnes) {
+// A new 120 / 30 document and a program folder with one plug-in that reads every script.
+class SlotPictures : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder.Install("tp_accept", "a.pip");
+        doc.header.outerDiameter = 120;
+        doc.header.innerDiameter = 30;
+        doc.Create({});
+    }
+
     PluginTestFolder folder;
-    folder.Install("tp_accept", "a.pip");
     LabelDocument doc;
-    doc.header.outerDiameter = 120;
-    doc.header.innerDiameter = 30;
-    doc.Create({});
+};
+
+TEST_F(SlotPictures, OpeningLoadsEveryPictureLayerAndMarksTheMissingOnes) {
     const std::string present = folder.Script("present.any", 3, 2);
     const std::string missing1 = folder.File("gone.any");
     const std::string missing2 = quillora::text::Utf8PathToStored(folder.File("消えた.any"));
@@ -67,13 +75,7 @@ TEST(SlotPictures, OpeningLoadsEveryPictureLayerAndMarksTheMissingOnes) {
     EXPECT_EQ(doc.layers[3].name[0], 'n');  // found pictures keep their names
 }
 
-TEST(SlotPictures, ACopiedPictureLayerLoadsAPictureOfItsOwn) {
-    PluginTestFolder folder;
-    folder.Install("tp_accept", "a.pip");
-    LabelDocument doc;
-    doc.header.outerDiameter = 120;
-    doc.header.innerDiameter = 30;
-    doc.Create({});
+TEST_F(SlotPictures, ACopiedPictureLayerLoadsAPictureOfItsOwn) {
     MakePictureLayer(doc, 4, folder.Script("p.any", 3, 2));
     doc.InsertAtSelection(4);
     ASSERT_TRUE(LoadSlotPicture(doc, 4, folder.dir()));
