@@ -25,4 +25,7 @@ struct CommandEntry {
 
 const std::vector<CommandEntry>& Commands();
 
+// Prints "usage: qlrtool <usage>" on stderr and returns kExitUsage.
+int UsageError(const char* usage);
+
 }  // namespace qlrtool

@@ -13,6 +13,8 @@ namespace {
 
 using namespace quillora::document;
 
+constexpr char kUsage[] = "info FILE.qlr";
+
 template <std::size_t N>
 std::string Text(const char (&field)[N]) {
     return quillora::text::Cp932ToUtf8(quillora::text::FieldView(field));
@@ -79,10 +81,7 @@ void WriteLayer(JsonWriter& j, const LayerRecord& r) {
 }
 
 int Info(const std::vector<std::string>& args) {
-    if (args.size() != 1) {
-        std::cerr << "usage: qlrtool info FILE.qlr\n";
-        return kExitUsage;
-    }
+    if (args.size() != 1) return UsageError(kUsage);
     auto doc = std::make_unique<LabelDocument>();
     if (!ReadDocumentOrReport(args[0], *doc)) return kExitFile;
     ReportMissingPictures(UnreadablePictures(*doc));
@@ -103,7 +102,7 @@ int Info(const std::vector<std::string>& args) {
     return kExitOk;
 }
 
-const Command kInfo("info", "info FILE.qlr", Info);
+const Command kInfo("info", kUsage, Info);
 
 }  // namespace
 }  // namespace qlrtool

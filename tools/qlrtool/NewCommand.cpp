@@ -14,6 +14,8 @@ namespace {
 
 using namespace quillora;
 
+constexpr char kUsage[] = "new OUT.qlr [--outer N] [--inner N] [--settings DIR]";
+
 std::optional<long> ParseNumber(const std::string& text) {
     char* end = nullptr;
     long value = std::strtol(text.c_str(), &end, 10);
@@ -34,10 +36,7 @@ int New(const std::vector<std::string>& args) {
         else out.clear(), i = args.size();
         if ((a == "--outer" && !outer) || (a == "--inner" && !inner)) out.clear(), i = args.size();
     }
-    if (out.empty()) {
-        std::cerr << "usage: qlrtool new OUT.qlr [--outer N] [--inner N] [--settings DIR]\n";
-        return kExitUsage;
-    }
+    if (out.empty()) return UsageError(kUsage);
 
     auto doc = std::make_unique<document::LabelDocument>();
     settings::AppSettings app;
@@ -58,7 +57,7 @@ int New(const std::vector<std::string>& args) {
     return kExitOk;
 }
 
-const Command kNew("new", "new OUT.qlr [--outer N] [--inner N] [--settings DIR]", New);
+const Command kNew("new", kUsage, New);
 
 }  // namespace
 }  // namespace qlrtool

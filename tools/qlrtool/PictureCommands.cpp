@@ -14,8 +14,11 @@
 
 namespace {
 
+constexpr char kFilterUsage[] = "filter";
+constexpr char kPictureUsage[] = "picture FILE";
+
 int RunFilter(const std::vector<std::string>& args) {
-    if (!args.empty()) return qlrtool::kExitUsage;
+    if (!args.empty()) return qlrtool::UsageError(kFilterUsage);
     auto filter = quillora::pictures::BuildPictureFilter(quillora::settings::ProgramDirectory());
     std::cout << filter.supportedDescription << '\t' << filter.supportedPattern << '\n'
               << filter.allDescription << '\t' << filter.allPattern << '\n';
@@ -23,7 +26,7 @@ int RunFilter(const std::vector<std::string>& args) {
 }
 
 int RunPicture(const std::vector<std::string>& args) {
-    if (args.size() != 1) return qlrtool::kExitUsage;
+    if (args.size() != 1) return qlrtool::UsageError(kPictureUsage);
     std::error_code error;
     if (!std::filesystem::is_regular_file(args[0], error)) {
         std::cerr << "cannot open " << args[0] << '\n';
@@ -38,7 +41,7 @@ int RunPicture(const std::vector<std::string>& args) {
     return qlrtool::kExitOk;
 }
 
-const qlrtool::Command filterCommand("filter", "filter", RunFilter);
-const qlrtool::Command pictureCommand("picture", "picture FILE", RunPicture);
+const qlrtool::Command filterCommand("filter", kFilterUsage, RunFilter);
+const qlrtool::Command pictureCommand("picture", kPictureUsage, RunPicture);
 
 }  // namespace

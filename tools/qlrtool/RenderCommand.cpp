@@ -22,6 +22,8 @@ namespace {
 
 using quillora::render::RenderTarget;
 
+constexpr char kUsage[] = "render FILE.qlr OUT.png [--scale S | --dpi D] [--view]";
+
 constexpr float kViewScale = 3.0f;
 constexpr double kMmPerInch = 25.4;
 // A 300 mm label at 1200 dpi needs 14173 pixels; anything larger is a typing error.
@@ -67,10 +69,7 @@ std::optional<RenderOptions> ParseOptions(const std::vector<std::string>& args) 
 
 int Render(const std::vector<std::string>& args) {
     auto options = ParseOptions(args);
-    if (!options) {
-        std::cerr << "usage: qlrtool render FILE.qlr OUT.png [--scale S | --dpi D] [--view]\n";
-        return kExitUsage;
-    }
+    if (!options) return UsageError(kUsage);
     quillora::document::LabelDocument doc;
     if (!ReadDocumentOrReport(options->input, doc)) return kExitFile;
 
@@ -107,7 +106,7 @@ int Render(const std::vector<std::string>& args) {
     return kExitOk;
 }
 
-const Command kRender("render", "render FILE.qlr OUT.png [--scale S | --dpi D] [--view]", Render);
+const Command kRender("render", kUsage, Render);
 
 }  // namespace
 }  // namespace qlrtool

@@ -20,6 +20,8 @@ namespace {
 
 using quillora::settings::KeyName;
 
+constexpr char kUsage[] = "settings DIR [--save OUTDIR]";
+
 // {"Section": {"Key": value}} under the names the file is written with.
 class SettingsJsonPrinter {
 public:
@@ -58,10 +60,7 @@ private:
 
 int Run(const std::vector<std::string>& args) {
     bool save = args.size() == 3 && args[1] == "--save";
-    if (args.size() != 1 && !save) {
-        std::cerr << "usage: qlrtool settings DIR [--save OUTDIR]\n";
-        return qlrtool::kExitUsage;
-    }
+    if (args.size() != 1 && !save) return qlrtool::UsageError(kUsage);
     quillora::settings::AppSettings app;
     auto doc = std::make_unique<quillora::document::LabelDocument>();
     quillora::settings::LoadSettings(args[0], app, *doc);
@@ -78,6 +77,6 @@ int Run(const std::vector<std::string>& args) {
     return qlrtool::kExitOk;
 }
 
-qlrtool::Command settingsCommand("settings", "settings DIR [--save OUTDIR]", Run);
+qlrtool::Command settingsCommand("settings", kUsage, Run);
 
 }  // namespace

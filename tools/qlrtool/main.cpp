@@ -26,6 +26,11 @@ Command::Command(const char* name, const char* usage, CommandFunction run) {
 
 const std::vector<CommandEntry>& Commands() { return Table(); }
 
+int UsageError(const char* usage) {
+    std::cerr << "usage: qlrtool " << usage << '\n';
+    return kExitUsage;
+}
+
 }  // namespace qlrtool
 
 int main(int argc, char** argv) {
