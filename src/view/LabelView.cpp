@@ -15,8 +15,8 @@
 #include <QScrollBar>
 
 #include "canvas/FontMapping.h"
+#include "ui/Colours.h"
 #include "view/ViewGeometry.h"
-
 
 namespace quillora::view {
 namespace {
@@ -37,8 +37,6 @@ Qt::PenStyle GridPenStyle(int lineType) {
     default: return Qt::SolidLine;
     }
 }
-
-QColor FromColourRef(document::Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 // "ＭＳ Ｐ明朝" with a 10-pixel cell.
 QFont RulerFont() { return canvas::FontMapping::MakeFont({settings::kDefaultFontFace, 10}); }
@@ -147,7 +145,7 @@ void LabelView::paintEvent(QPaintEvent*) {
 
     if (grid_.visible) {
         QPen pen(GridPenStyle(grid_.lineType));
-        pen.setColor(FromColourRef(grid_.color));
+        pen.setColor(ui::ToQColor(grid_.color));
         pen.setWidth(0);
         painter.setPen(pen);
         // End points are left out, as the platform's line drawing does.

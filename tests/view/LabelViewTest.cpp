@@ -161,13 +161,13 @@ TEST_F(LabelViewTest, GridLinesFollowTheSpacingFromTheLabelEdges) {
     grid.visible = 1;
     grid.spacing = 10;
     grid.lineType = 0;
-    grid.color = 0x00FF00;  // green
+    grid.color = 0xFF0000;  // 0x00BBGGRR: blue
     SetClient(400, 400);
     const QImage shot = Painted();
-    EXPECT_EQ(shot.pixelColor(27, 100), QColor(Qt::green));
-    EXPECT_EQ(shot.pixelColor(57, 100), QColor(Qt::green));
+    EXPECT_EQ(shot.pixelColor(27, 100), QColor(Qt::blue));
+    EXPECT_EQ(shot.pixelColor(57, 100), QColor(Qt::blue));
     EXPECT_EQ(shot.pixelColor(58, 101), QColor(Qt::red));
-    EXPECT_EQ(shot.pixelColor(100, 87), QColor(Qt::green));
+    EXPECT_EQ(shot.pixelColor(100, 87), QColor(Qt::blue));
 }
 
 TEST(DocumentWindowTitle, NamesBothDiameters) {
