@@ -2,15 +2,13 @@
 // page receives it.
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
 #include "HeavyDocument.h"
-#include "canvas/PainterCanvas.h"
+#include "canvas/LabelImage.h"
 #include "canvas/ViewBitmap.h"
 #include "render/DeviceUnits.h"
-#include "render/LabelRenderer.h"
 
 namespace {
 
@@ -33,15 +31,10 @@ BENCHMARK(BM_RenderView)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()
 
 void BM_RenderPrinter600Dpi(benchmark::State& state) {
     const LabelDocument& doc = Heavy();
-    const int outerMm = doc.SafeOuterMm();
-    const int side = quillora::render::TruncateToDevice(static_cast<float>(outerMm) * (600.0f / 25.4f));
+    const int side = quillora::render::TruncateToDevice(static_cast<float>(doc.SafeOuterMm()) * (600.0f / 25.4f));
     QImage page(side, side, QImage::Format_RGB32);
     for (auto _ : state) {
-        QPainter painter(&page);
-        quillora::canvas::PainterCanvas canvas(painter);
-        quillora::render::RenderLabel(canvas, doc, 0, 0, outerMm, outerMm, side, side,
-                                      quillora::render::RenderTarget::Printer);
-        painter.end();
+        quillora::canvas::PaintLabelImage(page, doc, quillora::render::RenderTarget::Printer);
         benchmark::DoNotOptimize(page.constBits());
     }
 }

@@ -2,7 +2,6 @@
 // its bounding square, rendered as the print renders it (or as the window shows it).
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 #include <QString>
 #include <cstdlib>
 #include <iostream>
@@ -11,7 +10,7 @@
 #include "CommandTable.h"
 #include "DocumentReading.h"
 #include "PictureReport.h"
-#include "canvas/PainterCanvas.h"
+#include "canvas/LabelImage.h"
 #include "pictures/PictureLoader.h"
 #include "render/DeviceUnits.h"
 #include "render/LabelRenderer.h"
@@ -94,11 +93,7 @@ int Render(const std::vector<std::string>& args) {
         std::cerr << "render: not enough memory for a " << side << " x " << side << " image\n";
         return kExitFile;
     }
-    {
-        QPainter painter(&image);
-        quillora::canvas::PainterCanvas canvas(painter);
-        quillora::render::RenderLabel(canvas, doc, 0, 0, outerMm, outerMm, side, side, options->target);
-    }
+    quillora::canvas::PaintLabelImage(image, doc, options->target);
     if (!image.save(QString::fromStdString(options->output), "PNG")) {
         std::cerr << "render: cannot write \"" << options->output << "\"\n";
         return kExitFile;
