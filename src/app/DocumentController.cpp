@@ -28,6 +28,15 @@ void DocumentController::ShowError(const QString& text, ui::MessageIcon icon, QW
                               ui::Answer::Ok});
 }
 
+void DocumentController::ShowCannotOpen() {
+    ShowError(QStringLiteral("\"%1\" を開けません。").arg(DisplayPath(doc_.selectedFileName)),
+              ui::MessageIcon::Exclamation);
+}
+
+void DocumentController::ShowFileInTitle() {
+    host_.SetFrameTitle(kProductName + QStringLiteral(" - ") + DisplayPath(doc_.currentFileName));
+}
+
 void DocumentController::RefreshFloatingWindows() {
     views_.UpdateLayerScrollBar();
     views_.RepaintToolWindow();
@@ -73,7 +82,7 @@ bool DocumentController::SaveDocument() {
     }
     doc_.currentFileName = *name;
     doc_.selectedFileName = doc_.currentFileName;
-    host_.SetFrameTitle(kProductName + QStringLiteral(" - ") + DisplayPath(doc_.currentFileName));
+    ShowFileInTitle();
     doc_.documentModified = false;
     return true;
 }
@@ -83,8 +92,7 @@ bool DocumentController::SaveDocumentAs() { return ChooseSaveFile() && SaveDocum
 bool DocumentController::OpenDocument() {
     const std::string path = text::StoredPathToUtf8(doc_.selectedFileName);
     if (doc_.selectedFileName.size() > kMaxPathBytes || !CanRead(path)) {
-        ShowError(QStringLiteral("\"%1\" を開けません。").arg(DisplayPath(doc_.selectedFileName)),
-                  ui::MessageIcon::Exclamation);
+        ShowCannotOpen();
         return false;
     }
     QWidget* progress = host_.ShowProgress();
@@ -92,8 +100,7 @@ bool DocumentController::OpenDocument() {
     if (result != document::ReadResult::Ok) {
         host_.HideProgress();
         if (result == document::ReadResult::CannotOpen)
-            ShowError(QStringLiteral("\"%1\" を開けません。").arg(DisplayPath(doc_.selectedFileName)),
-                      ui::MessageIcon::Exclamation);
+            ShowCannotOpen();
         else
             ShowError(QStringLiteral("読み込めないﾃﾞｰﾀ形式です。"), ui::MessageIcon::Stop);
         return false;
@@ -108,7 +115,7 @@ bool DocumentController::OpenDocument() {
     doc_.documentModified = false;
     host_.SetAcceptDrops(false);
     doc_.currentFileName = doc_.selectedFileName;
-    host_.SetFrameTitle(kProductName + QStringLiteral(" - ") + DisplayPath(doc_.currentFileName));
+    ShowFileInTitle();
     host_.HideProgress();
     RefreshFloatingWindows();
     return true;

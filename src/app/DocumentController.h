@@ -30,6 +30,10 @@ public:
 
 private:
     void ShowError(const QString& text, ui::MessageIcon icon, QWidget* owner = nullptr);
+    // "<file> cannot be opened" for selectedFileName.
+    void ShowCannotOpen();
+    // "Quillora - <currentFileName>".
+    void ShowFileInTitle();
     void RefreshFloatingWindows();
 
     document::LabelDocument& doc_;
