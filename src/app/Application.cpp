@@ -27,7 +27,6 @@
 #include "ui/TipsDialog.h"
 #include "ui/UiFont.h"
 #include "ui/WebSite.h"
-#include "view/DocumentWindow.h"
 #include "view/LabelView.h"
 
 namespace quillora::app {

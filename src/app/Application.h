@@ -57,7 +57,6 @@ public:
     document::LabelDocument& doc() { return doc_; }
     settings::AppSettings& settings() { return settings_; }
     ui::DialogFlags& flags() { return flags_; }
-    ui::Workspace& workspace() { return *workspace_; }
     DocumentController& controller() { return *controller_; }
     view::DocumentWindow* documentWindow() const { return documentWindow_; }
     QWidget* toolWindow() const;
