@@ -5,7 +5,9 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QStringList>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "EnsureApplication.h"
 #include "ScriptedInteraction.h"
@@ -13,6 +15,8 @@
 #include "app/Application.h"
 #include "app/FrameWindow.h"
 #include "app/MenuTable.h"
+#include "document/DocumentFile.h"
+#include "document/LabelDocument.h"
 #include "ui/NumberField.h"
 
 class AppFixture : public ::testing::Test {
@@ -58,6 +62,17 @@ protected:
     void NewDocument(const QString& outer = "120", const QString& inner = "30") {
         QueueNewLabelSize(outer, inner);
         app->RunCommand(quillora::app::command::New);
+    }
+
+    // Writes a new label of the given diameters to `path`; `addLayers` may fill it first.
+    static bool WriteLabelFile(const std::string& path, int outer, int inner,
+                               const std::function<void(quillora::document::LabelDocument&)>& addLayers = {}) {
+        quillora::document::LabelDocument doc;
+        doc.header.outerDiameter = outer;
+        doc.header.innerDiameter = inner;
+        doc.Create({});
+        if (addLayers) addLayers(doc);
+        return quillora::document::WriteDocumentFile(path, doc);
     }
 
     bool Enabled(int id) const { return app->frame().commandAction(id)->isEnabled(); }

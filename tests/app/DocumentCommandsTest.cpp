@@ -260,19 +260,14 @@ TEST_F(DocumentCommands, OpenRefusesUnreadableFilesAndLeavesTheStateAlone) {
 
 TEST_F(DocumentCommands, OpenShowsTheSavedDocumentAndReportsEachMissingPicture) {
     const std::string path = dir.file("pictures.qlr");
-    {
-        document::LabelDocument doc;
-        doc.header.outerDiameter = 100;
-        doc.header.innerDiameter = 20;
-        doc.Create({});
+    ASSERT_TRUE(WriteLabelFile(path, 100, 20, [](document::LabelDocument& doc) {
         for (const char* picture : {"/nowhere/a.bmp", "/nowhere/b.bmp"}) {
             const int slot = doc.FindFreeSlot();
             doc.layers[slot].kind = document::KindPicture;
             std::strcpy(doc.layers[slot].picturePath, picture);
             doc.InsertAtSelection(slot);
         }
-        ASSERT_TRUE(document::WriteDocumentFile(path, doc));
-    }
+    }));
     LaunchQuietly();
     interaction.queueOpenFile(QString::fromStdString(path));
     interaction.queueAnswer(Answer::Ok);
@@ -332,13 +327,7 @@ TEST_F(DocumentCommands, CloseAsksAboutChangesAndHonoursTheAnswer) {
 
 TEST_F(DocumentCommands, DroppedFilesOpenOnlyWithoutADocument) {
     const std::string path = dir.file("dropped.qlr");
-    {
-        document::LabelDocument doc;
-        doc.header.outerDiameter = 120;
-        doc.header.innerDiameter = 15;
-        doc.Create({});
-        ASSERT_TRUE(document::WriteDocumentFile(path, doc));
-    }
+    ASSERT_TRUE(WriteLabelFile(path, 120, 15));
     LaunchQuietly();
     DropFile(app->frame(), QString::fromStdString(path));
     ASSERT_TRUE(app->doc().documentOpen);

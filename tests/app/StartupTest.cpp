@@ -5,7 +5,6 @@
 
 #include "AppFixture.h"
 #include "app/MenuTable.h"
-#include "document/DocumentFile.h"
 #include "ui/ToolButton.h"
 #include "ui/ToolWindow.h"
 
@@ -127,13 +126,7 @@ TEST_F(Startup, LayerWindowJoinsTheStackBelowTheOthers) {
 
 TEST_F(Startup, CommandLineWithSpacesOpensThatDocument) {
     const std::string path = dir.file("my label.qlr");
-    {
-        document::LabelDocument doc;
-        doc.header.outerDiameter = 80;
-        doc.header.innerDiameter = 20;
-        doc.Create({});
-        ASSERT_TRUE(document::WriteDocumentFile(path, doc));
-    }
+    ASSERT_TRUE(WriteLabelFile(path, 80, 20));
     LaunchQuietly({QString::fromStdString(dir.file("my")), QStringLiteral("label.qlr")});
     ASSERT_TRUE(app->doc().documentOpen);
     EXPECT_EQ(app->doc().currentFileName, path);
