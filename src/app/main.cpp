@@ -27,17 +27,17 @@ long ResidentKilobytes() {
 }
 
 void InstallMeasuringHook(quillora::app::Application& app, int quitAfterMs) {
-    QObject::connect(&app.frame(), &quillora::app::FrameWindow::shown, &app, [quitAfterMs] {
-        static bool reported = false;
-        if (reported) return;
-        reported = true;
-        std::printf("frame-shown-epoch-ms %lld\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
-        QTimer::singleShot(quitAfterMs, [] {
-            std::printf("rss-kb %ld\n", ResidentKilobytes());
-            std::fflush(stdout);
-            QCoreApplication::exit(0);
-        });
-    });
+    QObject::connect(
+        &app.frame(), &quillora::app::FrameWindow::shown, &app,
+        [quitAfterMs] {
+            std::printf("frame-shown-epoch-ms %lld\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+            QTimer::singleShot(quitAfterMs, [] {
+                std::printf("rss-kb %ld\n", ResidentKilobytes());
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
+        },
+        Qt::SingleShotConnection);
 }
 
 }  // namespace
