@@ -50,6 +50,7 @@ void WithHeavyLabelOpen(benchmark::State& state, Step step) {
     application.doc().selectedFileName = file;
     if (!application.controller().OpenDocument()) {
         state.SkipWithError("the heavy label did not open");
+        std::filesystem::remove_all(dir);
         return;
     }
     application.doc() = std::move(*heavy);
@@ -61,6 +62,7 @@ void WithHeavyLabelOpen(benchmark::State& state, Step step) {
     application.Exit();
     std::filesystem::remove_all(dir);
 }
+
 void BM_RefreshDocumentView(benchmark::State& state) {
     WithHeavyLabelOpen(state, [](app::Application& application) { application.RefreshDocumentView(); });
 }
@@ -78,6 +80,8 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication qtApp(argc, argv);
     benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
     return 0;
 }
