@@ -59,6 +59,14 @@ protected:
         });
     }
 
+    // Closes the next dialog as its Cancel or close box would.
+    void QueueCancelledDialog() {
+        interaction.queueDialog([](QDialog& dialog) {
+            dialog.reject();
+            return dialog.result();
+        });
+    }
+
     void NewDocument(const QString& outer = "120", const QString& inner = "30") {
         QueueNewLabelSize(outer, inner);
         app->RunCommand(quillora::app::command::New);

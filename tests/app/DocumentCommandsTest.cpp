@@ -107,10 +107,7 @@ TEST_F(DocumentCommands, PositionWindowFollowsTheMouseOverTheLabel) {
 
 TEST_F(DocumentCommands, CancelledNewDocumentLeavesNoDocumentAndStillTakesDrops) {
     LaunchQuietly();
-    interaction.queueDialog([](QDialog& dialog) {
-        dialog.reject();
-        return dialog.result();
-    });
+    QueueCancelledDialog();
     app->RunCommand(app::command::New);
     EXPECT_FALSE(app->doc().documentOpen);
     EXPECT_EQ(app->documentWindow(), nullptr);

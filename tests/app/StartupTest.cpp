@@ -17,13 +17,6 @@ const QString kAssociationQuestion = QStringLiteral(
     "Quilloraで作成するﾃﾞｰﾀﾌｧｲﾙ（*.qlr）を、Quilloraに関連付けます。\n関連付けの設定・解除は後から自由に行えます。"
     "\n\nここで、関連付けの設定を行ってもよろしいですか？");
 
-void QueueClosingTips(ScriptedInteraction& interaction) {
-    interaction.queueDialog([](QDialog& dialog) {
-        dialog.reject();
-        return dialog.result();
-    });
-}
-
 // A "Key = value" line of the settings file, or empty.
 std::string IniValue(const std::string& file, const std::string& section, const std::string& key) {
     const std::string text = ReadWholeFile(file);
@@ -53,7 +46,7 @@ TEST_F(Startup, FirstRunCentresTheFrameStacksTheWindowsAndAsksAboutTheAssociatio
     EXPECT_FALSE(app->frame().dropsAccepted());
 
     interaction.queueAnswer(Answer::No);
-    QueueClosingTips(interaction);
+    QueueCancelledDialog();  // the tips
     app->RunSecondStage();
     ASSERT_EQ(interaction.messages.size(), 1u);
     EXPECT_EQ(interaction.messages[0].text, kAssociationQuestion);
@@ -80,7 +73,7 @@ TEST_F(Startup, FirstRunCentresTheFrameStacksTheWindowsAndAsksAboutTheAssociatio
     EXPECT_EQ(IniValue(ini, "ToolWindow", "PosX"), std::to_string(corner.x() - 200));
 
     // Second run: no question (an unexpected message would fail the test), tips again.
-    QueueClosingTips(interaction);
+    QueueCancelledDialog();  // the tips
     Launch();
     EXPECT_EQ(app->frame().size(), QSize(800, 600));
     app->RunSecondStage();
