@@ -5,6 +5,7 @@
 
 #include <climits>
 
+#include "canvas/LabelImage.h"
 #include "canvas/PainterCanvas.h"
 #include "canvas/ViewBitmap.h"
 #include "render/LabelRenderer.h"
@@ -146,11 +147,7 @@ TEST(PrinterTarget, UncheckedValuesRenderAndTheCornersStayMasked) {
     EXPECT_EQ(view.image().pixel(180, 180), kFace);
     // The printer page goes through QPainter's own image drawing rather than the direct stretch.
     QImage page(720, 720, QImage::Format_RGB888);
-    {
-        QPainter painter(&page);
-        PainterCanvas canvas(painter);
-        render::RenderLabel(canvas, doc, 0, 0, 120, 120, 720, 720, render::RenderTarget::Printer);
-    }
+    PaintLabelImage(page, doc, render::RenderTarget::Printer);
     EXPECT_EQ(page.pixel(3, 3), qRgb(255, 255, 255));
     EXPECT_EQ(page.pixel(360, 360), qRgb(255, 255, 255));
 }
