@@ -1,20 +1,22 @@
 #pragma once
-// Counts the refresh calls a change makes, for tests that check a change ends with the right ones.
+// Records the refresh calls a change makes, in order, for tests that check a change ends with
+// the right ones: "document", "repaint", "layers:all" (or :selection, :reorder, :scroll),
+// "scrollbar", "tool".
+#include <string>
 #include <vector>
 
 #include "ui/DocumentViews.h"
 
 class RecordingViews : public quillora::ui::DocumentViews {
 public:
-    void RefreshDocumentView() override { ++documentRefreshes; }
-    void RepaintDocumentView() override { ++documentRepaints; }
-    void RefreshLayerWindow(quillora::ui::LayerWindowRegion region) override { layerRefreshes.push_back(region); }
-    void UpdateLayerScrollBar() override { ++scrollBarUpdates; }
-    void RepaintToolWindow() override { ++toolRepaints; }
+    void RefreshDocumentView() override { calls.push_back("document"); }
+    void RepaintDocumentView() override { calls.push_back("repaint"); }
+    void RefreshLayerWindow(quillora::ui::LayerWindowRegion region) override {
+        static const char* const names[] = {"layers:all", "layers:selection", "layers:reorder", "layers:scroll"};
+        calls.push_back(names[static_cast<int>(region)]);
+    }
+    void UpdateLayerScrollBar() override { calls.push_back("scrollbar"); }
+    void RepaintToolWindow() override { calls.push_back("tool"); }
 
-    int documentRefreshes = 0;
-    int documentRepaints = 0;
-    std::vector<quillora::ui::LayerWindowRegion> layerRefreshes;
-    int scrollBarUpdates = 0;
-    int toolRepaints = 0;
+    std::vector<std::string> calls;
 };

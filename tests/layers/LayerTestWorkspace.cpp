@@ -9,15 +9,10 @@
 
 using namespace quillora;
 
-void RecordingViews::RefreshLayerWindow(ui::LayerWindowRegion region) {
-    static const char* names[] = {"layers:all", "layers:selection", "layers:reorder", "layers:scroll"};
-    calls.push_back(names[static_cast<int>(region)]);
-}
-
-LayerTestWorkspace::LayerTestWorkspace()
-    : ws{doc, settings, flags, interaction, views, dir.path(), QStringLiteral("pictures (*.bmp)"), nullptr},
-      operations(ws) {
+LayerTestWorkspace::LayerTestWorkspace() {
     EnsureApplication();
+    ws.programDir = dir.path();
+    ws.pictureFilter = QStringLiteral("pictures (*.bmp)");
     doc.header.outerDiameter = 120;
     doc.header.innerDiameter = 30;
     doc.Create({});

@@ -4,29 +4,13 @@
 #include <QString>
 #include <QWidget>
 #include <string>
-#include <vector>
 
-#include "ScriptedInteraction.h"
 #include "TempDir.h"
-#include "document/LabelDocument.h"
+#include "TestWorkspace.h"
 #include "layers/LayerOperations.h"
-#include "settings/AppSettings.h"
-#include "ui/DialogFlags.h"
-#include "ui/DocumentViews.h"
-#include "ui/Workspace.h"
 
-class RecordingViews : public quillora::ui::DocumentViews {
-public:
-    void RefreshDocumentView() override { calls.push_back("document"); }
-    void RepaintDocumentView() override { calls.push_back("repaint"); }
-    void RefreshLayerWindow(quillora::ui::LayerWindowRegion region) override;
-    void UpdateLayerScrollBar() override { calls.push_back("scrollbar"); }
-    void RepaintToolWindow() override { calls.push_back("tool"); }
-
-    std::vector<std::string> calls;
-};
-
-struct LayerTestWorkspace {
+// Pictures are looked up in a temporary program folder.
+struct LayerTestWorkspace : TestWorkspace {
     LayerTestWorkspace();
 
     // Puts a text layer named `name` (code page 932 bytes) straight into the document at the
@@ -40,13 +24,7 @@ struct LayerTestWorkspace {
     const quillora::document::LayerRecord& LayerAt(int pos) const { return *doc.LayerAt(pos); }
 
     TempDir dir;
-    quillora::document::LabelDocument doc;
-    quillora::settings::AppSettings settings;
-    quillora::ui::DialogFlags flags;
-    ScriptedInteraction interaction;
-    RecordingViews views;
-    quillora::ui::Workspace ws;
-    quillora::layers::LayerOperations operations;
+    quillora::layers::LayerOperations operations{ws};
 };
 
 // The control with the given dialog id ("id1036").
