@@ -1,10 +1,8 @@
 #include <QLabel>
 #include <QSignalSpy>
-#include <QApplication>
 #include <gtest/gtest.h>
 
-#include "EnsureApplication.h"
-#include "TestWorkspace.h"
+#include "WorkspaceWindowTest.h"
 #include "ui/PositionWindow.h"
 
 using namespace quillora::ui;
@@ -20,12 +18,7 @@ TEST(PositionLabels, RowIsCentredAndCutOffWhenNarrow) {
     EXPECT_EQ(narrow[3].left(), 106);
 }
 
-class PositionWindowTest : public ::testing::Test {
-protected:
-    QApplication& app_ = EnsureApplication();  // before any widget member
-    TestWorkspace t;
-    PositionWindow window{t.ws};
-};
+using PositionWindowTest = WorkspaceWindowTest<PositionWindow>;
 
 TEST_F(PositionWindowTest, StartsWithoutAPositionAndShowsWhatItIsGiven) {
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("ﾎﾟｼﾞｼｮﾝ"));

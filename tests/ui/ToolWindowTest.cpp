@@ -4,11 +4,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QApplication>
 #include <gtest/gtest.h>
 
-#include "EnsureApplication.h"
-#include "TestWorkspace.h"
+#include "WorkspaceWindowTest.h"
 #include "ui/ToolButton.h"
 #include "ui/ToolWindow.h"
 
@@ -35,12 +33,7 @@ QImage Picture(ToolButton& button, bool pressed) {
 
 }  // namespace
 
-class ToolWindowTest : public ::testing::Test {
-protected:
-    QApplication& app_ = EnsureApplication();  // before any widget member
-    TestWorkspace t;
-    ToolWindow window{t.ws};
-};
+using ToolWindowTest = WorkspaceWindowTest<ToolWindow>;
 
 TEST_F(ToolWindowTest, ButtonsStandWhereTheyShouldWithTheirLabels) {
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("ﾂｰﾙ"));

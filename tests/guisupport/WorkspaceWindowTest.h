@@ -1,0 +1,15 @@
+#pragma once
+// A test fixture with a window built on a test workspace: `t` is the workspace, `window` the window.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include "EnsureApplication.h"
+#include "TestWorkspace.h"
+
+template <class Window>
+class WorkspaceWindowTest : public ::testing::Test {
+protected:
+    QApplication& app_ = EnsureApplication();  // before any widget member
+    TestWorkspace t;
+    Window window{t.ws};
+};
