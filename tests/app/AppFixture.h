@@ -12,6 +12,7 @@
 #include "EnsureApplication.h"
 #include "ScriptedInteraction.h"
 #include "TempDir.h"
+#include "WidgetLookup.h"
 #include "app/Application.h"
 #include "app/FrameWindow.h"
 #include "app/MenuTable.h"
@@ -52,8 +53,8 @@ protected:
     // Answers the new-document dialog with two typed diameters.
     void QueueNewLabelSize(const QString& outer, const QString& inner) {
         interaction.queueDialog([outer, inner](QDialog& dialog) {
-            dialog.findChild<quillora::ui::NumberField*>("idOuter")->edit()->setText(outer);
-            dialog.findChild<quillora::ui::NumberField*>("idInner")->edit()->setText(inner);
+            FindChild<quillora::ui::NumberField>(dialog, "idOuter").edit()->setText(outer);
+            FindChild<quillora::ui::NumberField>(dialog, "idInner").edit()->setText(inner);
             dialog.accept();
             return dialog.result();
         });

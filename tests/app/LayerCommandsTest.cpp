@@ -18,13 +18,13 @@ namespace {
 // Confirms the new-text-layer dialog with a typed text.
 void QueueTextDialog(ScriptedInteraction& interaction, const QString& text) {
     interaction.queueDialog([text](QDialog& dialog) {
-        dialog.findChild<QLineEdit*>("id1036")->setText(text);
-        dialog.findChild<QPushButton*>("id1")->click();
+        FindChild<QLineEdit>(dialog, "id1036").setText(text);
+        FindChild<QPushButton>(dialog, "id1").click();
         return dialog.result();
     });
 }
 
-QString CountText(QWidget* layerWindow) { return layerWindow->findChild<QLabel*>("layerCount")->text(); }
+QString CountText(QWidget* layerWindow) { return FindChild<QLabel>(*layerWindow, "layerCount").text(); }
 
 std::string LayerName(const document::LabelDocument& doc, int pos) {
     return text::Cp932ToUtf8(text::FieldView(doc.LayerAt(pos)->name));
