@@ -105,13 +105,14 @@ TEST(Qlrtool, UnreadableFilesAndWrongUsageHaveTheirOwnExitStatus) {
     EXPECT_EQ(Qlrtool("info").exitCode, 1);
     EXPECT_EQ(Qlrtool("new").exitCode, 1);
     // A command called wrongly names its own usage, the line the command list shows for it.
+    const std::string commandList = Qlrtool("").err;
     for (const char* call : {"info", "new", "filter extra", "picture", "render a.qlr", "settings"}) {
         SCOPED_TRACE(call);
         ToolRun wrong = Qlrtool(call);
         EXPECT_EQ(wrong.exitCode, 1);
         const std::string command = std::string(call).substr(0, std::string(call).find(' '));
         EXPECT_EQ(wrong.err.rfind("usage: qlrtool " + command, 0), 0u) << wrong.err;
-        EXPECT_NE(Qlrtool("").err.find("  qlrtool " + wrong.err.substr(15)), std::string::npos) << wrong.err;
+        EXPECT_NE(commandList.find("  qlrtool " + wrong.err.substr(15)), std::string::npos) << wrong.err;
     }
     EXPECT_EQ(Qlrtool("new " + ShellQuoted(dir.file("b.qlr")) + " --outer abc").exitCode, 1);
     EXPECT_EQ(Qlrtool("new " + ShellQuoted(dir.file("nowhere/b.qlr"))).exitCode, 2);
