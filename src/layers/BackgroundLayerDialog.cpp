@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ControlId.h"
-#include "DialogButtons.h"
+#include "DialogParts.h"
 #include "ui/ColourSwatch.h"
 #include "ui/Colours.h"
 

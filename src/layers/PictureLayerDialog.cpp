@@ -6,14 +6,13 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "ControlId.h"
-#include "DialogButtons.h"
+#include "DialogParts.h"
 #include "LayerRefresh.h"
 #include "LayerValues.h"
 #include "SlotPicture.h"
@@ -28,18 +27,9 @@ using text::FieldView;
 using ui::NumberField;
 
 namespace {
-constexpr int kPositionLimit = 500;
 constexpr int kPathWidth = 260;
 // Pictures are shown at 3 pixels per millimetre.
 constexpr int kPixelsPerMm = 3;
-
-void AddNumberRow(QGridLayout& grid, int row, int column, const QString& label, NumberField* field) {
-    auto* caption = new QLabel(label);
-    caption->setBuddy(field->edit());
-    grid.addWidget(caption, row, column);
-    grid.addWidget(field, row, column + 1);
-    grid.addWidget(new QLabel(QStringLiteral("mm")), row, column + 2);
-}
 
 std::string StoredPath(const document::PicLayerSettings& s) { return std::string(FieldView(s.picturePath)); }
 }  // namespace
@@ -85,10 +75,10 @@ PictureLayerDialog::PictureLayerDialog(ui::Workspace& ws, DialogVariant variant,
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("位置：")), 0, 0, 1, 3);
     grid->addWidget(new QLabel(QStringLiteral("ｻｲｽﾞ：")), 0, 3, 1, 3);
-    AddNumberRow(*grid, 1, 0, QStringLiteral("X(&X)："), posX_);
-    AddNumberRow(*grid, 2, 0, QStringLiteral("Y(&Y)："), posY_);
-    AddNumberRow(*grid, 1, 3, QStringLiteral("幅(&W)："), width_);
-    AddNumberRow(*grid, 2, 3, QStringLiteral("高さ(&H)："), height_);
+    AddNumberRow(*grid, 1, 0, QStringLiteral("X(&X)："), posX_, QStringLiteral("mm"));
+    AddNumberRow(*grid, 2, 0, QStringLiteral("Y(&Y)："), posY_, QStringLiteral("mm"));
+    AddNumberRow(*grid, 1, 3, QStringLiteral("幅(&W)："), width_, QStringLiteral("mm"));
+    AddNumberRow(*grid, 2, 3, QStringLiteral("高さ(&H)："), height_, QStringLiteral("mm"));
     grid->addWidget(reset_, 3, 3, 1, 3);
     layout->addLayout(grid);
 

@@ -11,7 +11,7 @@
 
 #include "ControlId.h"
 #include "Cp932TextValidator.h"
-#include "DialogButtons.h"
+#include "DialogParts.h"
 #include "LayerRefresh.h"
 #include "LayerValues.h"
 #include "text/Cp932.h"
@@ -27,26 +27,11 @@ using ui::NumberField;
 
 namespace {
 constexpr int kTextBytes = 255;
-constexpr int kPositionLimit = 500;
 // The sizes the font chooser may return, in whole points.
 constexpr int kMinPoints = 1;
 constexpr int kMaxPoints = 200;
 
 QString FromRecord(std::string_view bytes) { return QString::fromStdString(text::Cp932ToUtf8(bytes)); }
-
-QPushButton* MakeButton(QWidget* parent, const QString& text, int id) {
-    return WithId(new QPushButton(text, parent), id);
-}
-
-// A number field with its label before and its unit after.
-void AddNumberRow(QGridLayout& grid, int row, int column, const QString& label, NumberField* field,
-                  const QString& unit) {
-    auto* caption = new QLabel(label);
-    caption->setBuddy(field->edit());
-    grid.addWidget(caption, row, column);
-    grid.addWidget(field, row, column + 1);
-    grid.addWidget(new QLabel(unit), row, column + 2);
-}
 }  // namespace
 
 TextLayerDialog::TextLayerDialog(ui::Workspace& ws, DialogVariant variant, int editedSlot)
@@ -62,12 +47,12 @@ TextLayerDialog::TextLayerDialog(ui::Workspace& ws, DialogVariant variant, int e
     angle_ = WithId(new NumberField(0, 360, NumberField::DigitsOnly, this), 1047);
     font_ = WithId(new QLabel(this), 1041);
     font_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    auto* fontButton = MakeButton(this, QStringLiteral("変更(&F)..."), 1042);
+    auto* fontButton = WithId(new QPushButton(QStringLiteral("変更(&F)..."), this), 1042);
     fontColour_ = WithId(new ui::ColourSwatch(this), 1043);
-    auto* fontColourButton = MakeButton(this, QStringLiteral("変更(&C)..."), 1044);
+    auto* fontColourButton = WithId(new QPushButton(QStringLiteral("変更(&C)..."), this), 1044);
     shadow_ = WithId(new QCheckBox(QStringLiteral("影を付ける(&H)"), this), 1132);
     shadowColour_ = WithId(new ui::ColourSwatch(this), 1133);
-    shadowColourButton_ = MakeButton(this, QStringLiteral("変更(&D)..."), 1134);
+    shadowColourButton_ = WithId(new QPushButton(QStringLiteral("変更(&D)..."), this), 1134);
     shadowX_ = WithId(new NumberField(-kPositionLimit, kPositionLimit, NumberField::Signed, this), 1135);
     shadowY_ = WithId(new NumberField(-kPositionLimit, kPositionLimit, NumberField::Signed, this), 1137);
 

@@ -1,13 +1,26 @@
 #pragma once
-// The bottom of the layer dialogs: a separator and OK, ｷｬﾝｾﾙ and, in the settings variant, Apply.
+// What the layer dialogs are built from alike: the position range, number rows, the separator
+// and the bottom row of OK, ｷｬﾝｾﾙ and, in the settings variant, Apply.
 #include <QString>
 
 class QBoxLayout;
 class QDialog;
 class QFrame;
+class QGridLayout;
 class QPushButton;
 
+namespace quillora::ui {
+class NumberField;
+}
+
 namespace quillora::layers {
+
+// Positions (and the picture size) are entered in millimetres within ±500.
+inline constexpr int kPositionLimit = 500;
+
+// A number field in `grid` with its label before it (the label's buddy) and its unit after it.
+void AddNumberRow(QGridLayout& grid, int row, int column, const QString& label, ui::NumberField* field,
+                  const QString& unit);
 
 struct DialogButtons {
     QPushButton* ok = nullptr;

@@ -1,20 +1,33 @@
-#include "DialogButtons.h"
+#include "DialogParts.h"
 
 #include <QBoxLayout>
 #include <QDialog>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+
+#include "ControlId.h"
+#include "ui/NumberField.h"
 
 namespace quillora::layers {
 
 namespace {
 QPushButton* MakeButton(QDialog& dialog, const QString& text, int id) {
-    auto* button = new QPushButton(text, &dialog);
-    button->setObjectName(QStringLiteral("id%1").arg(id));
-    return button;
+    return WithId(new QPushButton(text, &dialog), id);
 }
 }  // namespace
+
+void AddNumberRow(QGridLayout& grid, int row, int column, const QString& label, ui::NumberField* field,
+                  const QString& unit) {
+    auto* caption = new QLabel(label);
+    caption->setBuddy(field->edit());
+    grid.addWidget(caption, row, column);
+    grid.addWidget(field, row, column + 1);
+    grid.addWidget(new QLabel(unit), row, column + 2);
+}
 
 DialogButtons AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const QString& applyText, int applyId) {
     layout.addWidget(MakeSeparator(dialog));
