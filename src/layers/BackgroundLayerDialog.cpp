@@ -6,12 +6,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ControlId.h"
 #include "DialogParts.h"
+#include "ui/ControlId.h"
 #include "ui/ColourSwatch.h"
 #include "ui/Colours.h"
 
 namespace quillora::layers {
+
+using ui::WithId;
 
 BackgroundLayerDialog::BackgroundLayerDialog(ui::Workspace& ws)
     : QDialog(ws.frame), ws_(ws), openFlag_(ws.flags.backgroundDialogOpen),

@@ -9,14 +9,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ControlId.h"
+#include "ui/ControlId.h"
 #include "ui/NumberField.h"
 
 namespace quillora::layers {
 
 namespace {
 QPushButton* MakeButton(QDialog& dialog, const QString& text, int id) {
-    return WithId(new QPushButton(text, &dialog), id);
+    return ui::WithId(new QPushButton(text, &dialog), id);
 }
 }  // namespace
 

@@ -19,6 +19,7 @@
 #include "text/Cp932.h"
 #include "text/FixedField.h"
 #include "ui/AppIcon.h"
+#include "ui/ControlId.h"
 #include "ui/UiFont.h"
 #include "ui/FloatingWindowFlags.h"
 
@@ -116,13 +117,11 @@ LayerWindow::LayerWindow(ui::Workspace& ws, LayerOperations& operations)
     countBar_->setGeometry(kWidth - 54, 24, 52, 14);
     for (int r = 0; r < kRows; ++r) {
         int id = r == 0 ? kLampRow0 : kLampRow1 + r - 1;
-        lamps_[r] = new LampButton(this);
-        lamps_[r]->setObjectName(QStringLiteral("id%1").arg(id));
+        lamps_[r] = ui::WithId(new LampButton(this), id);
         lamps_[r]->move(0, kRowTop + kRowHeight * r);
         connect(lamps_[r], &LampButton::clicked, this, [this, id] { Command(id); });
     }
-    scrollBar_ = new QScrollBar(Qt::Vertical, this);
-    scrollBar_->setObjectName(QStringLiteral("id%1").arg(kScrollBar));
+    scrollBar_ = ui::WithId(new QScrollBar(Qt::Vertical, this), kScrollBar);
     scrollBar_->setGeometry(kWidth - kScrollWidth, kRowTop, kScrollWidth, kRowsHeight);
     scrollBar_->setTracking(false);
     scrollBar_->setEnabled(false);
@@ -139,7 +138,7 @@ LayerWindow::LayerWindow(ui::Workspace& ws, LayerOperations& operations)
 }
 
 FaceButton* LayerWindow::AddButton(int id, FaceButton* button, QPoint at) {
-    button->setObjectName(QStringLiteral("id%1").arg(id));
+    ui::WithId(button, id);
     button->move(at);
     connect(button, &FaceButton::clicked, this, [this, id] { Command(id); });
     return button;

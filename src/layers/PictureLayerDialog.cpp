@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ControlId.h"
 #include "DialogParts.h"
 #include "LayerRefresh.h"
 #include "LayerValues.h"
@@ -19,12 +18,14 @@
 #include "pictures/PictureLoader.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
+#include "ui/ControlId.h"
 #include "ui/NumberField.h"
 
 namespace quillora::layers {
 
 using text::FieldView;
 using ui::NumberField;
+using ui::WithId;
 
 namespace {
 constexpr int kPathWidth = 260;

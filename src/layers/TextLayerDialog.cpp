@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ControlId.h"
 #include "Cp932TextValidator.h"
 #include "DialogParts.h"
 #include "LayerRefresh.h"
@@ -18,12 +17,14 @@
 #include "text/FixedField.h"
 #include "ui/ColourSwatch.h"
 #include "ui/Colours.h"
+#include "ui/ControlId.h"
 #include "ui/NumberField.h"
 
 namespace quillora::layers {
 
 using text::FieldView;
 using ui::NumberField;
+using ui::WithId;
 
 namespace {
 constexpr int kTextBytes = 255;

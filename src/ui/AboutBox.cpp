@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "ui/AppIcon.h"
+#include "ui/ControlId.h"
 
 namespace quillora::ui {
 
@@ -16,8 +17,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(ApplicationIcon().pixmap(32, 32));
     auto* version = new QLabel(QString::fromLatin1(kVersionText), this);
     version->setObjectName(QStringLiteral("version"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("id1"));
+    auto* ok = WithId(new QPushButton(QStringLiteral("OK"), this), 1);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/ControlId.h"
 #include "ui/NumberField.h"
 
 namespace quillora::ui {
@@ -43,11 +44,9 @@ NewLabelSizeDialog::NewLabelSizeDialog(document::DocHeader& header, QWidget* par
     outer_ = AddDiameterRow(*grid, 0, "外径(&O)：", "idOuter", header.outerDiameter, group);
     inner_ = AddDiameterRow(*grid, 1, "内径(&I)：", "idInner", header.innerDiameter, group);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("id1"));
+    auto* ok = WithId(new QPushButton(QStringLiteral("OK"), this), 1);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QString::fromUtf8("ｷｬﾝｾﾙ"), this);
-    cancel->setObjectName(QStringLiteral("id2"));
+    auto* cancel = WithId(new QPushButton(QString::fromUtf8("ｷｬﾝｾﾙ"), this), 2);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "ui/AppIcon.h"
+#include "ui/ControlId.h"
 #include "ui/ToolButton.h"
 #include "ui/FloatingWindowFlags.h"
 
@@ -33,8 +34,8 @@ ToolWindow::ToolWindow(Workspace& ws)
     setFixedSize(kClientWidth, kClientHeight);
     move(ws.settings.toolWindow.posX, ws.settings.toolWindow.posY);
     for (const ButtonPlace& place : kButtons) {
-        auto* button = new ToolButton(place.commandId, QString::fromUtf8(place.label), ws.doc, this);
-        button->setObjectName(QStringLiteral("id%1").arg(place.commandId));
+        auto* button = WithId(new ToolButton(place.commandId, QString::fromUtf8(place.label), ws.doc, this),
+                              place.commandId);
         button->move(place.x, place.y);
         connect(button, &ToolButton::clicked, this, [this, id = place.commandId] { CarryOut(id); });
         buttons_.push_back(button);

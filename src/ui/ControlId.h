@@ -1,8 +1,9 @@
 #pragma once
-// Controls carry their dialog id as object name ("id1036"), which tests and scripts look up.
+// Controls carry their dialog or command id as object name ("id1036"), which tests and scripts
+// look up.
 #include <QString>
 
-namespace quillora::layers {
+namespace quillora::ui {
 
 template <class Widget>
 Widget* WithId(Widget* widget, int id) {
@@ -10,4 +11,4 @@ Widget* WithId(Widget* widget, int id) {
     return widget;
 }
 
-}  // namespace quillora::layers
+}  // namespace quillora::ui
