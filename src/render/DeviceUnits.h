@@ -2,9 +2,10 @@
 // Millimetres to device units, the way every part of the label drawing converts them:
 // multiplied by a single-precision scale and truncated toward zero.
 //
-// Values come from files unchecked, so results are clamped to +-kDeviceLimit. Nothing that
-// lies that far away can reach a page (the largest cell is kMaxCellHeight, a text 256 of them),
-// so the clamp never changes what is seen; it only keeps the integer arithmetic defined.
+// Values come from files unchecked, so results are clamped to +-kDeviceLimit to keep the integer
+// arithmetic defined. A position that far away cannot reach a page by itself (the largest cell is
+// kMaxCellHeight, a text 256 of them); only a second huge value added after the clamp, such as a
+// shadow offset or a list spacing from a damaged file, can bring such text back into view.
 #include <cstdint>
 
 namespace quillora::render {

@@ -6,8 +6,8 @@
 namespace quillora::text {
 namespace {
 
-// One conversion descriptor per call: iconv_t carries shift state and the program is
-// single-threaded, but tests and fuzzers may not be.
+// Opening a conversion costs far more than a short text's conversion, and the renderer decodes
+// every line it draws: one descriptor per direction and thread, its state reset before each use.
 class Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
@@ -22,6 +22,7 @@ public:
 
     // Converts as much as it can; `in` is advanced past what was consumed.
     Stop run(std::string_view& in, std::string& out) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         char buffer[1024];
         while (!in.empty()) {
             char* src = const_cast<char*>(in.data());
@@ -43,10 +44,20 @@ private:
     iconv_t cd_;
 };
 
+Converter& ToCp932() {
+    thread_local Converter converter("CP932", "UTF-8");
+    return converter;
+}
+
+Converter& FromCp932() {
+    thread_local Converter converter("UTF-8", "CP932");
+    return converter;
+}
+
 }  // namespace
 
 std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
-    Converter conv("CP932", "UTF-8");
+    Converter& conv = ToCp932();
     if (!conv.valid()) return std::nullopt;
     std::string out;
     if (conv.run(utf8, out) != Converter::Stop::Done) return std::nullopt;
@@ -56,7 +67,7 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
 bool IsCp932Representable(std::string_view utf8) { return Utf8ToCp932(utf8).has_value(); }
 
 std::optional<std::string> Cp932ToUtf8Strict(std::string_view bytes) {
-    Converter conv("UTF-8", "CP932");
+    Converter& conv = FromCp932();
     if (!conv.valid()) return std::nullopt;
     std::string out;
     if (conv.run(bytes, out) != Converter::Stop::Done) return std::nullopt;
@@ -64,7 +75,7 @@ std::optional<std::string> Cp932ToUtf8Strict(std::string_view bytes) {
 }
 
 std::string Cp932ToUtf8(std::string_view bytes) {
-    Converter conv("UTF-8", "CP932");
+    Converter& conv = FromCp932();
     std::string out;
     if (!conv.valid()) return out;
     while (!bytes.empty()) {

@@ -33,6 +33,10 @@ TEST(Cp932, TolerantDecodingDropsALoneLeadByteLeftByACut) {
     cut.pop_back();  // keeps only the lead byte of the last character
     EXPECT_EQ(Cp932ToUtf8(cut), "ab");
     EXPECT_FALSE(Cp932ToUtf8Strict(cut).has_value());
+    // Converters are reused: a cut that ended the last conversion must not reach the next one.
+    EXPECT_EQ(Cp932ToUtf8Strict("\xbf"), "ｿ");
+    EXPECT_EQ(Utf8ToCp932("\xE6\xBC"), std::nullopt);
+    EXPECT_EQ(Utf8ToCp932("a"), "a");
     EXPECT_EQ(Cp932ToUtf8("a\xff" "b"), "a\xEF\xBF\xBD" "b");
 }
 
