@@ -208,7 +208,6 @@ void LayerWindow::paintEvent(QPaintEvent*) {
     const document::LabelDocument& doc = ws_.doc;
     if (!doc.documentOpen) return;
 
-    painter.setFont(ui::UiFont());
     const int ascent = painter.fontMetrics().ascent();
     const int count = doc.SafeLayerCount();
     for (int r = 0; r < kRows && r < count; ++r) {
