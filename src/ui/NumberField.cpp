@@ -78,11 +78,6 @@ void NumberField::setValue(int value) { edit_->setText(QString::number(value)); 
 
 int NumberField::value() const { return ReadDialogNumber(edit_->text(), kind_ == Signed); }
 
-void NumberField::setRange(int min, int max) {
-    min_ = min;
-    max_ = max;
-}
-
 void NumberField::stepBy(int steps) {
     const long long next = std::clamp<long long>((long long)value() + steps, min_, max_);
     if (edit_->text() != QString::number(next)) setValue(int(next));

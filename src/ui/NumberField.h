@@ -21,7 +21,6 @@ public:
     void setValue(int value);
     // Unsigned values above the int range read as the largest int.
     int value() const;
-    void setRange(int min, int max);
     int minimum() const { return min_; }
     int maximum() const { return max_; }
     QLineEdit* edit() const { return edit_; }
@@ -39,9 +38,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int min_;
-    int max_;
-    Kind kind_;
+    const int min_;
+    const int max_;
+    const Kind kind_;
     QLineEdit* edit_;
     QToolButton* up_;
     QToolButton* down_;
