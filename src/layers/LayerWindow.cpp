@@ -166,8 +166,8 @@ void LayerWindow::UpdateControls() {
     settings_->setDisabledLook(!open);
     copy_->setDisabledLook(!open || kind < KindText);
     delete_->setDisabledLook(!open || kind < KindText);
-    moveUp_->setDisabledLook(!open || kind < KindList || selected == 0);
-    moveDown_->setDisabledLook(!open || kind < KindList || selected == count - 2);
+    moveUp_->setDisabledLook(!open || !doc.CanMove(selected, MoveDirection::Up));
+    moveDown_->setDisabledLook(!open || !doc.CanMove(selected, MoveDirection::Down));
 
     for (int r = 0; r < kRows; ++r) {
         const document::LayerRecord* layer = open && r < count ? doc.LayerAt(doc.state.firstVisiblePos + r) : nullptr;
@@ -259,7 +259,6 @@ void LayerWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 void LayerWindow::ShowPopup(const QPoint& globalPos) {
     const int kind = SelectedKind();
     const int selected = ws_.doc.state.selectedPos;
-    const int count = ws_.doc.SafeLayerCount();
     QMenu menu(this);
     auto add = [&](int id, const QString& text, bool grayed) {
         QAction* action = menu.addAction(text);
@@ -269,8 +268,8 @@ void LayerWindow::ShowPopup(const QPoint& globalPos) {
     };
     add(kMenuSettings, QStringLiteral("設定(&P)..."), false);
     menu.addSeparator();
-    add(kMenuMoveUp, QStringLiteral("上と入れ替え(&U)"), kind <= KindBackground || selected == 0);
-    add(kMenuMoveDown, QStringLiteral("下と入れ替え(&O)"), kind <= KindBackground || selected == count - 2);
+    add(kMenuMoveUp, QStringLiteral("上と入れ替え(&U)"), !ws_.doc.CanMove(selected, MoveDirection::Up));
+    add(kMenuMoveDown, QStringLiteral("下と入れ替え(&O)"), !ws_.doc.CanMove(selected, MoveDirection::Down));
     menu.addSeparator();
     add(kMenuCopy, QStringLiteral("ｺﾋﾟｰ(&C)"), kind < KindText);
     add(kMenuDelete, QStringLiteral("削除(&D)..."), kind < KindText);
