@@ -12,6 +12,7 @@
 #include <string>
 
 #include "EllipseSpans.h"
+#include "Colours.h"
 #include "FontMapping.h"
 #include "PictureStretch.h"
 #include "text/Cp932.h"
@@ -19,8 +20,6 @@
 namespace quillora::canvas {
 
 namespace {
-
-QColor ToQColor(document::Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 QString Decode(std::string_view cp932) { return QString::fromStdString(text::Cp932ToUtf8(cp932)); }
 

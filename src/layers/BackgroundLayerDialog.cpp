@@ -9,7 +9,7 @@
 #include "DialogParts.h"
 #include "ui/ControlId.h"
 #include "ui/ColourSwatch.h"
-#include "ui/Colours.h"
+#include "canvas/Colours.h"
 
 namespace quillora::layers {
 
@@ -55,9 +55,9 @@ BackgroundLayerDialog::BackgroundLayerDialog(ui::Workspace& ws)
 }
 
 void BackgroundLayerDialog::ChooseColour(document::Colour& colour, ui::ColourSwatch* swatch) {
-    std::optional<QColor> chosen = ws_.interaction.ChooseColour(this, ui::ToQColor(colour), true);
+    std::optional<QColor> chosen = ws_.interaction.ChooseColour(this, canvas::ToQColor(colour), true);
     if (!chosen) return;
-    colour = ui::FromQColor(*chosen);
+    colour = canvas::FromQColor(*chosen);
     swatch->setColour(colour);
     apply_->setEnabled(true);
 }

@@ -16,7 +16,7 @@
 #include "text/Cp932.h"
 #include "text/FixedField.h"
 #include "ui/ColourSwatch.h"
-#include "ui/Colours.h"
+#include "canvas/Colours.h"
 #include "ui/ControlId.h"
 #include "ui/NumberField.h"
 
@@ -162,9 +162,9 @@ void TextLayerDialog::ChooseFont() {
 }
 
 void TextLayerDialog::ChooseColour(document::Colour& colour, ui::ColourSwatch* swatch) {
-    std::optional<QColor> chosen = ws_.interaction.ChooseColour(this, ui::ToQColor(colour), false);
+    std::optional<QColor> chosen = ws_.interaction.ChooseColour(this, canvas::ToQColor(colour), false);
     if (!chosen) return;
-    colour = ui::FromQColor(*chosen);
+    colour = canvas::FromQColor(*chosen);
     swatch->setColour(colour);
     EnableApply();
 }

@@ -4,7 +4,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include "ui/Colours.h"
+#include "canvas/Colours.h"
 
 namespace quillora::ui {
 
@@ -21,7 +21,7 @@ QSize ColourSwatch::sizeHint() const { return QSize(40, 20); }
 
 void ColourSwatch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(colour_));
+    painter.fillRect(rect(), canvas::ToQColor(colour_));
     QStyleOptionFrame frame;
     frame.initFrom(this);
     frame.lineWidth = 1;

@@ -15,7 +15,7 @@
 #include <QScrollBar>
 
 #include "canvas/FontMapping.h"
-#include "ui/Colours.h"
+#include "canvas/Colours.h"
 #include "view/ViewGeometry.h"
 
 namespace quillora::view {
@@ -145,7 +145,7 @@ void LabelView::paintEvent(QPaintEvent*) {
 
     if (grid_.visible) {
         QPen pen(GridPenStyle(grid_.lineType));
-        pen.setColor(ui::ToQColor(grid_.color));
+        pen.setColor(canvas::ToQColor(grid_.color));
         pen.setWidth(0);
         painter.setPen(pen);
         // End points are left out, as the platform's line drawing does.

@@ -12,7 +12,7 @@
 #include "ui/AppIcon.h"
 #include "ui/Centring.h"
 #include "ui/ColourSwatch.h"
-#include "ui/Colours.h"
+#include "canvas/Colours.h"
 #include "ui/MessageBoxBuilder.h"
 #include "ui/NumberField.h"
 
@@ -24,9 +24,9 @@ protected:
 };
 
 TEST_F(SharedWidgets, ColoursKeepTheRecordByteOrder) {
-    const QColor c = ToQColor(0x00336699);  // blue 0x33, green 0x66, red 0x99
+    const QColor c = quillora::canvas::ToQColor(0x00336699);  // blue 0x33, green 0x66, red 0x99
     EXPECT_EQ(c, QColor(0x99, 0x66, 0x33));
-    EXPECT_EQ(FromQColor(c), 0x00336699u);
+    EXPECT_EQ(quillora::canvas::FromQColor(c), 0x00336699u);
     ColourSwatch swatch;
     swatch.setColour(0xFF123456);  // the unused top byte is not a colour
     EXPECT_EQ(swatch.colour(), 0x00123456u);

@@ -4,7 +4,7 @@
 
 #include "document/Records.h"
 
-namespace quillora::ui {
+namespace quillora::canvas {
 
 inline QColor ToQColor(document::Colour c) {
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
@@ -14,4 +14,4 @@ inline document::Colour FromQColor(const QColor& c) {
     return document::Colour(c.red()) | (document::Colour(c.green()) << 8) | (document::Colour(c.blue()) << 16);
 }
 
-}  // namespace quillora::ui
+}  // namespace quillora::canvas
