@@ -14,6 +14,7 @@
 #include "app/LayerCommands.h"
 #include "app/MenuTable.h"
 #include "app/WindowPlacement.h"
+#include "canvas/FontMapping.h"
 #include "layers/LayerWindow.h"
 #include "pictures/PictureLoader.h"
 #include "settings/SettingsFile.h"
@@ -25,7 +26,6 @@
 #include "ui/FileAssociation.h"
 #include "ui/NewLabelSizeDialog.h"
 #include "ui/TipsDialog.h"
-#include "ui/UiFont.h"
 #include "ui/WebSite.h"
 #include "view/LabelView.h"
 
@@ -85,7 +85,7 @@ Application::~Application() {
 }
 
 void Application::Start() {
-    ui::RegisterFontSubstitutions();
+    canvas::FontMapping::RegisterSubstitutions();
     frame_->setWindowIcon(ui::ApplicationIcon());
     doc_.InitialiseAtStartup();
     workspace_->pictureFilter = QtPictureFilter(pictures::BuildPictureFilter(options_.programDir));

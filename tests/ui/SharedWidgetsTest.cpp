@@ -1,4 +1,6 @@
 #include <QAbstractButton>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -11,10 +13,11 @@
 #include "EnsureApplication.h"
 #include "ui/AppIcon.h"
 #include "ui/Centring.h"
-#include "ui/ColourSwatch.h"
 #include "canvas/Colours.h"
+#include "ui/ColourSwatch.h"
 #include "ui/MessageBoxBuilder.h"
 #include "ui/NumberField.h"
+#include "ui/UiFont.h"
 
 using namespace quillora::ui;
 
@@ -30,6 +33,13 @@ TEST_F(SharedWidgets, ColoursKeepTheRecordByteOrder) {
     ColourSwatch swatch;
     swatch.setColour(0xFF123456);  // the unused top byte is not a colour
     EXPECT_EQ(swatch.colour(), 0x00123456u);
+}
+
+TEST_F(SharedWidgets, InterfaceFontIsIpaPGothicWithATwelvePixelCell) {
+    const QFontInfo info(UiFont());
+    EXPECT_EQ(info.family(), QStringLiteral("IPAPGothic"));
+    const QFontMetrics metrics(UiFont());
+    EXPECT_NEAR(metrics.ascent() + metrics.descent(), 12, 1);
 }
 
 TEST(DialogNumberReading, ReadsLikeADialogField) {
