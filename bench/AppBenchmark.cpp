@@ -1,12 +1,12 @@
 // The program's view refresh: the heavy label rendered into the view bitmap and the document
 // window repainted, as after every change of the document.
 #include <QApplication>
-#include <QDialog>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
 
 #include "HeavyDocument.h"
+#include "SilentInteraction.h"
 #include "app/Application.h"
 #include "document/DocumentFile.h"
 
@@ -14,24 +14,12 @@ namespace {
 
 using namespace quillora;
 
-// Answers every question with its first choice and shows nothing.
-class SilentInteraction : public ui::Interaction {
-public:
-    ui::Answer ShowMessage(const ui::Message& message) override { return message.defaultButton; }
-    void Beep() override {}
-    std::optional<QString> ChooseOpenFile(const ui::FileChoice&) override { return std::nullopt; }
-    std::optional<QString> ChooseSaveFile(const ui::FileChoice&) override { return std::nullopt; }
-    std::optional<QColor> ChooseColour(QWidget*, const QColor&, bool) override { return std::nullopt; }
-    std::optional<ui::FontChoice> ChooseFont(QWidget*, const ui::FontChoice&) override { return std::nullopt; }
-    int RunDialog(QDialog&) override { return QDialog::Rejected; }
-};
-
 // Runs `step` in the benchmark loop with the heavy label open in a started program.
 template <typename Step>
 void WithHeavyLabelOpen(benchmark::State& state, Step step) {
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "quillora-bench-app";
     std::filesystem::create_directories(dir);
-    SilentInteraction interaction;
+    bench::SilentInteraction interaction;
     app::StartupOptions options;
     options.programDir = dir.string();
     options.settingsDir = dir.string();

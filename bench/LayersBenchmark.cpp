@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "HeavyDocument.h"
+#include "SilentInteraction.h"
 #include "canvas/ViewBitmap.h"
 #include "document/LabelDocument.h"
 #include "layers/LayerOperations.h"
@@ -19,7 +20,6 @@
 #include "settings/AppSettings.h"
 #include "ui/DialogFlags.h"
 #include "ui/DocumentViews.h"
-#include "ui/Interaction.h"
 #include "ui/Workspace.h"
 
 namespace {
@@ -28,16 +28,10 @@ using namespace quillora;
 using Clock = std::chrono::steady_clock;
 
 // Confirms every dialog at once and notes the moment OK was pressed.
-class ConfirmingInteraction : public ui::Interaction {
+class ConfirmingInteraction : public bench::SilentInteraction {
 public:
     Clock::time_point okPressed;
 
-    ui::Answer ShowMessage(const ui::Message&) override { return ui::Answer::Ok; }
-    void Beep() override {}
-    std::optional<QString> ChooseOpenFile(const ui::FileChoice&) override { return std::nullopt; }
-    std::optional<QString> ChooseSaveFile(const ui::FileChoice&) override { return std::nullopt; }
-    std::optional<QColor> ChooseColour(QWidget*, const QColor&, bool) override { return std::nullopt; }
-    std::optional<ui::FontChoice> ChooseFont(QWidget*, const ui::FontChoice&) override { return std::nullopt; }
     int RunDialog(QDialog& dialog) override {
         dialog.show();
         okPressed = Clock::now();
