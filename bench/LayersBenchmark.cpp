@@ -18,9 +18,9 @@
 #include "layers/LayerWindow.h"
 #include "layers/TextLayerDialog.h"
 #include "settings/AppSettings.h"
-#include "ui/DialogFlags.h"
-#include "ui/DocumentViews.h"
-#include "ui/Workspace.h"
+#include "workspace/DialogFlags.h"
+#include "workspace/DocumentViews.h"
+#include "workspace/Workspace.h"
 
 namespace {
 
@@ -41,14 +41,14 @@ public:
 };
 
 // The application's refresh operations: the view bitmap and the layer window.
-class BenchViews : public ui::DocumentViews {
+class BenchViews : public workspace::DocumentViews {
 public:
     explicit BenchViews(const document::LabelDocument& doc) : doc_(doc) {}
     layers::LayerWindow* window = nullptr;
 
     void RefreshDocumentView() override { view_.Render(doc_); }
     void RepaintDocumentView() override {}
-    void RefreshLayerWindow(ui::LayerWindowRegion region) override { window->Refresh(region); }
+    void RefreshLayerWindow(workspace::LayerWindowRegion region) override { window->Refresh(region); }
     void UpdateLayerScrollBar() override { window->UpdateScrollBar(); }
     void RepaintToolWindow() override {}
 
@@ -61,10 +61,10 @@ private:
 struct HeavyWorkspace {
     std::unique_ptr<document::LabelDocument> doc = bench::MakeHeavyDocument();
     settings::AppSettings settings;
-    ui::DialogFlags flags;
+    workspace::DialogFlags flags;
     ConfirmingInteraction interaction;
     BenchViews views{*doc};
-    ui::Workspace ws{*doc, settings, flags, interaction, views, std::string(), QString(), nullptr};
+    workspace::Workspace ws{*doc, settings, flags, interaction, views, std::string(), QString(), nullptr};
     layers::LayerOperations operations{ws};
     layers::LayerWindow window{ws, operations};
 
@@ -74,7 +74,7 @@ struct HeavyWorkspace {
         // Repaints only draw once the window is on the screen.
         while (!window.windowHandle()->isExposed()) QApplication::processEvents();
         window.UpdateScrollBar();
-        window.Refresh(ui::LayerWindowRegion::All);
+        window.Refresh(workspace::LayerWindowRegion::All);
     }
 };
 
@@ -96,7 +96,7 @@ void BM_LayerWindowRefreshAll(benchmark::State& state) {
     HeavyWorkspace heavy;
     for (auto _ : state) {
         heavy.window.UpdateScrollBar();
-        heavy.window.Refresh(ui::LayerWindowRegion::All);
+        heavy.window.Refresh(workspace::LayerWindowRegion::All);
     }
 }
 BENCHMARK(BM_LayerWindowRefreshAll)->Unit(benchmark::kMillisecond);

@@ -5,18 +5,18 @@
 #include <QString>
 #include <optional>
 
-#include "ui/Interaction.h"
+#include "workspace/Interaction.h"
 
 namespace quillora::bench {
 
-class SilentInteraction : public ui::Interaction {
+class SilentInteraction : public workspace::Interaction {
 public:
-    ui::Answer ShowMessage(const ui::Message& message) override { return message.defaultButton; }
+    workspace::Answer ShowMessage(const workspace::Message& message) override { return message.defaultButton; }
     void Beep() override {}
-    std::optional<QString> ChooseOpenFile(const ui::FileChoice&) override { return std::nullopt; }
-    std::optional<QString> ChooseSaveFile(const ui::FileChoice&) override { return std::nullopt; }
+    std::optional<QString> ChooseOpenFile(const workspace::FileChoice&) override { return std::nullopt; }
+    std::optional<QString> ChooseSaveFile(const workspace::FileChoice&) override { return std::nullopt; }
     std::optional<QColor> ChooseColour(QWidget*, const QColor&, bool) override { return std::nullopt; }
-    std::optional<ui::FontChoice> ChooseFont(QWidget*, const ui::FontChoice&) override { return std::nullopt; }
+    std::optional<workspace::FontChoice> ChooseFont(QWidget*, const workspace::FontChoice&) override { return std::nullopt; }
     int RunDialog(QDialog&) override { return QDialog::Rejected; }
 };
 

@@ -19,14 +19,14 @@
 #include "pictures/PictureLoader.h"
 #include "settings/SettingsFile.h"
 #include "text/Cp932.h"
-#include "ui/NoticeWindow.h"
-#include "ui/QtInteraction.h"
-#include "ui/AboutBox.h"
-#include "ui/AppIcon.h"
-#include "ui/FileAssociation.h"
-#include "ui/NewLabelSizeDialog.h"
-#include "ui/TipsDialog.h"
-#include "ui/WebSite.h"
+#include "windows/NoticeWindow.h"
+#include "workspace/QtInteraction.h"
+#include "windows/AboutBox.h"
+#include "desktop/AppIcon.h"
+#include "desktop/FileAssociation.h"
+#include "windows/NewLabelSizeDialog.h"
+#include "windows/TipsDialog.h"
+#include "desktop/WebSite.h"
 #include "view/LabelView.h"
 
 namespace quillora::app {
@@ -49,13 +49,13 @@ QString QtPictureFilter(const pictures::PictureFilter& filter) {
 
 Application::Application(StartupOptions options)
     : options_(std::move(options)),
-      ownInteraction_(options_.interaction ? nullptr : std::make_unique<ui::QtInteraction>()),
+      ownInteraction_(options_.interaction ? nullptr : std::make_unique<workspace::QtInteraction>()),
       interaction_(options_.interaction ? *options_.interaction : *ownInteraction_) {
     secondStageTimer_.setSingleShot(true);
     connect(&secondStageTimer_, &QTimer::timeout, this, &Application::RunSecondStage);
     frame_ = std::make_unique<FrameWindow>();
-    workspace_ = std::make_unique<ui::Workspace>(
-        ui::Workspace{doc_, settings_, flags_, interaction_, *this, options_.programDir, QString(), frame_.get()});
+    workspace_ = std::make_unique<workspace::Workspace>(
+        workspace::Workspace{doc_, settings_, flags_, interaction_, *this, options_.programDir, QString(), frame_.get()});
     DocumentHost& host = *this;
     controller_ = std::make_unique<DocumentController>(doc_, settings_, interaction_, *this, host);
     floating_ = std::make_unique<FloatingWindows>(*workspace_);
@@ -71,7 +71,7 @@ Application::Application(StartupOptions options)
     });
     connect(frame_->mdiArea(), &QMdiArea::subWindowActivated, this, [this] {
         UpdateLayerScrollBar();
-        RefreshLayerWindow(ui::LayerWindowRegion::All);
+        RefreshLayerWindow(workspace::LayerWindowRegion::All);
     });
     connect(floating_.get(), &FloatingWindows::toolCommandRequested, this, &Application::OnToolCommand);
     connect(floating_.get(), &FloatingWindows::closedByUser, this, &Application::UpdateCommandStates);
@@ -86,7 +86,7 @@ Application::~Application() {
 
 void Application::Start() {
     canvas::FontMapping::RegisterSubstitutions();
-    frame_->setWindowIcon(ui::ApplicationIcon());
+    frame_->setWindowIcon(desktop::ApplicationIcon());
     doc_.InitialiseAtStartup();
     workspace_->pictureFilter = QtPictureFilter(pictures::BuildPictureFilter(options_.programDir));
     for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, Qt::white);
@@ -128,7 +128,7 @@ void Application::RunSecondStage() {
     // final heights.
     if (arrangeAfterShowing) ArrangeToolWindows();
     floating_->CloseSplash();
-    if (settings_.showTipsAtStart) ui::ShowTips(*workspace_);
+    if (settings_.showTipsAtStart) windows::ShowTips(*workspace_);
     // A command-line document that cannot be opened leaves the program taking drops.
     if (!openAtStart_ || !controller_->OpenDocument()) SetAcceptDrops(true);
     UpdateCommandStates();
@@ -138,15 +138,15 @@ void Application::RunSecondStage() {
 void Application::AskFileAssociation() {
     const QString text = QStringLiteral("%1で作成するﾃﾞｰﾀﾌｧｲﾙ（*.qlr）を、%1に関連付けます。\n関連付けの設定・解除は後から自由に行えます。\n\nここで、関連付けの設定を行ってもよろしいですか？")
                              .arg(kProductName);
-    const ui::Answer answer = interaction_.ShowMessage({frame_.get(), text, QStringLiteral("確認"),
-                                                        ui::MessageIcon::Question, ui::MessageButtons::YesNo,
-                                                        ui::Answer::Yes});
-    if (answer == ui::Answer::Yes) ui::RegisterFileAssociation(QCoreApplication::applicationFilePath().toStdString());
+    const workspace::Answer answer = interaction_.ShowMessage({frame_.get(), text, QStringLiteral("確認"),
+                                                        workspace::MessageIcon::Question, workspace::MessageButtons::YesNo,
+                                                        workspace::Answer::Yes});
+    if (answer == workspace::Answer::Yes) desktop::RegisterFileAssociation(QCoreApplication::applicationFilePath().toStdString());
 }
 
 bool Application::Exit() {
     if (!controller_->CloseDocument()) return false;
-    ui::NoticeWindow notice(QStringLiteral("終了処理中です。しばらくお待ち下さい..."));
+    windows::NoticeWindow notice(QStringLiteral("終了処理中です。しばらくお待ち下さい..."));
     notice.showNotice();
     CaptureWindowPlaces();
     settings::SaveSettings(options_.settingsDir, settings_, doc_);
@@ -168,9 +168,9 @@ void Application::RunCommand(int id) {
     case command::Exit: this->Exit(); break;
     case command::Help: floating_->ShowHelpContents(); break;
     case command::HelpOnHelp: floating_->ShowHelpOnHelp(); break;
-    case command::About: ui::ShowAbout(*workspace_); break;
-    case command::Tips: ui::ShowTips(*workspace_); break;
-    case command::WebSite: QDesktopServices::openUrl(QUrl(ui::kWebSiteUrl)); break;
+    case command::About: windows::ShowAbout(*workspace_); break;
+    case command::Tips: windows::ShowTips(*workspace_); break;
+    case command::WebSite: QDesktopServices::openUrl(QUrl(desktop::kWebSiteUrl)); break;
     case command::New: controller_->NewDocument(); break;
     case command::Open:
         if (controller_->ChooseOpenFile()) controller_->OpenDocument();
@@ -244,7 +244,7 @@ void Application::RepaintDocumentView() {
     if (documentWindow_) documentWindow_->labelView()->repaintLabelArea();
 }
 
-void Application::RefreshLayerWindow(ui::LayerWindowRegion region) {
+void Application::RefreshLayerWindow(workspace::LayerWindowRegion region) {
     layers_->Refresh(region);
     UpdateCommandStates();
 }
@@ -253,7 +253,7 @@ void Application::UpdateLayerScrollBar() { layers_->UpdateScrollBar(); }
 
 void Application::RepaintToolWindow() { floating_->RepaintTool(); }
 
-bool Application::AskNewLabelSize() { return ui::AskNewLabelSize(*workspace_); }
+bool Application::AskNewLabelSize() { return windows::AskNewLabelSize(*workspace_); }
 
 void Application::CreateDocumentWindow() {
     viewBitmap_.Render(doc_);
@@ -273,7 +273,7 @@ void Application::CreateDocumentWindow() {
             [layers](int xMm, int yMm) { layers->NewPictureLayerAt(xMm, yMm); });
     connect(labelView, &view::LabelView::backgroundSettingsRequested, this,
             [layers] { layers->ShowBackgroundSettings(); });
-    documentWindow_->setWindowIcon(ui::DocumentIcon());
+    documentWindow_->setWindowIcon(desktop::DocumentIcon());
     frame_->mdiArea()->addSubWindow(documentWindow_);
     documentWindow_->show();
     FitDocumentWindow();
@@ -299,7 +299,7 @@ void Application::SetFrameTitle(const QString& title) { frame_->setWindowTitle(t
 void Application::SetAcceptDrops(bool accept) { frame_->setDropsAccepted(accept); }
 
 QWidget* Application::ShowProgress() {
-    progress_ = std::make_unique<ui::NoticeWindow>(QStringLiteral("ﾌｧｲﾙを開いています。しばらくお待ち下さい..."));
+    progress_ = std::make_unique<windows::NoticeWindow>(QStringLiteral("ﾌｧｲﾙを開いています。しばらくお待ち下さい..."));
     progress_->showNotice();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     return progress_.get();

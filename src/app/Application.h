@@ -13,13 +13,13 @@
 #include "canvas/ViewBitmap.h"
 #include "document/LabelDocument.h"
 #include "settings/AppSettings.h"
-#include "ui/DialogFlags.h"
-#include "ui/DocumentViews.h"
-#include "ui/Interaction.h"
-#include "ui/Workspace.h"
+#include "workspace/DialogFlags.h"
+#include "workspace/DocumentViews.h"
+#include "workspace/Interaction.h"
+#include "workspace/Workspace.h"
 #include "view/DocumentWindow.h"
 
-namespace quillora::ui {
+namespace quillora::windows {
 class NoticeWindow;
 }
 
@@ -33,11 +33,11 @@ struct StartupOptions {
     std::string programDir;
     std::string settingsDir;
     QStringList arguments;                      // after the program name
-    ui::Interaction* interaction = nullptr;     // nullptr: the real message boxes and choosers
+    workspace::Interaction* interaction = nullptr;     // nullptr: the real message boxes and choosers
     bool runTimer = true;                       // false: the caller runs the second stage itself
 };
 
-class Application : public QObject, public ui::DocumentViews, private DocumentHost {
+class Application : public QObject, public workspace::DocumentViews, private DocumentHost {
     Q_OBJECT
 public:
     static constexpr int kSecondStageDelayMs = 1200;
@@ -56,7 +56,7 @@ public:
     FrameWindow& frame() const { return *frame_; }
     document::LabelDocument& doc() { return doc_; }
     settings::AppSettings& settings() { return settings_; }
-    ui::DialogFlags& flags() { return flags_; }
+    workspace::DialogFlags& flags() { return flags_; }
     DocumentController& controller() { return *controller_; }
     view::DocumentWindow* documentWindow() const { return documentWindow_; }
     QWidget* toolWindow() const;
@@ -65,10 +65,10 @@ public:
     void ArrangeToolWindows();
     void FitDocumentWindow();
 
-    // ui::DocumentViews
+    // workspace::DocumentViews
     void RefreshDocumentView() override;
     void RepaintDocumentView() override;
-    void RefreshLayerWindow(ui::LayerWindowRegion region) override;
+    void RefreshLayerWindow(workspace::LayerWindowRegion region) override;
     void UpdateLayerScrollBar() override;
     void RepaintToolWindow() override;
 
@@ -99,17 +99,17 @@ private:
     StartupOptions options_;
     document::LabelDocument doc_;
     settings::AppSettings settings_;
-    ui::DialogFlags flags_;
-    std::unique_ptr<ui::Interaction> ownInteraction_;
-    ui::Interaction& interaction_;
-    std::unique_ptr<ui::Workspace> workspace_;
+    workspace::DialogFlags flags_;
+    std::unique_ptr<workspace::Interaction> ownInteraction_;
+    workspace::Interaction& interaction_;
+    std::unique_ptr<workspace::Workspace> workspace_;
     std::unique_ptr<DocumentController> controller_;
     std::unique_ptr<LayerCommands> layers_;
     canvas::ViewBitmap viewBitmap_;
     std::unique_ptr<FrameWindow> frame_;
     std::unique_ptr<FloatingWindows> floating_;
     QPointer<view::DocumentWindow> documentWindow_;
-    std::unique_ptr<ui::NoticeWindow> progress_;
+    std::unique_ptr<windows::NoticeWindow> progress_;
     QTimer secondStageTimer_;
     bool openAtStart_ = false;
 };

@@ -20,17 +20,17 @@ bool CanRead(const std::string& utf8Path) { return std::ifstream(utf8Path, std::
 }  // namespace
 
 DocumentController::DocumentController(document::LabelDocument& doc, const settings::AppSettings& settings,
-                                       ui::Interaction& interaction, ui::DocumentViews& views, DocumentHost& host)
+                                       workspace::Interaction& interaction, workspace::DocumentViews& views, DocumentHost& host)
     : doc_(doc), settings_(settings), interaction_(interaction), views_(views), host_(host) {}
 
-void DocumentController::ShowError(const QString& text, ui::MessageIcon icon, QWidget* owner) {
-    interaction_.ShowMessage({owner ? owner : host_.Frame(), text, kProductName, icon, ui::MessageButtons::Ok,
-                              ui::Answer::Ok});
+void DocumentController::ShowError(const QString& text, workspace::MessageIcon icon, QWidget* owner) {
+    interaction_.ShowMessage({owner ? owner : host_.Frame(), text, kProductName, icon, workspace::MessageButtons::Ok,
+                              workspace::Answer::Ok});
 }
 
 void DocumentController::ShowCannotOpen() {
     ShowError(QStringLiteral("\"%1\" を開けません。").arg(DisplayPath(doc_.selectedFileName)),
-              ui::MessageIcon::Exclamation);
+              workspace::MessageIcon::Exclamation);
 }
 
 void DocumentController::ShowFileInTitle() {
@@ -40,7 +40,7 @@ void DocumentController::ShowFileInTitle() {
 void DocumentController::RefreshFloatingWindows() {
     views_.UpdateLayerScrollBar();
     views_.RepaintToolWindow();
-    views_.RefreshLayerWindow(ui::LayerWindowRegion::All);
+    views_.RefreshLayerWindow(workspace::LayerWindowRegion::All);
 }
 
 bool DocumentController::NewDocument() {
@@ -77,7 +77,7 @@ bool DocumentController::SaveDocument() {
     // A name with no room left for the extension is refused like a file that cannot be created.
     if (!name || !document::WriteDocumentFile(text::StoredPathToUtf8(*name), doc_)) {
         if (name) doc_.currentFileName = *name;
-        ShowError(QStringLiteral("ﾌｧｲﾙの保存に失敗しました。"), ui::MessageIcon::Exclamation);
+        ShowError(QStringLiteral("ﾌｧｲﾙの保存に失敗しました。"), workspace::MessageIcon::Exclamation);
         return false;
     }
     doc_.currentFileName = *name;
@@ -102,13 +102,13 @@ bool DocumentController::OpenDocument() {
         if (result == document::ReadResult::CannotOpen)
             ShowCannotOpen();
         else
-            ShowError(QStringLiteral("読み込めないﾃﾞｰﾀ形式です。"), ui::MessageIcon::Stop);
+            ShowError(QStringLiteral("読み込めないﾃﾞｰﾀ形式です。"), workspace::MessageIcon::Stop);
         return false;
     }
     for (const std::string& missing : host_.RebuildPictures()) {
         ShowError(QStringLiteral("%1\nを開くことができません。\n\n指定の画像ﾌｧｲﾙは、移動または削除された可能性があります。")
                       .arg(DisplayPath(missing)),
-                  ui::MessageIcon::Exclamation, progress);
+                  workspace::MessageIcon::Exclamation, progress);
     }
     host_.CreateDocumentWindow();
     doc_.documentOpen = true;
@@ -123,12 +123,12 @@ bool DocumentController::OpenDocument() {
 
 bool DocumentController::CloseDocument() {
     if (doc_.documentModified) {
-        const ui::Answer answer = interaction_.ShowMessage(
+        const workspace::Answer answer = interaction_.ShowMessage(
             {host_.Frame(), QStringLiteral("編集中のﾄﾞｷｭﾒﾝﾄは更新されています。保存しますか？"),
-             QStringLiteral("保存の確認"), ui::MessageIcon::Question, ui::MessageButtons::YesNoCancel,
-             ui::Answer::Yes});
-        if (answer == ui::Answer::Cancel) return false;
-        if (answer == ui::Answer::Yes && !SaveDocument()) return false;
+             QStringLiteral("保存の確認"), workspace::MessageIcon::Question, workspace::MessageButtons::YesNoCancel,
+             workspace::Answer::Yes});
+        if (answer == workspace::Answer::Cancel) return false;
+        if (answer == workspace::Answer::Yes && !SaveDocument()) return false;
     }
     host_.DestroyDocumentWindow();
     host_.ClearPositionReadout();
@@ -136,7 +136,7 @@ bool DocumentController::CloseDocument() {
     doc_.Reset();
     host_.SetFrameTitle(kProductName);
     views_.RepaintToolWindow();
-    views_.RefreshLayerWindow(ui::LayerWindowRegion::All);
+    views_.RefreshLayerWindow(workspace::LayerWindowRegion::All);
     return true;
 }
 

@@ -3,8 +3,8 @@
 #include "app/DocumentHost.h"
 #include "document/LabelDocument.h"
 #include "settings/AppSettings.h"
-#include "ui/DocumentViews.h"
-#include "ui/Interaction.h"
+#include "workspace/DocumentViews.h"
+#include "workspace/Interaction.h"
 
 namespace quillora::app {
 
@@ -13,7 +13,7 @@ inline const QString kProductName = QStringLiteral("Quillora");
 class DocumentController {
 public:
     DocumentController(document::LabelDocument& doc, const settings::AppSettings& settings,
-                       ui::Interaction& interaction, ui::DocumentViews& views, DocumentHost& host);
+                       workspace::Interaction& interaction, workspace::DocumentViews& views, DocumentHost& host);
 
     bool NewDocument();
     // The open dialog; false at once while a document is open. On OK the choice is selectedFileName.
@@ -29,7 +29,7 @@ public:
     bool CloseDocument();
 
 private:
-    void ShowError(const QString& text, ui::MessageIcon icon, QWidget* owner = nullptr);
+    void ShowError(const QString& text, workspace::MessageIcon icon, QWidget* owner = nullptr);
     // "<file> cannot be opened" for selectedFileName.
     void ShowCannotOpen();
     // "Quillora - <currentFileName>".
@@ -38,8 +38,8 @@ private:
 
     document::LabelDocument& doc_;
     const settings::AppSettings& settings_;
-    ui::Interaction& interaction_;
-    ui::DocumentViews& views_;
+    workspace::Interaction& interaction_;
+    workspace::DocumentViews& views_;
     DocumentHost& host_;
 };
 

@@ -5,19 +5,19 @@
 
 #include "app/WindowOwnership.h"
 #include "app/WindowPlacement.h"
-#include "ui/HelpWindow.h"
-#include "ui/PositionWindow.h"
-#include "ui/SplashWindow.h"
-#include "ui/ToolWindow.h"
+#include "windows/HelpWindow.h"
+#include "windows/PositionWindow.h"
+#include "windows/SplashWindow.h"
+#include "windows/ToolWindow.h"
 
 namespace quillora::app {
 
-FloatingWindows::FloatingWindows(ui::Workspace& workspace) : workspace_(workspace) {}
+FloatingWindows::FloatingWindows(workspace::Workspace& workspace) : workspace_(workspace) {}
 
 FloatingWindows::~FloatingWindows() { CloseSplash(); }
 
 void FloatingWindows::ShowSplash() {
-    splash_ = std::make_unique<ui::SplashWindow>();
+    splash_ = std::make_unique<windows::SplashWindow>();
     splash_->show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
@@ -29,11 +29,11 @@ void FloatingWindows::CloseSplash() {
 }
 
 void FloatingWindows::Create() {
-    tool_ = std::make_unique<ui::ToolWindow>(workspace_);
-    connect(tool_.get(), &ui::ToolWindow::commandRequested, this, &FloatingWindows::toolCommandRequested);
-    connect(tool_.get(), &ui::ToolWindow::closedByUser, this, &FloatingWindows::closedByUser);
-    position_ = std::make_unique<ui::PositionWindow>(workspace_);
-    connect(position_.get(), &ui::PositionWindow::closedByUser, this, &FloatingWindows::closedByUser);
+    tool_ = std::make_unique<windows::ToolWindow>(workspace_);
+    connect(tool_.get(), &windows::ToolWindow::commandRequested, this, &FloatingWindows::toolCommandRequested);
+    connect(tool_.get(), &windows::ToolWindow::closedByUser, this, &FloatingWindows::closedByUser);
+    position_ = std::make_unique<windows::PositionWindow>(workspace_);
+    connect(position_.get(), &windows::PositionWindow::closedByUser, this, &FloatingWindows::closedByUser);
     KeepAboveOwner(*tool_, *workspace_.frame);
     KeepAboveOwner(*position_, *workspace_.frame);
 }
@@ -81,12 +81,12 @@ void FloatingWindows::ClearPosition() {
 }
 
 void FloatingWindows::ShowHelpContents() {
-    if (!help_) help_ = std::make_unique<ui::HelpWindow>();
+    if (!help_) help_ = std::make_unique<windows::HelpWindow>();
     help_->showContents();
 }
 
 void FloatingWindows::ShowHelpOnHelp() {
-    if (!help_) help_ = std::make_unique<ui::HelpWindow>();
+    if (!help_) help_ = std::make_unique<windows::HelpWindow>();
     help_->showHelpOnHelp();
 }
 

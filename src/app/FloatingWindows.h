@@ -7,23 +7,23 @@
 #include <memory>
 
 #include "app/WindowArrangement.h"
-#include "ui/Workspace.h"
+#include "workspace/Workspace.h"
 
 class QWidget;
 
-namespace quillora::ui {
+namespace quillora::windows {
 class HelpWindow;
 class PositionWindow;
 class SplashWindow;
 class ToolWindow;
-}  // namespace quillora::ui
+}  // namespace quillora::windows
 
 namespace quillora::app {
 
 class FloatingWindows : public QObject {
     Q_OBJECT
 public:
-    explicit FloatingWindows(ui::Workspace& workspace);
+    explicit FloatingWindows(workspace::Workspace& workspace);
     ~FloatingWindows() override;
 
     void ShowSplash();
@@ -53,11 +53,11 @@ signals:
     void closedByUser();
 
 private:
-    ui::Workspace& workspace_;
-    std::unique_ptr<ui::SplashWindow> splash_;
-    std::unique_ptr<ui::ToolWindow> tool_;
-    std::unique_ptr<ui::PositionWindow> position_;
-    std::unique_ptr<ui::HelpWindow> help_;
+    workspace::Workspace& workspace_;
+    std::unique_ptr<windows::SplashWindow> splash_;
+    std::unique_ptr<windows::ToolWindow> tool_;
+    std::unique_ptr<windows::PositionWindow> position_;
+    std::unique_ptr<windows::HelpWindow> help_;
     QPointer<QWidget> layer_;
 };
 

@@ -5,7 +5,7 @@
 
 namespace quillora::app {
 
-LayerCommands::LayerCommands(ui::Workspace& ws) : ws_(ws), operations_(ws) {}
+LayerCommands::LayerCommands(workspace::Workspace& ws) : ws_(ws), operations_(ws) {}
 
 LayerCommands::~LayerCommands() = default;
 
@@ -30,7 +30,7 @@ bool LayerCommands::Run(int id) {
     }
 }
 
-void LayerCommands::Refresh(ui::LayerWindowRegion region) {
+void LayerCommands::Refresh(workspace::LayerWindowRegion region) {
     if (window_) window_->Refresh(region);
 }
 

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "layers/LayerOperations.h"
-#include "ui/DocumentViews.h"
-#include "ui/Workspace.h"
+#include "workspace/DocumentViews.h"
+#include "workspace/Workspace.h"
 
 class QWidget;
 
@@ -17,7 +17,7 @@ namespace quillora::app {
 
 class LayerCommands {
 public:
-    explicit LayerCommands(ui::Workspace& ws);
+    explicit LayerCommands(workspace::Workspace& ws);
     ~LayerCommands();
 
     // Created in the second stage of start-up, hidden; the floating windows show it.
@@ -31,11 +31,11 @@ public:
     void NewPictureLayerAt(int xMm, int yMm) { operations_.NewPictureLayerAt(xMm, yMm); }
     void ShowBackgroundSettings() { operations_.ShowBackgroundSettings(); }
 
-    void Refresh(ui::LayerWindowRegion region);
+    void Refresh(workspace::LayerWindowRegion region);
     void UpdateScrollBar();
 
 private:
-    ui::Workspace& ws_;
+    workspace::Workspace& ws_;
     layers::LayerOperations operations_;
     std::unique_ptr<layers::LayerWindow> window_;
 };

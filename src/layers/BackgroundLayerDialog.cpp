@@ -6,24 +6,24 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "DialogParts.h"
-#include "ui/ControlId.h"
-#include "ui/ColourSwatch.h"
+#include "widgets/DialogParts.h"
+#include "widgets/ControlId.h"
+#include "widgets/ColourSwatch.h"
 #include "canvas/Colours.h"
 
 namespace quillora::layers {
 
-using ui::WithId;
+using widgets::WithId;
 
-BackgroundLayerDialog::BackgroundLayerDialog(ui::Workspace& ws)
+BackgroundLayerDialog::BackgroundLayerDialog(workspace::Workspace& ws)
     : QDialog(ws.frame), ws_(ws), openFlag_(ws.flags.backgroundDialogOpen),
       working_{ws.doc.state.backColor, ws.doc.state.lineColor, ws.doc.state.borderLine} {
     setWindowTitle(QStringLiteral("背景ﾚｲﾔｰの設定"));
-    backColour_ = WithId(new ui::ColourSwatch(this), 1015);
-    auto* backColourButton = WithId(new QPushButton(QStringLiteral("変更(&C)..."), this), 1016);
-    border_ = WithId(new QCheckBox(QStringLiteral("境界線(&B)"), this), 1017);
-    lineColour_ = WithId(new ui::ColourSwatch(this), 1018);
-    lineColourButton_ = WithId(new QPushButton(QStringLiteral("変更(&L)..."), this), 1019);
+    backColour_ = widgets::WithId(new widgets::ColourSwatch(this), 1015);
+    auto* backColourButton = widgets::WithId(new QPushButton(QStringLiteral("変更(&C)..."), this), 1016);
+    border_ = widgets::WithId(new QCheckBox(QStringLiteral("境界線(&B)"), this), 1017);
+    lineColour_ = widgets::WithId(new widgets::ColourSwatch(this), 1018);
+    lineColourButton_ = widgets::WithId(new QPushButton(QStringLiteral("変更(&L)..."), this), 1019);
 
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
@@ -36,7 +36,7 @@ BackgroundLayerDialog::BackgroundLayerDialog(ui::Workspace& ws)
     grid->addWidget(lineColourButton_, 2, 2);
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
-    DialogButtons buttons = AddDialogButtons(*this, *layout, QStringLiteral("適用(&A)"), 1140);
+    widgets::DialogButtons buttons = widgets::AddDialogButtons(*this, *layout, QStringLiteral("適用(&A)"), 1140);
     apply_ = buttons.apply;
 
     border_->setChecked(working_.borderLine == 1);
@@ -54,7 +54,7 @@ BackgroundLayerDialog::BackgroundLayerDialog(ui::Workspace& ws)
     connect(apply_, &QPushButton::clicked, this, &BackgroundLayerDialog::Apply);
 }
 
-void BackgroundLayerDialog::ChooseColour(document::Colour& colour, ui::ColourSwatch* swatch) {
+void BackgroundLayerDialog::ChooseColour(document::Colour& colour, widgets::ColourSwatch* swatch) {
     std::optional<QColor> chosen = ws_.interaction.ChooseColour(this, canvas::ToQColor(colour), true);
     if (!chosen) return;
     colour = canvas::FromQColor(*chosen);

@@ -3,14 +3,14 @@
 // Apply write them into the document and make them the defaults of new documents.
 #include <QDialog>
 
-#include "DialogOpenFlag.h"
+#include "workspace/DialogOpenFlag.h"
 #include "document/LabelDocument.h"
-#include "ui/Workspace.h"
+#include "workspace/Workspace.h"
 
 class QCheckBox;
 class QPushButton;
 
-namespace quillora::ui {
+namespace quillora::widgets {
 class ColourSwatch;
 }
 
@@ -19,7 +19,7 @@ namespace quillora::layers {
 class BackgroundLayerDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit BackgroundLayerDialog(ui::Workspace& ws);
+    explicit BackgroundLayerDialog(workspace::Workspace& ws);
 
     void accept() override;
 
@@ -27,17 +27,17 @@ protected:
     void done(int result) override;
 
 private:
-    void ChooseColour(document::Colour& colour, ui::ColourSwatch* swatch);
+    void ChooseColour(document::Colour& colour, widgets::ColourSwatch* swatch);
     void Write();
     void Apply();
 
-    ui::Workspace& ws_;
-    DialogOpenFlag openFlag_;
+    workspace::Workspace& ws_;
+    workspace::DialogOpenFlag openFlag_;
     document::NewDocumentDefaults working_;
 
-    ui::ColourSwatch* backColour_;
+    widgets::ColourSwatch* backColour_;
     QCheckBox* border_;
-    ui::ColourSwatch* lineColour_;
+    widgets::ColourSwatch* lineColour_;
     QPushButton* lineColourButton_;
     QPushButton* apply_;
 };

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPolygon>
 
-#include "ui/UiFont.h"
+#include "widgets/UiFont.h"
 
 namespace quillora::layers {
 
@@ -16,7 +16,7 @@ FaceButton::FaceButton(const QString& text, QSize size, QWidget* parent) : QAbst
     setText(text);
     setFixedSize(size);
     setFocusPolicy(Qt::NoFocus);
-    setFont(ui::UiFont());
+    setFont(widgets::UiFont());
 }
 
 FaceButton::FaceButton(Qt::ArrowType arrow, QSize size, QWidget* parent) : QAbstractButton(parent), arrow_(arrow) {

@@ -19,15 +19,15 @@ using document::KindList;
 using document::KindPicture;
 using document::KindText;
 
-LayerOperations::LayerOperations(ui::Workspace& ws) : ws_(ws) {}
+LayerOperations::LayerOperations(workspace::Workspace& ws) : ws_(ws) {}
 
 bool LayerOperations::RefuseAtLimit() {
     if (ws_.doc.CanAddLayer()) return false;
-    ui::Message message;
+    workspace::Message message;
     message.owner = messageOwner_;
     message.text = QStringLiteral("これ以上ﾚｲﾔｰを増やす事はできません。不要なﾚｲﾔｰを削除して下さい。");
     message.caption = QStringLiteral("ﾚｲﾔｰ作成");
-    message.icon = ui::MessageIcon::Stop;
+    message.icon = workspace::MessageIcon::Stop;
     ws_.interaction.ShowMessage(message);
     return true;
 }
@@ -146,15 +146,15 @@ void LayerOperations::DeleteLayer(int pos) {
     if (!ws_.doc.documentOpen) return;
     const document::LayerRecord* layer = ws_.doc.LayerAt(pos);
     if (!layer || layer->kind < KindText) return;
-    ui::Message question;
+    workspace::Message question;
     question.owner = messageOwner_;
     question.text = QStringLiteral("ﾚｲﾔｰ：「%1」を削除します。よろしいですか？")
                         .arg(QString::fromStdString(text::Cp932ToUtf8(text::FieldView(layer->name))));
     question.caption = QStringLiteral("ﾚｲﾔｰ削除");
-    question.icon = ui::MessageIcon::Question;
-    question.buttons = ui::MessageButtons::YesNo;
-    question.defaultButton = ui::Answer::No;
-    if (ws_.interaction.ShowMessage(question) != ui::Answer::Yes) return;
+    question.icon = workspace::MessageIcon::Question;
+    question.buttons = workspace::MessageButtons::YesNo;
+    question.defaultButton = workspace::Answer::No;
+    if (ws_.interaction.ShowMessage(question) != workspace::Answer::Yes) return;
     ws_.doc.FreeSlotAt(pos);
     RefreshAfterStackChange(ws_);
 }

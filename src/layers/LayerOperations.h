@@ -2,7 +2,7 @@
 // Every change to the stack of layers: new, settings, move, copy, delete. The frame menu,
 // the document window's context menu and the layer window all call these.
 #include "document/LabelDocument.h"
-#include "ui/Workspace.h"
+#include "workspace/Workspace.h"
 
 class QWidget;
 
@@ -10,7 +10,7 @@ namespace quillora::layers {
 
 class LayerOperations {
 public:
-    explicit LayerOperations(ui::Workspace& ws);
+    explicit LayerOperations(workspace::Workspace& ws);
 
     // The limit message and the delete question are owned by the layer window.
     void setMessageOwner(QWidget* layerWindow) { messageOwner_ = layerWindow; }
@@ -35,7 +35,7 @@ private:
     void EditTextLayer(int pos, int slot);
     void EditPictureLayer(int pos, int slot);
 
-    ui::Workspace& ws_;
+    workspace::Workspace& ws_;
     QWidget* messageOwner_ = nullptr;
     int editedSlot_ = -1;
 };

@@ -2,24 +2,24 @@
 
 namespace quillora::layers {
 
-using ui::LayerWindowRegion;
+using workspace::LayerWindowRegion;
 
-void RefreshAfterStackChange(ui::Workspace& ws) {
+void RefreshAfterStackChange(workspace::Workspace& ws) {
     ws.doc.documentModified = true;
     ws.views.UpdateLayerScrollBar();
-    ws.views.RefreshLayerWindow(LayerWindowRegion::All);
+    ws.views.RefreshLayerWindow(workspace::LayerWindowRegion::All);
     ws.views.RefreshDocumentView();
 }
 
-void RefreshAfterReorder(ui::Workspace& ws) {
+void RefreshAfterReorder(workspace::Workspace& ws) {
     ws.doc.documentModified = true;
-    ws.views.RefreshLayerWindow(LayerWindowRegion::Reorder);
+    ws.views.RefreshLayerWindow(workspace::LayerWindowRegion::Reorder);
     ws.views.RefreshDocumentView();
 }
 
-void RefreshAfterSettings(ui::Workspace& ws) {
+void RefreshAfterSettings(workspace::Workspace& ws) {
     ws.doc.documentModified = true;
-    ws.views.RefreshLayerWindow(LayerWindowRegion::Selection);
+    ws.views.RefreshLayerWindow(workspace::LayerWindowRegion::Selection);
     ws.views.RefreshDocumentView();
 }
 

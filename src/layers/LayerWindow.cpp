@@ -18,10 +18,10 @@
 #include "LayerOperations.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
-#include "ui/AppIcon.h"
-#include "ui/ControlId.h"
-#include "ui/UiFont.h"
-#include "ui/FloatingWindowFlags.h"
+#include "desktop/AppIcon.h"
+#include "widgets/ControlId.h"
+#include "widgets/UiFont.h"
+#include "widgets/FloatingWindowFlags.h"
 
 namespace quillora::layers {
 
@@ -30,7 +30,7 @@ using document::KindList;
 using document::KindPicture;
 using document::KindText;
 using document::MoveDirection;
-using ui::LayerWindowRegion;
+using workspace::LayerWindowRegion;
 
 namespace {
 enum CommandId {
@@ -87,22 +87,22 @@ QLabel* MakeStatic(QWidget* parent, QRect geometry) {
     auto* label = new QLabel(parent);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(ui::UiFont());
+    label->setFont(widgets::UiFont());
     label->setGeometry(geometry);
     return label;
 }
 }  // namespace
 
-LayerWindow::LayerWindow(ui::Workspace& ws, LayerOperations& operations)
-    : QWidget(nullptr, ui::kFloatingWindowFlags),
+LayerWindow::LayerWindow(workspace::Workspace& ws, LayerOperations& operations)
+    : QWidget(nullptr, widgets::kFloatingWindowFlags),
       ws_(ws), operations_(operations),
       popupRunner_([](QMenu& menu, const QPoint& at) { return menu.exec(at); }) {
     setObjectName(QStringLiteral("LayerWindow"));
     setWindowTitle(QStringLiteral("ﾚｲﾔｰ"));
-    setWindowIcon(ui::ApplicationIcon());
+    setWindowIcon(desktop::ApplicationIcon());
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(kWidth, kHeight);
-    setFont(ui::UiFont());
+    setFont(widgets::UiFont());
     move(ws.settings.layerWindow.posX, ws.settings.layerWindow.posY);
 
     newText_ = AddButton(kNewText, new FaceButton(QStringLiteral("新規文字ﾚｲﾔｰ..."), QSize(94, 19), this), {2, 2});
@@ -117,11 +117,11 @@ LayerWindow::LayerWindow(ui::Workspace& ws, LayerOperations& operations)
     countBar_->setGeometry(kWidth - 54, 24, 52, 14);
     for (int r = 0; r < kRows; ++r) {
         int id = r == 0 ? kLampRow0 : kLampRow1 + r - 1;
-        lamps_[r] = ui::WithId(new LampButton(this), id);
+        lamps_[r] = widgets::WithId(new LampButton(this), id);
         lamps_[r]->move(0, kRowTop + kRowHeight * r);
         connect(lamps_[r], &LampButton::clicked, this, [this, id] { Command(id); });
     }
-    scrollBar_ = ui::WithId(new QScrollBar(Qt::Vertical, this), kScrollBar);
+    scrollBar_ = widgets::WithId(new QScrollBar(Qt::Vertical, this), kScrollBar);
     scrollBar_->setGeometry(kWidth - kScrollWidth, kRowTop, kScrollWidth, kRowsHeight);
     scrollBar_->setTracking(false);
     scrollBar_->setEnabled(false);
@@ -138,7 +138,7 @@ LayerWindow::LayerWindow(ui::Workspace& ws, LayerOperations& operations)
 }
 
 FaceButton* LayerWindow::AddButton(int id, FaceButton* button, QPoint at) {
-    ui::WithId(button, id);
+    widgets::WithId(button, id);
     button->move(at);
     connect(button, &FaceButton::clicked, this, [this, id] { Command(id); });
     return button;
@@ -175,18 +175,18 @@ void LayerWindow::UpdateControls() {
     }
 }
 
-void LayerWindow::Refresh(LayerWindowRegion region) {
+void LayerWindow::Refresh(workspace::LayerWindowRegion region) {
     UpdateControls();
     const int w = width(), h = height();
     const QRect buttonStrip(0, kLineBottom, w, h - kLineBottom);
     QRegion area;
     switch (region) {
-    case LayerWindowRegion::All: area = rect(); break;
-    case LayerWindowRegion::Selection:
+    case workspace::LayerWindowRegion::All: area = rect(); break;
+    case workspace::LayerWindowRegion::Selection:
         area = QRegion(kLampWidth, kRowTop, w - kScrollWidth - kLampWidth, kRowsHeight) + buttonStrip;
         break;
-    case LayerWindowRegion::Reorder: area = QRegion(0, kRowTop, w - kScrollWidth, kRowsHeight) + buttonStrip; break;
-    case LayerWindowRegion::Scroll: area = QRegion(0, kRowTop, w - kScrollWidth, kRowsHeight); break;
+    case workspace::LayerWindowRegion::Reorder: area = QRegion(0, kRowTop, w - kScrollWidth, kRowsHeight) + buttonStrip; break;
+    case workspace::LayerWindowRegion::Scroll: area = QRegion(0, kRowTop, w - kScrollWidth, kRowsHeight); break;
     }
     repaint(area);
 }
@@ -231,7 +231,7 @@ bool LayerWindow::SelectRowAt(int y) {
     const int pos = ws_.doc.state.firstVisiblePos + row;
     if (row < 0 || row >= ws_.doc.SafeLayerCount() || ws_.doc.SlotAt(pos) < 0) return false;
     ws_.doc.state.selectedPos = pos;
-    Refresh(LayerWindowRegion::Selection);
+    Refresh(workspace::LayerWindowRegion::Selection);
     return true;
 }
 
@@ -342,7 +342,7 @@ void LayerWindow::OnScrollReleased() {
 void LayerWindow::SetFirstVisible(int pos) {
     ws_.doc.state.firstVisiblePos = pos;
     UpdateScrollBar();
-    Refresh(LayerWindowRegion::Scroll);
+    Refresh(workspace::LayerWindowRegion::Scroll);
 }
 
 void LayerWindow::closeEvent(QCloseEvent* event) {

@@ -7,8 +7,8 @@
 #include <array>
 #include <functional>
 
-#include "ui/DocumentViews.h"
-#include "ui/Workspace.h"
+#include "workspace/DocumentViews.h"
+#include "workspace/Workspace.h"
 
 class QAction;
 class QLabel;
@@ -34,9 +34,9 @@ public:
     static constexpr int kRowHeight = 25;
 
     // Top-level without a parent, so that dialogs modal to the frame leave it usable; hidden.
-    LayerWindow(ui::Workspace& ws, LayerOperations& operations);
+    LayerWindow(workspace::Workspace& ws, LayerOperations& operations);
 
-    void Refresh(ui::LayerWindowRegion region);
+    void Refresh(workspace::LayerWindowRegion region);
     void UpdateScrollBar();
 
     // The row under a client y, or -1 outside the rows.
@@ -68,7 +68,7 @@ private:
     void SetFirstVisible(int pos);
     int SelectedKind() const;
 
-    ui::Workspace& ws_;
+    workspace::Workspace& ws_;
     LayerOperations& operations_;
     QLabel* label_;
     QLabel* count_;

@@ -11,21 +11,21 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "DialogParts.h"
+#include "widgets/DialogParts.h"
 #include "LayerRefresh.h"
 #include "LayerValues.h"
 #include "SlotPicture.h"
 #include "pictures/PictureLoader.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
-#include "ui/ControlId.h"
-#include "ui/NumberField.h"
+#include "widgets/ControlId.h"
+#include "widgets/NumberField.h"
 
 namespace quillora::layers {
 
 using text::FieldView;
-using ui::NumberField;
-using ui::WithId;
+using widgets::NumberField;
+using widgets::WithId;
 
 namespace {
 constexpr int kPathWidth = 260;
@@ -35,31 +35,31 @@ constexpr int kPixelsPerMm = 3;
 std::string StoredPath(const document::PicLayerSettings& s) { return std::string(FieldView(s.picturePath)); }
 }  // namespace
 
-PictureLayerDialog::PictureLayerDialog(ui::Workspace& ws, DialogVariant variant, int editedSlot)
+PictureLayerDialog::PictureLayerDialog(workspace::Workspace& ws, DialogVariant variant, int editedSlot)
     : QDialog(ws.frame), ws_(ws), settings_(ws.settings.picture), openFlag_(ws.flags.pictureDialogOpen),
       editedSlot_(editedSlot) {
     bool settingsVariant = variant == DialogVariant::LayerSettings;
     setWindowTitle(settingsVariant ? QStringLiteral("画像ﾚｲﾔｰの設定") : QStringLiteral("新規画像ﾚｲﾔｰ"));
 
-    path_ = WithId(new QLabel(this), 1047);
+    path_ = widgets::WithId(new QLabel(this), 1047);
     path_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     path_->setMinimumWidth(kPathWidth);
-    auto* browse = WithId(new QPushButton(QStringLiteral("参照(&R)..."), this), 1048);
+    auto* browse = widgets::WithId(new QPushButton(QStringLiteral("参照(&R)..."), this), 1048);
     placement_ = new QButtonGroup(this);
     const QString placements[] = {QStringLiteral("数値指定(&N)"), QStringLiteral("中央に印刷(&C)"),
                                   QStringLiteral("全面に拡大/縮小(&A)")};
     auto* placementRow = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
-        auto* radio = WithId(new QRadioButton(placements[i], this), 1049 + i);
+        auto* radio = widgets::WithId(new QRadioButton(placements[i], this), 1049 + i);
         placement_->addButton(radio, i);
         placementRow->addWidget(radio);
     }
-    keepAspect_ = WithId(new QCheckBox(QStringLiteral("縦横比固定(&T)"), this), 1072);
-    posX_ = WithId(new NumberField(-kPositionLimit, kPositionLimit, NumberField::Signed, this), 1052);
-    posY_ = WithId(new NumberField(-kPositionLimit, kPositionLimit, NumberField::Signed, this), 1054);
-    width_ = WithId(new NumberField(1, kPositionLimit, NumberField::Signed, this), 1056);
-    height_ = WithId(new NumberField(1, kPositionLimit, NumberField::Signed, this), 1058);
-    reset_ = WithId(new QPushButton(QStringLiteral("ｻｲｽﾞの初期化(&S)"), this), 1071);
+    keepAspect_ = widgets::WithId(new QCheckBox(QStringLiteral("縦横比固定(&T)"), this), 1072);
+    posX_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), 1052);
+    posY_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), 1054);
+    width_ = widgets::WithId(new widgets::NumberField(1, widgets::kPositionLimit, widgets::NumberField::Signed, this), 1056);
+    height_ = widgets::WithId(new widgets::NumberField(1, widgets::kPositionLimit, widgets::NumberField::Signed, this), 1058);
+    reset_ = widgets::WithId(new QPushButton(QStringLiteral("ｻｲｽﾞの初期化(&S)"), this), 1071);
 
     auto* layout = new QVBoxLayout(this);
     auto* fileRow = new QHBoxLayout;
@@ -72,18 +72,18 @@ PictureLayerDialog::PictureLayerDialog(ui::Workspace& ws, DialogVariant variant,
     aspectRow->addStretch(2);
     aspectRow->addWidget(keepAspect_, 1);
     layout->addLayout(aspectRow);
-    layout->addWidget(MakeSeparator(*this));
+    layout->addWidget(widgets::MakeSeparator(*this));
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("位置：")), 0, 0, 1, 3);
     grid->addWidget(new QLabel(QStringLiteral("ｻｲｽﾞ：")), 0, 3, 1, 3);
-    AddNumberRow(*grid, 1, 0, QStringLiteral("X(&X)："), posX_, QStringLiteral("mm"));
-    AddNumberRow(*grid, 2, 0, QStringLiteral("Y(&Y)："), posY_, QStringLiteral("mm"));
-    AddNumberRow(*grid, 1, 3, QStringLiteral("幅(&W)："), width_, QStringLiteral("mm"));
-    AddNumberRow(*grid, 2, 3, QStringLiteral("高さ(&H)："), height_, QStringLiteral("mm"));
+    widgets::AddNumberRow(*grid, 1, 0, QStringLiteral("X(&X)："), posX_, QStringLiteral("mm"));
+    widgets::AddNumberRow(*grid, 2, 0, QStringLiteral("Y(&Y)："), posY_, QStringLiteral("mm"));
+    widgets::AddNumberRow(*grid, 1, 3, QStringLiteral("幅(&W)："), width_, QStringLiteral("mm"));
+    widgets::AddNumberRow(*grid, 2, 3, QStringLiteral("高さ(&H)："), height_, QStringLiteral("mm"));
     grid->addWidget(reset_, 3, 3, 1, 3);
     layout->addLayout(grid);
 
-    DialogButtons buttons = AddDialogButtons(*this, *layout, settingsVariant ? QStringLiteral("適用(&P)") : QString(), 1116);
+    widgets::DialogButtons buttons = widgets::AddDialogButtons(*this, *layout, settingsVariant ? QStringLiteral("適用(&P)") : QString(), 1116);
     apply_ = buttons.apply;
     if (apply_) connect(apply_, &QPushButton::clicked, this, &PictureLayerDialog::Apply);
 
@@ -96,8 +96,8 @@ PictureLayerDialog::PictureLayerDialog(ui::Workspace& ws, DialogVariant variant,
     if (QAbstractButton* radio = placement_->button(settings_.placement)) radio->setChecked(true);
     EnableByPlacement(settings_.placement);
 
-    for (NumberField* field : {posX_, posY_, width_, height_})
-        connect(field, &NumberField::edited, this, &PictureLayerDialog::EnableApply);
+    for (widgets::NumberField* field : {posX_, posY_, width_, height_})
+        connect(field, &widgets::NumberField::edited, this, &PictureLayerDialog::EnableApply);
     connect(placement_, &QButtonGroup::idClicked, this, [this](int placement) {
         EnableByPlacement(placement);
         EnableApply();
@@ -140,7 +140,7 @@ void PictureLayerDialog::ProposeNaturalSize() {
 }
 
 void PictureLayerDialog::ChooseFile() {
-    ui::FileChoice choice;
+    workspace::FileChoice choice;
     choice.owner = this;
     choice.title = QStringLiteral("画像ﾌｧｲﾙの選択");
     choice.filter = ws_.pictureFilter;
@@ -172,11 +172,11 @@ void PictureLayerDialog::EnableApply() {
 bool PictureLayerDialog::ReadValues() {
     std::string path = StoredPath(settings_);
     if (!pictures::IsPictureSupported(ws_.programDir, path)) {
-        ui::Message message;
+        workspace::Message message;
         message.owner = this;
         message.text = QStringLiteral("読込不可能なﾌｧｲﾙです。");
         message.caption = QStringLiteral("確認");
-        message.icon = ui::MessageIcon::Stop;
+        message.icon = workspace::MessageIcon::Stop;
         ws_.interaction.ShowMessage(message);
         return false;
     }

@@ -3,17 +3,17 @@
 // picture layer values; the settings variant's Apply writes them into the edited layer.
 #include <QDialog>
 
-#include "DialogOpenFlag.h"
+#include "workspace/DialogOpenFlag.h"
 #include "DialogVariant.h"
 #include "document/LayerSettings.h"
-#include "ui/Workspace.h"
+#include "workspace/Workspace.h"
 
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 
-namespace quillora::ui {
+namespace quillora::widgets {
 class NumberField;
 }
 
@@ -22,7 +22,7 @@ namespace quillora::layers {
 class PictureLayerDialog : public QDialog {
     Q_OBJECT
 public:
-    PictureLayerDialog(ui::Workspace& ws, DialogVariant variant, int editedSlot = -1);
+    PictureLayerDialog(workspace::Workspace& ws, DialogVariant variant, int editedSlot = -1);
 
     void accept() override;
 
@@ -41,18 +41,18 @@ private:
     void EnableApply();
     void Apply();
 
-    ui::Workspace& ws_;
+    workspace::Workspace& ws_;
     document::PicLayerSettings& settings_;
-    DialogOpenFlag openFlag_;
+    workspace::DialogOpenFlag openFlag_;
     int editedSlot_;
 
     QLabel* path_;
     QButtonGroup* placement_;
     QCheckBox* keepAspect_;
-    ui::NumberField* posX_;
-    ui::NumberField* posY_;
-    ui::NumberField* width_;
-    ui::NumberField* height_;
+    widgets::NumberField* posX_;
+    widgets::NumberField* posY_;
+    widgets::NumberField* width_;
+    widgets::NumberField* height_;
     QPushButton* reset_;
     QPushButton* apply_ = nullptr;
 };

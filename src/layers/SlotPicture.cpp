@@ -6,7 +6,7 @@
 
 namespace quillora::layers {
 
-void LoadLayerPicture(ui::Workspace& ws, int slot) {
+void LoadLayerPicture(workspace::Workspace& ws, int slot) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     pictures::LoadSlotPicture(ws.doc, slot, ws.programDir);
     QApplication::restoreOverrideCursor();

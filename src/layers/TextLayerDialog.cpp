@@ -9,22 +9,22 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "Cp932TextValidator.h"
-#include "DialogParts.h"
+#include "widgets/Cp932TextValidator.h"
+#include "widgets/DialogParts.h"
 #include "LayerRefresh.h"
 #include "LayerValues.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
-#include "ui/ColourSwatch.h"
+#include "widgets/ColourSwatch.h"
 #include "canvas/Colours.h"
-#include "ui/ControlId.h"
-#include "ui/NumberField.h"
+#include "widgets/ControlId.h"
+#include "widgets/NumberField.h"
 
 namespace quillora::layers {
 
 using text::FieldView;
-using ui::NumberField;
-using ui::WithId;
+using widgets::NumberField;
+using widgets::WithId;
 
 namespace {
 constexpr int kTextBytes = 255;
@@ -35,27 +35,27 @@ constexpr int kMaxPoints = 200;
 QString FromRecord(std::string_view bytes) { return QString::fromStdString(text::Cp932ToUtf8(bytes)); }
 }  // namespace
 
-TextLayerDialog::TextLayerDialog(ui::Workspace& ws, DialogVariant variant, int editedSlot)
+TextLayerDialog::TextLayerDialog(workspace::Workspace& ws, DialogVariant variant, int editedSlot)
     : QDialog(ws.frame), ws_(ws), settings_(ws.settings.text), saved_(ws.settings.text),
       openFlag_(ws.flags.textDialogOpen), editedSlot_(editedSlot) {
     bool settingsVariant = variant == DialogVariant::LayerSettings;
     setWindowTitle(settingsVariant ? QStringLiteral("文字ﾚｲﾔｰの設定") : QStringLiteral("新規文字ﾚｲﾔｰ"));
 
-    text_ = WithId(new QLineEdit(this), 1036);
-    text_->setValidator(new Cp932TextValidator(kTextBytes, [&ws] { ws.interaction.Beep(); }, text_));
-    posX_ = WithId(new NumberField(-kPositionLimit, kPositionLimit, NumberField::Signed, this), 1045);
-    posY_ = WithId(new NumberField(-kPositionLimit, kPositionLimit, NumberField::Signed, this), 1049);
-    angle_ = WithId(new NumberField(0, 360, NumberField::DigitsOnly, this), 1047);
-    font_ = WithId(new QLabel(this), 1041);
+    text_ = widgets::WithId(new QLineEdit(this), 1036);
+    text_->setValidator(new widgets::Cp932TextValidator(kTextBytes, [&ws] { ws.interaction.Beep(); }, text_));
+    posX_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), 1045);
+    posY_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), 1049);
+    angle_ = widgets::WithId(new widgets::NumberField(0, 360, widgets::NumberField::DigitsOnly, this), 1047);
+    font_ = widgets::WithId(new QLabel(this), 1041);
     font_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    auto* fontButton = WithId(new QPushButton(QStringLiteral("変更(&F)..."), this), 1042);
-    fontColour_ = WithId(new ui::ColourSwatch(this), 1043);
-    auto* fontColourButton = WithId(new QPushButton(QStringLiteral("変更(&C)..."), this), 1044);
-    shadow_ = WithId(new QCheckBox(QStringLiteral("影を付ける(&H)"), this), 1132);
-    shadowColour_ = WithId(new ui::ColourSwatch(this), 1133);
-    shadowColourButton_ = WithId(new QPushButton(QStringLiteral("変更(&D)..."), this), 1134);
-    shadowX_ = WithId(new NumberField(-kPositionLimit, kPositionLimit, NumberField::Signed, this), 1135);
-    shadowY_ = WithId(new NumberField(-kPositionLimit, kPositionLimit, NumberField::Signed, this), 1137);
+    auto* fontButton = widgets::WithId(new QPushButton(QStringLiteral("変更(&F)..."), this), 1042);
+    fontColour_ = widgets::WithId(new widgets::ColourSwatch(this), 1043);
+    auto* fontColourButton = widgets::WithId(new QPushButton(QStringLiteral("変更(&C)..."), this), 1044);
+    shadow_ = widgets::WithId(new QCheckBox(QStringLiteral("影を付ける(&H)"), this), 1132);
+    shadowColour_ = widgets::WithId(new widgets::ColourSwatch(this), 1133);
+    shadowColourButton_ = widgets::WithId(new QPushButton(QStringLiteral("変更(&D)..."), this), 1134);
+    shadowX_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), 1135);
+    shadowY_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), 1137);
 
     auto* layout = new QVBoxLayout(this);
     auto* textRow = new QHBoxLayout;
@@ -64,12 +64,12 @@ TextLayerDialog::TextLayerDialog(ui::Workspace& ws, DialogVariant variant, int e
     textRow->addWidget(textLabel);
     textRow->addWidget(text_, 1);
     layout->addLayout(textRow);
-    layout->addWidget(MakeSeparator(*this));
+    layout->addWidget(widgets::MakeSeparator(*this));
 
     auto* grid = new QGridLayout;
-    AddNumberRow(*grid, 0, 0, QStringLiteral("X(&X)"), posX_, QStringLiteral("mm"));
-    AddNumberRow(*grid, 0, 3, QStringLiteral("Y(&Y)"), posY_, QStringLiteral("mm"));
-    AddNumberRow(*grid, 1, 0, QStringLiteral("角度(&N)："), angle_, QStringLiteral("°"));
+    widgets::AddNumberRow(*grid, 0, 0, QStringLiteral("X(&X)"), posX_, QStringLiteral("mm"));
+    widgets::AddNumberRow(*grid, 0, 3, QStringLiteral("Y(&Y)"), posY_, QStringLiteral("mm"));
+    widgets::AddNumberRow(*grid, 1, 0, QStringLiteral("角度(&N)："), angle_, QStringLiteral("°"));
     grid->addWidget(font_, 2, 0, 1, 5);
     grid->addWidget(fontButton, 2, 5);
     grid->addWidget(new QLabel(QStringLiteral("文字色：")), 3, 0);
@@ -79,18 +79,18 @@ TextLayerDialog::TextLayerDialog(ui::Workspace& ws, DialogVariant variant, int e
     grid->addWidget(new QLabel(QStringLiteral("影の色：")), 5, 0);
     grid->addWidget(shadowColour_, 5, 1, 1, 4);
     grid->addWidget(shadowColourButton_, 5, 5);
-    AddNumberRow(*grid, 6, 0, QStringLiteral("X(&E)"), shadowX_, QStringLiteral("Pixel"));
-    AddNumberRow(*grid, 6, 3, QStringLiteral("Y(&I)"), shadowY_, QStringLiteral("Pixel"));
+    widgets::AddNumberRow(*grid, 6, 0, QStringLiteral("X(&E)"), shadowX_, QStringLiteral("Pixel"));
+    widgets::AddNumberRow(*grid, 6, 3, QStringLiteral("Y(&I)"), shadowY_, QStringLiteral("Pixel"));
     layout->addLayout(grid);
 
-    DialogButtons buttons = AddDialogButtons(*this, *layout, settingsVariant ? QStringLiteral("適用(&A)") : QString(), 1115);
+    widgets::DialogButtons buttons = widgets::AddDialogButtons(*this, *layout, settingsVariant ? QStringLiteral("適用(&A)") : QString(), 1115);
     apply_ = buttons.apply;
     if (apply_) connect(apply_, &QPushButton::clicked, this, &TextLayerDialog::Apply);
 
     Fill();
     connect(text_, &QLineEdit::textChanged, this, &TextLayerDialog::EnableApply);
-    for (NumberField* field : {posX_, posY_, angle_, shadowX_, shadowY_})
-        connect(field, &NumberField::edited, this, &TextLayerDialog::EnableApply);
+    for (widgets::NumberField* field : {posX_, posY_, angle_, shadowX_, shadowY_})
+        connect(field, &widgets::NumberField::edited, this, &TextLayerDialog::EnableApply);
     connect(fontButton, &QPushButton::clicked, this, &TextLayerDialog::ChooseFont);
     connect(fontColourButton, &QPushButton::clicked, this,
             [this] { ChooseColour(settings_.fontColor, fontColour_); });
@@ -136,14 +136,14 @@ void TextLayerDialog::EnableApply() {
 }
 
 void TextLayerDialog::ChooseFont() {
-    ui::FontChoice initial;
+    workspace::FontChoice initial;
     initial.face = FromRecord(FieldView(settings_.fontFace));
     initial.pointSizeTenths = settings_.fontSize * 10;
     initial.weight = settings_.fontBold;
     initial.italic = (settings_.fontItalic & 0xFF) != 0;
     initial.underline = (settings_.fontUnderline & 0xFF) != 0;
     initial.strikeOut = (settings_.fontStrike & 0xFF) != 0;
-    std::optional<ui::FontChoice> chosen = ws_.interaction.ChooseFont(this, initial);
+    std::optional<workspace::FontChoice> chosen = ws_.interaction.ChooseFont(this, initial);
     if (!chosen) return;
     std::optional<std::string> face = text::Utf8ToCp932(chosen->face.toStdString());
     if (!face) {
@@ -161,7 +161,7 @@ void TextLayerDialog::ChooseFont() {
     EnableApply();
 }
 
-void TextLayerDialog::ChooseColour(document::Colour& colour, ui::ColourSwatch* swatch) {
+void TextLayerDialog::ChooseColour(document::Colour& colour, widgets::ColourSwatch* swatch) {
     std::optional<QColor> chosen = ws_.interaction.ChooseColour(this, canvas::ToQColor(colour), false);
     if (!chosen) return;
     colour = canvas::FromQColor(*chosen);

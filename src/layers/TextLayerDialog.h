@@ -3,20 +3,20 @@
 // variant's Apply writes them into the edited layer at once.
 #include <QDialog>
 
-#include "DialogOpenFlag.h"
+#include "workspace/DialogOpenFlag.h"
 #include "DialogVariant.h"
 #include "document/LayerSettings.h"
-#include "ui/Workspace.h"
+#include "workspace/Workspace.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace quillora::ui {
+namespace quillora::widgets {
 class ColourSwatch;
 class NumberField;
-}  // namespace quillora::ui
+}  // namespace quillora::widgets
 
 namespace quillora::layers {
 
@@ -24,7 +24,7 @@ class TextLayerDialog : public QDialog {
     Q_OBJECT
 public:
     // `editedSlot` is the layer Apply writes to; only the settings variant has one.
-    TextLayerDialog(ui::Workspace& ws, DialogVariant variant, int editedSlot = -1);
+    TextLayerDialog(workspace::Workspace& ws, DialogVariant variant, int editedSlot = -1);
 
     void accept() override;
     void reject() override;
@@ -37,28 +37,28 @@ private:
     void ReadControls();
     void ShowFont();
     void ChooseFont();
-    void ChooseColour(document::Colour& colour, ui::ColourSwatch* swatch);
+    void ChooseColour(document::Colour& colour, widgets::ColourSwatch* swatch);
     void SetShadowEnabled(bool on);
     void EnableApply();
     void Apply();
 
-    ui::Workspace& ws_;
+    workspace::Workspace& ws_;
     document::TextLayerSettings& settings_;
     const document::TextLayerSettings saved_;
-    DialogOpenFlag openFlag_;
+    workspace::DialogOpenFlag openFlag_;
     int editedSlot_;
 
     QLineEdit* text_;
-    ui::NumberField* posX_;
-    ui::NumberField* posY_;
-    ui::NumberField* angle_;
+    widgets::NumberField* posX_;
+    widgets::NumberField* posY_;
+    widgets::NumberField* angle_;
     QLabel* font_;
-    ui::ColourSwatch* fontColour_;
+    widgets::ColourSwatch* fontColour_;
     QCheckBox* shadow_;
-    ui::ColourSwatch* shadowColour_;
+    widgets::ColourSwatch* shadowColour_;
     QPushButton* shadowColourButton_;
-    ui::NumberField* shadowX_;
-    ui::NumberField* shadowY_;
+    widgets::NumberField* shadowX_;
+    widgets::NumberField* shadowY_;
     QPushButton* apply_ = nullptr;
 };
 

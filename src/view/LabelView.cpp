@@ -48,8 +48,8 @@ int DefaultMenuRunner(QMenu& menu, const QPoint& globalPos) {
 
 }  // namespace
 
-LabelView::LabelView(document::LabelDocument& doc, const settings::GridSettings& grid, const ui::DialogFlags& flags,
-                     ui::Interaction& interaction, QWidget* parent)
+LabelView::LabelView(document::LabelDocument& doc, const settings::GridSettings& grid, const workspace::DialogFlags& flags,
+                     workspace::Interaction& interaction, QWidget* parent)
     : QAbstractScrollArea(parent), doc_(doc), grid_(grid), flags_(flags), interaction_(interaction),
       menuRunner_(DefaultMenuRunner), rulerFont_(RulerFont()) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

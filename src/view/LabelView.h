@@ -8,8 +8,8 @@
 
 #include "document/LabelDocument.h"
 #include "settings/AppSettings.h"
-#include "ui/DialogFlags.h"
-#include "ui/Interaction.h"
+#include "workspace/DialogFlags.h"
+#include "workspace/Interaction.h"
 
 class QImage;
 class QMenu;
@@ -24,8 +24,8 @@ public:
     // Shows the menu at a global position and returns the chosen command id, 0 for none.
     using MenuRunner = std::function<int(QMenu& menu, const QPoint& globalPos)>;
 
-    LabelView(document::LabelDocument& doc, const settings::GridSettings& grid, const ui::DialogFlags& flags,
-              ui::Interaction& interaction, QWidget* parent = nullptr);
+    LabelView(document::LabelDocument& doc, const settings::GridSettings& grid, const workspace::DialogFlags& flags,
+              workspace::Interaction& interaction, QWidget* parent = nullptr);
 
     // The rendered label; only its top-left outerPx square is shown.
     void setSource(const QImage* image);
@@ -58,8 +58,8 @@ private:
 
     document::LabelDocument& doc_;
     const settings::GridSettings& grid_;
-    const ui::DialogFlags& flags_;
-    ui::Interaction& interaction_;
+    const workspace::DialogFlags& flags_;
+    workspace::Interaction& interaction_;
     const QImage* source_ = nullptr;
     MenuRunner menuRunner_;
     QFont rulerFont_;

@@ -18,7 +18,7 @@
 #include "app/MenuTable.h"
 #include "document/DocumentFile.h"
 #include "document/LabelDocument.h"
-#include "ui/NumberField.h"
+#include "widgets/NumberField.h"
 
 class AppFixture : public ::testing::Test {
 protected:
@@ -53,8 +53,8 @@ protected:
     // Answers the new-document dialog with two typed diameters.
     void QueueNewLabelSize(const QString& outer, const QString& inner) {
         interaction.queueDialog([outer, inner](QDialog& dialog) {
-            FindChild<quillora::ui::NumberField>(dialog, "idOuter").edit()->setText(outer);
-            FindChild<quillora::ui::NumberField>(dialog, "idInner").edit()->setText(inner);
+            FindChild<quillora::widgets::NumberField>(dialog, "idOuter").edit()->setText(outer);
+            FindChild<quillora::widgets::NumberField>(dialog, "idInner").edit()->setText(inner);
             dialog.accept();
             return dialog.result();
         });

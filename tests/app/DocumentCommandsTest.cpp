@@ -10,12 +10,12 @@
 #include "AppFixture.h"
 #include "app/MenuTable.h"
 #include "document/DocumentFile.h"
-#include "ui/PositionWindow.h"
+#include "windows/PositionWindow.h"
 #include "view/LabelView.h"
 
 using namespace quillora;
 using app::command::Close;
-using Answer = ui::Answer;
+using Answer = workspace::Answer;
 
 namespace {
 
@@ -90,7 +90,7 @@ TEST_F(DocumentCommands, ShortcutsFollowTheGreying) {
 TEST_F(DocumentCommands, PositionWindowFollowsTheMouseOverTheLabel) {
     LaunchQuietly();
     NewDocument();
-    auto* position = static_cast<ui::PositionWindow*>(app->positionWindow());
+    auto* position = static_cast<windows::PositionWindow*>(app->positionWindow());
     QWidget* viewport = app->documentWindow()->labelView()->viewport();
     const int origin = app->doc().state.viewOriginX;  // 395 x 395: (395 - 375) / 2 + 15
     ASSERT_EQ(origin, 25);
@@ -141,7 +141,7 @@ TEST_F(DocumentCommands, MenuStatesFollowTheDocument) {
     const int slot = doc.FindFreeSlot();
     doc.layers[slot].kind = document::KindText;
     doc.InsertAtSelection(slot);
-    app->RefreshLayerWindow(ui::LayerWindowRegion::All);
+    app->RefreshLayerWindow(workspace::LayerWindowRegion::All);
     EXPECT_EQ(doc.state.selectedPos, 1);
     EXPECT_TRUE(Enabled(MoveUp));
     EXPECT_FALSE(Enabled(MoveDown));  // directly above the background
@@ -150,7 +150,7 @@ TEST_F(DocumentCommands, MenuStatesFollowTheDocument) {
 
     // The list layer on top.
     doc.state.selectedPos = 0;
-    app->RefreshLayerWindow(ui::LayerWindowRegion::Selection);
+    app->RefreshLayerWindow(workspace::LayerWindowRegion::Selection);
     EXPECT_FALSE(Enabled(MoveUp));
     EXPECT_TRUE(Enabled(MoveDown));
     EXPECT_FALSE(Enabled(CopyLayer));
@@ -211,7 +211,7 @@ TEST_F(DocumentCommands, AFailedOrImpossibleSaveSaysSoAndKeepsTheChanges) {
     ASSERT_EQ(interaction.messages.size(), 1u);
     EXPECT_EQ(interaction.messages[0].text, QStringLiteral("ﾌｧｲﾙの保存に失敗しました。"));
     EXPECT_EQ(interaction.messages[0].caption, QStringLiteral("Quillora"));
-    EXPECT_EQ(interaction.messages[0].icon, ui::MessageIcon::Exclamation);
+    EXPECT_EQ(interaction.messages[0].icon, workspace::MessageIcon::Exclamation);
     EXPECT_TRUE(app->doc().documentModified);
 
     // 252 bytes leave no room for ".qlr" in a 255-byte name.
@@ -240,7 +240,7 @@ TEST_F(DocumentCommands, OpenRefusesUnreadableFilesAndLeavesTheStateAlone) {
         interaction.queueAnswer(Answer::Ok);
         app->RunCommand(app::command::Open);
         EXPECT_EQ(interaction.messages.back().text, QStringLiteral("読み込めないﾃﾞｰﾀ形式です。"));
-        EXPECT_EQ(interaction.messages.back().icon, ui::MessageIcon::Stop);
+        EXPECT_EQ(interaction.messages.back().icon, workspace::MessageIcon::Stop);
         EXPECT_FALSE(app->doc().documentOpen);
         EXPECT_EQ(app->documentWindow(), nullptr);
         EXPECT_EQ(app->doc().header.outerDiameter, outerBefore);
@@ -292,7 +292,7 @@ TEST_F(DocumentCommands, CloseAsksAboutChangesAndHonoursTheAnswer) {
     ASSERT_EQ(interaction.messages.size(), 1u);
     EXPECT_EQ(interaction.messages[0].text, kSaveQuestion);
     EXPECT_EQ(interaction.messages[0].caption, QStringLiteral("保存の確認"));
-    EXPECT_EQ(interaction.messages[0].buttons, ui::MessageButtons::YesNoCancel);
+    EXPECT_EQ(interaction.messages[0].buttons, workspace::MessageButtons::YesNoCancel);
     EXPECT_TRUE(app->doc().documentOpen);
     EXPECT_TRUE(app->doc().documentModified);
     EXPECT_NE(app->documentWindow(), nullptr);

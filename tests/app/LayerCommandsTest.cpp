@@ -11,7 +11,7 @@
 #include "view/LabelView.h"
 
 using namespace quillora;
-using Answer = ui::Answer;
+using Answer = workspace::Answer;
 
 namespace {
 

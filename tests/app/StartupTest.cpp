@@ -5,11 +5,11 @@
 
 #include "AppFixture.h"
 #include "app/MenuTable.h"
-#include "ui/ToolButton.h"
-#include "ui/ToolWindow.h"
+#include "windows/ToolButton.h"
+#include "windows/ToolWindow.h"
 
 using namespace quillora;
-using Answer = ui::Answer;
+using Answer = workspace::Answer;
 
 namespace {
 
@@ -51,8 +51,8 @@ TEST_F(Startup, FirstRunCentresTheFrameStacksTheWindowsAndAsksAboutTheAssociatio
     ASSERT_EQ(interaction.messages.size(), 1u);
     EXPECT_EQ(interaction.messages[0].text, kAssociationQuestion);
     EXPECT_EQ(interaction.messages[0].caption, QStringLiteral("確認"));
-    EXPECT_EQ(interaction.messages[0].icon, ui::MessageIcon::Question);
-    EXPECT_EQ(interaction.messages[0].buttons, ui::MessageButtons::YesNo);
+    EXPECT_EQ(interaction.messages[0].icon, workspace::MessageIcon::Question);
+    EXPECT_EQ(interaction.messages[0].buttons, workspace::MessageButtons::YesNo);
     EXPECT_EQ(interaction.dialogTitles.size(), 1u);  // the tips
     EXPECT_EQ(app->settings().firstRun, 0);
 
@@ -173,7 +173,7 @@ TEST_F(Startup, ExitWritesTheRestoredPlaceOfAMaximisedFrame) {
 
 TEST_F(Startup, FloatingWindowsStayLiveWhileADialogIsModalToTheFrame) {
     LaunchQuietly();
-    ui::ToolButton* newButton = static_cast<ui::ToolWindow*>(app->toolWindow())->button(app::command::ToolNew);
+    windows::ToolButton* newButton = static_cast<windows::ToolWindow*>(app->toolWindow())->button(app::command::ToolNew);
     ASSERT_NE(newButton, nullptr);
 
     QDialog blocker(&app->frame());
@@ -191,7 +191,7 @@ TEST_F(Startup, FloatingWindowsStayLiveWhileADialogIsModalToTheFrame) {
     // While an editing dialog is open the buttons only beep.
     app->flags().textDialogOpen = true;
     const int beeps = interaction.beeps;
-    ui::ToolButton* saveButton = static_cast<ui::ToolWindow*>(app->toolWindow())->button(app::command::ToolSave);
+    windows::ToolButton* saveButton = static_cast<windows::ToolWindow*>(app->toolWindow())->button(app::command::ToolSave);
     QTest::mouseClick(app->toolWindow()->windowHandle(), Qt::LeftButton, {},
                       saveButton->mapTo(app->toolWindow(), saveButton->rect().center()));
     EXPECT_EQ(interaction.beeps, beeps + 1);

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "ui/DocumentViews.h"
+#include "workspace/DocumentViews.h"
 
-class RecordingViews : public quillora::ui::DocumentViews {
+class RecordingViews : public quillora::workspace::DocumentViews {
 public:
     void RefreshDocumentView() override { calls.push_back("document"); }
     void RepaintDocumentView() override { calls.push_back("repaint"); }
-    void RefreshLayerWindow(quillora::ui::LayerWindowRegion region) override {
+    void RefreshLayerWindow(quillora::workspace::LayerWindowRegion region) override {
         static const char* const names[] = {"layers:all", "layers:selection", "layers:reorder", "layers:scroll"};
         calls.push_back(names[static_cast<int>(region)]);
     }

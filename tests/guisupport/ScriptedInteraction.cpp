@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <gtest/gtest.h>
 
-using quillora::ui::Answer;
+using quillora::workspace::Answer;
 
 namespace {
 
@@ -26,21 +26,21 @@ bool ScriptedInteraction::allConsumed() const {
            dialogs_.empty();
 }
 
-Answer ScriptedInteraction::ShowMessage(const quillora::ui::Message& message) {
+Answer ScriptedInteraction::ShowMessage(const quillora::workspace::Message& message) {
     messages.push_back(message);
     Answer answer = Answer::Cancel;
     Take(answers_, answer, "message box", message.text);
     return answer;
 }
 
-std::optional<QString> ScriptedInteraction::ChooseOpenFile(const quillora::ui::FileChoice& choice) {
+std::optional<QString> ScriptedInteraction::ChooseOpenFile(const quillora::workspace::FileChoice& choice) {
     fileChoices.push_back(choice);
     std::optional<QString> path;
     Take(openFiles_, path, "open-file chooser");
     return path;
 }
 
-std::optional<QString> ScriptedInteraction::ChooseSaveFile(const quillora::ui::FileChoice& choice) {
+std::optional<QString> ScriptedInteraction::ChooseSaveFile(const quillora::workspace::FileChoice& choice) {
     fileChoices.push_back(choice);
     std::optional<QString> path;
     Take(saveFiles_, path, "save-file chooser");
@@ -54,10 +54,10 @@ std::optional<QColor> ScriptedInteraction::ChooseColour(QWidget*, const QColor& 
     return colour;
 }
 
-std::optional<quillora::ui::FontChoice> ScriptedInteraction::ChooseFont(QWidget*,
-                                                                         const quillora::ui::FontChoice& initial) {
+std::optional<quillora::workspace::FontChoice> ScriptedInteraction::ChooseFont(QWidget*,
+                                                                         const quillora::workspace::FontChoice& initial) {
     fontRequests.push_back(initial);
-    std::optional<quillora::ui::FontChoice> font;
+    std::optional<quillora::workspace::FontChoice> font;
     Take(fonts_, font, "font chooser");
     return font;
 }

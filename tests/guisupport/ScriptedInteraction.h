@@ -9,17 +9,17 @@
 #include <optional>
 #include <vector>
 
-#include "ui/Interaction.h"
+#include "workspace/Interaction.h"
 
-class ScriptedInteraction : public quillora::ui::Interaction {
+class ScriptedInteraction : public quillora::workspace::Interaction {
 public:
     using DialogScript = std::function<int(QDialog&)>;
 
-    void queueAnswer(quillora::ui::Answer answer) { answers_.push_back(answer); }
+    void queueAnswer(quillora::workspace::Answer answer) { answers_.push_back(answer); }
     void queueOpenFile(std::optional<QString> path) { openFiles_.push_back(std::move(path)); }
     void queueSaveFile(std::optional<QString> path) { saveFiles_.push_back(std::move(path)); }
     void queueColour(std::optional<QColor> colour) { colours_.push_back(std::move(colour)); }
-    void queueFont(std::optional<quillora::ui::FontChoice> font) { fonts_.push_back(std::move(font)); }
+    void queueFont(std::optional<quillora::workspace::FontChoice> font) { fonts_.push_back(std::move(font)); }
     // The script gets the dialog shown (not modal), drives its widgets and returns
     // QDialog::Accepted or QDialog::Rejected.
     void queueDialog(DialogScript script) { dialogs_.push_back(std::move(script)); }
@@ -27,26 +27,26 @@ public:
     // True when every queued answer has been used.
     bool allConsumed() const;
 
-    quillora::ui::Answer ShowMessage(const quillora::ui::Message& message) override;
+    quillora::workspace::Answer ShowMessage(const quillora::workspace::Message& message) override;
     void Beep() override { ++beeps; }
-    std::optional<QString> ChooseOpenFile(const quillora::ui::FileChoice& choice) override;
-    std::optional<QString> ChooseSaveFile(const quillora::ui::FileChoice& choice) override;
+    std::optional<QString> ChooseOpenFile(const quillora::workspace::FileChoice& choice) override;
+    std::optional<QString> ChooseSaveFile(const quillora::workspace::FileChoice& choice) override;
     std::optional<QColor> ChooseColour(QWidget* owner, const QColor& initial, bool fullOpen) override;
-    std::optional<quillora::ui::FontChoice> ChooseFont(QWidget* owner, const quillora::ui::FontChoice& initial) override;
+    std::optional<quillora::workspace::FontChoice> ChooseFont(QWidget* owner, const quillora::workspace::FontChoice& initial) override;
     int RunDialog(QDialog& dialog) override;
 
-    std::vector<quillora::ui::Message> messages;
-    std::vector<quillora::ui::FileChoice> fileChoices;  // open and save, in order
+    std::vector<quillora::workspace::Message> messages;
+    std::vector<quillora::workspace::FileChoice> fileChoices;  // open and save, in order
     std::vector<QColor> colourRequests;                  // the initial colours asked with
-    std::vector<quillora::ui::FontChoice> fontRequests;
+    std::vector<quillora::workspace::FontChoice> fontRequests;
     std::vector<QString> dialogTitles;                   // window titles of the dialogs run
     int beeps = 0;
 
 private:
-    std::deque<quillora::ui::Answer> answers_;
+    std::deque<quillora::workspace::Answer> answers_;
     std::deque<std::optional<QString>> openFiles_;
     std::deque<std::optional<QString>> saveFiles_;
     std::deque<std::optional<QColor>> colours_;
-    std::deque<std::optional<quillora::ui::FontChoice>> fonts_;
+    std::deque<std::optional<quillora::workspace::FontChoice>> fonts_;
     std::deque<DialogScript> dialogs_;
 };

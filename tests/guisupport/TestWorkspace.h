@@ -4,14 +4,14 @@
 #include "ScriptedInteraction.h"
 #include "document/LabelDocument.h"
 #include "settings/AppSettings.h"
-#include "ui/DialogFlags.h"
-#include "ui/Workspace.h"
+#include "workspace/DialogFlags.h"
+#include "workspace/Workspace.h"
 
 struct TestWorkspace {
     quillora::document::LabelDocument doc;
     quillora::settings::AppSettings settings;
-    quillora::ui::DialogFlags flags;
+    quillora::workspace::DialogFlags flags;
     ScriptedInteraction interaction;
     RecordingViews views;
-    quillora::ui::Workspace ws{doc, settings, flags, interaction, views, {}, {}, nullptr};
+    quillora::workspace::Workspace ws{doc, settings, flags, interaction, views, {}, {}, nullptr};
 };

@@ -6,7 +6,7 @@
 
 #include "LayerTestWorkspace.h"
 #include "layers/BackgroundLayerDialog.h"
-#include "ui/ColourSwatch.h"
+#include "widgets/ColourSwatch.h"
 
 using namespace quillora;
 using layers::BackgroundLayerDialog;
@@ -44,10 +44,10 @@ TEST_F(BackgroundLayerDialogTest, BorderBoxDisablesTheColourButtonButKeepsTheCol
     button->click();
     box->click();
     EXPECT_FALSE(button->isEnabled());
-    EXPECT_TRUE(Control<ui::ColourSwatch>(dialog, 1018)->isEnabled());
+    EXPECT_TRUE(Control<widgets::ColourSwatch>(dialog, 1018)->isEnabled());
     box->click();
     EXPECT_TRUE(button->isEnabled());
-    EXPECT_EQ(Control<ui::ColourSwatch>(dialog, 1018)->colour(), 0x332211u);
+    EXPECT_EQ(Control<widgets::ColourSwatch>(dialog, 1018)->colour(), 0x332211u);
     // Nothing reaches the document before OK or Apply.
     EXPECT_EQ(w.doc.state.lineColor, 0x0000FFu);
     box->click();

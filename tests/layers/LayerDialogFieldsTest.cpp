@@ -8,11 +8,11 @@
 #include "LayerTestWorkspace.h"
 #include "layers/PictureLayerDialog.h"
 #include "layers/TextLayerDialog.h"
-#include "ui/NumberField.h"
+#include "widgets/NumberField.h"
 
 using namespace quillora;
 using layers::DialogVariant;
-using ui::NumberField;
+using widgets::NumberField;
 
 namespace {
 

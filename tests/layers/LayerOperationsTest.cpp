@@ -5,14 +5,14 @@
 
 #include "LayerTestWorkspace.h"
 #include "text/FixedField.h"
-#include "ui/NumberField.h"
+#include "widgets/NumberField.h"
 
 using namespace quillora;
 using document::KindBackground;
 using document::KindList;
 using document::KindText;
 using document::MoveDirection;
-using ui::Answer;
+using workspace::Answer;
 
 namespace {
 
@@ -59,8 +59,8 @@ TEST_F(LayerOperationsTest, FirstTextLayerGoesBetweenListAndBackgroundInSlotTwo)
 
 TEST_F(LayerOperationsTest, ContextMenuProposesTheClickedPoint) {
     w.interaction.queueDialog([](QDialog& dialog) {
-        EXPECT_EQ(Control<ui::NumberField>(dialog, 1045)->value(), 12);
-        EXPECT_EQ(Control<ui::NumberField>(dialog, 1049)->value(), -7);
+        EXPECT_EQ(Control<widgets::NumberField>(dialog, 1045)->value(), 12);
+        EXPECT_EQ(Control<widgets::NumberField>(dialog, 1049)->value(), -7);
         return ClickAndFinish(dialog, 1);
     });
     w.operations.NewTextLayerAt(12, -7);
@@ -80,11 +80,11 @@ TEST_F(LayerOperationsTest, FiftyPositionsRefuseNewTextPictureAndCopyBeforeAnyDi
     w.operations.CopyLayer(3);
 
     ASSERT_EQ(w.interaction.messages.size(), 3u);
-    for (const ui::Message& m : w.interaction.messages) {
+    for (const workspace::Message& m : w.interaction.messages) {
         EXPECT_EQ(m.text, QStringLiteral("これ以上ﾚｲﾔｰを増やす事はできません。不要なﾚｲﾔｰを削除して下さい。"));
         EXPECT_EQ(m.caption, QStringLiteral("ﾚｲﾔｰ作成"));
-        EXPECT_EQ(m.icon, ui::MessageIcon::Stop);
-        EXPECT_EQ(m.buttons, ui::MessageButtons::Ok);
+        EXPECT_EQ(m.icon, workspace::MessageIcon::Stop);
+        EXPECT_EQ(m.buttons, workspace::MessageButtons::Ok);
         EXPECT_EQ(m.owner, &owner);
     }
     EXPECT_TRUE(w.interaction.dialogTitles.empty());
@@ -138,11 +138,11 @@ TEST_F(LayerOperationsTest, DeleteAsksWithNoAsDefaultAndFreedSlotIsReusedFirst) 
     w.interaction.queueAnswer(Answer::No);
     w.operations.DeleteLayer(posOfA);
     ASSERT_EQ(w.interaction.messages.size(), 1u);
-    const ui::Message& question = w.interaction.messages[0];
+    const workspace::Message& question = w.interaction.messages[0];
     EXPECT_EQ(question.text, QStringLiteral("ﾚｲﾔｰ：「a」を削除します。よろしいですか？"));
     EXPECT_EQ(question.caption, QStringLiteral("ﾚｲﾔｰ削除"));
-    EXPECT_EQ(question.icon, ui::MessageIcon::Question);
-    EXPECT_EQ(question.buttons, ui::MessageButtons::YesNo);
+    EXPECT_EQ(question.icon, workspace::MessageIcon::Question);
+    EXPECT_EQ(question.buttons, workspace::MessageButtons::YesNo);
     EXPECT_EQ(question.defaultButton, Answer::No);
     EXPECT_EQ(question.owner, &owner);
     EXPECT_EQ(w.doc.state.layerCount, 5);

@@ -44,7 +44,7 @@ protected:
             return nullptr;
         });
         window.UpdateScrollBar();
-        window.Refresh(ui::LayerWindowRegion::All);
+        window.Refresh(workspace::LayerWindowRegion::All);
     }
     void TearDown() override { EXPECT_TRUE(w.interaction.allConsumed()); }
 
@@ -67,13 +67,13 @@ TEST_F(LayerWindowTest, NewDocumentShowsTwoLayersAndTheBarIsDisabled) {
     for (int r = 2; r < 10; ++r) EXPECT_EQ(LampOfRow(r)->lamp(), Lamp::None) << r;
 
     w.FillTo(12);
-    window.Refresh(ui::LayerWindowRegion::All);
+    window.Refresh(workspace::LayerWindowRegion::All);
     EXPECT_EQ(CountText(), QStringLiteral("ﾚｲﾔｰ数： 12/50"));
 }
 
 TEST_F(LayerWindowTest, WithoutADocumentEverythingIsEmptyAndButtonsLookDisabled) {
     w.doc.Reset();
-    window.Refresh(ui::LayerWindowRegion::All);
+    window.Refresh(workspace::LayerWindowRegion::All);
     EXPECT_EQ(CountText(), QString());
     EXPECT_EQ(window.findChild<QProgressBar*>(QStringLiteral("layerCountBar"))->value(), 0);
     for (int id : {40029, 40030, 40031, 40032, 40034, 40035, 40051}) EXPECT_TRUE(Button(id)->disabledLook()) << id;
@@ -174,7 +174,7 @@ TEST_F(LayerWindowTest, ChosenPopupItemRunsItsOperation) {
 
 TEST_F(LayerWindowTest, LampsToggleVisibilityWithoutModifyingExceptTheBackground) {
     int slot = w.AddTextLayer("t");
-    window.Refresh(ui::LayerWindowRegion::All);
+    window.Refresh(workspace::LayerWindowRegion::All);
     EXPECT_EQ(LampOfRow(1)->lamp(), Lamp::Text);
     LampOfRow(1)->click();
     EXPECT_EQ(w.doc.layers[slot].visible, 0);
@@ -261,7 +261,7 @@ TEST_F(LayerWindowTest, ButtonsRunTheirOperations) {
     EXPECT_EQ(w.doc.state.layerCount, 3);
     Button(40031)->click();  // copy
     EXPECT_EQ(w.doc.state.layerCount, 4);
-    w.interaction.queueAnswer(ui::Answer::Yes);
+    w.interaction.queueAnswer(workspace::Answer::Yes);
     Button(40032)->click();  // delete
     EXPECT_EQ(w.doc.state.layerCount, 3);
     EXPECT_EQ(w.interaction.messages.at(0).owner, &window);

@@ -11,12 +11,12 @@
 #include "LayerTestWorkspace.h"
 #include "layers/PictureLayerDialog.h"
 #include "text/FixedField.h"
-#include "ui/NumberField.h"
+#include "widgets/NumberField.h"
 
 using namespace quillora;
 using layers::DialogVariant;
 using layers::PictureLayerDialog;
-using ui::NumberField;
+using widgets::NumberField;
 
 namespace {
 
@@ -94,12 +94,12 @@ TEST_F(PictureLayerDialogTest, UnreadableFileIsReportedAndTheDialogStaysOpen) {
     SetPath("");
     PictureLayerDialog dialog(w.ws, DialogVariant::NewLayer);
     dialog.show();
-    w.interaction.queueAnswer(ui::Answer::Ok);
+    w.interaction.queueAnswer(workspace::Answer::Ok);
     Control<QPushButton>(dialog, 1)->click();
     ASSERT_EQ(w.interaction.messages.size(), 1u);
     EXPECT_EQ(w.interaction.messages[0].text, QStringLiteral("読込不可能なﾌｧｲﾙです。"));
     EXPECT_EQ(w.interaction.messages[0].caption, QStringLiteral("確認"));
-    EXPECT_EQ(w.interaction.messages[0].icon, ui::MessageIcon::Stop);
+    EXPECT_EQ(w.interaction.messages[0].icon, workspace::MessageIcon::Stop);
     EXPECT_EQ(w.interaction.messages[0].owner, &dialog);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(w.flags.pictureDialogOpen);

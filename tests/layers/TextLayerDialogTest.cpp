@@ -12,13 +12,13 @@
 #include "LayerTestWorkspace.h"
 #include "layers/TextLayerDialog.h"
 #include "text/FixedField.h"
-#include "ui/ColourSwatch.h"
-#include "ui/NumberField.h"
+#include "widgets/ColourSwatch.h"
+#include "widgets/NumberField.h"
 
 using namespace quillora;
 using layers::DialogVariant;
 using layers::TextLayerDialog;
-using ui::NumberField;
+using widgets::NumberField;
 
 namespace {
 
@@ -70,7 +70,7 @@ TEST_F(TextLayerDialogTest, EveryKindOfChangeEnablesApplyAndApplyDisablesItAgain
     EXPECT_TRUE(enabledBy([&] { Control<QCheckBox>(dialog, 1132)->click(); }));
     w.interaction.queueColour(QColor(1, 2, 3));
     EXPECT_TRUE(enabledBy([&] { Control<QPushButton>(dialog, 1044)->click(); }));
-    w.interaction.queueFont(ui::FontChoice{QStringLiteral("IPAPGothic"), 140});
+    w.interaction.queueFont(workspace::FontChoice{QStringLiteral("IPAPGothic"), 140});
     EXPECT_TRUE(enabledBy([&] { Control<QPushButton>(dialog, 1042)->click(); }));
     // A cancelled chooser changes nothing.
     w.interaction.queueColour(std::nullopt);
@@ -124,7 +124,7 @@ TEST_F(TextLayerDialogTest, NumbersAreStoredAsTypedAndTheAngleTakesDigitsOnly) {
 TEST_F(TextLayerDialogTest, FontChoiceStoresWholePointsAndShowsFaceAndSize) {
     TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
     EXPECT_EQ(Control<QLabel>(dialog, 1041)->text(), QStringLiteral("ＭＳ Ｐ明朝 / 12pt"));
-    ui::FontChoice choice{QStringLiteral("IPAPGothic"), 105, 700, true, false, true};
+    workspace::FontChoice choice{QStringLiteral("IPAPGothic"), 105, 700, true, false, true};
     w.interaction.queueFont(choice);
     Control<QPushButton>(dialog, 1042)->click();
     ASSERT_EQ(w.interaction.fontRequests.size(), 1u);
@@ -138,10 +138,10 @@ TEST_F(TextLayerDialogTest, FontChoiceStoresWholePointsAndShowsFaceAndSize) {
     EXPECT_EQ(text::FieldView(w.settings.text.fontFace), "IPAPGothic");
     EXPECT_EQ(Control<QLabel>(dialog, 1041)->text(), QStringLiteral("IPAPGothic / 10pt"));
     // The chooser's sizes are limited to 1..200 points.
-    w.interaction.queueFont(ui::FontChoice{QStringLiteral("IPAPGothic"), 2500});
+    w.interaction.queueFont(workspace::FontChoice{QStringLiteral("IPAPGothic"), 2500});
     Control<QPushButton>(dialog, 1042)->click();
     EXPECT_EQ(w.settings.text.fontSize, 200);
-    w.interaction.queueFont(ui::FontChoice{QStringLiteral("IPAPGothic"), 5});
+    w.interaction.queueFont(workspace::FontChoice{QStringLiteral("IPAPGothic"), 5});
     Control<QPushButton>(dialog, 1042)->click();
     EXPECT_EQ(w.settings.text.fontSize, 1);
     // Cancel puts the copy taken at opening back.
@@ -157,7 +157,7 @@ TEST_F(TextLayerDialogTest, ShadowBoxEnablesItsControlsButKeepsTheValues) {
     EXPECT_FALSE(Control<QPushButton>(dialog, 1134)->isEnabled());
     EXPECT_FALSE(Control<NumberField>(dialog, 1135)->isEnabled());
     EXPECT_FALSE(Control<NumberField>(dialog, 1137)->isEnabled());
-    EXPECT_TRUE(Control<ui::ColourSwatch>(dialog, 1133)->isEnabled());
+    EXPECT_TRUE(Control<widgets::ColourSwatch>(dialog, 1133)->isEnabled());
     box->click();
     EXPECT_EQ(w.settings.text.shadow, 1);
     EXPECT_TRUE(Control<QPushButton>(dialog, 1134)->isEnabled());
@@ -165,7 +165,7 @@ TEST_F(TextLayerDialogTest, ShadowBoxEnablesItsControlsButKeepsTheValues) {
     w.interaction.queueColour(QColor(0x10, 0x20, 0x30));
     Control<QPushButton>(dialog, 1134)->click();
     EXPECT_EQ(w.settings.text.shadowColor, 0x302010u);
-    EXPECT_EQ(Control<ui::ColourSwatch>(dialog, 1133)->colour(), 0x302010u);
+    EXPECT_EQ(Control<widgets::ColourSwatch>(dialog, 1133)->colour(), 0x302010u);
     EXPECT_EQ(w.interaction.colourRequests.at(0), QColor(0x80, 0x80, 0x80));
     box->click();
     EXPECT_EQ(ClickAndFinish(dialog, 1), QDialog::Accepted);

@@ -40,7 +40,7 @@ protected:
 
     document::LabelDocument doc;
     settings::GridSettings grid;
-    ui::DialogFlags flags;
+    workspace::DialogFlags flags;
     ScriptedInteraction interaction;
     QImage label;
     std::unique_ptr<view::LabelView> view;

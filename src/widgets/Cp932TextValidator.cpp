@@ -1,0 +1,19 @@
+#include "Cp932TextValidator.h"
+
+#include <utility>
+
+#include "text/Cp932.h"
+
+namespace quillora::widgets {
+
+Cp932TextValidator::Cp932TextValidator(std::size_t maxBytes, std::function<void()> beep, QObject* parent)
+    : QValidator(parent), maxBytes_(maxBytes), beep_(std::move(beep)) {}
+
+QValidator::State Cp932TextValidator::validate(QString& input, int&) const {
+    auto bytes = text::Utf8ToCp932(input.toStdString());
+    if (bytes && bytes->size() <= maxBytes_) return Acceptable;
+    beep_();
+    return Invalid;
+}
+
+}  // namespace quillora::widgets

@@ -1,0 +1,60 @@
+#include "DialogParts.h"
+
+#include <QBoxLayout>
+#include <QDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "widgets/ControlId.h"
+#include "widgets/NumberField.h"
+
+namespace quillora::widgets {
+
+namespace {
+QPushButton* MakeButton(QDialog& dialog, const QString& text, int id) {
+    return widgets::WithId(new QPushButton(text, &dialog), id);
+}
+}  // namespace
+
+void AddNumberRow(QGridLayout& grid, int row, int column, const QString& label, widgets::NumberField* field,
+                  const QString& unit) {
+    auto* caption = new QLabel(label);
+    caption->setBuddy(field->edit());
+    grid.addWidget(caption, row, column);
+    grid.addWidget(field, row, column + 1);
+    grid.addWidget(new QLabel(unit), row, column + 2);
+}
+
+DialogButtons AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const QString& applyText, int applyId) {
+    layout.addWidget(MakeSeparator(dialog));
+    DialogButtons buttons;
+    buttons.ok = MakeButton(dialog, QStringLiteral("OK"), 1);
+    buttons.ok->setDefault(true);
+    buttons.cancel = MakeButton(dialog, QStringLiteral("ｷｬﾝｾﾙ"), 2);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(buttons.ok);
+    row->addWidget(buttons.cancel);
+    if (!applyText.isEmpty()) {
+        buttons.apply = MakeButton(dialog, applyText, applyId);
+        buttons.apply->setEnabled(false);
+        row->addWidget(buttons.apply);
+    }
+    layout.addLayout(row);
+    QObject::connect(buttons.ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    return buttons;
+}
+
+QFrame* MakeSeparator(QDialog& dialog) {
+    auto* line = new QFrame(&dialog);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+}  // namespace quillora::widgets

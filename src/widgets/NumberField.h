@@ -1,0 +1,52 @@
+#pragma once
+// An edit box with up/down arrows. The range limits only the arrows and the Up/Down keys; what is
+// typed is kept as typed and read back as a number the way dialog fields are read: surrounding
+// spaces ignored, anything that is not a whole number (or does not fit) reads as 0.
+#include <QWidget>
+
+class QLineEdit;
+class QToolButton;
+
+namespace quillora::widgets {
+
+class NumberField : public QWidget {
+    Q_OBJECT
+public:
+    // Signed: an optional leading '-'. Unsigned: digits only are read, '-' makes it a non-number.
+    // DigitsOnly: read as Unsigned, and the edit box refuses anything but digits.
+    enum Kind { Signed, Unsigned, DigitsOnly };
+
+    NumberField(int min, int max, Kind kind = Signed, QWidget* parent = nullptr);
+
+    void setValue(int value);
+    // Unsigned values above the int range read as the largest int.
+    int value() const;
+    int minimum() const { return min_; }
+    int maximum() const { return max_; }
+    QLineEdit* edit() const { return edit_; }
+    QToolButton* upButton() const { return up_; }
+    QToolButton* downButton() const { return down_; }
+
+    // One arrow step: the read value moved by `steps`, kept within the range.
+    void stepBy(int steps);
+
+signals:
+    // Every change of the text, typed, set or stepped.
+    void edited();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    const int min_;
+    const int max_;
+    const Kind kind_;
+    QLineEdit* edit_;
+    QToolButton* up_;
+    QToolButton* down_;
+};
+
+// The reading rules of NumberField on their own.
+int ReadDialogNumber(const QString& text, bool isSigned);
+
+}  // namespace quillora::widgets

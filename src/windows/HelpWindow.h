@@ -1,0 +1,29 @@
+#pragma once
+// The help manual: HTML pages from the resources in a browser window of its own.
+#include <QUrl>
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace quillora::windows {
+
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    HelpWindow();
+
+    // F1: the contents page.
+    void showContents();
+    // Ctrl+F1: how to use this window.
+    void showHelpOnHelp();
+
+    QTextBrowser* browser() const { return browser_; }
+    QUrl currentPage() const;
+
+private:
+    void showPage(const QString& page);
+
+    QTextBrowser* browser_;
+};
+
+}  // namespace quillora::windows

@@ -1,0 +1,75 @@
+#include "windows/NewLabelSizeDialog.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "widgets/ControlId.h"
+#include "widgets/NumberField.h"
+
+namespace quillora::windows {
+namespace {
+
+constexpr int kMinDiameter = 1;
+constexpr int kMaxDiameter = 300;
+
+widgets::NumberField* AddDiameterRow(QGridLayout& grid, int row, const char* caption, const char* name, int value,
+                            QWidget* parent) {
+    auto* field = new widgets::NumberField(kMinDiameter, kMaxDiameter, widgets::NumberField::DigitsOnly, parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setValue(value);
+    field->setFixedWidth(70);
+    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    label->setBuddy(field->edit());
+    grid.addWidget(label, row, 0);
+    grid.addWidget(field, row, 1);
+    grid.addWidget(new QLabel(QStringLiteral("mm"), parent), row, 2);
+    return field;
+}
+
+}  // namespace
+
+int LimitDiameter(int typed) { return std::clamp(typed, kMinDiameter, kMaxDiameter); }
+
+NewLabelSizeDialog::NewLabelSizeDialog(document::DocHeader& header, QWidget* parent)
+    : QDialog(parent), header_(header) {
+    setWindowTitle(QString::fromUtf8("新規作成"));
+    auto* group = new QGroupBox(QString::fromUtf8("ﾗﾍﾞﾙｻｲｽﾞ"), this);
+    auto* grid = new QGridLayout(group);
+    outer_ = AddDiameterRow(*grid, 0, "外径(&O)：", "idOuter", header.outerDiameter, group);
+    inner_ = AddDiameterRow(*grid, 1, "内径(&I)：", "idInner", header.innerDiameter, group);
+
+    auto* ok = widgets::WithId(new QPushButton(QStringLiteral("OK"), this), 1);
+    ok->setDefault(true);
+    auto* cancel = widgets::WithId(new QPushButton(QString::fromUtf8("ｷｬﾝｾﾙ"), this), 2);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+    ok->setFocus();
+}
+
+void NewLabelSizeDialog::accept() {
+    // A value of 0 and a non-number read alike, and both become 1.
+    header_.outerDiameter = LimitDiameter(outer_->value());
+    header_.innerDiameter = LimitDiameter(inner_->value());
+    QDialog::accept();
+}
+
+bool AskNewLabelSize(workspace::Workspace& ws) {
+    NewLabelSizeDialog dialog(ws.doc.header, ws.frame);
+    return ws.interaction.RunDialog(dialog) == QDialog::Accepted;
+}
+
+}  // namespace quillora::windows

@@ -1,0 +1,75 @@
+#include "windows/TipsDialog.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "resources/Resources.h"
+#include "windows/Tips.h"
+
+namespace quillora::windows {
+
+TipsDialog::TipsDialog(settings::AppSettings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings), text_(new QTextEdit(this)),
+      showAtStart_(new QCheckBox(QString::fromUtf8("起動時にﾜﾝﾎﾟｲﾝﾄを表示(&S)"), this)) {
+    setWindowTitle(QString::fromUtf8("ﾜﾝﾎﾟｲﾝﾄ"));
+    resources::EnsureResources();
+    auto* picture = new QLabel(this);
+    picture->setPixmap(QPixmap(QStringLiteral(":/quillora/pictures/tips.png")));
+    picture->setFixedSize(50, 200);
+
+    text_->setObjectName(QStringLiteral("tipText"));
+    text_->setReadOnly(true);
+    text_->setTextInteractionFlags(Qt::NoTextInteraction);
+    text_->setFocusPolicy(Qt::NoFocus);
+    text_->setFixedSize(300, 200);
+    text_->setPlainText(TipText(settings_.nextTipNumber));
+
+    showAtStart_->setObjectName(QStringLiteral("showAtStart"));
+    showAtStart_->setChecked(settings_.showTipsAtStart != 0);
+    auto* next = new QPushButton(QString::fromUtf8("次を表示(&N)"), this);
+    next->setObjectName(QStringLiteral("nextButton"));
+    next->setAutoDefault(false);
+    auto* close = new QPushButton(QString::fromUtf8("閉じる"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setDefault(true);
+    connect(next, &QPushButton::clicked, this, &TipsDialog::showNext);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* upper = new QHBoxLayout;
+    upper->addWidget(picture);
+    upper->addWidget(text_);
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(showAtStart_);
+    lower->addStretch();
+    lower->addWidget(next);
+    lower->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(upper);
+    layout->addLayout(lower);
+    close->setFocus();
+}
+
+QString TipsDialog::shownText() const { return text_->toPlainText(); }
+
+void TipsDialog::showNext() {
+    settings_.nextTipNumber = NextTipNumber(settings_.nextTipNumber);
+    text_->setPlainText(TipText(settings_.nextTipNumber));
+}
+
+void TipsDialog::done(int result) {
+    settings_.nextTipNumber = NextTipNumber(settings_.nextTipNumber);
+    settings_.showTipsAtStart = showAtStart_->isChecked() ? 1 : 0;
+    QDialog::done(result);
+}
+
+void ShowTips(workspace::Workspace& ws) {
+    TipsDialog dialog(ws.settings, ws.frame);
+    ws.interaction.RunDialog(dialog);
+}
+
+}  // namespace quillora::windows

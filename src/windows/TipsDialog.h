@@ -1,0 +1,32 @@
+#pragma once
+// Shows one tip at a time. However it closes, the tip number moves on, so the next showing
+// starts with the following tip.
+#include <QDialog>
+
+#include "workspace/Workspace.h"
+
+class QCheckBox;
+class QTextEdit;
+
+namespace quillora::windows {
+
+class TipsDialog : public QDialog {
+    Q_OBJECT
+public:
+    TipsDialog(settings::AppSettings& settings, QWidget* parent);
+
+    QString shownText() const;
+    // "閉じる", Esc and the close box all end here.
+    void done(int result) override;
+
+private:
+    void showNext();
+
+    settings::AppSettings& settings_;
+    QTextEdit* text_;
+    QCheckBox* showAtStart_;
+};
+
+void ShowTips(workspace::Workspace& ws);
+
+}  // namespace quillora::windows

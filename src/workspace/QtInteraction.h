@@ -1,0 +1,18 @@
+#pragma once
+// The program's side of the interaction seam: real message boxes and choosers.
+#include "workspace/Interaction.h"
+
+namespace quillora::workspace {
+
+class QtInteraction : public Interaction {
+public:
+    Answer ShowMessage(const Message& message) override;
+    void Beep() override;
+    std::optional<QString> ChooseOpenFile(const FileChoice& choice) override;
+    std::optional<QString> ChooseSaveFile(const FileChoice& choice) override;
+    std::optional<QColor> ChooseColour(QWidget* owner, const QColor& initial, bool fullOpen) override;
+    std::optional<FontChoice> ChooseFont(QWidget* owner, const FontChoice& initial) override;
+    int RunDialog(QDialog& dialog) override;
+};
+
+}  // namespace quillora::workspace

@@ -1,0 +1,28 @@
+#pragma once
+// What the windows and dialogs of the program work on, handed to them by the application
+// instead of living in globals.
+#include <QString>
+#include <string>
+
+#include "document/LabelDocument.h"
+#include "settings/AppSettings.h"
+#include "workspace/DialogFlags.h"
+#include "workspace/DocumentViews.h"
+#include "workspace/Interaction.h"
+
+class QWidget;
+
+namespace quillora::workspace {
+
+struct Workspace {
+    document::LabelDocument& doc;
+    settings::AppSettings& settings;
+    DialogFlags& flags;
+    Interaction& interaction;
+    DocumentViews& views;
+    std::string programDir;      // picture plug-ins are looked up here
+    QString pictureFilter;       // the picture file chooser's filter, Qt form
+    QWidget* frame = nullptr;    // owner of the modal dialogs
+};
+
+}  // namespace quillora::workspace
