@@ -35,8 +35,7 @@ void WithHeavyLabelOpen(benchmark::State& state, Step step) {
     auto heavy = bench::MakeHeavyDocument();
     const std::string file = (dir / "heavy.qlr").string();
     document::WriteDocumentFile(file, *heavy);
-    application.doc().selectedFileName = file;
-    if (!application.controller().OpenDocument()) {
+    if (!application.controller().OpenDocument(file)) {
         state.SkipWithError("the heavy label did not open");
         std::filesystem::remove_all(dir);
         return;

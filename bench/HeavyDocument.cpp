@@ -19,7 +19,7 @@ void StoreUtf8(char (&field)[N], const std::string& utf8) {
     text::StoreField(field, text::Utf8ToCp932(utf8).value_or(std::string()));
 }
 
-document::LayerRecord& AddLayer(document::LabelDocument& doc, std::int32_t kind) {
+document::LayerRecord& AddLayer(document::LabelDocument& doc, document::LayerKind kind) {
     int slot = doc.FindFreeSlot();
     doc.InsertAtSelection(slot);
     document::LayerRecord& layer = doc.layers[slot];
@@ -31,7 +31,7 @@ document::LayerRecord& AddLayer(document::LabelDocument& doc, std::int32_t kind)
 
 void AddTextLayer(document::LabelDocument& doc, int i) {
     static const char* const faces[] = {"ＭＳ Ｐ明朝", "ＭＳ ゴシック", "ＭＳ Ｐゴシック", "ＭＳ 明朝"};
-    document::LayerRecord& layer = AddLayer(doc, document::KindText);
+    document::LayerRecord& layer = AddLayer(doc, document::LayerKind::Text);
     StoreUtf8(layer.text, "ﾚｲﾔｰ " + std::to_string(i) + " 春の海 ひねもすのたり Quillora");
     StoreUtf8(layer.fontFace, faces[i % 4]);
     layer.fontSize = 10 + (i * 7) % 50;
@@ -66,7 +66,7 @@ std::unique_ptr<document::Picture> MakePicture(int seed) {
 
 // Four of each: at a position, centred, filling the square, filling it with the aspect kept.
 void AddPictureLayer(document::LabelDocument& doc, int i) {
-    document::LayerRecord& layer = AddLayer(doc, document::KindPicture);
+    document::LayerRecord& layer = AddLayer(doc, document::LayerKind::Picture);
     StoreUtf8(layer.picturePath, "/pictures/photo" + std::to_string(i) + ".jpg");
     layer.placement = i % 4 == 3 ? 2 : i % 4;
     layer.keepAspect = i % 4 == 3;

@@ -15,6 +15,7 @@
 #include "canvas/ViewBitmap.h"
 #include "document/LabelDocument.h"
 #include "layers/LayerOperations.h"
+#include "layers/LayerCommands.h"
 #include "layers/LayerWindow.h"
 #include "layers/TextLayerDialog.h"
 #include "settings/AppSettings.h"
@@ -66,9 +67,11 @@ struct HeavyWorkspace {
     BenchViews views{*doc};
     workspace::Workspace ws{*doc, settings, flags, interaction, views, std::string(), QString(), nullptr};
     layers::LayerOperations operations{ws};
-    layers::LayerWindow window{ws, operations};
+    commands::CommandRegistry commands;
+    layers::LayerWindow window{ws, commands, operations};
 
     HeavyWorkspace() {
+        layers::DefineLayerCommands(commands, operations, ws);
         views.window = &window;
         window.show();
         // Repaints only draw once the window is on the screen.

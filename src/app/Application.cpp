@@ -8,13 +8,12 @@
 #include <QScreen>
 #include <QUrl>
 
-#include "app/CommandStates.h"
 #include "app/FloatingWindows.h"
 #include "app/FrameWindow.h"
-#include "app/LayerCommands.h"
-#include "app/MenuTable.h"
 #include "app/WindowPlacement.h"
 #include "canvas/FontMapping.h"
+#include "layers/LayerCommands.h"
+#include "layers/LayerOperations.h"
 #include "layers/LayerWindow.h"
 #include "pictures/PictureLoader.h"
 #include "settings/SettingsFile.h"
@@ -26,7 +25,6 @@
 #include "desktop/FileAssociation.h"
 #include "windows/NewLabelSizeDialog.h"
 #include "windows/TipsDialog.h"
-#include "desktop/WebSite.h"
 #include "view/LabelView.h"
 
 namespace quillora::app {
@@ -53,15 +51,16 @@ Application::Application(StartupOptions options)
       interaction_(options_.interaction ? *options_.interaction : *ownInteraction_) {
     secondStageTimer_.setSingleShot(true);
     connect(&secondStageTimer_, &QTimer::timeout, this, &Application::RunSecondStage);
-    frame_ = std::make_unique<FrameWindow>();
+    frame_ = std::make_unique<FrameWindow>(commands_);
     workspace_ = std::make_unique<workspace::Workspace>(
         workspace::Workspace{doc_, settings_, flags_, interaction_, *this, options_.programDir, QString(), frame_.get()});
     DocumentHost& host = *this;
     controller_ = std::make_unique<DocumentController>(doc_, settings_, interaction_, *this, host);
-    floating_ = std::make_unique<FloatingWindows>(*workspace_);
-    layers_ = std::make_unique<LayerCommands>(*workspace_);
+    floating_ = std::make_unique<FloatingWindows>(*workspace_, commands_);
+    layerOperations_ = std::make_unique<layers::LayerOperations>(*workspace_);
+    DefineCommands();
+    layers::DefineLayerCommands(commands_, *layerOperations_, *workspace_);
 
-    connect(frame_.get(), &FrameWindow::commandTriggered, this, &Application::RunCommand);
     connect(frame_.get(), &FrameWindow::menuAboutToShow, this, &Application::UpdateCommandStates);
     connect(frame_.get(), &FrameWindow::exitRequested, this, &Application::Exit);
     connect(frame_.get(), &FrameWindow::fileDropped, this, &Application::OnDrop);
@@ -73,7 +72,6 @@ Application::Application(StartupOptions options)
         UpdateLayerScrollBar();
         RefreshLayerWindow(workspace::LayerWindowRegion::All);
     });
-    connect(floating_.get(), &FloatingWindows::toolCommandRequested, this, &Application::OnToolCommand);
     connect(floating_.get(), &FloatingWindows::closedByUser, this, &Application::UpdateCommandStates);
 }
 
@@ -114,9 +112,10 @@ void Application::RunSecondStage() {
     secondStageTimer_.stop();
     doc_.RenumberListEntries();
     floating_->Create();
-    auto* layerWindow = layers_->CreateWindow();
-    connect(layerWindow, &layers::LayerWindow::closedByUser, this, &Application::UpdateCommandStates);
-    floating_->setLayer(layerWindow);
+    layerWindow_ = std::make_unique<layers::LayerWindow>(*workspace_, commands_, *layerOperations_);
+    layerOperations_->setMessageOwner(layerWindow_.get());
+    connect(layerWindow_.get(), &layers::LayerWindow::closedByUser, this, &Application::UpdateCommandStates);
+    floating_->setLayer(layerWindow_.get());
     const bool arrangeAfterShowing = settings_.firstRun != 0;
     if (settings_.firstRun) {
         ArrangeToolWindows();
@@ -130,7 +129,7 @@ void Application::RunSecondStage() {
     floating_->CloseSplash();
     if (settings_.showTipsAtStart) windows::ShowTips(*workspace_);
     // A command-line document that cannot be opened leaves the program taking drops.
-    if (!openAtStart_ || !controller_->OpenDocument()) SetAcceptDrops(true);
+    if (!openAtStart_ || !controller_->OpenDocument(doc_.selectedFileName)) SetAcceptDrops(true);
     UpdateCommandStates();
     frame_->activateWindow();
 }
@@ -163,39 +162,6 @@ void Application::CaptureWindowPlaces() {
     floating_->CapturePositions();
 }
 
-void Application::RunCommand(int id) {
-    switch (id) {
-    case command::Exit: this->Exit(); break;
-    case command::Help: floating_->ShowHelpContents(); break;
-    case command::HelpOnHelp: floating_->ShowHelpOnHelp(); break;
-    case command::About: windows::ShowAbout(*workspace_); break;
-    case command::Tips: windows::ShowTips(*workspace_); break;
-    case command::WebSite: QDesktopServices::openUrl(QUrl(desktop::kWebSiteUrl)); break;
-    case command::New: controller_->NewDocument(); break;
-    case command::Open:
-        if (controller_->ChooseOpenFile()) controller_->OpenDocument();
-        break;
-    case command::Close: controller_->CloseDocument(); break;
-    case command::Save: controller_->SaveDocument(); break;
-    case command::SaveAs: controller_->SaveDocumentAs(); break;
-    case command::FitDocument: FitDocumentWindow(); break;
-    case command::Grid: ToggleGrid(); break;
-    case command::ToolWindow: ToggleFloatingWindow(floating_->tool(), settings_.toolWindow.view); break;
-    case command::PositionWindow: ToggleFloatingWindow(floating_->position(), settings_.positionWindow.view); break;
-    case command::LayerWindow: ToggleFloatingWindow(floating_->layer(), settings_.layerWindow.view); break;
-    case command::ArrangeWindows: ArrangeToolWindows(); break;
-    default: layers_->Run(id); break;  // printing, the list and the environment settings come later
-    }
-    UpdateCommandStates();
-}
-
-void Application::OnToolCommand(int id) {
-    // The tool window has already refused what the dialog flags and the document state forbid.
-    if (id == command::ToolNew) controller_->NewDocument();
-    else if (id == command::ToolSave) controller_->SaveDocument();
-    UpdateCommandStates();
-}
-
 void Application::ToggleFloatingWindow(QWidget* window, std::int32_t& viewFlag) {
     viewFlag = viewFlag ? 0 : 1;
     if (window) window->setVisible(viewFlag != 0);
@@ -211,18 +177,15 @@ void Application::OnDrop(const QString& path) {
         interaction_.Beep();
         return;
     }
-    doc_.selectedFileName = text::Utf8PathToStored(path.toStdString());
-    controller_->OpenDocument();
+    controller_->OpenDocument(text::Utf8PathToStored(path.toStdString()));
     UpdateCommandStates();
 }
 
-void Application::UpdateCommandStates() {
-    frame_->applyCommandStates([this](int id) { return StateOf(id, doc_, settings_); });
-}
+void Application::UpdateCommandStates() { commands_.UpdateStates(); }
 
 QWidget* Application::toolWindow() const { return floating_ ? floating_->tool() : nullptr; }
 QWidget* Application::positionWindow() const { return floating_ ? floating_->position() : nullptr; }
-QWidget* Application::layerWindow() const { return layers_->window(); }
+QWidget* Application::layerWindow() const { return layerWindow_.get(); }
 
 void Application::ArrangeToolWindows() {
     const auto stack = floating_->StackOrder();
@@ -245,11 +208,14 @@ void Application::RepaintDocumentView() {
 }
 
 void Application::RefreshLayerWindow(workspace::LayerWindowRegion region) {
-    layers_->Refresh(region);
+    // The commands first: the window's buttons show their states.
     UpdateCommandStates();
+    if (layerWindow_) layerWindow_->Refresh(region);
 }
 
-void Application::UpdateLayerScrollBar() { layers_->UpdateScrollBar(); }
+void Application::UpdateLayerScrollBar() {
+    if (layerWindow_) layerWindow_->UpdateScrollBar();
+}
 
 void Application::RepaintToolWindow() { floating_->RepaintTool(); }
 
@@ -266,13 +232,18 @@ void Application::CreateDocumentWindow() {
     });
     connect(labelView, &view::LabelView::mousePositionChanged, floating_.get(), &FloatingWindows::ShowPosition);
     connect(labelView, &view::LabelView::mouseOverRulers, floating_.get(), &FloatingWindows::ClearPosition);
-    LayerCommands* layers = layers_.get();
-    connect(labelView, &view::LabelView::newTextLayerRequested, this,
-            [layers](int xMm, int yMm) { layers->NewTextLayerAt(xMm, yMm); });
-    connect(labelView, &view::LabelView::newPictureLayerRequested, this,
-            [layers](int xMm, int yMm) { layers->NewPictureLayerAt(xMm, yMm); });
+    connect(labelView, &view::LabelView::newTextLayerRequested, this, [this](int xMm, int yMm) {
+        layerOperations_->ProposeTextLayerAt(xMm, yMm);
+        commands_.Trigger(commands::CommandId::NewTextLayer);
+    });
+    connect(labelView, &view::LabelView::newPictureLayerRequested, this, [this](int xMm, int yMm) {
+        layerOperations_->ProposePictureLayerAt(xMm, yMm);
+        commands_.Trigger(commands::CommandId::NewPictureLayer);
+    });
+    connect(labelView, &view::LabelView::listSettingsRequested, this,
+            [this] { commands_.Trigger(commands::CommandId::ListLayer); });
     connect(labelView, &view::LabelView::backgroundSettingsRequested, this,
-            [layers] { layers->ShowBackgroundSettings(); });
+            [this] { commands_.Trigger(commands::CommandId::BackgroundLayer); });
     documentWindow_->setWindowIcon(desktop::DocumentIcon());
     frame_->mdiArea()->addSubWindow(documentWindow_);
     documentWindow_->show();

@@ -11,6 +11,7 @@
 #include "app/DocumentController.h"
 #include "app/DocumentHost.h"
 #include "canvas/ViewBitmap.h"
+#include "commands/CommandRegistry.h"
 #include "document/LabelDocument.h"
 #include "settings/AppSettings.h"
 #include "workspace/DialogFlags.h"
@@ -23,11 +24,15 @@ namespace quillora::windows {
 class NoticeWindow;
 }
 
+namespace quillora::layers {
+class LayerOperations;
+class LayerWindow;
+}  // namespace quillora::layers
+
 namespace quillora::app {
 
 class FrameWindow;
 class FloatingWindows;
-class LayerCommands;
 
 struct StartupOptions {
     std::string programDir;
@@ -51,8 +56,8 @@ public:
     void RunSecondStage();
     // Closes the document (its question may cancel), writes the settings and closes the frame.
     bool Exit();
-    void RunCommand(int id);
 
+    commands::CommandRegistry& commands() { return commands_; }
     FrameWindow& frame() const { return *frame_; }
     document::LabelDocument& doc() { return doc_; }
     settings::AppSettings& settings() { return settings_; }
@@ -88,9 +93,10 @@ private:
     void ClearPositionReadout() override;
     QWidget* Frame() override;
 
+    // What each frame command runs and when it can run (the layer commands are the layers').
+    void DefineCommands();
     void UpdateCommandStates();
     void OnDrop(const QString& path);
-    void OnToolCommand(int id);
     void ToggleFloatingWindow(QWidget* window, std::int32_t& viewFlag);
     void ToggleGrid();
     void AskFileAssociation();
@@ -103,8 +109,10 @@ private:
     std::unique_ptr<workspace::Interaction> ownInteraction_;
     workspace::Interaction& interaction_;
     std::unique_ptr<workspace::Workspace> workspace_;
+    commands::CommandRegistry commands_;
     std::unique_ptr<DocumentController> controller_;
-    std::unique_ptr<LayerCommands> layers_;
+    std::unique_ptr<layers::LayerOperations> layerOperations_;
+    std::unique_ptr<layers::LayerWindow> layerWindow_;
     canvas::ViewBitmap viewBitmap_;
     std::unique_ptr<FrameWindow> frame_;
     std::unique_ptr<FloatingWindows> floating_;

@@ -28,8 +28,8 @@ void DocumentController::ShowError(const QString& text, workspace::MessageIcon i
                               workspace::Answer::Ok});
 }
 
-void DocumentController::ShowCannotOpen() {
-    ShowError(QStringLiteral("\"%1\" を開けません。").arg(DisplayPath(doc_.selectedFileName)),
+void DocumentController::ShowCannotOpen(const std::string& storedPath) {
+    ShowError(QStringLiteral("\"%1\" を開けません。").arg(DisplayPath(storedPath)),
               workspace::MessageIcon::Exclamation);
 }
 
@@ -54,45 +54,51 @@ bool DocumentController::NewDocument() {
     return true;
 }
 
-bool DocumentController::ChooseOpenFile() {
-    if (doc_.documentOpen) return false;
+std::optional<std::string> DocumentController::ChooseOpenFile() {
+    if (doc_.documentOpen) return std::nullopt;
     const auto chosen = interaction_.ChooseOpenFile(
         {host_.Frame(), QStringLiteral("ﾌｧｲﾙを開く"), kQlrFilter, DisplayPath(doc_.selectedFileName)});
-    if (!chosen) return false;
-    doc_.selectedFileName = StoredPath(*chosen);
-    return true;
+    if (!chosen) return std::nullopt;
+    return StoredPath(*chosen);
 }
 
-bool DocumentController::ChooseSaveFile() {
+std::optional<std::string> DocumentController::ChooseSaveFile() {
     const auto chosen = interaction_.ChooseSaveFile(
         {host_.Frame(), QStringLiteral("ﾌｧｲﾙを保存"), kQlrFilter, DisplayPath(doc_.currentFileName)});
-    if (!chosen) return false;
-    doc_.currentFileName = StoredPath(*chosen);
-    return true;
+    if (!chosen) return std::nullopt;
+    return StoredPath(*chosen);
 }
 
 bool DocumentController::SaveDocument() {
-    if (doc_.currentFileName.empty() && !ChooseSaveFile()) return false;
-    const auto name = document::WithQlrExtension(doc_.currentFileName);
+    if (!doc_.currentFileName.empty()) return SaveTo(doc_.currentFileName);
+    const auto chosen = ChooseSaveFile();
+    return chosen && SaveTo(*chosen);
+}
+
+bool DocumentController::SaveDocumentAs() {
+    const auto chosen = ChooseSaveFile();
+    return chosen && SaveTo(*chosen);
+}
+
+bool DocumentController::SaveTo(const std::string& storedPath) {
+    const auto name = document::WithQlrExtension(storedPath);
+    doc_.currentFileName = name ? *name : storedPath;
     // A name with no room left for the extension is refused like a file that cannot be created.
     if (!name || !document::WriteDocumentFile(text::StoredPathToUtf8(*name), doc_)) {
-        if (name) doc_.currentFileName = *name;
         ShowError(QStringLiteral("ﾌｧｲﾙの保存に失敗しました。"), workspace::MessageIcon::Exclamation);
         return false;
     }
-    doc_.currentFileName = *name;
     doc_.selectedFileName = doc_.currentFileName;
     ShowFileInTitle();
     doc_.documentModified = false;
     return true;
 }
 
-bool DocumentController::SaveDocumentAs() { return ChooseSaveFile() && SaveDocument(); }
-
-bool DocumentController::OpenDocument() {
-    const std::string path = text::StoredPathToUtf8(doc_.selectedFileName);
-    if (doc_.selectedFileName.size() > kMaxPathBytes || !CanRead(path)) {
-        ShowCannotOpen();
+bool DocumentController::OpenDocument(const std::string& storedPath) {
+    doc_.selectedFileName = storedPath;
+    const std::string path = text::StoredPathToUtf8(storedPath);
+    if (storedPath.size() > kMaxPathBytes || !CanRead(path)) {
+        ShowCannotOpen(storedPath);
         return false;
     }
     QWidget* progress = host_.ShowProgress();
@@ -100,7 +106,7 @@ bool DocumentController::OpenDocument() {
     if (result != document::ReadResult::Ok) {
         host_.HideProgress();
         if (result == document::ReadResult::CannotOpen)
-            ShowCannotOpen();
+            ShowCannotOpen(storedPath);
         else
             ShowError(QStringLiteral("読み込めないﾃﾞｰﾀ形式です。"), workspace::MessageIcon::Stop);
         return false;
@@ -114,7 +120,7 @@ bool DocumentController::OpenDocument() {
     doc_.documentOpen = true;
     doc_.documentModified = false;
     host_.SetAcceptDrops(false);
-    doc_.currentFileName = doc_.selectedFileName;
+    doc_.currentFileName = storedPath;
     ShowFileInTitle();
     host_.HideProgress();
     RefreshFloatingWindows();

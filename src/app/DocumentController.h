@@ -1,5 +1,8 @@
 #pragma once
 // New, open, save and close of the one label document, with their questions and messages.
+#include <optional>
+#include <string>
+
 #include "app/DocumentHost.h"
 #include "document/LabelDocument.h"
 #include "settings/AppSettings.h"
@@ -16,22 +19,24 @@ public:
                        workspace::Interaction& interaction, workspace::DocumentViews& views, DocumentHost& host);
 
     bool NewDocument();
-    // The open dialog; false at once while a document is open. On OK the choice is selectedFileName.
-    bool ChooseOpenFile();
-    // The save dialog; on OK the choice is currentFileName.
-    bool ChooseSaveFile();
+    // The open dialog, starting from the last used file; nothing at once while a document is open.
+    std::optional<std::string> ChooseOpenFile();
+    // The save dialog, starting from the document's file.
+    std::optional<std::string> ChooseSaveFile();
+    // Saves to the document's file, asking for one first when it has none.
     bool SaveDocument();
     bool SaveDocumentAs();
-    // Opens selectedFileName.
-    bool OpenDocument();
+    // Opens a stored path (code page 932 where possible) and remembers it as the last used file.
+    bool OpenDocument(const std::string& storedPath);
     // Asks to save a modified document, then discards it; false when the user cancelled or the
     // save failed. Runs (and succeeds) without a document too.
     bool CloseDocument();
 
 private:
     void ShowError(const QString& text, workspace::MessageIcon icon, QWidget* owner = nullptr);
-    // "<file> cannot be opened" for selectedFileName.
-    void ShowCannotOpen();
+    // "<file> cannot be opened".
+    void ShowCannotOpen(const std::string& storedPath);
+    bool SaveTo(const std::string& storedPath);
     // "Quillora - <currentFileName>".
     void ShowFileInTitle();
     void RefreshFloatingWindows();

@@ -12,7 +12,8 @@
 
 namespace quillora::app {
 
-FloatingWindows::FloatingWindows(workspace::Workspace& workspace) : workspace_(workspace) {}
+FloatingWindows::FloatingWindows(workspace::Workspace& workspace, commands::CommandRegistry& commands)
+    : workspace_(workspace), commands_(commands) {}
 
 FloatingWindows::~FloatingWindows() { CloseSplash(); }
 
@@ -29,8 +30,7 @@ void FloatingWindows::CloseSplash() {
 }
 
 void FloatingWindows::Create() {
-    tool_ = std::make_unique<windows::ToolWindow>(workspace_);
-    connect(tool_.get(), &windows::ToolWindow::commandRequested, this, &FloatingWindows::toolCommandRequested);
+    tool_ = std::make_unique<windows::ToolWindow>(workspace_, commands_);
     connect(tool_.get(), &windows::ToolWindow::closedByUser, this, &FloatingWindows::closedByUser);
     position_ = std::make_unique<windows::PositionWindow>(workspace_);
     connect(position_.get(), &windows::PositionWindow::closedByUser, this, &FloatingWindows::closedByUser);

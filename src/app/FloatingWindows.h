@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/WindowArrangement.h"
+#include "commands/CommandRegistry.h"
 #include "workspace/Workspace.h"
 
 class QWidget;
@@ -23,7 +24,7 @@ namespace quillora::app {
 class FloatingWindows : public QObject {
     Q_OBJECT
 public:
-    explicit FloatingWindows(workspace::Workspace& workspace);
+    FloatingWindows(workspace::Workspace& workspace, commands::CommandRegistry& commands);
     ~FloatingWindows() override;
 
     void ShowSplash();
@@ -48,12 +49,12 @@ public:
     void ShowHelpOnHelp();
 
 signals:
-    void toolCommandRequested(int id);
     // A floating window was closed with its close box (its "View" flag is now clear).
     void closedByUser();
 
 private:
     workspace::Workspace& workspace_;
+    commands::CommandRegistry& commands_;
     std::unique_ptr<windows::SplashWindow> splash_;
     std::unique_ptr<windows::ToolWindow> tool_;
     std::unique_ptr<windows::PositionWindow> position_;

@@ -10,42 +10,45 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/DocumentController.h"
-#include "app/MenuTable.h"
+#include "commands/FrameMenu.h"
 
 namespace quillora::app {
 
-FrameWindow::FrameWindow(QWidget* parent) : QMainWindow(parent), mdiArea_(new QMdiArea(this)) {
+FrameWindow::FrameWindow(commands::CommandRegistry& commands, QWidget* parent)
+    : QMainWindow(parent), mdiArea_(new QMdiArea(this)) {
     setObjectName(QStringLiteral("frameWindow"));
     setWindowTitle(kProductName);
     setCentralWidget(mdiArea_);
     setAcceptDrops(true);
-    buildMenus();
+    buildMenus(commands);
+    connect(&commands, &commands::CommandRegistry::statesChanged, this, &FrameWindow::greyEmptyPopups);
 }
 
-void FrameWindow::buildMenus() {
-    for (const MenuPopup& popup : FrameMenu()) {
+void FrameWindow::buildMenus(commands::CommandRegistry& commands) {
+    for (const commands::MenuPopup& popup : commands::FrameMenu()) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.caption));
+        popups_.push_back(menu);
         connect(menu, &QMenu::aboutToShow, this, &FrameWindow::menuAboutToShow);
-        if (popup.items.front().id == command::ArrangeWindows) {
+        if (popup.items.front().id == commands::CommandId::ArrangeWindows) {
             windowMenu_ = menu;
             connect(menu, &QMenu::aboutToShow, this, &FrameWindow::listDocumentWindows);
         }
-        for (const MenuItem& item : popup.items) {
-            if (item.id == 0) {
-                menu->addSeparator();
-                continue;
-            }
-            QString caption = QString::fromUtf8(item.caption);
-            if (item.shortcutText) caption += QLatin1Char('\t') + QString::fromUtf8(item.shortcutText);
-            QAction* action = menu->addAction(caption);
-            action->setObjectName(QStringLiteral("cmd%1").arg(item.id));
-            action->setCheckable(IsCheckable(item.id));
-            if (item.key) action->setShortcut(QKeySequence(item.key));
-            connect(action, &QAction::triggered, this, [this, id = item.id] { emit commandTriggered(id); });
-            actions_[item.id] = action;
+        for (const commands::MenuItem& item : popup.items) {
+            if (item.id) menu->addAction(commands.Action(*item.id));
+            else menu->addSeparator();
         }
+    }
+}
+
+void FrameWindow::greyEmptyPopups() {
+    for (QMenu* menu : popups_) {
+        const QList<QAction*> items = menu->actions();
+        const bool any = std::any_of(items.begin(), items.end(),
+                                     [](const QAction* a) { return !a->isSeparator() && a->isEnabled(); });
+        menu->menuAction()->setEnabled(any);
     }
 }
 
@@ -62,19 +65,6 @@ void FrameWindow::listDocumentWindows() {
         action->setChecked(window == mdiArea_->activeSubWindow());
         connect(action, &QAction::triggered, this, [this, window] { mdiArea_->setActiveSubWindow(window); });
         windowListActions_ << action;
-    }
-}
-
-QAction* FrameWindow::commandAction(int id) const {
-    const auto found = actions_.find(id);
-    return found == actions_.end() ? nullptr : found->second;
-}
-
-void FrameWindow::applyCommandStates(const std::function<CommandState(int id)>& stateOf) {
-    for (const auto& [id, action] : actions_) {
-        const CommandState state = stateOf(id);
-        action->setEnabled(state.enabled);
-        if (action->isCheckable()) action->setChecked(state.checked);
     }
 }
 

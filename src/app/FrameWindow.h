@@ -2,10 +2,9 @@
 // The frame: menu bar built from the menu table, the MDI area that holds the document window,
 // dropped files, and a close box that asks the application to exit instead of closing.
 #include <QMainWindow>
-#include <functional>
-#include <map>
+#include <vector>
 
-#include "app/CommandStates.h"
+#include "commands/CommandRegistry.h"
 
 class QMdiArea;
 class QMenu;
@@ -15,13 +14,9 @@ namespace quillora::app {
 class FrameWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit FrameWindow(QWidget* parent = nullptr);
+    explicit FrameWindow(commands::CommandRegistry& commands, QWidget* parent = nullptr);
 
     QMdiArea* mdiArea() const { return mdiArea_; }
-    // The action of a menu command, objectName "cmd<id>"; nullptr for an unknown id.
-    QAction* commandAction(int id) const;
-    // Greys and checks every command item from `stateOf`.
-    void applyCommandStates(const std::function<CommandState(int id)>& stateOf);
     // Top-right corner of the area below the menu bar, in screen coordinates.
     QPoint clientTopRight() const;
     void setDropsAccepted(bool accepted) { dropsAccepted_ = accepted; }
@@ -30,7 +25,6 @@ public:
     void allowClose() { closeAllowed_ = true; }
 
 signals:
-    void commandTriggered(int id);
     void menuAboutToShow();
     void fileDropped(const QString& path);
     void dropRefused();
@@ -47,12 +41,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildMenus();
+    void buildMenus(commands::CommandRegistry& commands);
+    // A popup whose items are all greyed is greyed in the menu bar too.
+    void greyEmptyPopups();
     // The window list after the "ｳｨﾝﾄﾞｳ(&W)" items, as MDI frames keep it.
     void listDocumentWindows();
 
     QMdiArea* mdiArea_;
-    std::map<int, QAction*> actions_;
+    std::vector<QMenu*> popups_;
     QMenu* windowMenu_ = nullptr;
     QList<QAction*> windowListActions_;
     bool dropsAccepted_ = false;

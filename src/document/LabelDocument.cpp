@@ -42,11 +42,11 @@ void LabelDocument::Create(const NewDocumentDefaults& defaults) {
     state.isOpen = 1;
 
     layers[0] = {};
-    layers[0].kind = KindList;
+    layers[0].kind = LayerKind::List;
     layers[0].visible = 1;
     text::StoreField(layers[0].name, kListName);
     layers[1] = {};
-    layers[1].kind = KindBackground;
+    layers[1].kind = LayerKind::Background;
     layers[1].visible = 1;
     text::StoreField(layers[1].name, kBackgroundName);
     order[0] = 0;
@@ -86,7 +86,7 @@ bool LabelDocument::CanAddLayer() const { return state.layerCount <= kMaxLayers 
 
 int LabelDocument::FindFreeSlot() const {
     for (int slot = 1; slot < kMaxLayers; ++slot)
-        if (layers[slot].kind == KindFree) return slot;
+        if (layers[slot].kind == LayerKind::Free) return slot;
     return -1;
 }
 
@@ -111,7 +111,7 @@ void LabelDocument::FreeSlotAt(int pos) {
 }
 
 bool LabelDocument::CanMove(int pos, MoveDirection d) const {
-    if (KindAt(pos) < KindList) return false;
+    if (!IsMovableKind(KindAt(pos))) return false;
     if (d == MoveDirection::Up) return pos != 0;
     return pos != SafeLayerCount() - 2;
 }
@@ -126,7 +126,7 @@ bool LabelDocument::MoveLayer(int pos, MoveDirection d) {
 }
 
 int LabelDocument::CopyLayerRecord(int pos) {
-    if (KindAt(pos) < KindText || !CanAddLayer()) return -1;
+    if (!IsCopyableKind(KindAt(pos)) || !CanAddLayer()) return -1;
     int source = SlotAt(pos);
     int slot = FindFreeSlot();
     layers[slot] = layers[source];
@@ -153,9 +153,9 @@ const LayerRecord* LabelDocument::LayerAt(int pos) const {
     return slot < 0 ? nullptr : &layers[slot];
 }
 
-int LabelDocument::KindAt(int pos) const {
+LayerKind LabelDocument::KindAt(int pos) const {
     const LayerRecord* layer = LayerAt(pos);
-    return layer ? layer->kind : KindFree;
+    return layer ? layer->kind : LayerKind::Free;
 }
 
 int LabelDocument::SafeOuterMm() const { return std::clamp(state.outerMm, 1, kMaxDiameter); }

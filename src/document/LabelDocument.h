@@ -46,6 +46,8 @@ public:
     // What closing does to the records (windows aside); DocHeader and list settings stay.
     void Reset();
     void RenumberListEntries();
+    // Every edit of the label ends here: the one place the modified flag is set.
+    void MarkModified() { documentModified = true; }
 
     // Layer stack.
     bool CanAddLayer() const;               // fewer than 50 positions in use
@@ -53,6 +55,7 @@ public:
     void InsertAtSelection(int slot);
     void FreeSlotAt(int pos);               // delete the layer at a position
     bool CanMove(int pos, MoveDirection d) const;
+    bool CanCopyOrDelete(int pos) const { return IsCopyableKind(KindAt(pos)); }
     bool MoveLayer(int pos, MoveDirection d);
     // Copies the record at `pos` into a free slot inserted at the selection; returns the slot or -1.
     int CopyLayerRecord(int pos);
@@ -62,7 +65,7 @@ public:
     int SafeSelectedPos() const;            // selectedPos limited to the used positions, or -1
     int SlotAt(int pos) const;              // slot at a position, -1 when either is out of range
     const LayerRecord* LayerAt(int pos) const;
-    int KindAt(int pos) const;              // KindFree when there is no layer there
+    LayerKind KindAt(int pos) const;        // Free when there is no layer there
     int SafeOuterMm() const;                // outerMm limited to 1..300 for drawing
     int SafeInnerMm() const;
 

@@ -17,13 +17,20 @@ constexpr int kMaxLayers = 50;
 constexpr int kListEntries = 50;
 constexpr int kPathBytes = 256;
 
-enum LayerKind : std::int32_t {
-    KindFree = 0,
-    KindBackground = 1,
-    KindList = 2,
-    KindText = 10,
-    KindPicture = 11,
+// A layer slot's kind as the file stores it; a damaged file may hold any other number.
+enum class LayerKind : std::int32_t {
+    Free = 0,
+    Background = 1,
+    List = 2,
+    Text = 10,
+    Picture = 11,
 };
+
+// Text and picture layers can be copied and deleted; any kind below them (the background, the
+// list, a free slot or an unknown number) cannot.
+constexpr bool IsCopyableKind(LayerKind kind) { return kind >= LayerKind::Text; }
+// The list moves like the text and picture layers; the background and what is below it never.
+constexpr bool IsMovableKind(LayerKind kind) { return kind >= LayerKind::List; }
 
 struct DocHeader {
     std::int32_t outerDiameter;
@@ -91,7 +98,7 @@ struct ListBlock {
 };
 
 struct LayerRecord {
-    std::int32_t kind;
+    LayerKind kind;
     std::uint8_t visible;
     char name[50];
     // text layer area

@@ -4,20 +4,18 @@
 #include <QString>
 
 #include "BackgroundLayerDialog.h"
-#include "LayerRefresh.h"
-#include "LayerValues.h"
+#include "LayerChanges.h"
+#include "document/LayerValues.h"
 #include "PictureLayerDialog.h"
-#include "SlotPicture.h"
+#include "LoadLayerPicture.h"
 #include "TextLayerDialog.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
 
 namespace quillora::layers {
 
-using document::KindBackground;
-using document::KindList;
-using document::KindPicture;
-using document::KindText;
+using document::LayerKind;
+
 
 LayerOperations::LayerOperations(workspace::Workspace& ws) : ws_(ws) {}
 
@@ -41,10 +39,10 @@ void LayerOperations::NewTextLayer() {
 
     int slot = ws_.doc.FindFreeSlot();
     document::LayerRecord& layer = ws_.doc.layers[slot];
-    layer.kind = KindText;
-    StoreTextLayer(layer, ws_.settings.text);
+    layer.kind = LayerKind::Text;
+    document::StoreTextLayer(layer, ws_.settings.text);
     ws_.doc.InsertAtSelection(slot);
-    RefreshAfterStackChange(ws_);
+    EndStackChange(ws_);
 }
 
 void LayerOperations::NewPictureLayer() {
@@ -56,41 +54,37 @@ void LayerOperations::NewPictureLayer() {
 
     int slot = ws_.doc.FindFreeSlot();
     document::LayerRecord& layer = ws_.doc.layers[slot];
-    layer.kind = KindPicture;
+    layer.kind = LayerKind::Picture;
     layer.visible = 1;
-    StorePictureLayer(layer, ws_.settings.picture);
+    document::StorePictureLayer(layer, ws_.settings.picture);
     LoadLayerPicture(ws_, slot);
     ws_.doc.InsertAtSelection(slot);
-    RefreshAfterStackChange(ws_);
+    EndStackChange(ws_);
 }
 
-void LayerOperations::NewTextLayerAt(int xMm, int yMm) {
+void LayerOperations::ProposeTextLayerAt(int xMm, int yMm) {
     ws_.settings.text.posX = xMm;
     ws_.settings.text.posY = yMm;
-    NewTextLayer();
 }
 
-void LayerOperations::NewPictureLayerAt(int xMm, int yMm) {
+void LayerOperations::ProposePictureLayerAt(int xMm, int yMm) {
     ws_.settings.picture.posX = xMm;
     ws_.settings.picture.posY = yMm;
-    NewPictureLayer();
 }
 
 void LayerOperations::EditLayerProperties(int pos) {
     if (!ws_.doc.documentOpen) return;
     int slot = ws_.doc.SlotAt(pos);
     switch (ws_.doc.KindAt(pos)) {
-    case KindBackground:
+    case LayerKind::Background:
         if (ws_.flags.backgroundDialogOpen) return ws_.interaction.Beep();
         return ShowBackgroundSettings();
-    case KindList:
-        // The list layer's property sheet is not part of this library yet.
-        if (ws_.flags.listSheetOpen) return ws_.interaction.Beep();
-        return;
-    case KindText:
+    case LayerKind::List:
+        return ShowListSettings();
+    case LayerKind::Text:
         if (ws_.flags.textDialogOpen) return ws_.interaction.Beep();
         return EditTextLayer(pos, slot);
-    case KindPicture:
+    case LayerKind::Picture:
         if (ws_.flags.pictureDialogOpen) return ws_.interaction.Beep();
         return EditPictureLayer(pos, slot);
     default:
@@ -99,7 +93,7 @@ void LayerOperations::EditLayerProperties(int pos) {
 }
 
 void LayerOperations::EditTextLayer(int pos, int slot) {
-    LoadTextSettings(ws_.settings.text, ws_.doc.layers[slot]);
+    document::LoadTextSettings(ws_.settings.text, ws_.doc.layers[slot]);
     editedSlot_ = slot;
     TextLayerDialog dialog(ws_, DialogVariant::LayerSettings, slot);
     int result = ws_.interaction.RunDialog(dialog);
@@ -107,12 +101,12 @@ void LayerOperations::EditTextLayer(int pos, int slot) {
     if (result != QDialog::Accepted) return;
     int target = ws_.doc.SlotAt(pos);
     if (target < 0) return;
-    StoreTextLayer(ws_.doc.layers[target], ws_.settings.text);
-    RefreshAfterSettings(ws_);
+    document::StoreTextLayer(ws_.doc.layers[target], ws_.settings.text);
+    EndSettingsChange(ws_);
 }
 
 void LayerOperations::EditPictureLayer(int pos, int slot) {
-    LoadPictureSettings(ws_.settings.picture, ws_.doc.layers[slot]);
+    document::LoadPictureSettings(ws_.settings.picture, ws_.doc.layers[slot]);
     editedSlot_ = slot;
     PictureLayerDialog dialog(ws_, DialogVariant::LayerSettings, slot);
     int result = ws_.interaction.RunDialog(dialog);
@@ -120,32 +114,38 @@ void LayerOperations::EditPictureLayer(int pos, int slot) {
     if (result != QDialog::Accepted) return;
     int target = ws_.doc.SlotAt(pos);
     if (target < 0) return;
-    StorePictureLayer(ws_.doc.layers[target], ws_.settings.picture);
+    document::StorePictureLayer(ws_.doc.layers[target], ws_.settings.picture);
     LoadLayerPicture(ws_, target);
-    RefreshAfterSettings(ws_);
+    EndSettingsChange(ws_);
+}
+
+void LayerOperations::ShowListSettings() {
+    if (!ws_.doc.documentOpen) return;
+    // The sheet itself comes with the list editing; until then only the refusal is here.
+    if (ws_.flags.listSheetOpen) return ws_.interaction.Beep();
 }
 
 void LayerOperations::MoveLayer(int pos, document::MoveDirection direction) {
     if (!ws_.doc.documentOpen) return;
     if (!ws_.doc.MoveLayer(pos, direction)) return;
-    RefreshAfterReorder(ws_);
+    EndReorder(ws_);
 }
 
 void LayerOperations::CopyLayer(int pos) {
     if (!ws_.doc.documentOpen) return;
-    if (ws_.doc.KindAt(pos) < KindText) return;
+    if (!ws_.doc.CanCopyOrDelete(pos)) return;
     if (RefuseAtLimit()) return;
     int slot = ws_.doc.CopyLayerRecord(pos);
     if (slot < 0) return;
     // The copy gets a picture of its own, never the source's.
-    if (ws_.doc.layers[slot].kind == KindPicture) LoadLayerPicture(ws_, slot);
-    RefreshAfterStackChange(ws_);
+    if (ws_.doc.layers[slot].kind == LayerKind::Picture) LoadLayerPicture(ws_, slot);
+    EndStackChange(ws_);
 }
 
 void LayerOperations::DeleteLayer(int pos) {
     if (!ws_.doc.documentOpen) return;
+    if (!ws_.doc.CanCopyOrDelete(pos)) return;
     const document::LayerRecord* layer = ws_.doc.LayerAt(pos);
-    if (!layer || layer->kind < KindText) return;
     workspace::Message question;
     question.owner = messageOwner_;
     question.text = QStringLiteral("ﾚｲﾔｰ：「%1」を削除します。よろしいですか？")
@@ -156,7 +156,16 @@ void LayerOperations::DeleteLayer(int pos) {
     question.defaultButton = workspace::Answer::No;
     if (ws_.interaction.ShowMessage(question) != workspace::Answer::Yes) return;
     ws_.doc.FreeSlotAt(pos);
-    RefreshAfterStackChange(ws_);
+    EndStackChange(ws_);
+}
+
+void LayerOperations::ToggleLayerVisible(int pos) {
+    if (!ws_.doc.documentOpen) return;
+    const int slot = ws_.doc.SlotAt(pos);
+    if (slot < 0 || ws_.doc.layers[slot].kind == LayerKind::Background) return;
+    ws_.doc.layers[slot].visible = ws_.doc.layers[slot].visible ? 0 : 1;
+    ws_.views.RefreshLayerWindow(workspace::LayerWindowRegion::Lamps);
+    ws_.views.RefreshDocumentView();
 }
 
 void LayerOperations::ShowBackgroundSettings() {

@@ -17,13 +17,18 @@ public:
 
     void NewTextLayer();
     void NewPictureLayer();
-    // The context menu proposes the new layer at the clicked point (whole millimetres).
-    void NewTextLayerAt(int xMm, int yMm);
-    void NewPictureLayerAt(int xMm, int yMm);
+    // The document window's menu proposes the next new layer at the clicked point (whole mm).
+    void ProposeTextLayerAt(int xMm, int yMm);
+    void ProposePictureLayerAt(int xMm, int yMm);
     void EditLayerProperties(int pos);
+    // The list layer's property sheet; only beeps while it is open already.
+    void ShowListSettings();
     void MoveLayer(int pos, document::MoveDirection direction);
     void CopyLayer(int pos);
     void DeleteLayer(int pos);
+    // Shows or hides the layer at a position; the background never changes. Not an edit: the
+    // modified flag stays as it is.
+    void ToggleLayerVisible(int pos);
     // The frame menu and the context menu open it without the dialog-open check.
     void ShowBackgroundSettings();
 

@@ -25,31 +25,13 @@
 
 namespace quillora::layers {
 
-using document::KindBackground;
-using document::KindList;
-using document::KindPicture;
-using document::KindText;
-using document::MoveDirection;
+using document::LayerKind;
 using workspace::LayerWindowRegion;
 
+using commands::CommandId;
+using namespace layer_window_id;
+
 namespace {
-enum CommandId {
-    kNewText = 40029,
-    kNewPicture = 40030,
-    kCopy = 40031,
-    kDelete = 40032,
-    kScrollBar = 40033,
-    kMoveUp = 40034,
-    kMoveDown = 40035,
-    kLampRow1 = 40038,  // rows 1..9: 40038..40046
-    kLampRow0 = 40047,
-    kSettings = 40051,
-    kMenuSettings = 40073,
-    kMenuCopy = 40074,
-    kMenuDelete = 40075,
-    kMenuMoveUp = 40076,
-    kMenuMoveDown = 40077,
-};
 
 constexpr int kLineTop = 40;
 constexpr int kLineBottom = 291;
@@ -63,22 +45,22 @@ const QColor kListRow(224, 224, 255);
 const QColor kTextRow(224, 255, 224);
 const QColor kPictureRow(255, 224, 224);
 
-QColor RowColour(int kind) {
+QColor RowColour(LayerKind kind) {
     switch (kind) {
-    case KindList: return kListRow;
-    case KindText: return kTextRow;
-    case KindPicture: return kPictureRow;
+    case LayerKind::List: return kListRow;
+    case LayerKind::Text: return kTextRow;
+    case LayerKind::Picture: return kPictureRow;
     default: return Qt::white;
     }
 }
 
 Lamp LampFor(const document::LayerRecord& layer) {
-    if (layer.kind == KindBackground) return Lamp::Frame;
+    if (layer.kind == LayerKind::Background) return Lamp::Frame;
     if (layer.visible == 0) return Lamp::Hidden;
     switch (layer.kind) {
-    case KindList: return Lamp::List;
-    case KindText: return Lamp::Text;
-    case KindPicture: return Lamp::Picture;
+    case LayerKind::List: return Lamp::List;
+    case LayerKind::Text: return Lamp::Text;
+    case LayerKind::Picture: return Lamp::Picture;
     default: return Lamp::None;
     }
 }
@@ -93,9 +75,9 @@ QLabel* MakeStatic(QWidget* parent, QRect geometry) {
 }
 }  // namespace
 
-LayerWindow::LayerWindow(workspace::Workspace& ws, LayerOperations& operations)
+LayerWindow::LayerWindow(workspace::Workspace& ws, commands::CommandRegistry& commands, LayerOperations& operations)
     : QWidget(nullptr, widgets::kFloatingWindowFlags),
-      ws_(ws), operations_(operations),
+      ws_(ws), commands_(commands), operations_(operations),
       popupRunner_([](QMenu& menu, const QPoint& at) { return menu.exec(at); }) {
     setObjectName(QStringLiteral("LayerWindow"));
     setWindowTitle(QStringLiteral("ﾚｲﾔｰ"));
@@ -105,8 +87,8 @@ LayerWindow::LayerWindow(workspace::Workspace& ws, LayerOperations& operations)
     setFont(widgets::UiFont());
     move(ws.settings.layerWindow.posX, ws.settings.layerWindow.posY);
 
-    newText_ = AddButton(kNewText, new FaceButton(QStringLiteral("新規文字ﾚｲﾔｰ..."), QSize(94, 19), this), {2, 2});
-    newPicture_ = AddButton(kNewPicture, new FaceButton(QStringLiteral("新規画像ﾚｲﾔｰ..."), QSize(94, 19), this), {98, 2});
+    newText_ = AddButton(kNewText, CommandId::NewTextLayer, new FaceButton(QStringLiteral("新規文字ﾚｲﾔｰ..."), QSize(94, 19), this), {2, 2});
+    newPicture_ = AddButton(kNewPicture, CommandId::NewPictureLayer, new FaceButton(QStringLiteral("新規画像ﾚｲﾔｰ..."), QSize(94, 19), this), {98, 2});
     label_ = MakeStatic(this, QRect(2, 24, 40, 14));
     count_ = MakeStatic(this, QRect(44, 24, kWidth - 100, 14));
     count_->setObjectName(QStringLiteral("layerCount"));
@@ -116,10 +98,9 @@ LayerWindow::LayerWindow(workspace::Workspace& ws, LayerOperations& operations)
     countBar_->setTextVisible(false);
     countBar_->setGeometry(kWidth - 54, 24, 52, 14);
     for (int r = 0; r < kRows; ++r) {
-        int id = r == 0 ? kLampRow0 : kLampRow1 + r - 1;
-        lamps_[r] = widgets::WithId(new LampButton(this), id);
+        lamps_[r] = widgets::WithId(new LampButton(this), layer_window_id::LampId(r));
         lamps_[r]->move(0, kRowTop + kRowHeight * r);
-        connect(lamps_[r], &LampButton::clicked, this, [this, id] { Command(id); });
+        connect(lamps_[r], &LampButton::clicked, this, [this, r] { ToggleLamp(r); });
     }
     scrollBar_ = widgets::WithId(new QScrollBar(Qt::Vertical, this), kScrollBar);
     scrollBar_->setGeometry(kWidth - kScrollWidth, kRowTop, kScrollWidth, kRowsHeight);
@@ -127,20 +108,19 @@ LayerWindow::LayerWindow(workspace::Workspace& ws, LayerOperations& operations)
     scrollBar_->setEnabled(false);
     connect(scrollBar_, &QScrollBar::actionTriggered, this, &LayerWindow::OnScrollAction);
     connect(scrollBar_, &QScrollBar::sliderReleased, this, &LayerWindow::OnScrollReleased);
-    moveUp_ = AddButton(kMoveUp, new FaceButton(Qt::UpArrow, QSize(25, 19), this), {2, 293});
-    moveDown_ = AddButton(kMoveDown, new FaceButton(Qt::DownArrow, QSize(25, 19), this), {28, 293});
-    copy_ = AddButton(kCopy, new FaceButton(QStringLiteral("ｺﾋﾟｰ"), QSize(40, 19), this), {kWidth - 126, 293});
-    delete_ = AddButton(kDelete, new FaceButton(QStringLiteral("削除..."), QSize(40, 19), this), {kWidth - 84, 293});
-    settings_ = AddButton(kSettings, new FaceButton(QStringLiteral("設定..."), QSize(40, 19), this), {kWidth - 42, 293});
+    moveUp_ = AddButton(kMoveUp, CommandId::MoveUp, new FaceButton(Qt::UpArrow, QSize(25, 19), this), {2, 293});
+    moveDown_ = AddButton(kMoveDown, CommandId::MoveDown, new FaceButton(Qt::DownArrow, QSize(25, 19), this), {28, 293});
+    copy_ = AddButton(kCopy, CommandId::CopyLayer, new FaceButton(QStringLiteral("ｺﾋﾟｰ"), QSize(40, 19), this), {kWidth - 126, 293});
+    delete_ = AddButton(kDelete, CommandId::DeleteLayer, new FaceButton(QStringLiteral("削除..."), QSize(40, 19), this), {kWidth - 84, 293});
+    settings_ = AddButton(kSettings, CommandId::LayerSettings, new FaceButton(QStringLiteral("設定..."), QSize(40, 19), this), {kWidth - 42, 293});
 
-    operations_.setMessageOwner(this);
     UpdateControls();
 }
 
-FaceButton* LayerWindow::AddButton(int id, FaceButton* button, QPoint at) {
+FaceButton* LayerWindow::AddButton(int id, CommandId command, FaceButton* button, QPoint at) {
     widgets::WithId(button, id);
     button->move(at);
-    connect(button, &FaceButton::clicked, this, [this, id] { Command(id); });
+    connect(button, &FaceButton::clicked, this, [this, command] { Run(command); });
     return button;
 }
 
@@ -148,8 +128,6 @@ int LayerWindow::RowAt(int y) {
     if (y < kRowTop || y >= kRowTop + kRowsHeight) return -1;
     return (y - kRowTop) / kRowHeight;
 }
-
-int LayerWindow::SelectedKind() const { return ws_.doc.KindAt(ws_.doc.state.selectedPos); }
 
 void LayerWindow::UpdateControls() {
     const document::LabelDocument& doc = ws_.doc;
@@ -159,15 +137,14 @@ void LayerWindow::UpdateControls() {
     count_->setText(open ? QStringLiteral("ﾚｲﾔｰ数： %1/50").arg(count, 2, 10, QLatin1Char('0')) : QString());
     countBar_->setValue(open ? count : 0);
 
-    const int kind = SelectedKind();
-    const int selected = doc.state.selectedPos;
-    newText_->setDisabledLook(!open);
-    newPicture_->setDisabledLook(!open);
-    settings_->setDisabledLook(!open);
-    copy_->setDisabledLook(!open || kind < KindText);
-    delete_->setDisabledLook(!open || kind < KindText);
-    moveUp_->setDisabledLook(!open || !doc.CanMove(selected, MoveDirection::Up));
-    moveDown_->setDisabledLook(!open || !doc.CanMove(selected, MoveDirection::Down));
+    // A disabled face is only a picture: the button still runs its command, which then does nothing.
+    newText_->setDisabledLook(!commands_.IsEnabled(CommandId::NewTextLayer));
+    newPicture_->setDisabledLook(!commands_.IsEnabled(CommandId::NewPictureLayer));
+    settings_->setDisabledLook(!commands_.IsEnabled(CommandId::LayerSettings));
+    copy_->setDisabledLook(!commands_.IsEnabled(CommandId::CopyLayer));
+    delete_->setDisabledLook(!commands_.IsEnabled(CommandId::DeleteLayer));
+    moveUp_->setDisabledLook(!commands_.IsEnabled(CommandId::MoveUp));
+    moveDown_->setDisabledLook(!commands_.IsEnabled(CommandId::MoveDown));
 
     for (int r = 0; r < kRows; ++r) {
         const document::LayerRecord* layer = open && r < count ? doc.LayerAt(doc.state.firstVisiblePos + r) : nullptr;
@@ -181,12 +158,13 @@ void LayerWindow::Refresh(workspace::LayerWindowRegion region) {
     const QRect buttonStrip(0, kLineBottom, w, h - kLineBottom);
     QRegion area;
     switch (region) {
-    case workspace::LayerWindowRegion::All: area = rect(); break;
-    case workspace::LayerWindowRegion::Selection:
+    case LayerWindowRegion::All: area = rect(); break;
+    case LayerWindowRegion::Selection:
         area = QRegion(kLampWidth, kRowTop, w - kScrollWidth - kLampWidth, kRowsHeight) + buttonStrip;
         break;
-    case workspace::LayerWindowRegion::Reorder: area = QRegion(0, kRowTop, w - kScrollWidth, kRowsHeight) + buttonStrip; break;
-    case workspace::LayerWindowRegion::Scroll: area = QRegion(0, kRowTop, w - kScrollWidth, kRowsHeight); break;
+    case LayerWindowRegion::Reorder: area = QRegion(0, kRowTop, w - kScrollWidth, kRowsHeight) + buttonStrip; break;
+    case LayerWindowRegion::Scroll: area = QRegion(0, kRowTop, w - kScrollWidth, kRowsHeight); break;
+    case LayerWindowRegion::Lamps: area = QRegion(0, kRowTop, kLampWidth, kRowsHeight); break;
     }
     repaint(area);
 }
@@ -257,58 +235,31 @@ void LayerWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void LayerWindow::ShowPopup(const QPoint& globalPos) {
-    const int kind = SelectedKind();
-    const int selected = ws_.doc.state.selectedPos;
     QMenu menu(this);
-    auto add = [&](int id, const QString& text, bool grayed) {
+    auto add = [&](int id, const QString& text, CommandId command) {
         QAction* action = menu.addAction(text);
         action->setObjectName(QStringLiteral("cmd%1").arg(id));
-        action->setData(id);
-        action->setEnabled(!grayed);
+        action->setData(static_cast<int>(command));
+        action->setEnabled(commands_.IsEnabled(command));
     };
-    add(kMenuSettings, QStringLiteral("設定(&P)..."), false);
+    add(kMenuSettings, QStringLiteral("設定(&P)..."), CommandId::LayerSettings);
     menu.addSeparator();
-    add(kMenuMoveUp, QStringLiteral("上と入れ替え(&U)"), !ws_.doc.CanMove(selected, MoveDirection::Up));
-    add(kMenuMoveDown, QStringLiteral("下と入れ替え(&O)"), !ws_.doc.CanMove(selected, MoveDirection::Down));
+    add(kMenuMoveUp, QStringLiteral("上と入れ替え(&U)"), CommandId::MoveUp);
+    add(kMenuMoveDown, QStringLiteral("下と入れ替え(&O)"), CommandId::MoveDown);
     menu.addSeparator();
-    add(kMenuCopy, QStringLiteral("ｺﾋﾟｰ(&C)"), kind < KindText);
-    add(kMenuDelete, QStringLiteral("削除(&D)..."), kind < KindText);
-    if (QAction* chosen = popupRunner_(menu, globalPos)) Command(chosen->data().toInt());
+    add(kMenuCopy, QStringLiteral("ｺﾋﾟｰ(&C)"), CommandId::CopyLayer);
+    add(kMenuDelete, QStringLiteral("削除(&D)..."), CommandId::DeleteLayer);
+    if (QAction* chosen = popupRunner_(menu, globalPos)) Run(static_cast<CommandId>(chosen->data().toInt()));
 }
 
-void LayerWindow::Command(int id) {
+void LayerWindow::Run(CommandId command) {
     if (ws_.flags.any()) return ws_.interaction.Beep();
-    const int selected = ws_.doc.state.selectedPos;
-    switch (id) {
-    case kNewText: return operations_.NewTextLayer();
-    case kNewPicture: return operations_.NewPictureLayer();
-    case kCopy:
-    case kMenuCopy: return operations_.CopyLayer(selected);
-    case kDelete:
-    case kMenuDelete: return operations_.DeleteLayer(selected);
-    case kMoveUp:
-    case kMenuMoveUp: return operations_.MoveLayer(selected, MoveDirection::Up);
-    case kMoveDown:
-    case kMenuMoveDown: return operations_.MoveLayer(selected, MoveDirection::Down);
-    case kSettings:
-    case kMenuSettings: return operations_.EditLayerProperties(selected);
-    case kLampRow0: return ToggleLayerVisible(0);
-    default:
-        if (id >= kLampRow1 && id < kLampRow1 + kRows - 1) ToggleLayerVisible(id - kLampRow1 + 1);
-        return;
-    }
+    commands_.Execute(command);
 }
 
-// Showing or hiding is not an edit: the modified flag stays as it is.
-void LayerWindow::ToggleLayerVisible(int row) {
-    document::LabelDocument& doc = ws_.doc;
-    if (!doc.documentOpen || row >= doc.SafeLayerCount()) return;
-    const int slot = doc.SlotAt(doc.state.firstVisiblePos + row);
-    if (slot < 0 || doc.layers[slot].kind == KindBackground) return;
-    doc.layers[slot].visible = doc.layers[slot].visible ? 0 : 1;
-    lamps_[row]->setLamp(LampFor(doc.layers[slot]));
-    lamps_[row]->repaint();
-    ws_.views.RefreshDocumentView();
+void LayerWindow::ToggleLamp(int row) {
+    if (ws_.flags.any()) return ws_.interaction.Beep();
+    if (row < ws_.doc.SafeLayerCount()) operations_.ToggleLayerVisible(ws_.doc.state.firstVisiblePos + row);
 }
 
 void LayerWindow::OnScrollAction(int action) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+#include "commands/CommandRegistry.h"
 #include "workspace/DocumentViews.h"
 #include "workspace/Workspace.h"
 
@@ -22,6 +23,17 @@ class FaceButton;
 class LampButton;
 class LayerOperations;
 
+// The window's controls and popup items by their dialog ids, as its tests look them up.
+namespace layer_window_id {
+inline constexpr int kNewText = 40029, kNewPicture = 40030, kCopy = 40031, kDelete = 40032, kScrollBar = 40033,
+                     kMoveUp = 40034, kMoveDown = 40035, kSettings = 40051;
+inline constexpr int kLampRow0 = 40047, kLampRow1 = 40038;  // rows 1..9: 40038..40046
+inline constexpr int kMenuSettings = 40073, kMenuCopy = 40074, kMenuDelete = 40075, kMenuMoveUp = 40076,
+                     kMenuMoveDown = 40077;
+// The lamp of row r.
+constexpr int LampId(int row) { return row == 0 ? kLampRow0 : kLampRow1 + row - 1; }
+}  // namespace layer_window_id
+
 class LayerWindow : public QWidget {
     Q_OBJECT
 public:
@@ -34,7 +46,7 @@ public:
     static constexpr int kRowHeight = 25;
 
     // Top-level without a parent, so that dialogs modal to the frame leave it usable; hidden.
-    LayerWindow(workspace::Workspace& ws, LayerOperations& operations);
+    LayerWindow(workspace::Workspace& ws, commands::CommandRegistry& commands, LayerOperations& operations);
 
     void Refresh(workspace::LayerWindowRegion region);
     void UpdateScrollBar();
@@ -57,18 +69,18 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    FaceButton* AddButton(int id, FaceButton* button, QPoint at);
+    FaceButton* AddButton(int id, commands::CommandId command, FaceButton* button, QPoint at);
     void UpdateControls();
     bool SelectRowAt(int y);
     void ShowPopup(const QPoint& globalPos);
-    void Command(int id);
-    void ToggleLayerVisible(int row);
+    void Run(commands::CommandId command);
+    void ToggleLamp(int row);
     void OnScrollAction(int action);
     void OnScrollReleased();
     void SetFirstVisible(int pos);
-    int SelectedKind() const;
 
     workspace::Workspace& ws_;
+    commands::CommandRegistry& commands_;
     LayerOperations& operations_;
     QLabel* label_;
     QLabel* count_;

@@ -12,9 +12,9 @@
 #include <algorithm>
 
 #include "widgets/DialogParts.h"
-#include "LayerRefresh.h"
-#include "LayerValues.h"
-#include "SlotPicture.h"
+#include "LayerChanges.h"
+#include "document/LayerValues.h"
+#include "LoadLayerPicture.h"
 #include "pictures/PictureLoader.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
@@ -195,9 +195,9 @@ bool PictureLayerDialog::ReadValues() {
 void PictureLayerDialog::Apply() {
     if (!ReadValues()) return;
     if (editedSlot_ < 0 || editedSlot_ >= document::kMaxLayers) return;
-    StorePictureLayer(ws_.doc.layers[editedSlot_], settings_);
+    document::StorePictureLayer(ws_.doc.layers[editedSlot_], settings_);
     LoadLayerPicture(ws_, editedSlot_);
-    RefreshAfterSettings(ws_);
+    EndSettingsChange(ws_);
     apply_->setEnabled(false);
 }
 

@@ -11,8 +11,8 @@
 
 #include "widgets/Cp932TextValidator.h"
 #include "widgets/DialogParts.h"
-#include "LayerRefresh.h"
-#include "LayerValues.h"
+#include "LayerChanges.h"
+#include "document/LayerValues.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
 #include "widgets/ColourSwatch.h"
@@ -183,8 +183,8 @@ void TextLayerDialog::ReadControls() {
 void TextLayerDialog::Apply() {
     ReadControls();
     if (editedSlot_ < 0 || editedSlot_ >= document::kMaxLayers) return;
-    StoreTextLayer(ws_.doc.layers[editedSlot_], settings_);
-    RefreshAfterSettings(ws_);
+    document::StoreTextLayer(ws_.doc.layers[editedSlot_], settings_);
+    EndSettingsChange(ws_);
     apply_->setEnabled(false);
 }
 

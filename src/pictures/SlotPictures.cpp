@@ -7,7 +7,7 @@ namespace quillora::pictures {
 
 namespace {
 bool IsPictureSlot(const document::LabelDocument& doc, int slot) {
-    return slot >= 0 && slot < document::kMaxLayers && doc.layers[slot].kind == document::KindPicture;
+    return slot >= 0 && slot < document::kMaxLayers && doc.layers[slot].kind == document::LayerKind::Picture;
 }
 }  // namespace
 

@@ -20,13 +20,13 @@ void DrawLayers(Canvas& canvas, const document::LabelDocument& doc, int originX,
         const document::LayerRecord& layer = doc.layers[slot];
         if (layer.visible == 0) continue;
         switch (layer.kind) {
-        case document::KindList:
+        case document::LayerKind::List:
             DrawListLayer(canvas, doc, originX, originY, hScale, vScale);
             break;
-        case document::KindText:
+        case document::LayerKind::Text:
             DrawTextLayer(canvas, layer, originX, originY, hScale, vScale);
             break;
-        case document::KindPicture:
+        case document::LayerKind::Picture:
             DrawPictureLayer(canvas, layer, doc.pictures[slot].get(), originX, originY, widthDev, heightDev, hScale,
                              vScale);
             break;

@@ -8,14 +8,14 @@
 
 namespace quillora::windows {
 
-ToolButtonLook ToolButtonLookFor(int commandId, bool documentOpen, bool pressed) {
-    const bool available = (commandId == kNewDocumentCommand) != documentOpen;
+ToolButtonLook ToolButtonLookFor(bool available, bool pressed) {
     if (!available) return ToolButtonLook::Unavailable;
     return pressed ? ToolButtonLook::Pressed : ToolButtonLook::Released;
 }
 
-ToolButton::ToolButton(int commandId, const QString& label, const document::LabelDocument& doc, QWidget* parent)
-    : QAbstractButton(parent), commandId_(commandId), doc_(doc) {
+ToolButton::ToolButton(int id, const QString& label, bool availableWithoutDocument, const document::LabelDocument& doc,
+                       QWidget* parent)
+    : QAbstractButton(parent), id_(id), availableWithoutDocument_(availableWithoutDocument), doc_(doc) {
     setText(label);
     setFixedSize(kWidth, kHeight);
     setFocusPolicy(Qt::NoFocus);
@@ -25,7 +25,9 @@ ToolButton::ToolButton(int commandId, const QString& label, const document::Labe
     setFont(face);
 }
 
-ToolButtonLook ToolButton::look() const { return ToolButtonLookFor(commandId_, doc_.documentOpen, isDown()); }
+ToolButtonLook ToolButton::look() const {
+    return ToolButtonLookFor(available(), isDown());
+}
 
 QColor ToolButton::faceColour(ToolButtonLook look) const {
     return look == ToolButtonLook::Pressed ? palette().color(QPalette::Light) : palette().color(QPalette::Button);

@@ -3,18 +3,14 @@
 // in one of three looks chosen from the command, whether a document is open and the pressed state.
 #include <QAbstractButton>
 
-namespace quillora::document {
-class LabelDocument;
-}
+#include "document/LabelDocument.h"
 
 namespace quillora::windows {
 
 enum class ToolButtonLook { Released, Pressed, Unavailable };
 
-inline constexpr int kNewDocumentCommand = 40067;
-
-// New document is available only without a document, the other commands only with one.
-ToolButtonLook ToolButtonLookFor(int commandId, bool documentOpen, bool pressed);
+// A button is available either without a document (new) or with one (all the others).
+ToolButtonLook ToolButtonLookFor(bool available, bool pressed);
 
 class ToolButton : public QAbstractButton {
     Q_OBJECT
@@ -22,9 +18,12 @@ public:
     static constexpr int kWidth = 94;
     static constexpr int kHeight = 19;
 
-    ToolButton(int commandId, const QString& label, const document::LabelDocument& doc, QWidget* parent);
+    ToolButton(int id, const QString& label, bool availableWithoutDocument, const document::LabelDocument& doc,
+               QWidget* parent);
 
-    int commandId() const { return commandId_; }
+    int id() const { return id_; }
+    // Whether a click on it counts now.
+    bool available() const { return availableWithoutDocument_ != doc_.documentOpen; }
     QString label() const { return text(); }
     ToolButtonLook look() const;
     // Face colour of a look in the current palette (the pressed face is the highlight white).
@@ -36,7 +35,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    int commandId_;
+    int id_;
+    bool availableWithoutDocument_;
     const document::LabelDocument& doc_;
 };
 

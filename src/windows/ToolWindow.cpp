@@ -11,50 +11,56 @@
 namespace quillora::windows {
 namespace {
 
+using commands::CommandId;
+
 struct ButtonPlace {
-    int commandId;
+    int id;
+    CommandId command;
     int x, y;
     const char* label;
 };
 
 constexpr ButtonPlace kButtons[] = {
-    {40067, 2, 2, "新規作成…"},   {40068, 98, 2, "保存…"},
-    {40069, 2, 28, "印刷…"},      {40071, 98, 28, "印刷設定…"},
-    {40072, 2, 49, "プリンタ設定…"}, {40070, 98, 49, "印刷プレビュー…"},
+    {ToolWindow::kNewId, CommandId::New, 2, 2, "新規作成…"},
+    {ToolWindow::kSaveId, CommandId::Save, 98, 2, "保存…"},
+    {ToolWindow::kPrintId, CommandId::Print, 2, 28, "印刷…"},
+    {ToolWindow::kPrintSettingsId, CommandId::PrintSettings, 98, 28, "印刷設定…"},
+    {ToolWindow::kPrinterSetupId, CommandId::PrinterSetup, 2, 49, "プリンタ設定…"},
+    {ToolWindow::kPreviewId, CommandId::PrintPreview, 98, 49, "印刷プレビュー…"},
 };
 
 }  // namespace
 
-ToolWindow::ToolWindow(workspace::Workspace& ws)
+ToolWindow::ToolWindow(workspace::Workspace& ws, commands::CommandRegistry& commands)
     : QWidget(nullptr, widgets::kFloatingWindowFlags),
-      ws_(ws) {
+      ws_(ws), commands_(commands) {
     setObjectName(QStringLiteral("ToolWindow"));
     setWindowTitle(QString::fromUtf8("ﾂｰﾙ"));
     setWindowIcon(desktop::ApplicationIcon());
     setFixedSize(kClientWidth, kClientHeight);
     move(ws.settings.toolWindow.posX, ws.settings.toolWindow.posY);
     for (const ButtonPlace& place : kButtons) {
-        auto* button = widgets::WithId(new ToolButton(place.commandId, QString::fromUtf8(place.label), ws.doc, this),
-                              place.commandId);
+        const bool withoutDocument = place.command == CommandId::New;
+        auto* button = widgets::WithId(
+            new ToolButton(place.id, QString::fromUtf8(place.label), withoutDocument, ws.doc, this), place.id);
         button->move(place.x, place.y);
-        connect(button, &ToolButton::clicked, this, [this, id = place.commandId] { CarryOut(id); });
+        connect(button, &ToolButton::clicked, this,
+                [this, button, command = place.command] { CarryOut(*button, command); });
         buttons_.push_back(button);
     }
 }
 
-ToolButton* ToolWindow::button(int commandId) const {
+ToolButton* ToolWindow::button(int id) const {
     for (ToolButton* b : buttons_)
-        if (b->commandId() == commandId) return b;
+        if (b->id() == id) return b;
     return nullptr;
 }
 
-void ToolWindow::CarryOut(int commandId) {
-    if (ws_.flags.any()) {
-        ws_.interaction.Beep();
-        return;
-    }
-    const bool wantsDocument = commandId != kNewDocumentCommand;
-    if (ws_.doc.documentOpen == wantsDocument) emit commandRequested(commandId);
+// Save runs as the menu's save does, asking for a name when there is none, even where the
+// menu item is greyed: the button has its own rule.
+void ToolWindow::CarryOut(const ToolButton& button, CommandId command) {
+    if (ws_.flags.any()) return ws_.interaction.Beep();
+    if (button.available()) commands_.Execute(command);
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event) {

@@ -1,9 +1,10 @@
 #pragma once
-// The floating window with six buttons for the most used commands. It only decides whether a
-// click counts; the application carries the command out.
+// The floating window with six buttons for the most used commands. It decides whether a click
+// counts and runs the command it stands for.
 #include <QWidget>
 #include <vector>
 
+#include "commands/CommandRegistry.h"
 #include "workspace/Workspace.h"
 
 namespace quillora::windows {
@@ -16,17 +17,16 @@ public:
     static constexpr int kClientWidth = 200;
     static constexpr int kClientHeight = 71;
 
-    explicit ToolWindow(workspace::Workspace& ws);
+    // The buttons by their dialog ids.
+    static constexpr int kNewId = 40067, kSaveId = 40068, kPrintId = 40069, kPreviewId = 40070,
+                         kPrintSettingsId = 40071, kPrinterSetupId = 40072;
+
+    ToolWindow(workspace::Workspace& ws, commands::CommandRegistry& commands);
 
     const std::vector<ToolButton*>& buttons() const { return buttons_; }
-    ToolButton* button(int commandId) const;
-    // A click on a button: beeps while an editing dialog is open, else passes on the commands
-    // that the document state allows.
-    void CarryOut(int commandId);
+    ToolButton* button(int id) const;
 
 signals:
-    // 40067 new, 40068 save, 40069 print, 40070 preview, 40071 print settings, 40072 printer setup.
-    void commandRequested(int commandId);
     void closedByUser();
 
 protected:
@@ -35,7 +35,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // A click: beeps while an editing dialog is open, else runs the command when the button is
+    // available (new without a document, the others with one).
+    void CarryOut(const ToolButton& button, commands::CommandId command);
+
     workspace::Workspace& ws_;
+    commands::CommandRegistry& commands_;
     std::vector<ToolButton*> buttons_;
 };
 

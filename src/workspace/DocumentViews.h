@@ -2,7 +2,8 @@
 // The refresh operations every change of the document ends with; the application implements them.
 namespace quillora::workspace {
 
-enum class LayerWindowRegion { All, Selection, Reorder, Scroll };
+// The parts of the layer window a change repaints; Lamps is the column of lamp buttons.
+enum class LayerWindowRegion { All, Selection, Reorder, Scroll, Lamps };
 
 class DocumentViews {
 public:

@@ -15,7 +15,8 @@
 #include "WidgetLookup.h"
 #include "app/Application.h"
 #include "app/FrameWindow.h"
-#include "app/MenuTable.h"
+#include "commands/CommandId.h"
+#include "commands/CommandRegistry.h"
 #include "document/DocumentFile.h"
 #include "document/LabelDocument.h"
 #include "widgets/NumberField.h"
@@ -70,7 +71,7 @@ protected:
 
     void NewDocument(const QString& outer = "120", const QString& inner = "30") {
         QueueNewLabelSize(outer, inner);
-        app->RunCommand(quillora::app::command::New);
+        app->commands().Trigger(quillora::commands::CommandId::New);
     }
 
     // Writes a new label of the given diameters to `path`; `addLayers` may fill it first.
@@ -84,7 +85,7 @@ protected:
         return quillora::document::WriteDocumentFile(path, doc);
     }
 
-    bool Enabled(int id) const { return app->frame().commandAction(id)->isEnabled(); }
+    bool Enabled(quillora::commands::CommandId id) const { return app->commands().Action(id)->isEnabled(); }
 
     TempDir dir;
     ScriptedInteraction interaction;

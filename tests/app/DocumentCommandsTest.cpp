@@ -8,13 +8,11 @@
 #include <QUrl>
 
 #include "AppFixture.h"
-#include "app/MenuTable.h"
 #include "document/DocumentFile.h"
 #include "windows/PositionWindow.h"
 #include "view/LabelView.h"
 
 using namespace quillora;
-using app::command::Close;
 using Answer = workspace::Answer;
 
 namespace {
@@ -48,7 +46,7 @@ TEST_F(DocumentCommands, NewDocumentShowsTheLabelInAFittedTitledWindow) {
 
     // The window menu lists the document window after its own items.
     auto* windowMenu = qobject_cast<QMenu*>(
-        app->frame().commandAction(app::command::ArrangeWindows)->associatedObjects().front());
+        app->commands().Action(quillora::commands::CommandId::ArrangeWindows)->associatedObjects().front());
     ASSERT_NE(windowMenu, nullptr);
     emit windowMenu->aboutToShow();
     emit windowMenu->aboutToShow();
@@ -57,7 +55,7 @@ TEST_F(DocumentCommands, NewDocumentShowsTheLabelInAFittedTitledWindow) {
 
     // Shrinking the window and fitting it again restores the client area.
     app->documentWindow()->resize(200, 150);
-    app->RunCommand(app::command::FitDocument);
+    app->commands().Trigger(quillora::commands::CommandId::FitDocument);
     EXPECT_EQ(app->documentWindow()->labelView()->clientSize(), QSize(395, 395));
 }
 
@@ -101,29 +99,29 @@ TEST_F(DocumentCommands, PositionWindowFollowsTheMouseOverTheLabel) {
     EXPECT_EQ(position->xValue()->text(), QStringLiteral("---- mm "));
 
     QTest::mouseMove(viewport, QPoint(origin + 60, origin + 31));
-    app->RunCommand(Close);
+    app->commands().Trigger(quillora::commands::CommandId::Close);
     EXPECT_EQ(position->yValue()->text(), QStringLiteral("---- mm "));
 }
 
 TEST_F(DocumentCommands, CancelledNewDocumentLeavesNoDocumentAndStillTakesDrops) {
     LaunchQuietly();
     QueueCancelledDialog();
-    app->RunCommand(app::command::New);
+    app->commands().Trigger(quillora::commands::CommandId::New);
     EXPECT_FALSE(app->doc().documentOpen);
     EXPECT_EQ(app->documentWindow(), nullptr);
     EXPECT_TRUE(app->frame().dropsAccepted());
 }
 
 TEST_F(DocumentCommands, MenuStatesFollowTheDocument) {
-    using namespace app::command;
+    using enum commands::CommandId;
     LaunchQuietly();
-    for (int id : {New, Open, Exit, Help, ToolWindow, ArrangeWindows}) EXPECT_TRUE(Enabled(id)) << id;
-    for (int id : {Close, Save, SaveAs, Print, PrintPreview, NewTextLayer, MoveUp, Grid, FitDocument})
-        EXPECT_FALSE(Enabled(id)) << id;
-    EXPECT_TRUE(app->frame().commandAction(ToolWindow)->isChecked());
+    for (commands::CommandId id : {New, Open, Exit, Help, ToolWindow, ArrangeWindows}) EXPECT_TRUE(Enabled(id)) << static_cast<int>(id);
+    for (commands::CommandId id : {Close, Save, SaveAs, Print, PrintPreview, NewTextLayer, MoveUp, Grid, FitDocument})
+        EXPECT_FALSE(Enabled(id)) << static_cast<int>(id);
+    EXPECT_TRUE(app->commands().Action(quillora::commands::CommandId::ToolWindow)->isChecked());
 
     NewDocument();
-    for (int id : {Close, SaveAs, Print, NewTextLayer, ListLayer, Grid, FitDocument}) EXPECT_TRUE(Enabled(id)) << id;
+    for (commands::CommandId id : {Close, SaveAs, Print, NewTextLayer, ListLayer, Grid, FitDocument}) EXPECT_TRUE(Enabled(id)) << static_cast<int>(id);
     EXPECT_FALSE(Enabled(New));
     EXPECT_FALSE(Enabled(Open));
     // New, unsaved and modified: saved through Save As only.
@@ -139,7 +137,7 @@ TEST_F(DocumentCommands, MenuStatesFollowTheDocument) {
     // A text layer between the list and the background, selected.
     auto& doc = app->doc();
     const int slot = doc.FindFreeSlot();
-    doc.layers[slot].kind = document::KindText;
+    doc.layers[slot].kind = document::LayerKind::Text;
     doc.InsertAtSelection(slot);
     app->RefreshLayerWindow(workspace::LayerWindowRegion::All);
     EXPECT_EQ(doc.state.selectedPos, 1);
@@ -155,10 +153,10 @@ TEST_F(DocumentCommands, MenuStatesFollowTheDocument) {
     EXPECT_TRUE(Enabled(MoveDown));
     EXPECT_FALSE(Enabled(CopyLayer));
 
-    app->RunCommand(Grid);
-    EXPECT_TRUE(app->frame().commandAction(Grid)->isChecked());
-    app->RunCommand(Grid);
-    EXPECT_FALSE(app->frame().commandAction(Grid)->isChecked());
+    app->commands().Trigger(quillora::commands::CommandId::Grid);
+    EXPECT_TRUE(app->commands().Action(quillora::commands::CommandId::Grid)->isChecked());
+    app->commands().Trigger(quillora::commands::CommandId::Grid);
+    EXPECT_FALSE(app->commands().Action(quillora::commands::CommandId::Grid)->isChecked());
 
     app->doc().documentModified = false;
 }
@@ -168,14 +166,14 @@ TEST_F(DocumentCommands, SaveAsCancelledWritesNothingAndKeepsTheChanges) {
     NewDocument();
     app->doc().documentModified = true;
     interaction.queueSaveFile(std::nullopt);
-    app->RunCommand(app::command::SaveAs);
+    app->commands().Trigger(quillora::commands::CommandId::SaveAs);
     EXPECT_TRUE(app->doc().documentModified);
     EXPECT_TRUE(app->doc().currentFileName.empty());
     ASSERT_EQ(interaction.fileChoices.size(), 1u);
     EXPECT_EQ(interaction.fileChoices[0].title, QStringLiteral("ﾌｧｲﾙを保存"));
 
     interaction.queueAnswer(Answer::No);
-    app->RunCommand(Close);
+    app->commands().Trigger(quillora::commands::CommandId::Close);
 }
 
 TEST_F(DocumentCommands, SaveOverAnExistingFileAddsTheExtensionAndRetitlesTheFrame) {
@@ -185,7 +183,7 @@ TEST_F(DocumentCommands, SaveOverAnExistingFileAddsTheExtensionAndRetitlesTheFra
     const std::string target = dir.file("label.qlr");
     WriteWholeFile(target, "old contents");
     interaction.queueSaveFile(QString::fromStdString(dir.file("label")));
-    app->RunCommand(app::command::SaveAs);
+    app->commands().Trigger(quillora::commands::CommandId::SaveAs);
 
     EXPECT_EQ(ReadWholeFile(target).size(), document::kDocumentFileSize);
     EXPECT_FALSE(app->doc().documentModified);
@@ -193,11 +191,11 @@ TEST_F(DocumentCommands, SaveOverAnExistingFileAddsTheExtensionAndRetitlesTheFra
     EXPECT_EQ(app->doc().selectedFileName, target);
 
     // Saved and unmodified: Save is greyed until the next change.
-    EXPECT_FALSE(Enabled(app::command::Save));
+    EXPECT_FALSE(Enabled(quillora::commands::CommandId::Save));
     app->doc().documentModified = true;
     app->RefreshDocumentView();
-    EXPECT_TRUE(Enabled(app::command::Save));
-    app->RunCommand(app::command::Save);
+    EXPECT_TRUE(Enabled(quillora::commands::CommandId::Save));
+    app->commands().Trigger(quillora::commands::CommandId::Save);
     EXPECT_FALSE(app->doc().documentModified);
 }
 
@@ -207,7 +205,7 @@ TEST_F(DocumentCommands, AFailedOrImpossibleSaveSaysSoAndKeepsTheChanges) {
     app->doc().documentModified = true;
     interaction.queueSaveFile(QString::fromStdString(dir.file("no-such-folder/label.qlr")));
     interaction.queueAnswer(Answer::Ok);
-    app->RunCommand(app::command::SaveAs);
+    app->commands().Trigger(quillora::commands::CommandId::SaveAs);
     ASSERT_EQ(interaction.messages.size(), 1u);
     EXPECT_EQ(interaction.messages[0].text, QStringLiteral("ﾌｧｲﾙの保存に失敗しました。"));
     EXPECT_EQ(interaction.messages[0].caption, QStringLiteral("Quillora"));
@@ -218,13 +216,13 @@ TEST_F(DocumentCommands, AFailedOrImpossibleSaveSaysSoAndKeepsTheChanges) {
     const QString longName = QString::fromStdString(dir.path() + "/") + QString(252 - dir.path().size() - 1, 'a');
     interaction.queueSaveFile(longName);
     interaction.queueAnswer(Answer::Ok);
-    app->RunCommand(app::command::SaveAs);
+    app->commands().Trigger(quillora::commands::CommandId::SaveAs);
     ASSERT_EQ(interaction.messages.size(), 2u);
     EXPECT_EQ(interaction.messages[1].text, QStringLiteral("ﾌｧｲﾙの保存に失敗しました。"));
     EXPECT_FALSE(QFile::exists(longName + ".qlr"));
 
     interaction.queueAnswer(Answer::No);
-    app->RunCommand(Close);
+    app->commands().Trigger(quillora::commands::CommandId::Close);
 }
 
 TEST_F(DocumentCommands, OpenRefusesUnreadableFilesAndLeavesTheStateAlone) {
@@ -238,7 +236,7 @@ TEST_F(DocumentCommands, OpenRefusesUnreadableFilesAndLeavesTheStateAlone) {
     for (const std::string& path : {wrongMagic, shortFile}) {
         interaction.queueOpenFile(QString::fromStdString(path));
         interaction.queueAnswer(Answer::Ok);
-        app->RunCommand(app::command::Open);
+        app->commands().Trigger(quillora::commands::CommandId::Open);
         EXPECT_EQ(interaction.messages.back().text, QStringLiteral("読み込めないﾃﾞｰﾀ形式です。"));
         EXPECT_EQ(interaction.messages.back().icon, workspace::MessageIcon::Stop);
         EXPECT_FALSE(app->doc().documentOpen);
@@ -250,7 +248,7 @@ TEST_F(DocumentCommands, OpenRefusesUnreadableFilesAndLeavesTheStateAlone) {
 
     interaction.queueOpenFile(QString::fromStdString(dir.file("missing.qlr")));
     interaction.queueAnswer(Answer::Ok);
-    app->RunCommand(app::command::Open);
+    app->commands().Trigger(quillora::commands::CommandId::Open);
     EXPECT_EQ(interaction.messages.back().text,
               QStringLiteral("\"%1\" を開けません。").arg(QString::fromStdString(dir.file("missing.qlr"))));
 }
@@ -260,7 +258,7 @@ TEST_F(DocumentCommands, OpenShowsTheSavedDocumentAndReportsEachMissingPicture) 
     ASSERT_TRUE(WriteLabelFile(path, 100, 20, [](document::LabelDocument& doc) {
         for (const char* picture : {"/nowhere/a.bmp", "/nowhere/b.bmp"}) {
             const int slot = doc.FindFreeSlot();
-            doc.layers[slot].kind = document::KindPicture;
+            doc.layers[slot].kind = document::LayerKind::Picture;
             std::strcpy(doc.layers[slot].picturePath, picture);
             doc.InsertAtSelection(slot);
         }
@@ -269,7 +267,7 @@ TEST_F(DocumentCommands, OpenShowsTheSavedDocumentAndReportsEachMissingPicture) 
     interaction.queueOpenFile(QString::fromStdString(path));
     interaction.queueAnswer(Answer::Ok);
     interaction.queueAnswer(Answer::Ok);
-    app->RunCommand(app::command::Open);
+    app->commands().Trigger(quillora::commands::CommandId::Open);
 
     ASSERT_EQ(interaction.messages.size(), 2u);
     EXPECT_EQ(interaction.messages[0].text,
@@ -288,7 +286,7 @@ TEST_F(DocumentCommands, CloseAsksAboutChangesAndHonoursTheAnswer) {
     app->doc().documentModified = true;
 
     interaction.queueAnswer(Answer::Cancel);
-    app->RunCommand(Close);
+    app->commands().Trigger(quillora::commands::CommandId::Close);
     ASSERT_EQ(interaction.messages.size(), 1u);
     EXPECT_EQ(interaction.messages[0].text, kSaveQuestion);
     EXPECT_EQ(interaction.messages[0].caption, QStringLiteral("保存の確認"));
@@ -300,13 +298,13 @@ TEST_F(DocumentCommands, CloseAsksAboutChangesAndHonoursTheAnswer) {
     // Yes, then a cancelled save dialog: still open.
     interaction.queueAnswer(Answer::Yes);
     interaction.queueSaveFile(std::nullopt);
-    app->RunCommand(Close);
+    app->commands().Trigger(quillora::commands::CommandId::Close);
     EXPECT_TRUE(app->doc().documentOpen);
 
     // Yes with a name: saved, then closed.
     interaction.queueAnswer(Answer::Yes);
     interaction.queueSaveFile(QString::fromStdString(dir.file("closing.qlr")));
-    app->RunCommand(Close);
+    app->commands().Trigger(quillora::commands::CommandId::Close);
     EXPECT_FALSE(app->doc().documentOpen);
     EXPECT_EQ(app->documentWindow(), nullptr);
     EXPECT_EQ(ReadWholeFile(dir.file("closing.qlr")).size(), document::kDocumentFileSize);

@@ -2,7 +2,10 @@
 // menu and the layer window, and every change shows in the layer window.
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
+#include <map>
 
 #include "AppFixture.h"
 #include "document/Records.h"
@@ -42,30 +45,30 @@ TEST_F(LayerCommands, FrameMenuCommandsChangeTheStackAndTheLayerWindowFollows) {
 
     NewDocument();
     EXPECT_EQ(CountText(layerWindow), QStringLiteral("ﾚｲﾔｰ数： 02/50"));
-    EXPECT_FALSE(Enabled(app::command::CopyLayer));  // the background is selected
+    EXPECT_FALSE(Enabled(quillora::commands::CommandId::CopyLayer));  // the background is selected
 
     QueueTextDialog(interaction, QStringLiteral("Side A"));
-    app->RunCommand(app::command::NewTextLayer);
+    app->commands().Trigger(quillora::commands::CommandId::NewTextLayer);
     EXPECT_EQ(app->doc().state.layerCount, 3);
     EXPECT_EQ(app->doc().SlotAt(1), 2);
     EXPECT_EQ(LayerName(app->doc(), 1), "Side A");
     EXPECT_TRUE(app->doc().documentModified);
     EXPECT_EQ(CountText(layerWindow), QStringLiteral("ﾚｲﾔｰ数： 03/50"));
-    EXPECT_TRUE(Enabled(app::command::CopyLayer));
-    EXPECT_TRUE(Enabled(app::command::MoveUp));
-    EXPECT_FALSE(Enabled(app::command::MoveDown));  // directly above the background
+    EXPECT_TRUE(Enabled(quillora::commands::CommandId::CopyLayer));
+    EXPECT_TRUE(Enabled(quillora::commands::CommandId::MoveUp));
+    EXPECT_FALSE(Enabled(quillora::commands::CommandId::MoveDown));  // directly above the background
 
-    app->RunCommand(app::command::CopyLayer);
+    app->commands().Trigger(quillora::commands::CommandId::CopyLayer);
     EXPECT_EQ(app->doc().state.layerCount, 4);
     EXPECT_EQ(app->doc().SlotAt(1), 3);
 
-    app->RunCommand(app::command::MoveUp);
+    app->commands().Trigger(quillora::commands::CommandId::MoveUp);
     EXPECT_EQ(app->doc().SlotAt(0), 3);
     EXPECT_EQ(app->doc().state.selectedPos, 0);
-    EXPECT_FALSE(Enabled(app::command::MoveUp));
+    EXPECT_FALSE(Enabled(quillora::commands::CommandId::MoveUp));
 
     interaction.queueAnswer(Answer::Yes);
-    app->RunCommand(app::command::DeleteLayer);
+    app->commands().Trigger(quillora::commands::CommandId::DeleteLayer);
     EXPECT_EQ(app->doc().state.layerCount, 3);
     ASSERT_FALSE(interaction.messages.empty());
     EXPECT_EQ(interaction.messages.back().caption, QStringLiteral("ﾚｲﾔｰ削除"));
@@ -74,7 +77,7 @@ TEST_F(LayerCommands, FrameMenuCommandsChangeTheStackAndTheLayerWindowFollows) {
 
     // Closing without saving empties the layer window again.
     interaction.queueAnswer(Answer::No);
-    app->RunCommand(app::command::Close);
+    app->commands().Trigger(quillora::commands::CommandId::Close);
     EXPECT_EQ(CountText(layerWindow), QString());
 }
 
@@ -113,4 +116,60 @@ TEST_F(LayerCommands, LayerWindowPlaceAndVisibilityAreKeptInTheSettings) {
     EXPECT_EQ(app->settings().layerWindow.view, 0);
     EXPECT_FALSE(app->layerWindow()->isVisible());
     EXPECT_EQ(app->layerWindow()->pos(), QPoint(321, 123));
+}
+
+// The frame's shortcuts act while a floating window is the active one, and not while a dialog is
+// modal to the frame.
+TEST_F(LayerCommands, ShortcutsActFromTheFloatingWindows) {
+    LaunchQuietly();
+    QWidget* tool = app->toolWindow();
+    tool->show();
+    tool->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tool));
+    QueueNewLabelSize("120", "30");
+    QTest::keyClick(tool->windowHandle(), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_TRUE(app->doc().documentOpen);
+
+    QueueTextDialog(interaction, QStringLiteral("Side A"));
+    app->commands().Trigger(commands::CommandId::NewTextLayer);
+    QWidget* layerWindow = app->layerWindow();
+    layerWindow->show();
+    layerWindow->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(layerWindow));
+    QTest::keyClick(layerWindow->windowHandle(), Qt::Key_C, Qt::ShiftModifier);
+    EXPECT_EQ(app->doc().state.layerCount, 4);
+    QTest::keyClick(layerWindow->windowHandle(), Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(app->doc().state.selectedPos, 0);
+
+    QDialog modal(&app->frame());
+    modal.setWindowModality(Qt::WindowModal);
+    modal.show();
+    layerWindow->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(layerWindow));
+    QTest::keyClick(layerWindow->windowHandle(), Qt::Key_Delete, Qt::ShiftModifier);  // no question asked
+    EXPECT_EQ(app->doc().state.layerCount, 4);
+    modal.close();
+
+    interaction.queueAnswer(Answer::Yes);
+    layerWindow->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(layerWindow));
+    QTest::keyClick(layerWindow->windowHandle(), Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(app->doc().state.layerCount, 3);
+}
+
+TEST_F(LayerCommands, PrintAndLayerMenusAreGreyedWholeWithoutADocument) {
+    LaunchQuietly();
+    std::map<QString, bool> titles;
+    const auto readTitles = [&] {
+        for (QAction* menu : app->frame().menuBar()->actions()) titles[menu->text()] = menu->isEnabled();
+    };
+    readTitles();
+    EXPECT_FALSE(titles.at(QStringLiteral("印刷(&P)")));
+    EXPECT_FALSE(titles.at(QStringLiteral("ﾚｲﾔｰ(&L)")));
+    EXPECT_TRUE(titles.at(QStringLiteral("ﾌｧｲﾙ(&F)")));
+    EXPECT_TRUE(titles.at(QStringLiteral("表示(&V)")));
+    NewDocument();
+    readTitles();
+    EXPECT_TRUE(titles.at(QStringLiteral("印刷(&P)")));
+    EXPECT_TRUE(titles.at(QStringLiteral("ﾚｲﾔｰ(&L)")));
 }

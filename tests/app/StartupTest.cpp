@@ -4,7 +4,6 @@
 #include <QTest>
 
 #include "AppFixture.h"
-#include "app/MenuTable.h"
 #include "windows/ToolButton.h"
 #include "windows/ToolWindow.h"
 
@@ -85,11 +84,11 @@ TEST_F(Startup, HiddenWindowsTakeNoPlaceAndCloseBoxesClearTheirFlags) {
     LaunchQuietly();
     app->toolWindow()->close();  // its close box
     EXPECT_EQ(app->settings().toolWindow.view, 0);
-    EXPECT_FALSE(app->frame().commandAction(app::command::ToolWindow)->isChecked());
-    app->RunCommand(app::command::ArrangeWindows);
+    EXPECT_FALSE(app->commands().Action(quillora::commands::CommandId::ToolWindow)->isChecked());
+    app->commands().Trigger(quillora::commands::CommandId::ArrangeWindows);
     EXPECT_EQ(app->positionWindow()->pos(), app->frame().clientTopRight() - QPoint(200, 0));
 
-    app->RunCommand(app::command::ToolWindow);
+    app->commands().Trigger(quillora::commands::CommandId::ToolWindow);
     EXPECT_TRUE(app->toolWindow()->isVisible());
     EXPECT_EQ(app->settings().toolWindow.view, 1);
 
@@ -108,11 +107,11 @@ TEST_F(Startup, LayerWindowJoinsTheStackBelowTheOthers) {
     ASSERT_NE(layerWindow, nullptr);
     EXPECT_TRUE(layerWindow->isVisible());
 
-    app->RunCommand(app::command::ArrangeWindows);
+    app->commands().Trigger(quillora::commands::CommandId::ArrangeWindows);
     const QPoint corner = app->frame().clientTopRight();
     EXPECT_EQ(layerWindow->pos().y(), corner.y() + app->toolWindow()->frameGeometry().height() +
                                           app->positionWindow()->frameGeometry().height());
-    app->RunCommand(app::command::LayerWindow);
+    app->commands().Trigger(quillora::commands::CommandId::LayerWindow);
     EXPECT_FALSE(layerWindow->isVisible());
     EXPECT_EQ(app->settings().layerWindow.view, 0);
 }
@@ -157,7 +156,7 @@ TEST_F(Startup, ExitWritesTheRestoredPlaceOfAMaximisedFrame) {
     LaunchQuietly();
     app->frame().setGeometry(40, 30, 640, 480);
     app->frame().showMaximized();
-    app->RunCommand(app::command::Exit);
+    app->commands().Trigger(quillora::commands::CommandId::Exit);
     ASSERT_FALSE(app->frame().isVisible());
     const std::string ini = dir.file("quillora.ini");
     EXPECT_EQ(IniValue(ini, "FrameWindow", "Max"), "1");
@@ -173,7 +172,7 @@ TEST_F(Startup, ExitWritesTheRestoredPlaceOfAMaximisedFrame) {
 
 TEST_F(Startup, FloatingWindowsStayLiveWhileADialogIsModalToTheFrame) {
     LaunchQuietly();
-    windows::ToolButton* newButton = static_cast<windows::ToolWindow*>(app->toolWindow())->button(app::command::ToolNew);
+    windows::ToolButton* newButton = static_cast<windows::ToolWindow*>(app->toolWindow())->button(windows::ToolWindow::kNewId);
     ASSERT_NE(newButton, nullptr);
 
     QDialog blocker(&app->frame());
@@ -191,7 +190,7 @@ TEST_F(Startup, FloatingWindowsStayLiveWhileADialogIsModalToTheFrame) {
     // While an editing dialog is open the buttons only beep.
     app->flags().textDialogOpen = true;
     const int beeps = interaction.beeps;
-    windows::ToolButton* saveButton = static_cast<windows::ToolWindow*>(app->toolWindow())->button(app::command::ToolSave);
+    windows::ToolButton* saveButton = static_cast<windows::ToolWindow*>(app->toolWindow())->button(windows::ToolWindow::kSaveId);
     QTest::mouseClick(app->toolWindow()->windowHandle(), Qt::LeftButton, {},
                       saveButton->mapTo(app->toolWindow(), saveButton->rect().center()));
     EXPECT_EQ(interaction.beeps, beeps + 1);

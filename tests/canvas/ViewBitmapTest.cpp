@@ -84,7 +84,7 @@ TEST(ViewBitmap, APictureIsCutAtTheCircleAndTheHole) {
     int slot = doc.FindFreeSlot();
     doc.InsertAtSelection(slot);
     auto& layer = doc.layers[slot];
-    layer.kind = document::KindPicture;
+    layer.kind = document::LayerKind::Picture;
     layer.visible = 1;
     layer.placement = 2;
     doc.pictures[slot] = TwoBands(qRgb(255, 0, 0), qRgb(0, 0, 255));
@@ -107,7 +107,7 @@ TEST(PrinterTarget, UncheckedValuesRenderAndTheCornersStayMasked) {
         int slot = doc.FindFreeSlot();
         doc.InsertAtSelection(slot);
         auto& layer = doc.layers[slot];
-        layer.kind = document::KindText;
+        layer.kind = document::LayerKind::Text;
         layer.visible = 1;
         text::StoreField(layer.text, longText);
         layer.fontSize = size;
@@ -122,7 +122,7 @@ TEST(PrinterTarget, UncheckedValuesRenderAndTheCornersStayMasked) {
         int slot = doc.FindFreeSlot();
         doc.InsertAtSelection(slot);
         auto& layer = doc.layers[slot];
-        layer.kind = document::KindPicture;
+        layer.kind = document::LayerKind::Picture;
         layer.visible = 1;
         layer.placement = placement;
         layer.keepAspect = 1;
@@ -133,7 +133,7 @@ TEST(PrinterTarget, UncheckedValuesRenderAndTheCornersStayMasked) {
     }
     int unknown = doc.FindFreeSlot();
     doc.InsertAtSelection(unknown);
-    doc.layers[unknown].kind = 77;
+    doc.layers[unknown].kind = static_cast<document::LayerKind>(77);
     doc.layers[unknown].visible = 1;
     doc.list.fontSize = INT_MAX;
     doc.list.layoutStyle = 2;

@@ -29,7 +29,7 @@ LabelDocument BusyDocument() {
     doc.list.lineGap = 7;
     for (int slot = 2; slot < 6; ++slot) {
         LayerRecord& layer = doc.layers[slot];
-        layer.kind = slot % 2 ? KindPicture : KindText;
+        layer.kind = slot % 2 ? LayerKind::Picture : LayerKind::Text;
         layer.visible = 1;
         StoreField(layer.name, "layer");
         layer.posX = -slot;

@@ -21,7 +21,7 @@ LabelDocument NewDocument() {
 // Adds a text layer the way a confirmed new-layer dialog does; returns its slot.
 int AddTextLayer(LabelDocument& doc) {
     int slot = doc.FindFreeSlot();
-    doc.layers[slot].kind = KindText;
+    doc.layers[slot].kind = LayerKind::Text;
     doc.layers[slot].visible = 1;
     doc.InsertAtSelection(slot);
     return slot;
@@ -41,8 +41,8 @@ TEST(LabelDocument, NewDocumentHasListOnTopOfBackground) {
     EXPECT_EQ(doc.state.lineColor, 0x654321u);
     EXPECT_EQ(doc.state.layerCount, 2);
     EXPECT_EQ(doc.state.selectedPos, 1);
-    EXPECT_EQ(doc.KindAt(0), KindList);
-    EXPECT_EQ(doc.KindAt(1), KindBackground);
+    EXPECT_EQ(doc.KindAt(0), LayerKind::List);
+    EXPECT_EQ(doc.KindAt(1), LayerKind::Background);
     EXPECT_EQ(FieldView(doc.layers[0].name), "\x83\x8a\x83\x58\x83\x67");
     EXPECT_EQ(FieldView(doc.layers[1].name), "\x94\x77\x8c\x69");
 }
@@ -66,7 +66,7 @@ TEST(LabelDocument, FreedSlotsAreReusedLowestFirst) {
     // Order now: list, 4, 3, 2, background.
     ASSERT_EQ(doc.SlotAt(3), 2);
     doc.FreeSlotAt(3);
-    EXPECT_EQ(doc.layers[2].kind, KindFree);
+    EXPECT_EQ(doc.layers[2].kind, LayerKind::Free);
     EXPECT_EQ(doc.state.layerCount, 4);
     EXPECT_EQ(doc.SlotAt(3), 1);
     doc.state.selectedPos = 0;
@@ -83,7 +83,7 @@ TEST(LabelDocument, FiftyPositionsAreTheLimit) {
     EXPECT_FALSE(doc.CanAddLayer());
     EXPECT_EQ(doc.FindFreeSlot(), -1);
     EXPECT_EQ(doc.CopyLayerRecord(1), -1);
-    EXPECT_EQ(doc.KindAt(49), KindBackground);
+    EXPECT_EQ(doc.KindAt(49), LayerKind::Background);
 }
 
 TEST(LabelDocument, DeletingAdjustsTheScrollPositionButNotTheSelection) {
@@ -110,8 +110,8 @@ TEST(LabelDocument, MovesStopAtTheTopAndAboveTheBackground) {
 
     doc.state.selectedPos = 1;
     EXPECT_TRUE(doc.MoveLayer(1, MoveDirection::Up));
-    EXPECT_EQ(doc.KindAt(0), KindText);
-    EXPECT_EQ(doc.KindAt(1), KindList);
+    EXPECT_EQ(doc.KindAt(0), LayerKind::Text);
+    EXPECT_EQ(doc.KindAt(1), LayerKind::List);
     EXPECT_EQ(doc.state.selectedPos, 0);
 }
 
@@ -146,7 +146,7 @@ TEST(LabelDocument, ResetFreesEverySlotAndKeepsHeaderAndListSettings) {
     EXPECT_EQ(doc.list.entrySpacing[0], 4);
     EXPECT_EQ(doc.header.outerDiameter, 120);
     doc.Create({});
-    for (int slot = 2; slot < kMaxLayers; ++slot) EXPECT_EQ(doc.layers[slot].kind, KindFree) << slot;
+    for (int slot = 2; slot < kMaxLayers; ++slot) EXPECT_EQ(doc.layers[slot].kind, LayerKind::Free) << slot;
 }
 
 TEST(LabelDocument, RenumberingPadsOneToNineAndNeverSpillsIntoTheNextEntry) {
@@ -184,7 +184,7 @@ TEST(LabelDocument, OutOfRangeStoredValuesAreUsedSafely) {
     doc.order[7] = 99;
     EXPECT_EQ(doc.SlotAt(7), -1);
     EXPECT_EQ(doc.LayerAt(7), nullptr);
-    EXPECT_EQ(doc.KindAt(7), KindFree);
+    EXPECT_EQ(doc.KindAt(7), LayerKind::Free);
     EXPECT_FALSE(doc.CanAddLayer());
     EXPECT_FALSE(doc.MoveLayer(7, MoveDirection::Up));
     doc.FreeSlotAt(7);  // nothing to free, nothing touched
@@ -199,17 +199,17 @@ TEST(LabelDocument, OutOfRangeStoredValuesAreUsedSafely) {
     doc.state.selectedPos = -7;
     EXPECT_EQ(doc.SafeSelectedPos(), 0);
     int slot = doc.FindFreeSlot();
-    doc.layers[slot].kind = KindText;
+    doc.layers[slot].kind = LayerKind::Text;
     doc.InsertAtSelection(slot);  // inserted at position 0, not before the array
     EXPECT_EQ(doc.SlotAt(0), slot);
     EXPECT_EQ(doc.state.layerCount, 3);
 
     doc.state.selectedPos = 40;  // beyond the used positions
     slot = doc.FindFreeSlot();
-    doc.layers[slot].kind = KindText;
+    doc.layers[slot].kind = LayerKind::Text;
     doc.InsertAtSelection(slot);
     EXPECT_EQ(doc.SlotAt(2), slot);
-    EXPECT_EQ(doc.KindAt(3), KindBackground);
+    EXPECT_EQ(doc.KindAt(3), LayerKind::Background);
 
     doc.state.outerMm = 0;
     EXPECT_EQ(doc.SafeOuterMm(), 1);

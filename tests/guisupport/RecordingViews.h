@@ -1,6 +1,6 @@
 #pragma once
 // Records the refresh calls a change makes, in order, for tests that check a change ends with
-// the right ones: "document", "repaint", "layers:all" (or :selection, :reorder, :scroll),
+// the right ones: "document", "repaint", "layers:all" (or :selection, :reorder, :scroll, :lamps),
 // "scrollbar", "tool".
 #include <string>
 #include <vector>
@@ -12,7 +12,8 @@ public:
     void RefreshDocumentView() override { calls.push_back("document"); }
     void RepaintDocumentView() override { calls.push_back("repaint"); }
     void RefreshLayerWindow(quillora::workspace::LayerWindowRegion region) override {
-        static const char* const names[] = {"layers:all", "layers:selection", "layers:reorder", "layers:scroll"};
+        static const char* const names[] = {"layers:all", "layers:selection", "layers:reorder", "layers:scroll",
+                                            "layers:lamps"};
         calls.push_back(names[static_cast<int>(region)]);
     }
     void UpdateLayerScrollBar() override { calls.push_back("scrollbar"); }

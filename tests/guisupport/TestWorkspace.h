@@ -1,5 +1,6 @@
 #pragma once
 // Everything a window or dialog works on, owned by one object a test creates.
+#include "RecordingCommands.h"
 #include "RecordingViews.h"
 #include "ScriptedInteraction.h"
 #include "document/LabelDocument.h"
@@ -14,4 +15,5 @@ struct TestWorkspace {
     ScriptedInteraction interaction;
     RecordingViews views;
     quillora::workspace::Workspace ws{doc, settings, flags, interaction, views, {}, {}, nullptr};
+    RecordingCommands commands;
 };

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "EnsureApplication.h"
 #include "TestWorkspace.h"
 
@@ -11,5 +13,14 @@ class WorkspaceWindowTest : public ::testing::Test {
 protected:
     QApplication& app_ = EnsureApplication();  // before any widget member
     TestWorkspace t;
-    Window window{t.ws};
+    Window window = Make();
+
+private:
+    Window Make() {
+        if constexpr (std::is_constructible_v<Window, quillora::workspace::Workspace&,
+                                              quillora::commands::CommandRegistry&>)
+            return Window(t.ws, t.commands.registry);
+        else
+            return Window(t.ws);
+    }
 };

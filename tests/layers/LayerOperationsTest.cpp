@@ -8,9 +8,7 @@
 #include "widgets/NumberField.h"
 
 using namespace quillora;
-using document::KindBackground;
-using document::KindList;
-using document::KindText;
+using document::LayerKind;
 using document::MoveDirection;
 using workspace::Answer;
 
@@ -42,11 +40,11 @@ TEST_F(LayerOperationsTest, FirstTextLayerGoesBetweenListAndBackgroundInSlotTwo)
     EXPECT_EQ(w.interaction.dialogTitles, std::vector<QString>{QStringLiteral("新規文字ﾚｲﾔｰ")});
     EXPECT_EQ(w.doc.state.layerCount, 3);
     EXPECT_EQ(w.doc.state.selectedPos, 1);
-    EXPECT_EQ(w.doc.KindAt(0), KindList);
+    EXPECT_EQ(w.doc.KindAt(0), LayerKind::List);
     EXPECT_EQ(w.SlotAt(1), 2);
-    EXPECT_EQ(w.doc.KindAt(2), KindBackground);
+    EXPECT_EQ(w.doc.KindAt(2), LayerKind::Background);
     const auto& layer = w.LayerAt(1);
-    EXPECT_EQ(layer.kind, KindText);
+    EXPECT_EQ(layer.kind, LayerKind::Text);
     EXPECT_EQ(layer.visible, 1);
     EXPECT_EQ(text::FieldView(layer.name), "abc");
     EXPECT_EQ(text::FieldView(layer.text), "abc");
@@ -63,7 +61,8 @@ TEST_F(LayerOperationsTest, ContextMenuProposesTheClickedPoint) {
         EXPECT_EQ(Control<widgets::NumberField>(dialog, 1049)->value(), -7);
         return ClickAndFinish(dialog, 1);
     });
-    w.operations.NewTextLayerAt(12, -7);
+    w.operations.ProposeTextLayerAt(12, -7);
+    w.operations.NewTextLayer();
     EXPECT_EQ(w.LayerAt(1).posX, 12);
     EXPECT_EQ(w.LayerAt(1).posY, -7);
 }
@@ -151,7 +150,7 @@ TEST_F(LayerOperationsTest, DeleteAsksWithNoAsDefaultAndFreedSlotIsReusedFirst) 
     w.interaction.queueAnswer(Answer::Yes);
     w.operations.DeleteLayer(posOfA);
     EXPECT_EQ(w.doc.state.layerCount, 4);
-    EXPECT_EQ(w.doc.layers[2].kind, 0);
+    EXPECT_EQ(w.doc.layers[2].kind, LayerKind::Free);
     EXPECT_EQ(w.views.calls, kStackRefresh);
     EXPECT_TRUE(w.doc.documentModified);
 
@@ -169,7 +168,7 @@ TEST_F(LayerOperationsTest, DeletingAboveTheBackgroundSelectsItAndScrolledListMo
     w.operations.DeleteLayer(11);
     EXPECT_EQ(w.doc.state.layerCount, 12);
     EXPECT_EQ(w.doc.state.selectedPos, 11);
-    EXPECT_EQ(w.doc.KindAt(11), KindBackground);
+    EXPECT_EQ(w.doc.KindAt(11), LayerKind::Background);
     EXPECT_EQ(w.doc.state.firstVisiblePos, 2);
 }
 
@@ -200,13 +199,13 @@ TEST_F(LayerOperationsTest, MovesStopAtTheTopAndAboveTheBackground) {
     // The list layer moves like any other, and stays selected.
     w.doc.state.selectedPos = 1;
     w.operations.MoveLayer(1, MoveDirection::Down);
-    EXPECT_EQ(w.doc.KindAt(2), KindList);
+    EXPECT_EQ(w.doc.KindAt(2), LayerKind::List);
     EXPECT_EQ(w.doc.state.selectedPos, 2);
     EXPECT_EQ(w.views.calls, (std::vector<std::string>{"layers:reorder", "document"}));
     EXPECT_TRUE(w.doc.documentModified);
     w.operations.MoveLayer(2, MoveDirection::Up);
     w.operations.MoveLayer(1, MoveDirection::Up);
-    EXPECT_EQ(w.doc.KindAt(0), KindList);
+    EXPECT_EQ(w.doc.KindAt(0), LayerKind::List);
     EXPECT_EQ(w.doc.state.selectedPos, 0);
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "EnsureApplication.h"
+#include "layers/LayerCommands.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
 
@@ -16,11 +17,12 @@ LayerTestWorkspace::LayerTestWorkspace() {
     doc.header.outerDiameter = 120;
     doc.header.innerDiameter = 30;
     doc.Create({});
+    layers::DefineLayerCommands(registry, operations, ws);
 }
 
 int LayerTestWorkspace::AddTextLayer(const std::string& name) {
     int slot = doc.FindFreeSlot();
-    doc.layers[slot].kind = document::KindText;
+    doc.layers[slot].kind = document::LayerKind::Text;
     doc.layers[slot].visible = 1;
     text::StoreField(doc.layers[slot].text, name);
     document::SetLayerName(doc.layers[slot], name.data(), name.size());
@@ -30,7 +32,7 @@ int LayerTestWorkspace::AddTextLayer(const std::string& name) {
 
 int LayerTestWorkspace::AddPictureLayer(const std::string& name) {
     int slot = AddTextLayer(name);
-    doc.layers[slot].kind = document::KindPicture;
+    doc.layers[slot].kind = document::LayerKind::Picture;
     return slot;
 }
 

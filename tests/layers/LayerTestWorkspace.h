@@ -25,6 +25,7 @@ struct LayerTestWorkspace : TestWorkspace {
 
     TempDir dir;
     quillora::layers::LayerOperations operations{ws};
+    quillora::commands::CommandRegistry& registry = commands.registry;
 };
 
 // The control with the given dialog id ("id1036").

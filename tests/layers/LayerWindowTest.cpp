@@ -31,11 +31,12 @@ QPoint RowPoint(int row) { return QPoint(60, 41 + 25 * row + 12); }
 class LayerWindowTest : public ::testing::Test {
 protected:
     LayerTestWorkspace w;
-    LayerWindow window{w.ws, w.operations};
+    LayerWindow window{w.ws, w.registry, w.operations};
     std::map<QString, bool> menuEnabled;  // objectName -> enabled, of the last popup
     int menusShown = 0;
 
     void SetUp() override {
+        w.operations.setMessageOwner(&window);
         window.setPopupRunner([this](QMenu& menu, const QPoint&) -> QAction* {
             ++menusShown;
             menuEnabled.clear();
@@ -168,7 +169,7 @@ TEST_F(LayerWindowTest, ChosenPopupItemRunsItsOperation) {
         return menu.findChild<QAction*>(QStringLiteral("cmd40076"));
     });
     Click(Qt::RightButton, RowPoint(1));
-    EXPECT_EQ(w.doc.KindAt(0), document::KindText);
+    EXPECT_EQ(w.doc.KindAt(0), document::LayerKind::Text);
     EXPECT_EQ(w.doc.state.selectedPos, 0);
 }
 
@@ -178,11 +179,12 @@ TEST_F(LayerWindowTest, LampsToggleVisibilityWithoutModifyingExceptTheBackground
     EXPECT_EQ(LampOfRow(1)->lamp(), Lamp::Text);
     LampOfRow(1)->click();
     EXPECT_EQ(w.doc.layers[slot].visible, 0);
+    EXPECT_EQ(w.views.calls, (std::vector<std::string>{"layers:lamps", "document"}));
+    window.Refresh(workspace::LayerWindowRegion::Lamps);
     EXPECT_EQ(LampOfRow(1)->lamp(), Lamp::Hidden);
-    EXPECT_EQ(w.views.calls, std::vector<std::string>{"document"});
     LampOfRow(2)->click();  // background
     EXPECT_EQ(w.doc.layers[1].visible, 1);
-    EXPECT_EQ(w.views.calls.size(), 1u);
+    EXPECT_EQ(w.views.calls.size(), 2u);
     LampOfRow(0)->click();  // the list hides like any layer
     EXPECT_EQ(w.doc.layers[0].visible, 0);
     EXPECT_FALSE(w.doc.documentModified);
@@ -266,7 +268,7 @@ TEST_F(LayerWindowTest, ButtonsRunTheirOperations) {
     EXPECT_EQ(w.doc.state.layerCount, 3);
     EXPECT_EQ(w.interaction.messages.at(0).owner, &window);
     Button(40034)->click();  // up: the copy's source goes above the list
-    EXPECT_EQ(w.doc.KindAt(0), document::KindText);
+    EXPECT_EQ(w.doc.KindAt(0), document::LayerKind::Text);
 }
 
 TEST_F(LayerWindowTest, CloseBoxHidesAndClearsTheViewFlag) {

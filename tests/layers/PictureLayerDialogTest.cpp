@@ -143,7 +143,7 @@ TEST_F(PictureLayerDialogTest, PlacementEnablesItsFieldsAndDisabledValuesAreStil
 TEST_F(PictureLayerDialogTest, NewPictureLayerIsNamedAfterItsFileAndGetsItsPicture) {
     int slot = AddPicture(big);
     const auto& layer = w.doc.layers[slot];
-    EXPECT_EQ(layer.kind, document::KindPicture);
+    EXPECT_EQ(layer.kind, document::LayerKind::Picture);
     EXPECT_EQ(layer.visible, 1);
     EXPECT_EQ(text::FieldView(layer.name), "big.bmp");
     EXPECT_EQ(text::FieldView(layer.picturePath), big);

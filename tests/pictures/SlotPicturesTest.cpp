@@ -8,16 +8,15 @@
 #include "text/Cp932.h"
 #include "text/FixedField.h"
 
-using quillora::document::KindPicture;
-using quillora::document::KindText;
 using quillora::document::LabelDocument;
+using quillora::document::LayerKind;
 using quillora::pictures::LoadSlotPicture;
 using quillora::pictures::RebuildPictures;
 
 namespace {
 void MakePictureLayer(LabelDocument& doc, int slot, const std::string& storedPath) {
     auto& layer = doc.layers[slot];
-    layer.kind = KindPicture;
+    layer.kind = LayerKind::Picture;
     std::memset(layer.name, 'n', sizeof layer.name);
     quillora::text::StoreField(layer.picturePath, storedPath);
     layer.imageWidthPx = 3;
@@ -50,7 +49,7 @@ TEST_F(SlotPictures, OpeningLoadsEveryPictureLayerAndMarksTheMissingOnes) {
     MakePictureLayer(doc, 7, missing1);
     doc.InsertAtSelection(7);
     MakePictureLayer(doc, 12, present);
-    doc.layers[12].kind = KindText;  // a path in a text layer is no picture
+    doc.layers[12].kind = LayerKind::Text;  // a path in a text layer is no picture
     doc.pictures[12] = std::make_unique<quillora::document::Picture>();
 
     auto missing = RebuildPictures(doc, folder.dir());
@@ -67,7 +66,7 @@ TEST_F(SlotPictures, OpeningLoadsEveryPictureLayerAndMarksTheMissingOnes) {
     for (int slot : {7, 9}) {
         const auto& layer = doc.layers[slot];
         EXPECT_EQ(std::string(layer.name, sizeof layer.name), expectedName);
-        EXPECT_EQ(layer.kind, KindPicture);
+        EXPECT_EQ(layer.kind, LayerKind::Picture);
         EXPECT_EQ(layer.imageWidthPx, 3);
         EXPECT_EQ(layer.widthMm, 30);
     }
@@ -90,7 +89,7 @@ TEST_F(SlotPictures, ACopiedPictureLayerLoadsAPictureOfItsOwn) {
     EXPECT_EQ(doc.pictures[copy]->bits, doc.pictures[4]->bits);
 
     // A slot that holds no picture layer (any more) holds no picture.
-    doc.layers[copy].kind = KindText;
+    doc.layers[copy].kind = LayerKind::Text;
     EXPECT_FALSE(LoadSlotPicture(doc, copy, folder.dir()));
     EXPECT_FALSE(doc.pictures[copy]);
     EXPECT_FALSE(LoadSlotPicture(doc, 50, folder.dir()));

@@ -89,7 +89,7 @@ TEST(LabelRenderer, HiddenLayersAndUnknownKindsAreSkipped) {
     int hidden = AddTextLayer(doc, "hidden", 10, 10);
     doc.layers[hidden].visible = 0;
     int odd = AddTextLayer(doc, "odd kind", 10, 10);
-    doc.layers[odd].kind = 7;
+    doc.layers[odd].kind = static_cast<document::LayerKind>(7);
     doc.layers[0].visible = 0;  // the list layer
     RecordingCanvas canvas;
     RenderView(canvas, doc);

@@ -13,7 +13,7 @@ constexpr float kView = 3.0f;
 
 document::LayerRecord PictureLayer(int placement, int keepAspect, int imageWidth, int imageHeight) {
     document::LayerRecord layer{};
-    layer.kind = document::KindPicture;
+    layer.kind = document::LayerKind::Picture;
     layer.visible = 1;
     layer.placement = placement;
     layer.keepAspect = keepAspect;

@@ -19,7 +19,7 @@ document::LabelDocument NewLabel(int outerMm, int innerMm) {
 }
 
 namespace {
-int AddLayer(document::LabelDocument& doc, std::int32_t kind) {
+int AddLayer(document::LabelDocument& doc, document::LayerKind kind) {
     int slot = doc.FindFreeSlot();
     doc.InsertAtSelection(slot);
     doc.layers[slot] = {};
@@ -30,7 +30,7 @@ int AddLayer(document::LabelDocument& doc, std::int32_t kind) {
 }  // namespace
 
 int AddTextLayer(document::LabelDocument& doc, const std::string& text, int posX, int posY) {
-    int slot = AddLayer(doc, document::KindText);
+    int slot = AddLayer(doc, document::LayerKind::Text);
     auto& layer = doc.layers[slot];
     text::StoreField(layer.text, text);
     layer.fontSize = 12;
@@ -40,7 +40,7 @@ int AddTextLayer(document::LabelDocument& doc, const std::string& text, int posX
 }
 
 int AddPictureLayer(document::LabelDocument& doc, int placement, int widthMm, int heightMm) {
-    int slot = AddLayer(doc, document::KindPicture);
+    int slot = AddLayer(doc, document::LayerKind::Picture);
     auto& layer = doc.layers[slot];
     layer.placement = placement;
     layer.widthMm = widthMm;

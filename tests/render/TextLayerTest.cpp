@@ -16,7 +16,7 @@ constexpr float k600Dpi = 600.0f / 25.4f;
 
 document::LayerRecord TextLayer() {
     document::LayerRecord layer{};
-    layer.kind = document::KindText;
+    layer.kind = document::LayerKind::Text;
     layer.visible = 1;
     text::StoreField(layer.text, "Label");
     text::StoreField(layer.fontFace, "\x82\x6c\x82\x72 \x82\x6f\x96\xbe\x92\xa9");  // ＭＳ Ｐ明朝

@@ -126,7 +126,7 @@ TEST(Qlrtool, InfoNamesPictureLayersWhosePictureCannotBeRead) {
     doc.header.innerDiameter = 30;
     doc.Create({});
     for (int slot : {4, 7}) {
-        doc.layers[slot].kind = quillora::document::KindPicture;
+        doc.layers[slot].kind = quillora::document::LayerKind::Picture;
         doc.layers[slot].visible = 1;
     }
     quillora::text::StoreField(doc.layers[4].picturePath, dir.file("here.bmp"));

@@ -66,7 +66,7 @@ void WriteList(JsonWriter& j, const ListBlock& l) {
 
 void WriteLayer(JsonWriter& j, const LayerRecord& r) {
     j.beginObject();
-    j.field("kind", r.kind).field("visible", r.visible).field("name", Text(r.name));
+    j.field("kind", static_cast<int>(r.kind)).field("visible", r.visible).field("name", Text(r.name));
     j.field("text", Text(r.text)).field("fontFace", Text(r.fontFace));
     j.field("fontSize", r.fontSize).field("fontItalic", r.fontItalic).field("fontUnderline", r.fontUnderline);
     j.field("fontBold", r.fontBold).field("fontStrike", r.fontStrike).field("fontColor", r.fontColor);

@@ -18,7 +18,7 @@ std::vector<std::string> UnreadablePictures(const quillora::document::LabelDocum
     const std::string programDir = quillora::settings::ProgramDirectory();
     std::vector<std::string> missing;
     for (const auto& layer : doc.layers) {
-        if (layer.kind != quillora::document::KindPicture) continue;
+        if (layer.kind != quillora::document::LayerKind::Picture) continue;
         std::string path(quillora::text::FieldView(layer.picturePath));
         if (!quillora::pictures::IsPictureSupported(programDir, path)) missing.push_back(path);
     }

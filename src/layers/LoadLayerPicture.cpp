@@ -1,4 +1,4 @@
-#include "SlotPicture.h"
+#include "LoadLayerPicture.h"
 
 #include <QApplication>
 

@@ -1,0 +1,56 @@
+// The frame's own commands: what each runs and when it can run.
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "app/Application.h"
+#include "app/FloatingWindows.h"
+#include "desktop/WebSite.h"
+#include "windows/AboutBox.h"
+#include "windows/TipsDialog.h"
+
+namespace quillora::app {
+
+using commands::CommandId;
+
+void Application::DefineCommands() {
+    commands::CommandRegistry& c = commands_;
+    DocumentController& documents = *controller_;
+    const auto open = [this] { return doc_.documentOpen; };
+    const auto closed = [this] { return !doc_.documentOpen; };
+
+    c.Define(CommandId::New, [&documents] { documents.NewDocument(); }, closed);
+    c.Define(CommandId::Open, [&documents] {
+        if (const auto chosen = documents.ChooseOpenFile()) documents.OpenDocument(*chosen);
+    }, closed);
+    c.Define(CommandId::Close, [&documents] { documents.CloseDocument(); }, open);
+    // A new, never saved document is saved through Save As.
+    c.Define(CommandId::Save, [&documents] { documents.SaveDocument(); },
+             [this] { return doc_.documentOpen && doc_.documentModified && !doc_.currentFileName.empty(); });
+    c.Define(CommandId::SaveAs, [&documents] { documents.SaveDocumentAs(); }, open);
+    c.Define(CommandId::Exit, [this] { Exit(); });
+
+    // Printing arrives with the print job; until then its commands only keep their places.
+    for (CommandId id : {CommandId::Print, CommandId::PrintSettings, CommandId::PrinterSetup, CommandId::PrintPreview})
+        c.Define(id, [] {}, open);
+
+    c.Define(CommandId::ToolWindow, [this] { ToggleFloatingWindow(floating_->tool(), settings_.toolWindow.view); }, {},
+             [this] { return settings_.toolWindow.view != 0; });
+    c.Define(CommandId::PositionWindow,
+             [this] { ToggleFloatingWindow(floating_->position(), settings_.positionWindow.view); }, {},
+             [this] { return settings_.positionWindow.view != 0; });
+    c.Define(CommandId::LayerWindow, [this] { ToggleFloatingWindow(floating_->layer(), settings_.layerWindow.view); },
+             {}, [this] { return settings_.layerWindow.view != 0; });
+    c.Define(CommandId::Grid, [this] { ToggleGrid(); }, open, [this] { return settings_.grid.visible != 0; });
+    c.Define(CommandId::ArrangeWindows, [this] { ArrangeToolWindows(); });
+    c.Define(CommandId::FitDocument, [this] { FitDocumentWindow(); }, open);
+
+    c.Define(CommandId::Help, [this] { floating_->ShowHelpContents(); });
+    c.Define(CommandId::HelpOnHelp, [this] { floating_->ShowHelpOnHelp(); });
+    c.Define(CommandId::Tips, [this] { windows::ShowTips(*workspace_); });
+    // The environment settings sheet comes with the list layer's sheet frame.
+    c.Define(CommandId::Environment, [] {});
+    c.Define(CommandId::WebSite, [] { QDesktopServices::openUrl(QUrl(QString::fromUtf8(desktop::kWebSiteUrl))); });
+    c.Define(CommandId::About, [this] { windows::ShowAbout(*workspace_); });
+}
+
+}  // namespace quillora::app

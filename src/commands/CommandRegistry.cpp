@@ -1,0 +1,69 @@
+#include "commands/CommandRegistry.h"
+
+#include <QAction>
+#include <QKeySequence>
+
+#include "commands/FrameMenu.h"
+
+namespace quillora::commands {
+
+CommandRegistry::CommandRegistry(QObject* parent) : QObject(parent) {}
+
+CommandRegistry::~CommandRegistry() = default;
+
+// Actions are made on first use: the rules work before any QGuiApplication exists.
+QAction* CommandRegistry::Action(CommandId id) {
+    Entry& entry = entries_[id];
+    if (entry.action) return entry.action;
+    entry.action = new QAction(this);
+    entry.action->setObjectName(QStringLiteral("cmd%1").arg(static_cast<int>(id)));
+    if (const MenuItem* item = FindMenuItem(id)) {
+        QString caption = QString::fromUtf8(item->caption);
+        if (item->shortcutText) caption += QLatin1Char('\t') + QString::fromUtf8(item->shortcutText);
+        entry.action->setText(caption);
+        entry.action->setCheckable(item->checkable);
+        if (item->key) {
+            entry.action->setShortcut(QKeySequence(item->key));
+            // The frame translates its accelerators for every window of the program.
+            entry.action->setShortcutContext(Qt::ApplicationShortcut);
+        }
+    }
+    connect(entry.action, &QAction::triggered, this, [this, id] { Execute(id); });
+    entry.action->setEnabled(IsEnabled(id));
+    return entry.action;
+}
+
+void CommandRegistry::Define(CommandId id, Code code, Rule enabled, Rule checked) {
+    Entry& entry = entries_[id];
+    entry.code = std::move(code);
+    entry.enabled = std::move(enabled);
+    entry.checked = std::move(checked);
+}
+
+bool CommandRegistry::IsEnabled(CommandId id) const {
+    const auto found = entries_.find(id);
+    if (found == entries_.end() || !found->second.code) return false;
+    return !found->second.enabled || found->second.enabled();
+}
+
+void CommandRegistry::Trigger(CommandId id) {
+    if (IsEnabled(id)) Execute(id);
+}
+
+void CommandRegistry::Execute(CommandId id) {
+    const auto found = entries_.find(id);
+    if (found == entries_.end() || !found->second.code) return;
+    found->second.code();
+    UpdateStates();
+}
+
+void CommandRegistry::UpdateStates() {
+    for (auto& [id, entry] : entries_) {
+        if (!entry.action) continue;
+        entry.action->setEnabled(IsEnabled(id));
+        if (entry.action->isCheckable()) entry.action->setChecked(entry.checked && entry.checked());
+    }
+    emit statesChanged();
+}
+
+}  // namespace quillora::commands

@@ -1,0 +1,26 @@
+#include "layers/LayerChanges.h"
+
+namespace quillora::layers {
+
+using workspace::LayerWindowRegion;
+
+void EndStackChange(workspace::Workspace& ws) {
+    ws.doc.MarkModified();
+    ws.views.UpdateLayerScrollBar();
+    ws.views.RefreshLayerWindow(LayerWindowRegion::All);
+    ws.views.RefreshDocumentView();
+}
+
+void EndReorder(workspace::Workspace& ws) {
+    ws.doc.MarkModified();
+    ws.views.RefreshLayerWindow(LayerWindowRegion::Reorder);
+    ws.views.RefreshDocumentView();
+}
+
+void EndSettingsChange(workspace::Workspace& ws) {
+    ws.doc.MarkModified();
+    ws.views.RefreshLayerWindow(LayerWindowRegion::Selection);
+    ws.views.RefreshDocumentView();
+}
+
+}  // namespace quillora::layers

@@ -1,0 +1,56 @@
+// Names given to picture layers from their file.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "document/LayerValues.h"
+#include "text/Cp932.h"
+#include "text/FixedField.h"
+
+using namespace quillora;
+using document::FileTitle;
+
+namespace {
+
+TEST(FileTitleTest, IsTheNameAfterTheLastFolder) {
+    EXPECT_EQ(FileTitle("/home/user/pictures/cover.bmp"), "cover.bmp");
+    EXPECT_EQ(FileTitle("cover.jpg"), "cover.jpg");
+    EXPECT_EQ(FileTitle("/folder/"), "");
+    EXPECT_EQ(FileTitle(""), "");
+    // 0x5C is a trail byte of 表 in code page 932, not a folder separator here.
+    const std::string name = *text::Utf8ToCp932("表紙.bmp");
+    EXPECT_EQ(FileTitle("/tmp/" + name), name);
+}
+
+TEST(LayerValuesTest, PictureNameIsTheFileTitleCutToFortyEightBytes) {
+    document::PicLayerSettings settings{};
+    const std::string longName(60, 'n');
+    text::StoreField(settings.picturePath, "/pictures/" + longName);
+    document::LayerRecord layer{};
+    text::StoreField(layer.name, "previous name that is long");
+    document::StorePictureLayer(layer, settings);
+    EXPECT_EQ(text::FieldView(layer.name), longName.substr(0, 48));
+    EXPECT_EQ(text::FieldView(layer.picturePath), "/pictures/" + longName);
+}
+
+// A value the visitor leaves out would stay behind in one direction.
+TEST(LayerValuesTest, TextValuesGoBothWaysAndTheLayerIsShown) {
+    document::TextLayerSettings settings{};
+    text::StoreField(settings.text, "Side A");
+    text::StoreField(settings.fontFace, "IPAGothic");
+    std::int32_t* numbers[] = {&settings.fontSize, &settings.fontItalic, &settings.fontUnderline, &settings.fontBold,
+                               &settings.fontStrike, &settings.posX, &settings.posY, &settings.angle,
+                               &settings.shadow, &settings.shadowX, &settings.shadowY};
+    for (int i = 0; i < 11; ++i) *numbers[i] = 100 + i;
+    settings.fontColor = 0x123456;
+    settings.shadowColor = 0x654321;
+    document::LayerRecord layer{};
+    document::StoreTextLayer(layer, settings);
+    EXPECT_EQ(layer.visible, 1);
+    EXPECT_EQ(text::FieldView(layer.name), "Side A");
+    document::TextLayerSettings back{};
+    document::LoadTextSettings(back, layer);
+    EXPECT_EQ(std::memcmp(&back, &settings, sizeof settings), 0);
+}
+
+}  // namespace
