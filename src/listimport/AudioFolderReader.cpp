@@ -1,6 +1,7 @@
 #include "AudioFolderReader.h"
 
 #include <algorithm>
+#include <audioproperties.h>
 #include <array>
 #include <cctype>
 #include <filesystem>
@@ -32,8 +33,11 @@ bool HasAudioExtension(const fs::path& path) {
 }
 
 std::optional<AudioFile> ReadAudioFile(const fs::path& path) {
-    TagLib::FileRef ref(path.c_str(), false);
-    if (ref.isNull() || ref.tag() == nullptr) return std::nullopt;
+    // TagLib accepts an .mp3 without a single MPEG frame; only a stream with a sample rate is audio.
+    TagLib::FileRef ref(path.c_str(), true, TagLib::AudioProperties::Fast);
+    if (ref.isNull() || ref.tag() == nullptr || ref.audioProperties() == nullptr ||
+        ref.audioProperties()->sampleRate() <= 0)
+        return std::nullopt;
     const TagLib::Tag& tag = *ref.tag();
     std::string fileName = path.filename().string();
     std::string title = tag.title().stripWhiteSpace().to8Bit(true);
