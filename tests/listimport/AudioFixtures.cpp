@@ -50,6 +50,42 @@ std::string Flac() {
     return out;
 }
 
+void PutBe(std::string& out, std::uint32_t value, int bytes) {
+    for (int i = bytes - 1; i >= 0; --i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+std::string Mp4Atom(const char* type, const std::string& payload) {
+    std::string atom;
+    PutBe(atom, static_cast<std::uint32_t>(8 + payload.size()), 4);
+    return atom + type + payload;
+}
+
+// An AAC track's description and no samples: what TagLib needs for a sound track.
+std::string M4a() {
+    std::string mvhd(12, '\0');  // version, flags, times
+    PutBe(mvhd, 1000, 4);          // time scale
+    mvhd.resize(100, '\0');
+    std::string mdhd(12, '\0');
+    PutBe(mdhd, 44100, 4);
+    mdhd.resize(24, '\0');
+    std::string hdlr(8, '\0');
+    hdlr += "soun" + std::string(13, '\0');
+    std::string mp4a(6, '\0');
+    PutBe(mp4a, 1, 2);              // data reference
+    mp4a += std::string(8, '\0');   // version, revision, vendor
+    PutBe(mp4a, 2, 2);              // channels
+    PutBe(mp4a, 16, 2);             // bits per sample
+    PutBe(mp4a, 0, 4);              // compression, packet size
+    PutBe(mp4a, 44100u << 16, 4);   // sample rate, 16.16
+    std::string stsd(4, '\0');
+    PutBe(stsd, 1, 4);
+    stsd += Mp4Atom("mp4a", mp4a);
+    const std::string stbl = Mp4Atom("stbl", Mp4Atom("stsd", stsd));
+    const std::string mdia = Mp4Atom("mdia", Mp4Atom("mdhd", mdhd) + Mp4Atom("hdlr", hdlr) + Mp4Atom("minf", stbl));
+    return Mp4Atom("ftyp", std::string("M4A \0\0\0\0M4A isom", 16)) +
+           Mp4Atom("moov", Mp4Atom("mvhd", mvhd) + Mp4Atom("trak", mdia));
+}
+
 std::uint32_t OggCrc(const std::string& page) {
     std::uint32_t crc = 0;
     for (unsigned char byte : page) {
@@ -116,6 +152,7 @@ void WriteAudioFile(const std::string& path, AudioKind kind) {
         case AudioKind::Flac: return WriteWholeFile(path, Flac());
         case AudioKind::Opus: return WriteWholeFile(path, Opus());
         case AudioKind::Vorbis: return WriteWholeFile(path, Vorbis());
+        case AudioKind::M4a: return WriteWholeFile(path, M4a());
     }
 }
 

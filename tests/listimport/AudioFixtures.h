@@ -2,7 +2,7 @@
 // Small audio files the tests make themselves: valid enough for TagLib to read and tag them.
 #include <string>
 
-enum class AudioKind { Wav, Mp3, Flac, Opus, Vorbis };
+enum class AudioKind { Wav, Mp3, Flac, Opus, Vorbis, M4a };
 
 // Writes an untagged file of `kind` at `path`.
 void WriteAudioFile(const std::string& path, AudioKind kind);

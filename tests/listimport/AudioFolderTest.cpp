@@ -22,7 +22,7 @@ void WriteTagged(const std::string& path, AudioKind kind, const std::string& tit
 TEST(AudioFolder, EveryFormatItWritesIsReadBackThroughItsTitleTag) {
     const std::pair<AudioKind, const char*> kinds[] = {{AudioKind::Wav, "a.wav"},   {AudioKind::Mp3, "b.mp3"},
                                                        {AudioKind::Flac, "c.flac"}, {AudioKind::Opus, "d.opus"},
-                                                       {AudioKind::Vorbis, "e.ogg"}};
+                                                       {AudioKind::Vorbis, "e.ogg"}, {AudioKind::M4a, "f.m4a"}};
     for (const auto& [kind, name] : kinds) {
         SCOPED_TRACE(name);
         TempDir dir;
