@@ -45,8 +45,9 @@ std::string_view CutCp932(std::string_view cp932, std::size_t limit) {
 
 EntryText ToEntryText(std::string_view utf8) {
     std::string line(utf8);
+    // Control characters would break the line, or end the stored text early (NUL).
     for (char& c : line)
-        if (c == '\r' || c == '\n' || c == '\t') c = ' ';
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
     EntryText entry;
     std::optional<std::string> whole = text::Utf8ToCp932(line);
     std::string converted = whole ? std::move(*whole) : ConvertReplacing(line, entry.charactersReplaced);

@@ -14,8 +14,9 @@ struct EntryText {
     bool cut = false;                 // longer than 255 bytes
 };
 
-// Characters code page 932 cannot hold lose their accents (é -> e) or become "?"; line breaks
-// and tabs become spaces; the text is cut at 255 bytes without splitting a double-byte character.
+// Characters code page 932 cannot hold lose their accents (é -> e) or become "?"; control
+// characters (line breaks, tabs) become spaces; the text is cut at 255 bytes without splitting
+// a double-byte character.
 EntryText ToEntryText(std::string_view utf8);
 
 // The longest prefix of `cp932` of at most `limit` bytes that ends on a character boundary.

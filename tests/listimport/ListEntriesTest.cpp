@@ -135,4 +135,5 @@ TEST(EntryText, AccentsAreDroppedAndOtherMissingCharactersBecomeQuestionMarks) {
 
 TEST(EntryText, AnEntryIsAlwaysOneLine) {
     EXPECT_EQ(ToEntryText("a\r\nb\tc\nd").cp932, "a  b c d");
+    EXPECT_EQ(ToEntryText(std::string("nul\0inside\x7F", 11)).cp932, "nul inside ");
 }

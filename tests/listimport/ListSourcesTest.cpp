@@ -38,6 +38,14 @@ TEST(PlainText, TellsCodePage932FromUtf8ByDecoding) {
     EXPECT_EQ(ReadPlainTextEntries("\xEF\xBB\xBF" "ok\n\x82\xA0"), (Entries{"ok", "\x82\xA0"}));
 }
 
+TEST(PlainText, ReadsUtf16BehindItsByteOrderMark) {
+    // "Aé\r\n" then U+1F600 as a surrogate pair and a lone low surrogate.
+    const std::string little("\xFF\xFE" "A\0\xE9\0\r\0\n\0" "\x3D\xD8\x00\xDE\x00\xDC", 16);
+    EXPECT_EQ(ReadPlainTextEntries(little), (Entries{"Aé", "😀\uFFFD"}));
+    const std::string big("\xFE\xFF" "\0A\x30\x42\0\n\0B", 10);
+    EXPECT_EQ(ReadPlainTextEntries(big), (Entries{"Aあ", "B"}));
+}
+
 TEST(Playlist, ExtinfTitlesKeepTheirCommasAndOtherTracksGiveTheirFileNames) {
     const std::string m3u =
         "\xEF\xBB\xBF#EXTM3U\r\n"
