@@ -31,8 +31,7 @@ std::string ConvertReplacing(std::string_view utf8, bool& replaced) {
     return out;
 }
 
-}  // namespace
-
+// The longest prefix of at most `limit` bytes that ends on a character boundary.
 std::string_view CutCp932(std::string_view cp932, std::size_t limit) {
     std::size_t end = 0;
     while (end < cp932.size()) {
@@ -42,6 +41,8 @@ std::string_view CutCp932(std::string_view cp932, std::size_t limit) {
     }
     return cp932.substr(0, std::min(end, cp932.size()));
 }
+
+}  // namespace
 
 EntryText ToEntryText(std::string_view utf8) {
     std::string line(utf8);

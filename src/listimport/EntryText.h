@@ -19,7 +19,4 @@ struct EntryText {
 // a double-byte character.
 EntryText ToEntryText(std::string_view utf8);
 
-// The longest prefix of `cp932` of at most `limit` bytes that ends on a character boundary.
-std::string_view CutCp932(std::string_view cp932, std::size_t limit);
-
 }  // namespace quillora::listimport
