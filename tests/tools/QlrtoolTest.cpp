@@ -1,4 +1,6 @@
 // qlrtool as users and scripts call it: its output, exit status and messages.
+#include <algorithm>
+
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -106,7 +108,7 @@ TEST(Qlrtool, UnreadableFilesAndWrongUsageHaveTheirOwnExitStatus) {
     EXPECT_EQ(Qlrtool("new").exitCode, 1);
     // A command called wrongly names its own usage, the line the command list shows for it.
     const std::string commandList = Qlrtool("").err;
-    for (const char* call : {"info", "new", "filter extra", "picture", "render a.qlr", "settings"}) {
+    for (const char* call : {"info", "new", "filter extra", "list a.qlr", "picture", "render a.qlr", "settings"}) {
         SCOPED_TRACE(call);
         ToolRun wrong = Qlrtool(call);
         EXPECT_EQ(wrong.exitCode, 1);
@@ -155,4 +157,57 @@ TEST(Qlrtool, FilterAndPictureAnswerWithThePlugInsBesideTheTool) {
     answer = QJsonDocument::fromJson(QByteArray::fromStdString(Qlrtool("picture " + ShellQuoted(dir.file("notes.txt"))).out))
                  .object();
     EXPECT_EQ(answer, (QJsonObject{{"supported", false}, {"width", 0}, {"height", 0}}));
+}
+
+TEST(Qlrtool, ListFillsTheListFromAFileInPlaceOrIntoAnotherLabel) {
+    TempDir dir;
+    const std::string label = dir.file("my label.qlr");
+    ASSERT_EQ(Qlrtool("new " + ShellQuoted(label)).exitCode, 0);
+    const std::string untouched = ReadWholeFile(label);
+    WriteWholeFile(dir.file("disc.cue"),
+                   "REM DATE 2001\r\nPERFORMER \"A\"\r\nFILE \"x.wav\" WAVE\r\n  TRACK 01 AUDIO\r\n"
+                   "    TITLE \"Café, part 1\"\r\n  TRACK 02 AUDIO\r\n    TITLE \"夜明け\"\r\n    PERFORMER \"B\"\r\n");
+
+    ToolRun toOther = Qlrtool("list " + ShellQuoted(label) + " " + ShellQuoted(dir.file("disc.cue")) + " --out " +
+                              ShellQuoted(dir.file("out.qlr")));
+    EXPECT_EQ(toOther.exitCode, 0) << toOther.err;
+    EXPECT_EQ(toOther.out, "Cafe, part 1\n夜明け / B\n");
+    EXPECT_NE(toOther.err.find("置き換えました"), std::string::npos) << toOther.err;
+    EXPECT_EQ(ReadWholeFile(label), untouched);
+    QJsonArray entries = At(Info(dir.file("out.qlr")), "list", "entries").toArray();
+    EXPECT_EQ(entries[1].toObject()["text"].toString(), QStringLiteral("夜明け / B"));
+    EXPECT_EQ(entries[1].toObject()["editText"].toString(), QStringLiteral("夜明け / B"));
+    EXPECT_EQ(entries[2].toObject()["text"].toString(), "");
+
+    std::string lines;
+    for (int i = 1; i <= 60; ++i) lines += "Line " + std::to_string(i) + "\r\n";
+    WriteWholeFile(dir.file("tracks.txt"), lines);
+    ToolRun inPlace = Qlrtool("list " + ShellQuoted(label) + " " + ShellQuoted(dir.file("tracks.txt")));
+    EXPECT_EQ(inPlace.exitCode, 0) << inPlace.err;
+    EXPECT_EQ(std::count(inPlace.out.begin(), inPlace.out.end(), '\n'), 50);
+    EXPECT_NE(inPlace.err.find("残りの10件"), std::string::npos) << inPlace.err;
+    entries = At(Info(label), "list", "entries").toArray();
+    EXPECT_EQ(entries[49].toObject()["text"].toString(), "Line 50");
+    EXPECT_EQ(entries[0].toObject()["number"].toString(), "01.");
+}
+
+TEST(Qlrtool, ListLeavesTheLabelAloneWhenItCannotReadWhatItIsGiven) {
+    TempDir dir;
+    const std::string label = dir.file("a.qlr");
+    ASSERT_EQ(Qlrtool("new " + ShellQuoted(label)).exitCode, 0);
+    const std::string untouched = ReadWholeFile(label);
+    WriteWholeFile(dir.file("blank.txt"), "\r\n \r\n");
+    WriteWholeFile(dir.file("t.txt"), "Title\n");
+
+    ToolRun missing = Qlrtool("list " + ShellQuoted(label) + " " + ShellQuoted(dir.file("gone.m3u")));
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_NE(missing.err.find("gone.m3u"), std::string::npos) << missing.err;
+    EXPECT_EQ(Qlrtool("list " + ShellQuoted(label) + " " + ShellQuoted(dir.file("no folder/"))).exitCode, 2);
+    EXPECT_EQ(Qlrtool("list " + ShellQuoted(label) + " " + ShellQuoted(dir.file("blank.txt"))).exitCode, 2);
+    EXPECT_EQ(Qlrtool("list " + ShellQuoted(dir.file("gone.qlr")) + " " + ShellQuoted(dir.file("t.txt"))).exitCode, 2);
+    EXPECT_EQ(Qlrtool("list " + ShellQuoted(dir.file("t.txt")) + " " + ShellQuoted(dir.file("t.txt"))).exitCode, 2);
+    EXPECT_EQ(Qlrtool("list a.qlr t.txt extra").exitCode, 1);
+    EXPECT_EQ(Qlrtool("list a.qlr t.txt --out").exitCode, 1);
+    EXPECT_EQ(ReadWholeFile(label), untouched);
+    EXPECT_EQ(ReadWholeFile(dir.file("t.txt")), "Title\n");
 }

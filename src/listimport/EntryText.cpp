@@ -1,0 +1,60 @@
+#include "EntryText.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "AccentFolding.h"
+#include "Utf8.h"
+#include "text/Cp932.h"
+
+namespace quillora::listimport {
+namespace {
+
+bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+// Converts character by character, replacing what the code page lacks.
+std::string ConvertReplacing(std::string_view utf8, bool& replaced) {
+    std::string out;
+    for (char32_t cp : DecodeUtf8(utf8)) {
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (auto bytes = text::Utf8ToCp932(EncodeUtf8(cp))) {
+            out += *bytes;
+        } else if (const char base = BaseLetterOf(cp)) {
+            out += base;
+            replaced = true;
+        } else {
+            if (!IsCombiningMark(cp)) out += '?';
+            replaced = true;
+        }
+    }
+    return out;
+}
+
+// The longest prefix of at most `limit` bytes that ends on a character boundary.
+std::string_view CutCp932(std::string_view cp932, std::size_t limit) {
+    std::size_t end = 0;
+    while (end < cp932.size()) {
+        const std::size_t length = IsLeadByte(static_cast<unsigned char>(cp932[end])) ? 2 : 1;
+        if (end + length > limit) break;
+        end += length;
+    }
+    return cp932.substr(0, std::min(end, cp932.size()));
+}
+
+}  // namespace
+
+EntryText ToEntryText(std::string_view utf8) {
+    std::string line(utf8);
+    // Control characters would break the line, or end the stored text early (NUL).
+    for (char& c : line)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+    EntryText entry;
+    std::optional<std::string> whole = text::Utf8ToCp932(line);
+    std::string converted = whole ? std::move(*whole) : ConvertReplacing(line, entry.charactersReplaced);
+    entry.cp932 = CutCp932(converted, kEntryTextBytes);
+    entry.cut = entry.cp932.size() < converted.size();
+    return entry;
+}
+
+}  // namespace quillora::listimport

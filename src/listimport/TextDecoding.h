@@ -1,0 +1,14 @@
+#pragma once
+// The bytes of a list source as UTF-8: UTF-8 with or without a byte order mark, UTF-16 with one,
+// or code page 932.
+#include <string>
+#include <string_view>
+
+namespace quillora::listimport {
+
+// The byte order mark tells UTF-8 and UTF-16; without one, a file that decodes as UTF-8 is UTF-8
+// (Shift-JIS text seldom decodes so), otherwise it is code page 932, with U+FFFD for bytes that
+// cannot be decoded.
+std::string DecodeTextBytes(std::string_view bytes);
+
+}  // namespace quillora::listimport
