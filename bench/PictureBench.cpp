@@ -14,7 +14,7 @@
 
 #include <jpeglib.h>
 
-#include "pictures/PictureLoader.h"
+#include "pictures/PictureLibrary.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ void LoadPictureThroughPlugin(benchmark::State& state) {
         const bool reset = !measured && ResetPeak();
         const long before = StatusKb("VmRSS");
         state.ResumeTiming();
-        auto picture = quillora::pictures::LoadPicture(QUILLORA_PLUGIN_DIR, path);
+        auto picture = quillora::pictures::PictureLibrary(QUILLORA_PLUGIN_DIR).LoadPicture(path);
         if (!picture || picture->width != kWidth) state.SkipWithError("jpeg.pip did not load the picture");
         state.PauseTiming();
         if (reset) {

@@ -15,7 +15,7 @@
 #include "layers/LayerCommands.h"
 #include "layers/LayerOperations.h"
 #include "layers/LayerWindow.h"
-#include "pictures/PictureLoader.h"
+#include "pictures/PictureLibrary.h"
 #include "settings/SettingsFile.h"
 #include "text/Cp932.h"
 #include "windows/NoticeWindow.h"
@@ -86,7 +86,7 @@ void Application::Start() {
     canvas::FontMapping::RegisterSubstitutions();
     frame_->setWindowIcon(desktop::ApplicationIcon());
     doc_.InitialiseAtStartup();
-    workspace_->pictureFilter = QtPictureFilter(pictures::BuildPictureFilter(options_.programDir));
+    workspace_->pictureFilter = QtPictureFilter(pictures::PictureLibrary(options_.programDir).BuildPictureFilter());
     for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, Qt::white);
     settings::LoadSettings(options_.settingsDir, settings_, doc_);
 
@@ -262,7 +262,7 @@ void Application::DestroyDocumentWindow() {
 }
 
 std::vector<std::string> Application::RebuildPictures() {
-    return pictures::RebuildPictures(doc_, options_.programDir);
+    return pictures::PictureLibrary(options_.programDir).RebuildPictures(doc_);
 }
 
 void Application::SetFrameTitle(const QString& title) { frame_->setWindowTitle(title); }

@@ -1,11 +1,9 @@
 #include "DocumentFile.h"
 
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "AtomicFile.h"
+#include "RegularFile.h"
 
 namespace quillora::document {
 
@@ -81,25 +79,17 @@ ReadResult ParseDocument(std::string_view bytes, LabelDocument& doc) {
 }
 
 ReadResult ReadDocumentFile(const std::string& path, LabelDocument& doc) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return ReadResult::CannotOpen;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return ReadResult::CannotOpen;
-    }
     // Only the fixed size is ever read; anything after it is ignored.
-    std::string bytes(kDocumentFileSize, '\0');
-    std::size_t got = 0;
-    while (got < kDocumentFileSize) {
-        ssize_t n = ::read(fd, bytes.data() + got, kDocumentFileSize - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        got += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    bytes.resize(got);
+    std::string bytes;
+    if (ReadRegularFile(path, bytes, kDocumentFileSize) != FileStatus::Ok) return ReadResult::CannotOpen;
     return ParseDocument(bytes, doc);
+}
+
+ReadResult OpenDocumentFile(const std::string& path, LabelDocument& doc) {
+    const ReadResult result = ReadDocumentFile(path, doc);
+    // An open document is open whatever the file stored; a stored 0 would leave the window blank.
+    if (result == ReadResult::Ok) doc.state.isOpen = 1;
+    return result;
 }
 
 bool WriteDocumentFile(const std::string& path, const LabelDocument& doc) {

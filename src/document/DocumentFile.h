@@ -17,8 +17,13 @@ enum class ReadResult { Ok, CannotOpen, BadMagic, ShortFile };
 ReadResult ParseDocument(std::string_view bytes, LabelDocument& doc);
 std::string SerialiseDocument(const LabelDocument& doc);
 
-// `path` is a file-system (UTF-8) path.
+// `path` is a file-system (UTF-8) path. Anything but a regular file (a FIFO, a folder, a
+// device) is refused as CannotOpen without blocking. The records are taken exactly as stored.
 ReadResult ReadDocumentFile(const std::string& path, LabelDocument& doc);
+
+// What the Open command does to the records: reads the file as above and, on success, makes
+// the document an open one (DocState.isOpen = 1) whatever the file stored.
+ReadResult OpenDocumentFile(const std::string& path, LabelDocument& doc);
 
 // Writes a temporary file beside `path`, checks every write, flushes it to disk and renames
 // it over `path`, so a failure never destroys the file that was there before.

@@ -2,13 +2,13 @@
 
 #include <QApplication>
 
-#include "pictures/PictureLoader.h"
+#include "pictures/PictureLibrary.h"
 
 namespace quillora::layers {
 
 void LoadLayerPicture(workspace::Workspace& ws, int slot) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    pictures::LoadSlotPicture(ws.doc, slot, ws.programDir);
+    pictures::PictureLibrary(ws.programDir).LoadSlotPicture(ws.doc, slot);
     QApplication::restoreOverrideCursor();
 }
 

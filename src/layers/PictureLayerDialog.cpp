@@ -15,7 +15,7 @@
 #include "LayerChanges.h"
 #include "document/LayerValues.h"
 #include "LoadLayerPicture.h"
-#include "pictures/PictureLoader.h"
+#include "pictures/PictureLibrary.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
 #include "widgets/ControlId.h"
@@ -132,7 +132,7 @@ void PictureLayerDialog::EnableByPlacement(int placement) {
 }
 
 void PictureLayerDialog::ProposeNaturalSize() {
-    pictures::PictureSize size = pictures::GetPictureSize(ws_.programDir, StoredPath(settings_));
+    pictures::PictureSize size = pictures::PictureLibrary(ws_.programDir).GetPictureSize(StoredPath(settings_));
     settings_.imageWidthPx = size.width;
     settings_.imageHeightPx = size.height;
     width_->setValue(size.width / kPixelsPerMm);
@@ -171,7 +171,7 @@ void PictureLayerDialog::EnableApply() {
 
 bool PictureLayerDialog::ReadValues() {
     std::string path = StoredPath(settings_);
-    if (!pictures::IsPictureSupported(ws_.programDir, path)) {
+    if (!pictures::PictureLibrary(ws_.programDir).IsPictureSupported(path)) {
         workspace::Message message;
         message.owner = this;
         message.text = QStringLiteral("読込不可能なﾌｧｲﾙです。");
@@ -180,7 +180,7 @@ bool PictureLayerDialog::ReadValues() {
         ws_.interaction.ShowMessage(message);
         return false;
     }
-    pictures::PictureSize size = pictures::GetPictureSize(ws_.programDir, path);
+    pictures::PictureSize size = pictures::PictureLibrary(ws_.programDir).GetPictureSize(path);
     settings_.imageWidthPx = size.width;
     settings_.imageHeightPx = size.height;
     settings_.keepAspect = keepAspect_->isChecked() ? 1 : 0;

@@ -1,23 +1,25 @@
 #include "BmpReader.h"
 
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QSize>
-#include <QString>
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 
+#include "Bmp16Decoder.h"
 #include "PictureLimits.h"
+#include "document/RegularFile.h"
 
 namespace quillora::pictures {
 
 namespace {
 // Enough for the largest accepted picture at 32 bits per pixel.
 constexpr int kAllocationLimitMb = static_cast<int>(kMaxPicturePixels * 4 / (1024 * 1024));
-}
 
-std::unique_ptr<document::Picture> ReadBmpPicture(const std::string& fileSystemPath) {
-    QImageReader reader(QString::fromStdString(fileSystemPath), "bmp");
+std::unique_ptr<document::Picture> ReadThroughQt(QIODevice& file) {
+    QImageReader reader(&file, "bmp");
     reader.setAutoDetectImageFormat(false);  // only the BMP reader, whatever the name says
     reader.setAllocationLimit(kAllocationLimitMb);
     if (!reader.canRead()) return nullptr;
@@ -39,6 +41,22 @@ std::unique_ptr<document::Picture> ReadBmpPicture(const std::string& fileSystemP
         std::memcpy(picture->bits.data() + rowBytes * static_cast<std::size_t>(k),
                     image.constScanLine(picture->height - 1 - k), pixelBytes);
     return picture;
+}
+}  // namespace
+
+std::unique_ptr<document::Picture> ReadBmpPicture(const std::string& fileSystemPath) {
+    // Opened here and handed over open: a FIFO is refused without blocking, and a missing file
+    // never reaches Qt, which would print its own complaint about it.
+    const int fd = document::OpenRegularFile(fileSystemPath);
+    if (fd < 0) return nullptr;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return nullptr;
+    }
+    if (auto picture = ReadBmp16(file)) return std::move(*picture);
+    if (!file.seek(0)) return nullptr;
+    return ReadThroughQt(file);
 }
 
 }  // namespace quillora::pictures

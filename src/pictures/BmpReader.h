@@ -1,5 +1,6 @@
 #pragma once
-// BMP files through Qt's BMP reader: 1, 4, 8, 16, 24 and 32 bits, bottom-up and top-down, RLE.
+// BMP files: 1, 4, 8, 16, 24 and 32 bits, bottom-up and top-down, RLE; 16-bit files decoded
+// here, the others through Qt's BMP reader.
 #include <memory>
 #include <string>
 

@@ -1,7 +1,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "PictureLoader.h"
+#include "PictureLibrary.h"
 #include "PluginLibrary.h"
 #include "PluginVisit.h"
 #include "text/Cp932.h"
@@ -38,7 +38,7 @@ std::string NextString(const std::array<char, 256>& raw, std::size_t& offset) {
 }
 }  // namespace
 
-PictureFilter BuildPictureFilter(const std::string& programDir) {
+PictureFilter PictureLibrary::BuildPictureFilter() const {
     const std::string allDescription = Cp932("全てのﾌｧｲﾙ");
     const std::string allPattern = "*.*";
     // What must stay free behind the plug-in patterns: the pattern's terminator, the second
@@ -50,7 +50,7 @@ PictureFilter BuildPictureFilter(const std::string& programDir) {
     writer.Append(Cp932("対応画像ﾌｧｲﾙ"), tail);
     writer.EndString();
     writer.Append("*.bmp;", tail);
-    VisitPlugins(programDir, [&](const PluginLibrary& plugin) {
+    VisitPlugins(programDir_, [&](const PluginLibrary& plugin) {
         writer.Append(plugin.Pattern() + ";", tail);  // a pattern that no longer fits is left out
         return false;
     });

@@ -1,14 +1,12 @@
 #include "SettingsFile.h"
 
-#include <cerrno>
-#include <fcntl.h>
 #include <optional>
-#include <unistd.h>
 
 #include "IniFile.h"
 #include "SettingsLoader.h"
 #include "SettingsWriter.h"
 #include "document/AtomicFile.h"
+#include "document/RegularFile.h"
 
 namespace quillora::settings {
 
@@ -16,21 +14,19 @@ namespace {
 
 std::string SettingsPath(const std::string& dir) { return dir + "/" + kSettingsFileName; }
 
-// The file's bytes; empty when there is no file, nullopt when it exists but cannot be read.
+// The file's bytes; empty when there is no file, nullopt when it exists but cannot be read or
+// is no regular file (a FIFO is never waited on).
 std::optional<std::string> ReadSettingsText(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT ? std::optional<std::string>("") : std::nullopt;
     std::string text;
-    char buffer[8192];
-    ssize_t n;
-    while ((n = ::read(fd, buffer, sizeof buffer)) != 0) {
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) break;
-        text.append(buffer, static_cast<std::size_t>(n));
+    switch (document::ReadRegularFile(path, text)) {
+        case document::FileStatus::Ok:
+            return text;
+        case document::FileStatus::Missing:
+            return std::string();
+        case document::FileStatus::Unreadable:
+            break;
     }
-    ::close(fd);
-    if (n < 0) return std::nullopt;
-    return text;
+    return std::nullopt;
 }
 
 }  // namespace

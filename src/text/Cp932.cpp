@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <iconv.h>
 
+#include "StoredPath.h"
+
 namespace quillora::text {
 namespace {
 
@@ -95,6 +97,21 @@ std::string Utf8PathToStored(std::string_view utf8Path) {
 std::string StoredPathToUtf8(std::string_view stored) {
     if (auto utf8 = Cp932ToUtf8Strict(stored)) return *utf8;
     return std::string(stored);
+}
+
+std::string Cp932NameFromUtf8(std::string_view utf8, std::size_t maxBytes) {
+    std::string out;
+    while (!utf8.empty()) {
+        // One character at a time; a broken sequence counts as one byte.
+        const auto lead = static_cast<unsigned char>(utf8[0]);
+        std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        if (length > utf8.size() || !IsValidUtf8(utf8.substr(0, length))) length = 1;
+        const std::string bytes = Utf8ToCp932(utf8.substr(0, length)).value_or("?");
+        if (out.size() + bytes.size() > maxBytes) break;
+        out += bytes;
+        utf8.remove_prefix(length);
+    }
+    return out;
 }
 
 }  // namespace quillora::text

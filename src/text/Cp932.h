@@ -1,5 +1,6 @@
 #pragma once
 // Conversion between UTF-8 and code page 932 (Shift-JIS as Windows uses it), through glibc iconv.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,12 @@ std::string Cp932ToUtf8(std::string_view bytes);
 
 // Paths are stored in code page 932 when they can be, otherwise as their UTF-8 bytes.
 std::string Utf8PathToStored(std::string_view utf8Path);
+// Decoding only; to reach the file a stored path names, use ResolveStoredPath (StoredPath.h).
 std::string StoredPathToUtf8(std::string_view stored);
+
+// Text made from a file name (a layer name): valid code page 932 of at most `maxBytes` bytes,
+// "?" for every character (or invalid UTF-8 byte) without a mapping, cut before the first
+// character that would not fit whole.
+std::string Cp932NameFromUtf8(std::string_view utf8, std::size_t maxBytes);
 
 }  // namespace quillora::text

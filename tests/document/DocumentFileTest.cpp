@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include "Fifo.h"
 #include "TempDir.h"
 #include "document/DocumentFile.h"
 #include "text/FixedField.h"
@@ -121,6 +122,38 @@ TEST(DocumentFile, RefusalsLeaveTheCurrentDocumentUntouched) {
     WriteWholeFile(dir.file("short.qlr"), good.substr(0, 30000));
     EXPECT_EQ(ReadDocumentFile(dir.file("short.qlr"), current), ReadResult::ShortFile);
     EXPECT_TRUE(SameRecords(current, before));
+}
+
+TEST(DocumentFile, WhatIsNoRegularFileIsRefusedAsUnopenableWithoutBlocking) {
+    TempDir dir;
+    LabelDocument current = BusyDocument();
+    ASSERT_TRUE(MakeFifo(dir.file("fifo.qlr")));
+    EXPECT_EQ(ReturnsWithoutBlocking(dir.file("fifo.qlr"), [&] { return ReadDocumentFile(dir.file("fifo.qlr"), current); }),
+              ReadResult::CannotOpen);
+    EXPECT_EQ(ReadDocumentFile("/dev/null", current), ReadResult::CannotOpen);
+    EXPECT_EQ(ReadDocumentFile(dir.path(), current), ReadResult::CannotOpen);
+    EXPECT_TRUE(SameRecords(current, BusyDocument()));
+}
+
+TEST(DocumentFile, OpeningMakesTheDocumentOpenWhateverTheFileStored) {
+    TempDir dir;
+    LabelDocument doc = BusyDocument();
+    doc.state.isOpen = 0;
+    ASSERT_TRUE(WriteDocumentFile(dir.file("closed.qlr"), doc));
+
+    LabelDocument read;
+    ASSERT_EQ(ReadDocumentFile(dir.file("closed.qlr"), read), ReadResult::Ok);
+    EXPECT_EQ(read.state.isOpen, 0);  // reading alone shows the records as stored
+    LabelDocument opened;
+    ASSERT_EQ(OpenDocumentFile(dir.file("closed.qlr"), opened), ReadResult::Ok);
+    EXPECT_EQ(opened.state.isOpen, 1);
+    opened.state.isOpen = 0;
+    EXPECT_TRUE(SameRecords(opened, doc));  // nothing else changes
+
+    LabelDocument untouched = BusyDocument();
+    untouched.state.isOpen = 0;
+    EXPECT_EQ(OpenDocumentFile(dir.file("missing.qlr"), untouched), ReadResult::CannotOpen);
+    EXPECT_EQ(untouched.state.isOpen, 0);
 }
 
 TEST(DocumentFile, ValuesOutOfRangeAreKeptAsStored) {

@@ -1,7 +1,11 @@
 // BMP files of every bit depth and row order through the BMP reader.
 #include <gtest/gtest.h>
 
+#include <QtGlobal>
+#include <QString>
+
 #include "BmpReader.h"
+#include "Fifo.h"
 #include "TempDir.h"
 #include "TestImages.h"
 
@@ -72,14 +76,66 @@ TEST(BmpReader, ReadsEveryUncompressedBitDepthBottomUpAndTopDown) {
             return std::string{char(v & 0xFF), char(v >> 8)};
         };
         auto bgr = [](std::uint32_t rgb) { return std::string{char(rgb & 0xFF), char(rgb >> 8 & 0xFF), char(rgb >> 16)}; };
-        // Qt widens 5-bit samples by shifting: 31 reads as 248.
-        std::vector<std::uint32_t> expected555;
-        for (auto rgb : Expected()) expected555.push_back(rgb & 0xF8F8F8);
-        ExpectPixels(MakeBmp({3, height, 16, 0, {}, {}, direct(rgb555)}), expected555);
+        // 5-bit channels widen to the full range: 31 reads as 255.
+        ExpectPixels(MakeBmp({3, height, 16, 0, {}, {}, direct(rgb555)}), Expected());
         ExpectPixels(MakeBmp({3, height, 24, 0, {}, {}, direct(bgr)}), Expected());
         ExpectPixels(MakeBmp({3, height, 32, 0, {}, {}, direct([&](std::uint32_t rgb) { return bgr(rgb) + '\x7F'; })}),
                      Expected());
     }
+}
+
+namespace {
+// One 16-bit row of three pixels, padded to 8 bytes.
+std::string Row16(std::uint16_t a, std::uint16_t b, std::uint16_t c) {
+    std::string row;
+    for (std::uint16_t v : {a, b, c}) row += std::string{char(v & 0xFF), char(v >> 8)};
+    return row + std::string(2, '\0');
+}
+}  // namespace
+
+TEST(BmpReader, SixteenBitChannelsWidenToTheFullRangeByRepeatingTheirTopBits) {
+    // 5-5-5: 31 -> 255, 16 -> 132, 1 -> 8, 0 -> 0. Bottom row first.
+    const std::string rgb555 = Row16(31 << 10 | 16 << 5 | 1, 0x7FFF, 0) + Row16(1 << 10, 16, 0x8000 | 31 << 5);
+    ExpectPixels(MakeBmp({3, 2, 16, 0, {}, {}, rgb555}),
+                 {0x080000, 0x000084, 0x00FF00, 0xFF8408, 0xFFFFFF, 0x000000});  // the top bit is unused
+    // 5-6-5 bit fields: green 63 -> 255, 32 -> 130, 1 -> 4; top-down.
+    const std::string rgb565 = Row16(31 << 11 | 63 << 5 | 31, 32 << 5, 1 << 5 | 16) + Row16(0, 1 << 11, 31);
+    ExpectPixels(MakeBmp({3, -2, 16, 3, {}, {0xF800, 0x07E0, 0x001F}, rgb565}),
+                 {0xFFFFFF, 0x008200, 0x000484, 0x000000, 0x080000, 0x0000FF});
+    // Any other layout of bit fields, 4-4-4 here: 15 -> 255, 8 -> 136.
+    const std::string rgb444 = Row16(15 << 8, 8 << 4, 15) + Row16(0x0FFF, 0, 8 << 8 | 8);
+    ExpectPixels(MakeBmp({3, 2, 16, 3, {}, {0x0F00, 0x00F0, 0x000F}, rgb444}),
+                 {0xFFFFFF, 0x000000, 0x880088, 0xFF0000, 0x008800, 0x0000FF});
+}
+
+TEST(BmpReader, RefusesDamagedSixteenBitFiles) {
+    TempDir dir;
+    const std::string rows = Row16(1, 2, 3) + Row16(4, 5, 6);
+    const std::string whole = MakeBmp({3, 2, 16, 3, {}, {0xF800, 0x07E0, 0x001F}, rows});
+    WriteWholeFile(dir.file("cut.bmp"), whole.substr(0, whole.size() - 1));
+    EXPECT_FALSE(ReadBmpPicture(dir.file("cut.bmp")));
+    std::string badOffset = whole;
+    badOffset[10] = 20;  // pixel data inside the header
+    WriteWholeFile(dir.file("offset.bmp"), badOffset);
+    EXPECT_FALSE(ReadBmpPicture(dir.file("offset.bmp")));
+    WriteWholeFile(dir.file("wide.bmp"), MakeBmp({20000, 1, 16, 0, {}, {}, std::string(40000, '\0')}));
+    EXPECT_FALSE(ReadBmpPicture(dir.file("wide.bmp")));
+}
+
+TEST(BmpReader, RefusesWhatIsNoRegularFileWithoutBlockingAndWithoutQtMessages) {
+    TempDir dir;
+    const std::string fifo = dir.file("fifo.bmp");
+    ASSERT_TRUE(MakeFifo(fifo));
+    static std::vector<std::string> messages;
+    messages.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { messages.push_back(text.toStdString()); });
+    for (const std::string& path : {fifo, dir.file("absent.bmp"), dir.path(), std::string("/dev/null")}) {
+        SCOPED_TRACE(path);
+        EXPECT_FALSE(ReturnsWithoutBlocking(fifo, [&] { return ReadBmpPicture(path); }));
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(messages, std::vector<std::string>{});
 }
 
 TEST(BmpReader, ReadsRunLengthEncodedFiles) {

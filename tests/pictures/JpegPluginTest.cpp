@@ -1,7 +1,7 @@
 // jpeg.pip on JPEG files of every kind it reads, and on damaged ones.
 #include <gtest/gtest.h>
 
-#include "PictureLoader.h"
+#include "PictureLibrary.h"
 #include "RealPlugin.h"
 #include "TempDir.h"
 #include "TestImages.h"
@@ -69,7 +69,7 @@ TEST(JpegPlugin, ThroughTheHostTheTopLeftPixelEndsInTheLastStoredRow) {
     TempDir dir;
     const auto path = dir.file("p.jpg");
     WriteQuadrantJpeg(path, JpegKind::Baseline, 32, 32);
-    auto picture = quillora::pictures::LoadPicture(QUILLORA_BIN_DIR, path);
+    auto picture = quillora::pictures::PictureLibrary(QUILLORA_BIN_DIR).LoadPicture(path);
     ASSERT_TRUE(picture);
     const std::uint8_t* topLeft = picture->bits.data() + picture->rowBytes() * 31;
     EXPECT_NEAR(topLeft[2], 255, 4);

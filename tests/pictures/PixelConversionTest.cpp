@@ -1,11 +1,11 @@
 // From the plug-in's top-down 32-bit buffer to the 24-bit bottom-up picture a layer keeps.
 #include <gtest/gtest.h>
 
-#include "PictureLoader.h"
+#include "PictureLibrary.h"
 #include "PluginPixelBuffer.h"
 #include "PluginTestFolder.h"
 
-using quillora::pictures::LoadPicture;
+using quillora::pictures::PictureLibrary;
 using quillora::pictures::PluginPixelBuffer;
 
 TEST(PixelConversion, RowsArePaddedToFourBytesWithZeros) {
@@ -13,7 +13,7 @@ TEST(PixelConversion, RowsArePaddedToFourBytesWithZeros) {
     folder.Install("tp_accept", "a.pip");
     for (auto [width, rowBytes] : {std::pair{1, 4u}, {3, 12u}, {4, 12u}, {5, 16u}}) {
         SCOPED_TRACE(width);
-        auto picture = LoadPicture(folder.dir(), folder.Script("p.any", width, 3, 0xEE));
+        auto picture = PictureLibrary(folder.dir()).LoadPicture(folder.Script("p.any", width, 3, 0xEE));
         ASSERT_TRUE(picture);
         EXPECT_EQ(picture->width, width);
         EXPECT_EQ(picture->height, 3);
@@ -49,8 +49,8 @@ TEST(PixelConversion, TheBuffersFirstPixelIsTheTopLeftPixelInTheLastStoredRow) {
 TEST(PixelConversion, TheFourthByteOfEachPixelHasNoEffect) {
     PluginTestFolder folder;
     folder.Install("tp_accept", "a.pip");
-    auto zero = LoadPicture(folder.dir(), folder.Script("zero.any", 3, 2, 0));
-    auto full = LoadPicture(folder.dir(), folder.Script("full.any", 3, 2, 255));
+    auto zero = PictureLibrary(folder.dir()).LoadPicture(folder.Script("zero.any", 3, 2, 0));
+    auto full = PictureLibrary(folder.dir()).LoadPicture(folder.Script("full.any", 3, 2, 255));
     ASSERT_TRUE(zero && full);
     EXPECT_EQ(zero->bits, full->bits);
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "Fifo.h"
 #include "TempDir.h"
 #include "settings/SettingsFile.h"
 #include "text/Cp932.h"
@@ -264,6 +265,16 @@ TEST_F(SettingsFileTest, UnreadableFileGivesDefaultsAndIsNotOverwritten) {
     EXPECT_EQ(app.frame.sizeW, 800);
     EXPECT_FALSE(SaveSettings(dir.path(), app, *doc));
     EXPECT_FALSE(SaveSettings(dir.file("missing-folder"), app, *doc));
+}
+
+TEST_F(SettingsFileTest, AFifoInPlaceOfTheFileGivesDefaultsWithoutBlockingAndIsKept) {
+    const std::string fifo = dir.file(kSettingsFileName);
+    ASSERT_TRUE(MakeFifo(fifo));
+    app.frame.sizeW = 1;
+    ReturnsWithoutBlocking(fifo, [&] { LoadSettings(dir.path(), app, *doc); });
+    EXPECT_EQ(app.frame.sizeW, 800);
+    EXPECT_FALSE(ReturnsWithoutBlocking(fifo, [&] { return SaveSettings(dir.path(), app, *doc); }));
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 }  // namespace

@@ -7,9 +7,11 @@
 #include <QJsonObject>
 #include <gtest/gtest.h>
 
+#include "Fifo.h"
 #include "TempDir.h"
 #include "ToolRun.h"
 #include "document/DocumentFile.h"
+#include "text/Cp932.h"
 #include "text/FixedField.h"
 
 using quillora::document::kDocumentFileSize;
@@ -120,25 +122,53 @@ TEST(Qlrtool, UnreadableFilesAndWrongUsageHaveTheirOwnExitStatus) {
     EXPECT_EQ(Qlrtool("new " + ShellQuoted(dir.file("nowhere/b.qlr"))).exitCode, 2);
 }
 
-TEST(Qlrtool, InfoNamesPictureLayersWhosePictureCannotBeRead) {
+TEST(Qlrtool, InfoAndRenderNameOnlyThePicturesThatCannotBeReadAndOnlyInTheirOwnWords) {
     TempDir dir;
-    ASSERT_TRUE(QImage(30, 20, QImage::Format_RGB32).save(QString::fromStdString(dir.file("here.bmp")), "BMP"));
+    // A name outside code page 932 is stored as UTF-8, whose bytes also read as "cafﾃｩ.bmp".
+    ASSERT_TRUE(QImage(30, 20, QImage::Format_RGB32).save(QString::fromStdString(dir.file("café.bmp")), "BMP"));
+    ASSERT_TRUE(MakeFifo(dir.file("fifo.bmp")));
     quillora::document::LabelDocument doc;
     doc.header.outerDiameter = 120;
     doc.header.innerDiameter = 30;
     doc.Create({});
-    for (int slot : {4, 7}) {
+    const std::pair<int, std::string> pictures[] = {{4, "café.bmp"}, {7, "gone.png"}, {9, "fifo.bmp"}};
+    for (const auto& [slot, name] : pictures) {
         doc.layers[slot].kind = quillora::document::LayerKind::Picture;
         doc.layers[slot].visible = 1;
+        quillora::text::StoreField(doc.layers[slot].picturePath, quillora::text::Utf8PathToStored(dir.file(name)));
     }
-    quillora::text::StoreField(doc.layers[4].picturePath, dir.file("here.bmp"));
-    quillora::text::StoreField(doc.layers[7].picturePath, dir.file("gone.png"));
     ASSERT_TRUE(quillora::document::WriteDocumentFile(dir.file("p.qlr"), doc));
 
-    ToolRun run = Qlrtool("info " + ShellQuoted(dir.file("p.qlr")));
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_NE(run.err.find(dir.file("gone.png")), std::string::npos) << run.err;
-    EXPECT_EQ(run.err.find(dir.file("here.bmp")), std::string::npos) << run.err;
+    const std::string expected =
+        dir.file("gone.png") + ": を開くことができません。\n" + dir.file("fifo.bmp") + ": を開くことができません。\n";
+    for (const std::string& command : {"info " + ShellQuoted(dir.file("p.qlr")),
+                                      "render " + ShellQuoted(dir.file("p.qlr")) + " " + ShellQuoted(dir.file("p.png"))}) {
+        SCOPED_TRACE(command);
+        ToolRun run = ReturnsWithoutBlocking(dir.file("fifo.bmp"), [&] { return Qlrtool(command); });
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.err, expected);  // no complaint of Qt's before ours
+    }
+}
+
+TEST(Qlrtool, WhatIsNoRegularFileIsRefusedWithoutBlocking) {
+    TempDir dir;
+    const std::string fifo = dir.file("fifo.qlr");
+    ASSERT_TRUE(MakeFifo(fifo));
+    for (const std::string& command : std::vector<std::string>{"info " + ShellQuoted(fifo), "render " + ShellQuoted(fifo) + " out.png",
+                                      "info /dev/null", "info " + ShellQuoted(dir.path()), "picture " + ShellQuoted(fifo)}) {
+        SCOPED_TRACE(command);
+        ToolRun run = ReturnsWithoutBlocking(fifo, [&] { return Qlrtool(command); });
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_NE(run.err, "");
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_NE(Qlrtool("info " + ShellQuoted(fifo)).err.find("を開けません。"), std::string::npos);
+
+    // A settings file that is a FIFO gives the defaults.
+    ASSERT_TRUE(MakeFifo(dir.file("quillora.ini")));
+    ToolRun settings = ReturnsWithoutBlocking(dir.file("quillora.ini"), [&] { return Qlrtool("settings " + ShellQuoted(dir.path())); });
+    EXPECT_EQ(settings.exitCode, 0);
+    EXPECT_NE(settings.out.find("\"NewDoc\":{\"Out\":120,\"In\":30}"), std::string::npos) << settings.out;
 }
 
 TEST(Qlrtool, FilterAndPictureAnswerWithThePlugInsBesideTheTool) {

@@ -8,7 +8,7 @@
 
 #include "CommandTable.h"
 #include "Json.h"
-#include "pictures/PictureLoader.h"
+#include "pictures/PictureLibrary.h"
 #include "settings/ProgramDirectory.h"
 #include "text/Cp932.h"
 
@@ -19,7 +19,7 @@ constexpr char kPictureUsage[] = "picture FILE";
 
 int RunFilter(const std::vector<std::string>& args) {
     if (!args.empty()) return qlrtool::UsageError(kFilterUsage);
-    auto filter = quillora::pictures::BuildPictureFilter(quillora::settings::ProgramDirectory());
+    auto filter = quillora::pictures::PictureLibrary(quillora::settings::ProgramDirectory()).BuildPictureFilter();
     std::cout << filter.supportedDescription << '\t' << filter.supportedPattern << '\n'
               << filter.allDescription << '\t' << filter.allPattern << '\n';
     return qlrtool::kExitOk;
@@ -32,10 +32,10 @@ int RunPicture(const std::vector<std::string>& args) {
         std::cerr << "cannot open " << args[0] << '\n';
         return qlrtool::kExitFile;
     }
-    const std::string programDir = quillora::settings::ProgramDirectory();
+    const quillora::pictures::PictureLibrary library(quillora::settings::ProgramDirectory());
     const std::string stored = quillora::text::Utf8PathToStored(args[0]);
-    const bool supported = quillora::pictures::IsPictureSupported(programDir, stored);
-    const auto size = quillora::pictures::GetPictureSize(programDir, stored);
+    const bool supported = library.IsPictureSupported(stored);
+    const auto size = library.GetPictureSize(stored);
     qlrtool::JsonWriter json(std::cout);
     json.beginObject().field("supported", supported).field("width", size.width).field("height", size.height).endObject();
     return qlrtool::kExitOk;

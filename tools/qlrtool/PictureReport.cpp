@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "pictures/PictureLoader.h"
+#include "pictures/PictureLibrary.h"
 #include "settings/ProgramDirectory.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
@@ -15,12 +15,12 @@ void ReportMissingPictures(const std::vector<std::string>& storedPaths) {
 }
 
 std::vector<std::string> UnreadablePictures(const quillora::document::LabelDocument& doc) {
-    const std::string programDir = quillora::settings::ProgramDirectory();
+    const quillora::pictures::PictureLibrary library(quillora::settings::ProgramDirectory());
     std::vector<std::string> missing;
     for (const auto& layer : doc.layers) {
         if (layer.kind != quillora::document::LayerKind::Picture) continue;
         std::string path(quillora::text::FieldView(layer.picturePath));
-        if (!quillora::pictures::IsPictureSupported(programDir, path)) missing.push_back(path);
+        if (!library.IsPictureSupported(path)) missing.push_back(path);
     }
     return missing;
 }

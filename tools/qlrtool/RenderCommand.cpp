@@ -11,7 +11,7 @@
 #include "DocumentReading.h"
 #include "PictureReport.h"
 #include "canvas/LabelImage.h"
-#include "pictures/PictureLoader.h"
+#include "pictures/PictureLibrary.h"
 #include "render/DeviceUnits.h"
 #include "render/LabelRenderer.h"
 #include "settings/ProgramDirectory.h"
@@ -86,7 +86,7 @@ int Render(const std::vector<std::string>& args) {
     char name[] = "qlrtool";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    ReportMissingPictures(quillora::pictures::RebuildPictures(doc, quillora::settings::ProgramDirectory()));
+    ReportMissingPictures(quillora::pictures::PictureLibrary(quillora::settings::ProgramDirectory()).RebuildPictures(doc));
 
     QImage image(side, side, QImage::Format_RGB32);
     if (image.isNull()) {

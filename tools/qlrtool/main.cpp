@@ -1,3 +1,5 @@
+#include <QString>
+#include <QtGlobal>
 #include <algorithm>
 #include <iostream>
 
@@ -18,6 +20,10 @@ int Usage() {
     for (const auto& c : entries) std::cerr << "  qlrtool " << c.usage << '\n';
     return kExitUsage;
 }
+
+// The tool's users see its own messages only: Qt's diagnostics (a missing runtime folder, say)
+// are not about their files. Fatal ones still end the program, as Qt makes them.
+void DropQtMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
 }  // namespace
 
 Command::Command(const char* name, const char* usage, CommandFunction run) {
@@ -35,6 +41,7 @@ int UsageError(const char* usage) {
 
 int main(int argc, char** argv) {
     using namespace qlrtool;
+    qInstallMessageHandler(DropQtMessage);
     if (argc < 2) return Usage();
     std::string name = argv[1];
     for (const auto& c : Commands()) {

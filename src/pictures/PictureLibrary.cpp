@@ -1,6 +1,7 @@
-#include "PictureLoader.h"
+#include "PictureLibrary.h"
 
 #include <optional>
+#include <unistd.h>
 
 #include "BmpReader.h"
 #include "PictureLimits.h"
@@ -8,38 +9,45 @@
 #include "PluginPixelBuffer.h"
 #include "PluginVisit.h"
 #include "document/Records.h"
-#include "text/Cp932.h"
+#include "document/RegularFile.h"
+#include "text/StoredPath.h"
 
 namespace quillora::pictures {
 
 namespace {
-// The file-system path of a stored path; none when the stored path would not fit its field.
+// The file-system path of a stored path; none when the stored path would not fit its field or
+// names no readable regular file. Checked before any reader or plug-in is given the path, so a
+// FIFO never blocks them and Qt has no missing file to complain about.
 std::optional<std::string> FileSystemPath(const std::string& storedPath) {
     if (storedPath.empty() || storedPath.size() >= static_cast<std::size_t>(document::kPathBytes) ||
         storedPath.find('\0') != std::string::npos)
         return std::nullopt;
-    return text::StoredPathToUtf8(storedPath);
+    std::string path = text::ResolveStoredPath(storedPath);
+    const int fd = document::OpenRegularFile(path);
+    if (fd < 0) return std::nullopt;
+    ::close(fd);
+    return path;
 }
 }  // namespace
 
-bool IsPictureSupported(const std::string& programDir, const std::string& storedPath) {
+bool PictureLibrary::IsPictureSupported(const std::string& storedPath) const {
     auto path = FileSystemPath(storedPath);
     if (!path) return false;
     if (ReadBmpPicture(*path)) return true;
     bool supported = false;
-    VisitPlugins(programDir, [&](const PluginLibrary& plugin) {
+    VisitPlugins(programDir_, [&](const PluginLibrary& plugin) {
         supported = plugin.IsSupport(*path);
         return supported;
     });
     return supported;
 }
 
-PictureSize GetPictureSize(const std::string& programDir, const std::string& storedPath) {
+PictureSize PictureLibrary::GetPictureSize(const std::string& storedPath) const {
     auto path = FileSystemPath(storedPath);
     if (!path) return {};
     if (auto bmp = ReadBmpPicture(*path)) return {bmp->width, bmp->height};
     PictureSize size;
-    VisitPlugins(programDir, [&](const PluginLibrary& plugin) {
+    VisitPlugins(programDir_, [&](const PluginLibrary& plugin) {
         std::int32_t width = 0, height = 0;
         if (!plugin.GetPictureSize(*path, width, height) || !IsAcceptedPictureSize(width, height))
             return false;
@@ -49,15 +57,14 @@ PictureSize GetPictureSize(const std::string& programDir, const std::string& sto
     return size;
 }
 
-std::unique_ptr<document::Picture> LoadPicture(const std::string& programDir,
-                                               const std::string& storedPath) {
+std::unique_ptr<document::Picture> PictureLibrary::LoadPicture(const std::string& storedPath) const {
     auto path = FileSystemPath(storedPath);
     if (!path) return nullptr;
     if (auto bmp = ReadBmpPicture(*path)) return bmp;
     // Each plug-in that accepts and sizes the file gets its turn at reading it; when none
     // succeeds, the picture of the last one that tried is the answer.
     std::unique_ptr<document::Picture> picture;
-    VisitPlugins(programDir, [&](const PluginLibrary& plugin) {
+    VisitPlugins(programDir_, [&](const PluginLibrary& plugin) {
         std::int32_t width = 0, height = 0;
         if (!plugin.IsSupport(*path) || !plugin.GetPictureSize(*path, width, height)) return false;
         auto buffer = PluginPixelBuffer::Create(width, height);

@@ -3,15 +3,14 @@
 
 #include <cstring>
 
-#include "PictureLoader.h"
+#include "PictureLibrary.h"
 #include "PluginTestFolder.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
 
 using quillora::document::LabelDocument;
 using quillora::document::LayerKind;
-using quillora::pictures::LoadSlotPicture;
-using quillora::pictures::RebuildPictures;
+using quillora::pictures::PictureLibrary;
 
 namespace {
 void MakePictureLayer(LabelDocument& doc, int slot, const std::string& storedPath) {
@@ -26,7 +25,7 @@ void MakePictureLayer(LabelDocument& doc, int slot, const std::string& storedPat
 }  // namespace
 
 // A new 120 / 30 document and a program folder with one plug-in that reads every script.
-class SlotPictures : public ::testing::Test {
+class DocumentPictures : public ::testing::Test {
 protected:
     void SetUp() override {
         folder.Install("tp_accept", "a.pip");
@@ -39,7 +38,7 @@ protected:
     LabelDocument doc;
 };
 
-TEST_F(SlotPictures, OpeningLoadsEveryPictureLayerAndMarksTheMissingOnes) {
+TEST_F(DocumentPictures, OpeningLoadsEveryPictureLayerAndMarksTheMissingOnes) {
     const std::string present = folder.Script("present.any", 3, 2);
     const std::string missing1 = folder.File("gone.any");
     const std::string missing2 = quillora::text::Utf8PathToStored(folder.File("消えた.any"));
@@ -52,7 +51,7 @@ TEST_F(SlotPictures, OpeningLoadsEveryPictureLayerAndMarksTheMissingOnes) {
     doc.layers[12].kind = LayerKind::Text;  // a path in a text layer is no picture
     doc.pictures[12] = std::make_unique<quillora::document::Picture>();
 
-    auto missing = RebuildPictures(doc, folder.dir());
+    auto missing = PictureLibrary(folder.dir()).RebuildPictures(doc);
 
     EXPECT_EQ(missing, (std::vector<std::string>{missing1, missing2}));
     ASSERT_TRUE(doc.pictures[3]);
@@ -74,15 +73,15 @@ TEST_F(SlotPictures, OpeningLoadsEveryPictureLayerAndMarksTheMissingOnes) {
     EXPECT_EQ(doc.layers[3].name[0], 'n');  // found pictures keep their names
 }
 
-TEST_F(SlotPictures, ACopiedPictureLayerLoadsAPictureOfItsOwn) {
+TEST_F(DocumentPictures, ACopiedPictureLayerLoadsAPictureOfItsOwn) {
     MakePictureLayer(doc, 4, folder.Script("p.any", 3, 2));
     doc.InsertAtSelection(4);
-    ASSERT_TRUE(LoadSlotPicture(doc, 4, folder.dir()));
+    ASSERT_TRUE(PictureLibrary(folder.dir()).LoadSlotPicture(doc, 4));
 
     int copy = doc.CopyLayerRecord(doc.SafeSelectedPos());
     ASSERT_GE(copy, 0);
     EXPECT_EQ(folder.TakeLog().size(), 3u);
-    ASSERT_TRUE(LoadSlotPicture(doc, copy, folder.dir()));
+    ASSERT_TRUE(PictureLibrary(folder.dir()).LoadSlotPicture(doc, copy));
     EXPECT_EQ(folder.TakeLog().size(), 3u);  // read again, not shared
     ASSERT_TRUE(doc.pictures[copy]);
     EXPECT_NE(doc.pictures[copy].get(), doc.pictures[4].get());
@@ -90,8 +89,8 @@ TEST_F(SlotPictures, ACopiedPictureLayerLoadsAPictureOfItsOwn) {
 
     // A slot that holds no picture layer (any more) holds no picture.
     doc.layers[copy].kind = LayerKind::Text;
-    EXPECT_FALSE(LoadSlotPicture(doc, copy, folder.dir()));
+    EXPECT_FALSE(PictureLibrary(folder.dir()).LoadSlotPicture(doc, copy));
     EXPECT_FALSE(doc.pictures[copy]);
-    EXPECT_FALSE(LoadSlotPicture(doc, 50, folder.dir()));
-    EXPECT_FALSE(LoadSlotPicture(doc, -1, folder.dir()));
+    EXPECT_FALSE(PictureLibrary(folder.dir()).LoadSlotPicture(doc, 50));
+    EXPECT_FALSE(PictureLibrary(folder.dir()).LoadSlotPicture(doc, -1));
 }
