@@ -27,25 +27,25 @@ void WithHeavyLabelOpen(benchmark::State& state, Step step) {
     options.runTimer = false;
     app::Application application(options);
     application.Start();
-    application.settings().showTipsAtStart = 0;
-    application.settings().firstRun = 0;
+    application.Settings().showTipsAtStart = 0;
+    application.Settings().firstRun = 0;
     application.RunSecondStage();
 
     // Open the heavy label's file for its window, then give the document its decoded pictures.
     auto heavy = bench::MakeHeavyDocument();
     const std::string file = (dir / "heavy.qlr").string();
     document::WriteDocumentFile(file, *heavy);
-    if (!application.controller().OpenDocument(file)) {
+    if (!application.Controller().OpenDocument(file)) {
         state.SkipWithError("the heavy label did not open");
         std::filesystem::remove_all(dir);
         return;
     }
-    application.doc() = std::move(*heavy);
-    application.doc().documentOpen = true;
+    application.Doc() = std::move(*heavy);
+    application.Doc().documentOpen = true;
 
     for (auto _ : state) step(application);
 
-    application.doc().documentModified = false;
+    application.Doc().documentModified = false;
     application.Exit();
     std::filesystem::remove_all(dir);
 }

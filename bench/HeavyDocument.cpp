@@ -52,9 +52,9 @@ std::unique_ptr<document::Picture> MakePicture(int seed) {
     auto picture = std::make_unique<document::Picture>();
     picture->width = kPictureWidth;
     picture->height = kPictureHeight;
-    picture->bits.resize(picture->rowBytes() * kPictureHeight);
+    picture->bits.resize(picture->RowBytes() * kPictureHeight);
     for (int y = 0; y < kPictureHeight; ++y) {
-        std::uint8_t* row = picture->bits.data() + picture->rowBytes() * y;
+        std::uint8_t* row = picture->bits.data() + picture->RowBytes() * y;
         for (int x = 0; x < kPictureWidth; ++x) {
             row[3 * x] = static_cast<std::uint8_t>(x + seed);
             row[3 * x + 1] = static_cast<std::uint8_t>(y * 3);

@@ -24,7 +24,7 @@ void BM_RenderView(benchmark::State& state) {
     quillora::canvas::ViewBitmap view;
     for (auto _ : state) {
         view.Render(doc);
-        benchmark::DoNotOptimize(view.image().constBits());
+        benchmark::DoNotOptimize(view.Image().constBits());
     }
 }
 BENCHMARK(BM_RenderView)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();

@@ -68,7 +68,7 @@ Application::Application(StartupOptions options)
     connect(frame_.get(), &FrameWindow::movedOrResized, this, [this] {
         if (settings_.autoArrange) ArrangeToolWindows();
     });
-    connect(frame_->mdiArea(), &QMdiArea::subWindowActivated, this, [this] {
+    connect(frame_->MdiArea(), &QMdiArea::subWindowActivated, this, [this] {
         UpdateLayerScrollBar();
         RefreshLayerWindow(workspace::LayerWindowRegion::All);
     });
@@ -78,7 +78,7 @@ Application::Application(StartupOptions options)
 Application::~Application() {
     // The frame's children report their own destruction (the MDI area deactivates its window):
     // nothing of that may reach a half-destroyed frame.
-    frame_->mdiArea()->disconnect(this);
+    frame_->MdiArea()->disconnect(this);
     frame_->disconnect(this);
 }
 
@@ -113,9 +113,9 @@ void Application::RunSecondStage() {
     doc_.RenumberListEntries();
     floating_->Create();
     layerWindow_ = std::make_unique<layers::LayerWindow>(*workspace_, commands_, *layerOperations_);
-    layerOperations_->setMessageOwner(layerWindow_.get());
+    layerOperations_->SetMessageOwner(layerWindow_.get());
     connect(layerWindow_.get(), &layers::LayerWindow::closedByUser, this, &Application::UpdateCommandStates);
-    floating_->setLayer(layerWindow_.get());
+    floating_->SetLayer(layerWindow_.get());
     const bool arrangeAfterShowing = settings_.firstRun != 0;
     if (settings_.firstRun) {
         ArrangeToolWindows();
@@ -146,12 +146,12 @@ void Application::AskFileAssociation() {
 bool Application::Exit() {
     if (!controller_->CloseDocument()) return false;
     windows::NoticeWindow notice(QStringLiteral("終了処理中です。しばらくお待ち下さい..."));
-    notice.showNotice();
+    notice.ShowNotice();
     CaptureWindowPlaces();
     settings::SaveSettings(options_.settingsDir, settings_, doc_);
     viewBitmap_.Clear();
     floating_->CloseAll();
-    frame_->allowClose();
+    frame_->AllowClose();
     frame_->close();
     emit exited();
     return true;
@@ -183,18 +183,18 @@ void Application::OnDrop(const QString& path) {
 
 void Application::UpdateCommandStates() { commands_.UpdateStates(); }
 
-QWidget* Application::toolWindow() const { return floating_ ? floating_->tool() : nullptr; }
-QWidget* Application::positionWindow() const { return floating_ ? floating_->position() : nullptr; }
-QWidget* Application::layerWindow() const { return layerWindow_.get(); }
+QWidget* Application::ToolWindow() const { return floating_ ? floating_->Tool() : nullptr; }
+QWidget* Application::PositionWindow() const { return floating_ ? floating_->Position() : nullptr; }
+QWidget* Application::LayerWindow() const { return layerWindow_.get(); }
 
 void Application::ArrangeToolWindows() {
     const auto stack = floating_->StackOrder();
-    app::ArrangeToolWindows(frame_->clientTopRight(), stack);
+    app::ArrangeToolWindows(frame_->ClientTopRight(), stack);
     frame_->activateWindow();
 }
 
 void Application::FitDocumentWindow() {
-    if (documentWindow_) documentWindow_->fitToLabel(doc_.state.outerPx);
+    if (documentWindow_) documentWindow_->FitToLabel(doc_.state.outerPx);
 }
 
 void Application::RefreshDocumentView() {
@@ -204,7 +204,7 @@ void Application::RefreshDocumentView() {
 }
 
 void Application::RepaintDocumentView() {
-    if (documentWindow_) documentWindow_->labelView()->repaintLabelArea();
+    if (documentWindow_) documentWindow_->View()->RepaintLabelArea();
 }
 
 void Application::RefreshLayerWindow(workspace::LayerWindowRegion region) {
@@ -224,7 +224,7 @@ bool Application::AskNewLabelSize() { return windows::AskNewLabelSize(*workspace
 void Application::CreateDocumentWindow() {
     viewBitmap_.Render(doc_);
     auto* labelView = new view::LabelView(doc_, settings_.grid, flags_, interaction_);
-    labelView->setSource(&viewBitmap_.image());
+    labelView->SetSource(&viewBitmap_.Image());
     documentWindow_ = new view::DocumentWindow(labelView, doc_.header.outerDiameter, doc_.header.innerDiameter);
     connect(documentWindow_, &view::DocumentWindow::closeRequested, this, [this] {
         controller_->CloseDocument();
@@ -245,7 +245,7 @@ void Application::CreateDocumentWindow() {
     connect(labelView, &view::LabelView::backgroundSettingsRequested, this,
             [this] { commands_.Trigger(commands::CommandId::BackgroundLayer); });
     documentWindow_->setWindowIcon(desktop::DocumentIcon());
-    frame_->mdiArea()->addSubWindow(documentWindow_);
+    frame_->MdiArea()->addSubWindow(documentWindow_);
     documentWindow_->show();
     FitDocumentWindow();
 }
@@ -254,7 +254,7 @@ void Application::DestroyDocumentWindow() {
     if (!documentWindow_) return;
     view::DocumentWindow* window = documentWindow_;
     documentWindow_ = nullptr;
-    frame_->mdiArea()->removeSubWindow(window);
+    frame_->MdiArea()->removeSubWindow(window);
     window->hide();
     // The close box may be what called us: let its event finish first.
     window->deleteLater();
@@ -267,11 +267,11 @@ std::vector<std::string> Application::RebuildPictures() {
 
 void Application::SetFrameTitle(const QString& title) { frame_->setWindowTitle(title); }
 
-void Application::SetAcceptDrops(bool accept) { frame_->setDropsAccepted(accept); }
+void Application::SetAcceptDrops(bool accept) { frame_->SetDropsAccepted(accept); }
 
 QWidget* Application::ShowProgress() {
     progress_ = std::make_unique<windows::NoticeWindow>(QStringLiteral("ﾌｧｲﾙを開いています。しばらくお待ち下さい..."));
-    progress_->showNotice();
+    progress_->ShowNotice();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     return progress_.get();
 }
@@ -284,6 +284,6 @@ void Application::HideProgress() {
 
 void Application::ClearPositionReadout() { floating_->ClearPosition(); }
 
-QWidget* Application::Frame() { return frame_.get(); }
+QWidget* Application::DialogOwner() { return frame_.get(); }
 
 }  // namespace quillora::app

@@ -57,16 +57,16 @@ public:
     // Closes the document (its question may cancel), writes the settings and closes the frame.
     bool Exit();
 
-    commands::CommandRegistry& commands() { return commands_; }
-    FrameWindow& frame() const { return *frame_; }
-    document::LabelDocument& doc() { return doc_; }
-    settings::AppSettings& settings() { return settings_; }
-    workspace::DialogFlags& flags() { return flags_; }
-    DocumentController& controller() { return *controller_; }
-    view::DocumentWindow* documentWindow() const { return documentWindow_; }
-    QWidget* toolWindow() const;
-    QWidget* positionWindow() const;
-    QWidget* layerWindow() const;
+    commands::CommandRegistry& Commands() { return commands_; }
+    FrameWindow& Frame() const { return *frame_; }
+    document::LabelDocument& Doc() { return doc_; }
+    settings::AppSettings& Settings() { return settings_; }
+    workspace::DialogFlags& Flags() { return flags_; }
+    DocumentController& Controller() { return *controller_; }
+    view::DocumentWindow* DocumentWindow() const { return documentWindow_; }
+    QWidget* ToolWindow() const;
+    QWidget* PositionWindow() const;
+    QWidget* LayerWindow() const;
     void ArrangeToolWindows();
     void FitDocumentWindow();
 
@@ -91,7 +91,7 @@ private:
     QWidget* ShowProgress() override;
     void HideProgress() override;
     void ClearPositionReadout() override;
-    QWidget* Frame() override;
+    QWidget* DialogOwner() override;
 
     // What each frame command runs and when it can run (the layer commands are the layers').
     void DefineCommands();

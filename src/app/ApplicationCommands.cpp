@@ -33,12 +33,12 @@ void Application::DefineCommands() {
     for (CommandId id : {CommandId::Print, CommandId::PrintSettings, CommandId::PrinterSetup, CommandId::PrintPreview})
         c.Define(id, [] {}, open);
 
-    c.Define(CommandId::ToolWindow, [this] { ToggleFloatingWindow(floating_->tool(), settings_.toolWindow.view); }, {},
+    c.Define(CommandId::ToolWindow, [this] { ToggleFloatingWindow(floating_->Tool(), settings_.toolWindow.view); }, {},
              [this] { return settings_.toolWindow.view != 0; });
     c.Define(CommandId::PositionWindow,
-             [this] { ToggleFloatingWindow(floating_->position(), settings_.positionWindow.view); }, {},
+             [this] { ToggleFloatingWindow(floating_->Position(), settings_.positionWindow.view); }, {},
              [this] { return settings_.positionWindow.view != 0; });
-    c.Define(CommandId::LayerWindow, [this] { ToggleFloatingWindow(floating_->layer(), settings_.layerWindow.view); },
+    c.Define(CommandId::LayerWindow, [this] { ToggleFloatingWindow(floating_->Layer(), settings_.layerWindow.view); },
              {}, [this] { return settings_.layerWindow.view != 0; });
     c.Define(CommandId::Grid, [this] { ToggleGrid(); }, open, [this] { return settings_.grid.visible != 0; });
     c.Define(CommandId::ArrangeWindows, [this] { ArrangeToolWindows(); });

@@ -24,7 +24,7 @@ DocumentController::DocumentController(document::LabelDocument& doc, const setti
     : doc_(doc), settings_(settings), interaction_(interaction), views_(views), host_(host) {}
 
 void DocumentController::ShowError(const QString& text, workspace::MessageIcon icon, QWidget* owner) {
-    interaction_.ShowMessage({owner ? owner : host_.Frame(), text, kProductName, icon, workspace::MessageButtons::Ok,
+    interaction_.ShowMessage({owner ? owner : host_.DialogOwner(), text, kProductName, icon, workspace::MessageButtons::Ok,
                               workspace::Answer::Ok});
 }
 
@@ -57,14 +57,14 @@ bool DocumentController::NewDocument() {
 std::optional<std::string> DocumentController::ChooseOpenFile() {
     if (doc_.documentOpen) return std::nullopt;
     const auto chosen = interaction_.ChooseOpenFile(
-        {host_.Frame(), QStringLiteral("ﾌｧｲﾙを開く"), kQlrFilter, DisplayPath(doc_.selectedFileName)});
+        {host_.DialogOwner(), QStringLiteral("ﾌｧｲﾙを開く"), kQlrFilter, DisplayPath(doc_.selectedFileName)});
     if (!chosen) return std::nullopt;
     return StoredPath(*chosen);
 }
 
 std::optional<std::string> DocumentController::ChooseSaveFile() {
     const auto chosen = interaction_.ChooseSaveFile(
-        {host_.Frame(), QStringLiteral("ﾌｧｲﾙを保存"), kQlrFilter, DisplayPath(doc_.currentFileName)});
+        {host_.DialogOwner(), QStringLiteral("ﾌｧｲﾙを保存"), kQlrFilter, DisplayPath(doc_.currentFileName)});
     if (!chosen) return std::nullopt;
     return StoredPath(*chosen);
 }
@@ -130,7 +130,7 @@ bool DocumentController::OpenDocument(const std::string& storedPath) {
 bool DocumentController::CloseDocument() {
     if (doc_.documentModified) {
         const workspace::Answer answer = interaction_.ShowMessage(
-            {host_.Frame(), QStringLiteral("編集中のﾄﾞｷｭﾒﾝﾄは更新されています。保存しますか？"),
+            {host_.DialogOwner(), QStringLiteral("編集中のﾄﾞｷｭﾒﾝﾄは更新されています。保存しますか？"),
              QStringLiteral("保存の確認"), workspace::MessageIcon::Question, workspace::MessageButtons::YesNoCancel,
              workspace::Answer::Yes});
         if (answer == workspace::Answer::Cancel) return false;

@@ -26,7 +26,7 @@ public:
     virtual QWidget* ShowProgress() = 0;
     virtual void HideProgress() = 0;
     virtual void ClearPositionReadout() = 0;
-    virtual QWidget* Frame() = 0;
+    virtual QWidget* DialogOwner() = 0;
 };
 
 }  // namespace quillora::app

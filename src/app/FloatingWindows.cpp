@@ -38,7 +38,7 @@ void FloatingWindows::Create() {
     KeepAboveOwner(*position_, *workspace_.frame);
 }
 
-void FloatingWindows::setLayer(QWidget* window) {
+void FloatingWindows::SetLayer(QWidget* window) {
     layer_ = window;
     if (window) KeepAboveOwner(*window, *workspace_.frame);
 }
@@ -52,9 +52,9 @@ void FloatingWindows::CapturePositions() {
     const auto capture = [](const QWidget* window, settings::FloatingWindowPlacement& placement) {
         if (window) CaptureFloatingPosition(*window, placement);
     };
-    capture(tool(), workspace_.settings.toolWindow);
-    capture(position(), workspace_.settings.positionWindow);
-    capture(layer(), workspace_.settings.layerWindow);
+    capture(Tool(), workspace_.settings.toolWindow);
+    capture(Position(), workspace_.settings.positionWindow);
+    capture(Layer(), workspace_.settings.layerWindow);
 }
 
 void FloatingWindows::CloseAll() {
@@ -63,31 +63,31 @@ void FloatingWindows::CloseAll() {
     if (help_) help_->close();
 }
 
-QWidget* FloatingWindows::tool() const { return tool_.get(); }
-QWidget* FloatingWindows::position() const { return position_.get(); }
+QWidget* FloatingWindows::Tool() const { return tool_.get(); }
+QWidget* FloatingWindows::Position() const { return position_.get(); }
 
 std::array<FloatingWindow, 3> FloatingWindows::StackOrder() const {
     const settings::AppSettings& s = workspace_.settings;
-    return {FloatingWindow{tool(), s.toolWindow.view != 0}, FloatingWindow{position(), s.positionWindow.view != 0},
-            FloatingWindow{layer(), s.layerWindow.view != 0}};
+    return {FloatingWindow{Tool(), s.toolWindow.view != 0}, FloatingWindow{Position(), s.positionWindow.view != 0},
+            FloatingWindow{Layer(), s.layerWindow.view != 0}};
 }
 
 void FloatingWindows::ShowPosition(int xMm, int yMm) {
-    if (position_) position_->setPosition(xMm, yMm);
+    if (position_) position_->SetPosition(xMm, yMm);
 }
 
 void FloatingWindows::ClearPosition() {
-    if (position_) position_->clearPosition();
+    if (position_) position_->ClearPosition();
 }
 
 void FloatingWindows::ShowHelpContents() {
     if (!help_) help_ = std::make_unique<windows::HelpWindow>();
-    help_->showContents();
+    help_->ShowContents();
 }
 
 void FloatingWindows::ShowHelpOnHelp() {
     if (!help_) help_ = std::make_unique<windows::HelpWindow>();
-    help_->showHelpOnHelp();
+    help_->ShowHelpOnHelp();
 }
 
 void FloatingWindows::RepaintTool() {

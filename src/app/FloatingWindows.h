@@ -35,10 +35,10 @@ public:
     void CapturePositions();
     void CloseAll();
 
-    QWidget* tool() const;
-    QWidget* position() const;
-    QWidget* layer() const { return layer_; }
-    void setLayer(QWidget* window);
+    QWidget* Tool() const;
+    QWidget* Position() const;
+    QWidget* Layer() const { return layer_; }
+    void SetLayer(QWidget* window);
     // Tool, position, layer window with their "View" flags, in stacking order.
     std::array<FloatingWindow, 3> StackOrder() const;
 

@@ -23,18 +23,18 @@ FrameWindow::FrameWindow(commands::CommandRegistry& commands, QWidget* parent)
     setWindowTitle(kProductName);
     setCentralWidget(mdiArea_);
     setAcceptDrops(true);
-    buildMenus(commands);
-    connect(&commands, &commands::CommandRegistry::statesChanged, this, &FrameWindow::greyEmptyPopups);
+    BuildMenus(commands);
+    connect(&commands, &commands::CommandRegistry::statesChanged, this, &FrameWindow::GreyEmptyPopups);
 }
 
-void FrameWindow::buildMenus(commands::CommandRegistry& commands) {
+void FrameWindow::BuildMenus(commands::CommandRegistry& commands) {
     for (const commands::MenuPopup& popup : commands::FrameMenu()) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.caption));
         popups_.push_back(menu);
         connect(menu, &QMenu::aboutToShow, this, &FrameWindow::menuAboutToShow);
         if (popup.items.front().id == commands::CommandId::ArrangeWindows) {
             windowMenu_ = menu;
-            connect(menu, &QMenu::aboutToShow, this, &FrameWindow::listDocumentWindows);
+            connect(menu, &QMenu::aboutToShow, this, &FrameWindow::ListDocumentWindows);
         }
         for (const commands::MenuItem& item : popup.items) {
             if (item.id) menu->addAction(commands.Action(*item.id));
@@ -43,7 +43,7 @@ void FrameWindow::buildMenus(commands::CommandRegistry& commands) {
     }
 }
 
-void FrameWindow::greyEmptyPopups() {
+void FrameWindow::GreyEmptyPopups() {
     for (QMenu* menu : popups_) {
         const QList<QAction*> items = menu->actions();
         const bool any = std::any_of(items.begin(), items.end(),
@@ -52,7 +52,7 @@ void FrameWindow::greyEmptyPopups() {
     }
 }
 
-void FrameWindow::listDocumentWindows() {
+void FrameWindow::ListDocumentWindows() {
     qDeleteAll(windowListActions_);
     windowListActions_.clear();
     const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
@@ -68,7 +68,7 @@ void FrameWindow::listDocumentWindows() {
     }
 }
 
-QPoint FrameWindow::clientTopRight() const {
+QPoint FrameWindow::ClientTopRight() const {
     return mdiArea_->mapToGlobal(QPoint(mdiArea_->width(), 0));
 }
 

@@ -16,13 +16,13 @@ class FrameWindow : public QMainWindow {
 public:
     explicit FrameWindow(commands::CommandRegistry& commands, QWidget* parent = nullptr);
 
-    QMdiArea* mdiArea() const { return mdiArea_; }
+    QMdiArea* MdiArea() const { return mdiArea_; }
     // Top-right corner of the area below the menu bar, in screen coordinates.
-    QPoint clientTopRight() const;
-    void setDropsAccepted(bool accepted) { dropsAccepted_ = accepted; }
-    bool dropsAccepted() const { return dropsAccepted_; }
+    QPoint ClientTopRight() const;
+    void SetDropsAccepted(bool accepted) { dropsAccepted_ = accepted; }
+    bool DropsAccepted() const { return dropsAccepted_; }
     // Lets the next close go through; the exit sequence calls it once the settings are written.
-    void allowClose() { closeAllowed_ = true; }
+    void AllowClose() { closeAllowed_ = true; }
 
 signals:
     void menuAboutToShow();
@@ -41,11 +41,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildMenus(commands::CommandRegistry& commands);
+    void BuildMenus(commands::CommandRegistry& commands);
     // A popup whose items are all greyed is greyed in the menu bar too.
-    void greyEmptyPopups();
+    void GreyEmptyPopups();
     // The window list after the "ｳｨﾝﾄﾞｳ(&W)" items, as MDI frames keep it.
-    void listDocumentWindows();
+    void ListDocumentWindows();
 
     QMdiArea* mdiArea_;
     std::vector<QMenu*> popups_;

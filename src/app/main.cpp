@@ -28,7 +28,7 @@ long ResidentKilobytes() {
 
 void InstallMeasuringHook(quillora::app::Application& app, int quitAfterMs) {
     QObject::connect(
-        &app.frame(), &quillora::app::FrameWindow::shown, &app,
+        &app.Frame(), &quillora::app::FrameWindow::shown, &app,
         [quitAfterMs] {
             std::printf("frame-shown-epoch-ms %lld\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
             QTimer::singleShot(quitAfterMs, [] {

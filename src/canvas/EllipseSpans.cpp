@@ -33,12 +33,12 @@ Span EllipseSpans::Row(int y) const {
 
 std::vector<Span> EllipseSpans::FrameRow(int y) const {
     Span row = Row(y);
-    if (row.empty()) return {};
+    if (row.Empty()) return {};
     Span above = Row(y - 1);
     Span below = Row(y + 1);
     int innerLeft = std::max({row.left + 1, above.left, below.left});
     int innerRight = std::min({row.right - 1, above.right, below.right});
-    if (above.empty() || below.empty() || innerLeft >= innerRight) return {row};
+    if (above.Empty() || below.Empty() || innerLeft >= innerRight) return {row};
     return {{row.left, innerLeft}, {innerRight, row.right}};
 }
 

@@ -11,7 +11,7 @@ namespace quillora::canvas {
 struct Span {
     int left = 0;   // first pixel
     int right = 0;  // one past the last; left >= right is empty
-    bool empty() const { return left >= right; }
+    bool Empty() const { return left >= right; }
 };
 
 class EllipseSpans {
@@ -20,8 +20,8 @@ public:
     // costs no more than the device's height.
     EllipseSpans(const render::DeviceRect& bounds, int firstRow, int endRow);
 
-    int firstRow() const { return firstRow_; }
-    int endRow() const { return endRow_; }
+    int FirstRow() const { return firstRow_; }
+    int EndRow() const { return endRow_; }
     Span Row(int y) const;
     // The pixels of row y with a horizontal or vertical neighbour outside the ellipse:
     // a frame one pixel wide on the inside edge. At most two spans.

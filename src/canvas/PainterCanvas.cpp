@@ -55,9 +55,9 @@ void PainterCanvas::FillOutsideEllipse(const render::DeviceRect& area, const ren
     FillRect({area.left, bottom, area.right, area.bottom}, colour);
     QColor c = ToQColor(colour);
     EllipseSpans spans(ellipse, std::max(top, 0), std::min(bottom, Size().height));
-    for (int y = spans.firstRow(); y < spans.endRow(); ++y) {
+    for (int y = spans.FirstRow(); y < spans.EndRow(); ++y) {
         Span row = spans.Row(y);
-        if (row.empty()) {
+        if (row.Empty()) {
             FillSpan(y, area.left, area.right, c);
             continue;
         }
@@ -69,7 +69,7 @@ void PainterCanvas::FillOutsideEllipse(const render::DeviceRect& area, const ren
 void PainterCanvas::FillEllipse(const render::DeviceRect& ellipse, document::Colour colour) {
     QColor c = ToQColor(colour);
     EllipseSpans spans(ellipse, 0, Size().height);
-    for (int y = spans.firstRow(); y < spans.endRow(); ++y) {
+    for (int y = spans.FirstRow(); y < spans.EndRow(); ++y) {
         Span row = spans.Row(y);
         FillSpan(y, row.left, row.right, c);
     }
@@ -78,7 +78,7 @@ void PainterCanvas::FillEllipse(const render::DeviceRect& ellipse, document::Col
 void PainterCanvas::FrameEllipse(const render::DeviceRect& ellipse, document::Colour colour) {
     QColor c = ToQColor(colour);
     EllipseSpans spans(ellipse, 0, Size().height);
-    for (int y = spans.firstRow(); y < spans.endRow(); ++y)
+    for (int y = spans.FirstRow(); y < spans.EndRow(); ++y)
         for (const Span& piece : spans.FrameRow(y)) FillSpan(y, piece.left, piece.right, c);
 }
 
@@ -131,7 +131,7 @@ void PainterCanvas::DrawPicture(const document::Picture& picture, const render::
     }
     // Other devices (a printer page) get the rows wrapped as they are, drawn upside down since
     // they are stored bottom-up.
-    const QImage wrapped(picture.bits.data(), picture.width, picture.height, static_cast<qsizetype>(picture.rowBytes()),
+    const QImage wrapped(picture.bits.data(), picture.width, picture.height, static_cast<qsizetype>(picture.RowBytes()),
                          QImage::Format_BGR888);
     QTransform saved = transform;
     painter_.setWorldTransform(QTransform(1, 0, 0, -1, dest.left, dest.bottom), true);

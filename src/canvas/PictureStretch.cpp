@@ -28,8 +28,8 @@ bool PictureStretch::Supports(const QImage& target) {
 void PictureStretch::Draw(QImage& target, const document::Picture& picture, const QRect& dest,
                           const EllipseSpans& kept) {
     QRect visible = dest.intersected(target.rect());
-    visible.setTop(std::max(visible.top(), kept.firstRow()));
-    visible.setBottom(std::min(visible.bottom(), kept.endRow() - 1));
+    visible.setTop(std::max(visible.top(), kept.FirstRow()));
+    visible.setBottom(std::min(visible.bottom(), kept.EndRow() - 1));
     if (visible.isEmpty() || picture.width <= 0 || picture.height <= 0) return;
 
     std::vector<int> columnOffset(static_cast<std::size_t>(visible.width()));
@@ -42,7 +42,7 @@ void PictureStretch::Draw(QImage& target, const document::Picture& picture, cons
     auto drawRows = [&](int first, int end) {
         for (int y = first; y < end; ++y) {
             int row = Sample(y - dest.top(), dest.height(), picture.height);
-            const std::uint8_t* source = picture.topRow(row);
+            const std::uint8_t* source = picture.TopRow(row);
             Span span = kept.Row(y);
             int left = std::max(span.left, visible.left()) - visible.left();
             int right = std::min(span.right, visible.right() + 1) - visible.left();

@@ -13,7 +13,7 @@ public:
 
     // outerPx x outerPx pixels, the corners masked in the window's face colour.
     void Render(const document::LabelDocument& doc);
-    const QImage& image() const { return image_; }
+    const QImage& Image() const { return image_; }
     void Clear() { image_ = QImage(); }
 
 private:

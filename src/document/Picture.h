@@ -15,9 +15,9 @@ struct Picture {
     static constexpr std::size_t RowBytes(int width) {
         return (static_cast<std::size_t>(width) * 3 + 3) & ~static_cast<std::size_t>(3);
     }
-    std::size_t rowBytes() const { return RowBytes(width); }
+    std::size_t RowBytes() const { return RowBytes(width); }
     // Row r counted from the top of the picture.
-    const std::uint8_t* topRow(int r) const { return bits.data() + rowBytes() * (height - 1 - r); }
+    const std::uint8_t* TopRow(int r) const { return bits.data() + RowBytes() * (height - 1 - r); }
 };
 
 }  // namespace quillora::document

@@ -41,8 +41,8 @@ BackgroundLayerDialog::BackgroundLayerDialog(workspace::Workspace& ws)
 
     border_->setChecked(working_.borderLine == 1);
     lineColourButton_->setEnabled(working_.borderLine == 1);
-    backColour_->setColour(working_.backColor);
-    lineColour_->setColour(working_.lineColor);
+    backColour_->SetColour(working_.backColor);
+    lineColour_->SetColour(working_.lineColor);
 
     connect(backColourButton, &QPushButton::clicked, this, [this] { ChooseColour(working_.backColor, backColour_); });
     connect(lineColourButton_, &QPushButton::clicked, this, [this] { ChooseColour(working_.lineColor, lineColour_); });
@@ -58,7 +58,7 @@ void BackgroundLayerDialog::ChooseColour(document::Colour& colour, widgets::Colo
     std::optional<QColor> chosen = ws_.interaction.ChooseColour(this, canvas::ToQColor(colour), true);
     if (!chosen) return;
     colour = canvas::FromQColor(*chosen);
-    swatch->setColour(colour);
+    swatch->SetColour(colour);
     apply_->setEnabled(true);
 }
 
@@ -83,7 +83,7 @@ void BackgroundLayerDialog::accept() {
 }
 
 void BackgroundLayerDialog::done(int result) {
-    openFlag_.release();
+    openFlag_.Release();
     QDialog::done(result);
 }
 

@@ -15,8 +15,8 @@ public:
     FaceButton(Qt::ArrowType arrow, QSize size, QWidget* parent);
 
     // Takes effect with the next repaint, which the layer window does itself.
-    void setDisabledLook(bool disabled) { disabledLook_ = disabled; }
-    bool disabledLook() const { return disabledLook_; }
+    void SetDisabledLook(bool disabled) { disabledLook_ = disabled; }
+    bool DisabledLook() const { return disabledLook_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

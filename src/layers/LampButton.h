@@ -13,8 +13,8 @@ public:
     explicit LampButton(QWidget* parent);
 
     // Takes effect with the next repaint, which the layer window does itself.
-    void setLamp(Lamp lamp) { lamp_ = lamp; }
-    Lamp lamp() const { return lamp_; }
+    void SetLamp(Lamp lamp) { lamp_ = lamp; }
+    Lamp ShownLamp() const { return lamp_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

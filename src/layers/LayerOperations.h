@@ -13,7 +13,7 @@ public:
     explicit LayerOperations(workspace::Workspace& ws);
 
     // The limit message and the delete question are owned by the layer window.
-    void setMessageOwner(QWidget* layerWindow) { messageOwner_ = layerWindow; }
+    void SetMessageOwner(QWidget* layerWindow) { messageOwner_ = layerWindow; }
 
     void NewTextLayer();
     void NewPictureLayer();
@@ -33,7 +33,7 @@ public:
     void ShowBackgroundSettings();
 
     // The slot whose settings dialog is open; -1 when none.
-    int editedSlot() const { return editedSlot_; }
+    int EditedSlot() const { return editedSlot_; }
 
 private:
     bool RefuseAtLimit();

@@ -138,17 +138,17 @@ void LayerWindow::UpdateControls() {
     countBar_->setValue(open ? count : 0);
 
     // A disabled face is only a picture: the button still runs its command, which then does nothing.
-    newText_->setDisabledLook(!commands_.IsEnabled(CommandId::NewTextLayer));
-    newPicture_->setDisabledLook(!commands_.IsEnabled(CommandId::NewPictureLayer));
-    settings_->setDisabledLook(!commands_.IsEnabled(CommandId::LayerSettings));
-    copy_->setDisabledLook(!commands_.IsEnabled(CommandId::CopyLayer));
-    delete_->setDisabledLook(!commands_.IsEnabled(CommandId::DeleteLayer));
-    moveUp_->setDisabledLook(!commands_.IsEnabled(CommandId::MoveUp));
-    moveDown_->setDisabledLook(!commands_.IsEnabled(CommandId::MoveDown));
+    newText_->SetDisabledLook(!commands_.IsEnabled(CommandId::NewTextLayer));
+    newPicture_->SetDisabledLook(!commands_.IsEnabled(CommandId::NewPictureLayer));
+    settings_->SetDisabledLook(!commands_.IsEnabled(CommandId::LayerSettings));
+    copy_->SetDisabledLook(!commands_.IsEnabled(CommandId::CopyLayer));
+    delete_->SetDisabledLook(!commands_.IsEnabled(CommandId::DeleteLayer));
+    moveUp_->SetDisabledLook(!commands_.IsEnabled(CommandId::MoveUp));
+    moveDown_->SetDisabledLook(!commands_.IsEnabled(CommandId::MoveDown));
 
     for (int r = 0; r < kRows; ++r) {
         const document::LayerRecord* layer = open && r < count ? doc.LayerAt(doc.state.firstVisiblePos + r) : nullptr;
-        lamps_[r]->setLamp(layer ? LampFor(*layer) : Lamp::None);
+        lamps_[r]->SetLamp(layer ? LampFor(*layer) : Lamp::None);
     }
 }
 
@@ -215,7 +215,7 @@ bool LayerWindow::SelectRowAt(int y) {
 
 void LayerWindow::mousePressEvent(QMouseEvent* event) {
     if (!ws_.doc.documentOpen) return;
-    if (ws_.flags.any()) return ws_.interaction.Beep();
+    if (ws_.flags.Any()) return ws_.interaction.Beep();
     const QPoint at = event->position().toPoint();
     if (event->button() == Qt::LeftButton) {
         SelectRowAt(at.y());
@@ -227,7 +227,7 @@ void LayerWindow::mousePressEvent(QMouseEvent* event) {
 
 void LayerWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     if (!ws_.doc.documentOpen) return;
-    if (ws_.flags.any()) return ws_.interaction.Beep();
+    if (ws_.flags.Any()) return ws_.interaction.Beep();
     if (event->button() != Qt::LeftButton) return;
     // The first click of the double click has selected the row already.
     const int row = RowAt(event->position().toPoint().y());
@@ -253,12 +253,12 @@ void LayerWindow::ShowPopup(const QPoint& globalPos) {
 }
 
 void LayerWindow::Run(CommandId command) {
-    if (ws_.flags.any()) return ws_.interaction.Beep();
+    if (ws_.flags.Any()) return ws_.interaction.Beep();
     commands_.Execute(command);
 }
 
 void LayerWindow::ToggleLamp(int row) {
-    if (ws_.flags.any()) return ws_.interaction.Beep();
+    if (ws_.flags.Any()) return ws_.interaction.Beep();
     if (row < ws_.doc.SafeLayerCount()) operations_.ToggleLayerVisible(ws_.doc.state.firstVisiblePos + row);
 }
 

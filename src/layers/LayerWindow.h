@@ -56,7 +56,7 @@ public:
 
     // Shows the popup menu and returns the chosen item; tests replace the nested menu loop.
     using PopupRunner = std::function<QAction*(QMenu& menu, const QPoint& globalPos)>;
-    void setPopupRunner(PopupRunner runner) { popupRunner_ = std::move(runner); }
+    void SetPopupRunner(PopupRunner runner) { popupRunner_ = std::move(runner); }
 
 signals:
     // The close box hid the window.

@@ -88,10 +88,10 @@ PictureLayerDialog::PictureLayerDialog(workspace::Workspace& ws, DialogVariant v
     if (apply_) connect(apply_, &QPushButton::clicked, this, &PictureLayerDialog::Apply);
 
     ShowPath();
-    posX_->setValue(settings_.posX);
-    posY_->setValue(settings_.posY);
-    width_->setValue(settings_.widthMm);
-    height_->setValue(settings_.heightMm);
+    posX_->SetValue(settings_.posX);
+    posY_->SetValue(settings_.posY);
+    width_->SetValue(settings_.widthMm);
+    height_->SetValue(settings_.heightMm);
     keepAspect_->setChecked(settings_.keepAspect == 1);
     if (QAbstractButton* radio = placement_->button(settings_.placement)) radio->setChecked(true);
     EnableByPlacement(settings_.placement);
@@ -135,8 +135,8 @@ void PictureLayerDialog::ProposeNaturalSize() {
     pictures::PictureSize size = pictures::PictureLibrary(ws_.programDir).GetPictureSize(StoredPath(settings_));
     settings_.imageWidthPx = size.width;
     settings_.imageHeightPx = size.height;
-    width_->setValue(size.width / kPixelsPerMm);
-    height_->setValue(size.height / kPixelsPerMm);
+    width_->SetValue(size.width / kPixelsPerMm);
+    height_->SetValue(size.height / kPixelsPerMm);
 }
 
 void PictureLayerDialog::ChooseFile() {
@@ -185,10 +185,10 @@ bool PictureLayerDialog::ReadValues() {
     settings_.imageHeightPx = size.height;
     settings_.keepAspect = keepAspect_->isChecked() ? 1 : 0;
     settings_.placement = placement_->button(0)->isChecked() ? 0 : placement_->button(1)->isChecked() ? 1 : 2;
-    settings_.posX = posX_->value();
-    settings_.posY = posY_->value();
-    settings_.widthMm = std::max(width_->value(), 1);
-    settings_.heightMm = std::max(height_->value(), 1);
+    settings_.posX = posX_->Value();
+    settings_.posY = posY_->Value();
+    settings_.widthMm = std::max(width_->Value(), 1);
+    settings_.heightMm = std::max(height_->Value(), 1);
     return true;
 }
 
@@ -206,7 +206,7 @@ void PictureLayerDialog::accept() {
 }
 
 void PictureLayerDialog::done(int result) {
-    openFlag_.release();
+    openFlag_.Release();
     QDialog::done(result);
 }
 

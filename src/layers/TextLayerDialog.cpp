@@ -108,16 +108,16 @@ TextLayerDialog::TextLayerDialog(workspace::Workspace& ws, DialogVariant variant
 
 void TextLayerDialog::Fill() {
     text_->setText(FromRecord(FieldView(settings_.text)));
-    posX_->setValue(settings_.posX);
-    posY_->setValue(settings_.posY);
-    angle_->setValue(settings_.angle);
+    posX_->SetValue(settings_.posX);
+    posY_->SetValue(settings_.posY);
+    angle_->SetValue(settings_.angle);
     ShowFont();
-    shadowX_->setValue(settings_.shadowX);
-    shadowY_->setValue(settings_.shadowY);
+    shadowX_->SetValue(settings_.shadowX);
+    shadowY_->SetValue(settings_.shadowY);
     shadow_->setChecked(settings_.shadow == 1);
     SetShadowEnabled(settings_.shadow == 1);
-    fontColour_->setColour(settings_.fontColor);
-    shadowColour_->setColour(settings_.shadowColor);
+    fontColour_->SetColour(settings_.fontColor);
+    shadowColour_->SetColour(settings_.shadowColor);
 }
 
 void TextLayerDialog::ShowFont() {
@@ -165,7 +165,7 @@ void TextLayerDialog::ChooseColour(document::Colour& colour, widgets::ColourSwat
     std::optional<QColor> chosen = ws_.interaction.ChooseColour(this, canvas::ToQColor(colour), false);
     if (!chosen) return;
     colour = canvas::FromQColor(*chosen);
-    swatch->setColour(colour);
+    swatch->SetColour(colour);
     EnableApply();
 }
 
@@ -173,11 +173,11 @@ void TextLayerDialog::ReadControls() {
     // The validator keeps the field representable and within the record's room.
     text::StoreField(settings_.text, text::Utf8ToCp932(text_->text().toStdString()).value_or(std::string()),
                      kTextBytes);
-    settings_.posX = posX_->value();
-    settings_.posY = posY_->value();
-    settings_.angle = angle_->value();
-    settings_.shadowX = shadowX_->value();
-    settings_.shadowY = shadowY_->value();
+    settings_.posX = posX_->Value();
+    settings_.posY = posY_->Value();
+    settings_.angle = angle_->Value();
+    settings_.shadowX = shadowX_->Value();
+    settings_.shadowY = shadowY_->Value();
 }
 
 void TextLayerDialog::Apply() {
@@ -199,7 +199,7 @@ void TextLayerDialog::reject() {
 }
 
 void TextLayerDialog::done(int result) {
-    openFlag_.release();
+    openFlag_.Release();
     QDialog::done(result);
 }
 

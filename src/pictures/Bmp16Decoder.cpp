@@ -84,7 +84,7 @@ std::optional<std::unique_ptr<document::Picture>> ReadBmp16(QIODevice& file) {
     auto picture = std::make_unique<document::Picture>();
     picture->width = width;
     picture->height = static_cast<int>(height);
-    const std::size_t rowBytes = picture->rowBytes();
+    const std::size_t rowBytes = picture->RowBytes();
     picture->bits.resize(rowBytes * static_cast<std::size_t>(height));  // padding stays 0
     QByteArray row(static_cast<qsizetype>(fileRowBytes), '\0');
     for (std::int64_t r = 0; r < height; ++r) {

@@ -34,7 +34,7 @@ std::unique_ptr<document::Picture> ReadThroughQt(QIODevice& file) {
     auto picture = std::make_unique<document::Picture>();
     picture->width = image.width();
     picture->height = image.height();
-    const std::size_t rowBytes = picture->rowBytes();
+    const std::size_t rowBytes = picture->RowBytes();
     const std::size_t pixelBytes = static_cast<std::size_t>(picture->width) * 3;
     picture->bits.resize(rowBytes * static_cast<std::size_t>(picture->height));
     for (int k = 0; k < picture->height; ++k)

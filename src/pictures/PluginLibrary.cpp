@@ -46,7 +46,7 @@ bool PluginLibrary::GetPictureSize(const std::string& path, std::int32_t& width,
 }
 
 bool PluginLibrary::ReadPicture(const std::string& path, PluginPixelBuffer& buffer) const {
-    return readPicture_(path.c_str(), buffer.width(), buffer.height(), buffer.data()) != 0;
+    return readPicture_(path.c_str(), buffer.Width(), buffer.Height(), buffer.Data()) != 0;
 }
 
 }  // namespace quillora::pictures

@@ -32,7 +32,7 @@ std::unique_ptr<document::Picture> PluginPixelBuffer::ToPicture() const {
     auto picture = std::make_unique<document::Picture>();
     picture->width = width_;
     picture->height = height_;
-    const std::size_t rowBytes = picture->rowBytes();
+    const std::size_t rowBytes = picture->RowBytes();
     const std::size_t sourceRowBytes = static_cast<std::size_t>(width_) * 4;
     const std::size_t bytes = rowBytes * static_cast<std::size_t>(height_);
     picture->bits.reserve(bytes);

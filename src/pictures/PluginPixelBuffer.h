@@ -14,10 +14,10 @@ public:
     // Null when the size is not accepted or the memory cannot be had.
     static std::unique_ptr<PluginPixelBuffer> Create(std::int32_t width, std::int32_t height);
 
-    std::int32_t width() const { return width_; }
-    std::int32_t height() const { return height_; }
-    std::uint8_t* data() { return pixels_.get(); }
-    const std::uint8_t* data() const { return pixels_.get(); }
+    std::int32_t Width() const { return width_; }
+    std::int32_t Height() const { return height_; }
+    std::uint8_t* Data() { return pixels_.get(); }
+    const std::uint8_t* Data() const { return pixels_.get(); }
 
     // The 24-bit bottom-up picture of the buffer's pixels: the buffer's top row becomes the
     // picture's last stored row.

@@ -55,7 +55,7 @@ std::optional<DeviceRect> PictureDestination(const document::LayerRecord& layer,
 void DrawPictureLayer(Canvas& canvas, const document::LayerRecord& layer, const document::Picture* picture,
                       int originX, int originY, int widthDev, int heightDev, float hScale, float vScale) {
     if (picture == nullptr || picture->width <= 0 || picture->height <= 0 ||
-        picture->bits.size() < picture->rowBytes() * static_cast<std::size_t>(picture->height))
+        picture->bits.size() < picture->RowBytes() * static_cast<std::size_t>(picture->height))
         return;
     auto dest = PictureDestination(layer, originX, originY, widthDev, heightDev, hScale, vScale);
     DeviceRect disc{originX, originY, ClampDevice(std::int64_t{originX} + widthDev),

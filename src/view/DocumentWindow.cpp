@@ -18,13 +18,13 @@ QString DocumentWindow::TitleFor(int outerDiameter, int innerDiameter) {
     return QStringLiteral("ﾗﾍﾞﾙ [外径%1mm：内径%2mm]").arg(outerDiameter).arg(innerDiameter);
 }
 
-void DocumentWindow::fitToLabel(int outerPx) {
+void DocumentWindow::FitToLabel(int outerPx) {
     if (isMaximized() || isMinimized()) showNormal();
     const int side = outerPx + 35;  // the rulers take 15 of the 35
     // The frame and scroll bars around the client are whatever the style makes them: measure them,
     // and measure again once the new size has been laid out.
-    for (int attempt = 0; attempt < 2 && view_->clientSize() != QSize(side, side); ++attempt) {
-        const QSize nonClient = size() - view_->clientSize();
+    for (int attempt = 0; attempt < 2 && view_->ClientSize() != QSize(side, side); ++attempt) {
+        const QSize nonClient = size() - view_->ClientSize();
         resize(nonClient.width() + side, nonClient.height() + side);
     }
 }

@@ -12,9 +12,9 @@ class DocumentWindow : public QMdiSubWindow {
 public:
     DocumentWindow(LabelView* view, int outerDiameter, int innerDiameter, QWidget* parent = nullptr);
 
-    LabelView* labelView() const { return view_; }
+    LabelView* View() const { return view_; }
     // Restores the window and sizes it so that the view's client is outerPx + 35 pixels square.
-    void fitToLabel(int outerPx);
+    void FitToLabel(int outerPx);
 
     static QString TitleFor(int outerDiameter, int innerDiameter);
 

@@ -58,23 +58,23 @@ LabelView::LabelView(document::LabelDocument& doc, const settings::GridSettings&
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this](int action) { onScrollAction(horizontalScrollBar(), action, doc_.state.scrollX, clientSize().width()); });
+            [this](int action) { OnScrollAction(horizontalScrollBar(), action, doc_.state.scrollX, ClientSize().width()); });
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this](int action) { onScrollAction(verticalScrollBar(), action, doc_.state.scrollY, clientSize().height()); });
+            [this](int action) { OnScrollAction(verticalScrollBar(), action, doc_.state.scrollY, ClientSize().height()); });
 }
 
-void LabelView::setSource(const QImage* image) {
+void LabelView::SetSource(const QImage* image) {
     source_ = image;
     viewport()->update();
 }
 
-void LabelView::setMenuRunner(MenuRunner runner) { menuRunner_ = std::move(runner); }
+void LabelView::SetMenuRunner(MenuRunner runner) { menuRunner_ = std::move(runner); }
 
-QSize LabelView::clientSize() const { return viewport()->size(); }
+QSize LabelView::ClientSize() const { return viewport()->size(); }
 
-void LabelView::repaintLabelArea() {
+void LabelView::RepaintLabelArea() {
     if (!doc_.state.isOpen) return;
-    const QSize size = clientSize();
+    const QSize size = ClientSize();
     viewport()->repaint(kRulerBand, kRulerBand, size.width() - kRulerBand, size.height() - kRulerBand);
 }
 
@@ -82,14 +82,14 @@ void LabelView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     doc_.state.scrollX = 0;
     doc_.state.scrollY = 0;
-    updateScrollBars();
+    UpdateScrollBars();
 }
 
 void LabelView::scrollContentsBy(int, int) {
     // The offsets live in the document state and are set by onScrollAction.
 }
 
-void LabelView::onScrollAction(QScrollBar* bar, int action, std::int32_t& offset, int clientExtent) {
+void LabelView::OnScrollAction(QScrollBar* bar, int action, std::int32_t& offset, int clientExtent) {
     ScrollRequest request = ScrollRequest::Other;
     switch (action) {
     case QAbstractSlider::SliderSingleStepSub: request = ScrollRequest::LineBack; break;
@@ -101,11 +101,11 @@ void LabelView::onScrollAction(QScrollBar* bar, int action, std::int32_t& offset
     }
     offset = ApplyScroll(request, offset, doc_.state.outerPx, clientExtent, bar->sliderPosition());
     bar->setSliderPosition(std::clamp(offset, bar->minimum(), bar->maximum()));
-    updateScrollBars();
+    UpdateScrollBars();
 }
 
-void LabelView::updateScrollBars() {
-    const QSize size = clientSize();
+void LabelView::UpdateScrollBars() {
+    const QSize size = ClientSize();
     const std::pair<QScrollBar*, std::pair<int, int>> bars[] = {
         {horizontalScrollBar(), {size.width(), doc_.state.scrollX}},
         {verticalScrollBar(), {size.height(), doc_.state.scrollY}},
@@ -154,10 +154,10 @@ void LabelView::paintEvent(QPaintEvent*) {
             painter.drawLine(originX, originY - scrollY + k, originX + outerPx - 1, originY - scrollY + k);
         }
     }
-    paintRulers(painter, width, height);
+    PaintRulers(painter, width, height);
 }
 
-void LabelView::paintRulers(QPainter& painter, int width, int height) {
+void LabelView::PaintRulers(QPainter& painter, int width, int height) {
     painter.fillRect(0, 0, width, kRulerBand, Qt::white);
     painter.fillRect(0, 0, kRulerBand, height, Qt::white);
     painter.setPen(QPen(Qt::black, 0));
@@ -205,7 +205,7 @@ void LabelView::mouseMoveEvent(QMouseEvent* event) {
 void LabelView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::RightButton) return;
     if (!doc_.documentOpen) return;
-    if (flags_.any()) {
+    if (flags_.Any()) {
         interaction_.Beep();
         return;
     }
@@ -217,10 +217,10 @@ void LabelView::mousePressEvent(QMouseEvent* event) {
     }
     const QPoint pos = event->position().toPoint();
     if (InRulerBand(pos.x(), pos.y())) return;
-    showContextMenu(pos, event->globalPosition().toPoint());
+    ShowContextMenu(pos, event->globalPosition().toPoint());
 }
 
-void LabelView::showContextMenu(const QPoint& pos, const QPoint& globalPos) {
+void LabelView::ShowContextMenu(const QPoint& pos, const QPoint& globalPos) {
     const int xMm = PixelToMm(pos.x(), doc_.state.viewOriginX, doc_.state.scrollX);
     const int yMm = PixelToMm(pos.y(), doc_.state.viewOriginY, doc_.state.scrollY);
 

@@ -28,11 +28,11 @@ public:
               workspace::Interaction& interaction, QWidget* parent = nullptr);
 
     // The rendered label; only its top-left outerPx square is shown.
-    void setSource(const QImage* image);
-    void setMenuRunner(MenuRunner runner);
+    void SetSource(const QImage* image);
+    void SetMenuRunner(MenuRunner runner);
     // Repaints the area right of and below the rulers at once, without rendering again.
-    void repaintLabelArea();
-    QSize clientSize() const;
+    void RepaintLabelArea();
+    QSize ClientSize() const;
 
 signals:
     // The mouse over the label area, in millimetres, and over the rulers.
@@ -51,10 +51,10 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
-    void onScrollAction(QScrollBar* bar, int action, std::int32_t& offset, int clientExtent);
-    void updateScrollBars();
-    void paintRulers(QPainter& painter, int width, int height);
-    void showContextMenu(const QPoint& pos, const QPoint& globalPos);
+    void OnScrollAction(QScrollBar* bar, int action, std::int32_t& offset, int clientExtent);
+    void UpdateScrollBars();
+    void PaintRulers(QPainter& painter, int width, int height);
+    void ShowContextMenu(const QPoint& pos, const QPoint& globalPos);
 
     document::LabelDocument& doc_;
     const settings::GridSettings& grid_;

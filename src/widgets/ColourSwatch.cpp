@@ -12,7 +12,7 @@ ColourSwatch::ColourSwatch(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void ColourSwatch::setColour(document::Colour colour) {
+void ColourSwatch::SetColour(document::Colour colour) {
     colour_ = colour & 0xFFFFFF;
     update();
 }

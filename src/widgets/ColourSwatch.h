@@ -11,8 +11,8 @@ class ColourSwatch : public QWidget {
 public:
     explicit ColourSwatch(QWidget* parent = nullptr);
 
-    void setColour(document::Colour colour);
-    document::Colour colour() const { return colour_; }
+    void SetColour(document::Colour colour);
+    document::Colour Colour() const { return colour_; }
 
     QSize sizeHint() const override;
 

@@ -23,7 +23,7 @@ QPushButton* MakeButton(QDialog& dialog, const QString& text, int id) {
 void AddNumberRow(QGridLayout& grid, int row, int column, const QString& label, widgets::NumberField* field,
                   const QString& unit) {
     auto* caption = new QLabel(label);
-    caption->setBuddy(field->edit());
+    caption->setBuddy(field->Edit());
     grid.addWidget(caption, row, column);
     grid.addWidget(field, row, column + 1);
     grid.addWidget(new QLabel(unit), row, column + 2);

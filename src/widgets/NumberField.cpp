@@ -70,24 +70,24 @@ NumberField::NumberField(int min, int max, Kind kind, QWidget* parent)
     row->addLayout(arrows);
 
     connect(edit_, &QLineEdit::textChanged, this, &NumberField::edited);
-    connect(up_, &QToolButton::clicked, this, [this] { stepBy(1); });
-    connect(down_, &QToolButton::clicked, this, [this] { stepBy(-1); });
+    connect(up_, &QToolButton::clicked, this, [this] { StepBy(1); });
+    connect(down_, &QToolButton::clicked, this, [this] { StepBy(-1); });
 }
 
-void NumberField::setValue(int value) { edit_->setText(QString::number(value)); }
+void NumberField::SetValue(int value) { edit_->setText(QString::number(value)); }
 
-int NumberField::value() const { return ReadDialogNumber(edit_->text(), kind_ == Signed); }
+int NumberField::Value() const { return ReadDialogNumber(edit_->text(), kind_ == Signed); }
 
-void NumberField::stepBy(int steps) {
-    const long long next = std::clamp<long long>((long long)value() + steps, min_, max_);
-    if (edit_->text() != QString::number(next)) setValue(int(next));
+void NumberField::StepBy(int steps) {
+    const long long next = std::clamp<long long>((long long)Value() + steps, min_, max_);
+    if (edit_->text() != QString::number(next)) SetValue(int(next));
 }
 
 bool NumberField::eventFilter(QObject* watched, QEvent* event) {
     if (watched == edit_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            stepBy(key == Qt::Key_Up ? 1 : -1);
+            StepBy(key == Qt::Key_Up ? 1 : -1);
             return true;
         }
     }

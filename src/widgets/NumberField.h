@@ -18,17 +18,17 @@ public:
 
     NumberField(int min, int max, Kind kind = Signed, QWidget* parent = nullptr);
 
-    void setValue(int value);
+    void SetValue(int value);
     // Unsigned values above the int range read as the largest int.
-    int value() const;
-    int minimum() const { return min_; }
-    int maximum() const { return max_; }
-    QLineEdit* edit() const { return edit_; }
-    QToolButton* upButton() const { return up_; }
-    QToolButton* downButton() const { return down_; }
+    int Value() const;
+    int Minimum() const { return min_; }
+    int Maximum() const { return max_; }
+    QLineEdit* Edit() const { return edit_; }
+    QToolButton* UpButton() const { return up_; }
+    QToolButton* DownButton() const { return down_; }
 
     // One arrow step: the read value moved by `steps`, kept within the range.
-    void stepBy(int steps);
+    void StepBy(int steps);
 
 signals:
     // Every change of the text, typed, set or stepped.

@@ -35,7 +35,7 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window), browser_(new QTextBrows
     auto* forward = NavigationButton("進む(&F)", "forwardButton", this);
     back->setEnabled(false);
     forward->setEnabled(false);
-    connect(contents, &QPushButton::clicked, this, &HelpWindow::showContents);
+    connect(contents, &QPushButton::clicked, this, &HelpWindow::ShowContents);
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
@@ -52,13 +52,13 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window), browser_(new QTextBrows
     resize(640, 520);
 }
 
-void HelpWindow::showContents() { showPage(QStringLiteral("index.html")); }
+void HelpWindow::ShowContents() { ShowPage(QStringLiteral("index.html")); }
 
-void HelpWindow::showHelpOnHelp() { showPage(QStringLiteral("usinghelp.html")); }
+void HelpWindow::ShowHelpOnHelp() { ShowPage(QStringLiteral("usinghelp.html")); }
 
-QUrl HelpWindow::currentPage() const { return browser_->source(); }
+QUrl HelpWindow::CurrentPage() const { return browser_->source(); }
 
-void HelpWindow::showPage(const QString& page) {
+void HelpWindow::ShowPage(const QString& page) {
     browser_->setSource(QUrl(kHelpFolder + page));
     show();
     raise();

@@ -13,15 +13,15 @@ public:
     HelpWindow();
 
     // F1: the contents page.
-    void showContents();
+    void ShowContents();
     // Ctrl+F1: how to use this window.
-    void showHelpOnHelp();
+    void ShowHelpOnHelp();
 
-    QTextBrowser* browser() const { return browser_; }
-    QUrl currentPage() const;
+    QTextBrowser* Browser() const { return browser_; }
+    QUrl CurrentPage() const;
 
 private:
-    void showPage(const QString& page);
+    void ShowPage(const QString& page);
 
     QTextBrowser* browser_;
 };

@@ -22,10 +22,10 @@ widgets::NumberField* AddDiameterRow(QGridLayout& grid, int row, const char* cap
                             QWidget* parent) {
     auto* field = new widgets::NumberField(kMinDiameter, kMaxDiameter, widgets::NumberField::DigitsOnly, parent);
     field->setObjectName(QString::fromLatin1(name));
-    field->setValue(value);
+    field->SetValue(value);
     field->setFixedWidth(70);
     auto* label = new QLabel(QString::fromUtf8(caption), parent);
-    label->setBuddy(field->edit());
+    label->setBuddy(field->Edit());
     grid.addWidget(label, row, 0);
     grid.addWidget(field, row, 1);
     grid.addWidget(new QLabel(QStringLiteral("mm"), parent), row, 2);
@@ -62,8 +62,8 @@ NewLabelSizeDialog::NewLabelSizeDialog(document::DocHeader& header, QWidget* par
 
 void NewLabelSizeDialog::accept() {
     // A value of 0 and a non-number read alike, and both become 1.
-    header_.outerDiameter = LimitDiameter(outer_->value());
-    header_.innerDiameter = LimitDiameter(inner_->value());
+    header_.outerDiameter = LimitDiameter(outer_->Value());
+    header_.innerDiameter = LimitDiameter(inner_->Value());
     QDialog::accept();
 }
 

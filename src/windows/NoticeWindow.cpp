@@ -30,9 +30,9 @@ NoticeWindow::NoticeWindow(const QString& text)
     adjustSize();
 }
 
-QString NoticeWindow::text() const { return text_->text(); }
+QString NoticeWindow::Text() const { return text_->text(); }
 
-void NoticeWindow::showNotice() {
+void NoticeWindow::ShowNotice() {
     adjustSize();
     widgets::CentreOnScreen(*this);
     show();

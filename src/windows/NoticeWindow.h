@@ -12,9 +12,9 @@ class NoticeWindow : public QWidget {
 public:
     explicit NoticeWindow(const QString& text);
 
-    QString text() const;
+    QString Text() const;
     // Shows the window centred and paints it at once, before the caller starts working.
-    void showNotice();
+    void ShowNotice();
 
 private:
     QLabel* text_;

@@ -46,12 +46,12 @@ PositionWindow::PositionWindow(workspace::Workspace& ws)
     }
 }
 
-void PositionWindow::setPosition(int xMm, int yMm) {
+void PositionWindow::SetPosition(int xMm, int yMm) {
     labels_[1]->setText(MmText(xMm));
     labels_[3]->setText(MmText(yMm));
 }
 
-void PositionWindow::clearPosition() {
+void PositionWindow::ClearPosition() {
     labels_[1]->setText(kNoPosition);
     labels_[3]->setText(kNoPosition);
 }

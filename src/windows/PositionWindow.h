@@ -24,13 +24,13 @@ public:
 
     explicit PositionWindow(workspace::Workspace& ws);
 
-    void setPosition(int xMm, int yMm);
+    void SetPosition(int xMm, int yMm);
     // Both values back to "---- mm " (the cursor is over the rulers, or no document).
-    void clearPosition();
+    void ClearPosition();
 
-    QLabel* xValue() const { return labels_[1]; }
-    QLabel* yValue() const { return labels_[3]; }
-    const std::array<QLabel*, 4>& labels() const { return labels_; }
+    QLabel* XValue() const { return labels_[1]; }
+    QLabel* YValue() const { return labels_[3]; }
+    const std::array<QLabel*, 4>& Labels() const { return labels_; }
 
 signals:
     void closedByUser();

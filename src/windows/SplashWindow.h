@@ -11,7 +11,7 @@ public:
     // Sized to its picture and centred on the primary screen; shown by the caller.
     SplashWindow();
 
-    const QPixmap& picture() const { return picture_; }
+    const QPixmap& Picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

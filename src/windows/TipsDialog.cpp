@@ -37,7 +37,7 @@ TipsDialog::TipsDialog(settings::AppSettings& settings, QWidget* parent)
     auto* close = new QPushButton(QString::fromUtf8("閉じる"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setDefault(true);
-    connect(next, &QPushButton::clicked, this, &TipsDialog::showNext);
+    connect(next, &QPushButton::clicked, this, &TipsDialog::ShowNext);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* upper = new QHBoxLayout;
@@ -54,9 +54,9 @@ TipsDialog::TipsDialog(settings::AppSettings& settings, QWidget* parent)
     close->setFocus();
 }
 
-QString TipsDialog::shownText() const { return text_->toPlainText(); }
+QString TipsDialog::ShownText() const { return text_->toPlainText(); }
 
-void TipsDialog::showNext() {
+void TipsDialog::ShowNext() {
     settings_.nextTipNumber = NextTipNumber(settings_.nextTipNumber);
     text_->setPlainText(TipText(settings_.nextTipNumber));
 }

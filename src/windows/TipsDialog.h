@@ -15,12 +15,12 @@ class TipsDialog : public QDialog {
 public:
     TipsDialog(settings::AppSettings& settings, QWidget* parent);
 
-    QString shownText() const;
+    QString ShownText() const;
     // "閉じる", Esc and the close box all end here.
     void done(int result) override;
 
 private:
-    void showNext();
+    void ShowNext();
 
     settings::AppSettings& settings_;
     QTextEdit* text_;

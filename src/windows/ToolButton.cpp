@@ -25,20 +25,20 @@ ToolButton::ToolButton(int id, const QString& label, bool availableWithoutDocume
     setFont(face);
 }
 
-ToolButtonLook ToolButton::look() const {
-    return ToolButtonLookFor(available(), isDown());
+ToolButtonLook ToolButton::Look() const {
+    return ToolButtonLookFor(Available(), isDown());
 }
 
-QColor ToolButton::faceColour(ToolButtonLook look) const {
+QColor ToolButton::FaceColour(ToolButtonLook look) const {
     return look == ToolButtonLook::Pressed ? palette().color(QPalette::Light) : palette().color(QPalette::Button);
 }
 
 void ToolButton::paintEvent(QPaintEvent*) {
-    const ToolButtonLook current = look();
+    const ToolButtonLook current = Look();
     const QPalette& pal = palette();
     QPainter p(this);
     const QRect r = rect();
-    p.fillRect(r, faceColour(current));
+    p.fillRect(r, FaceColour(current));
 
     // Classic bevel: raised when released or unavailable, sunken when pressed.
     const bool sunken = current == ToolButtonLook::Pressed;

@@ -21,13 +21,13 @@ public:
     ToolButton(int id, const QString& label, bool availableWithoutDocument, const document::LabelDocument& doc,
                QWidget* parent);
 
-    int id() const { return id_; }
+    int Id() const { return id_; }
     // Whether a click on it counts now.
-    bool available() const { return availableWithoutDocument_ != doc_.documentOpen; }
-    QString label() const { return text(); }
-    ToolButtonLook look() const;
+    bool Available() const { return availableWithoutDocument_ != doc_.documentOpen; }
+    QString Label() const { return text(); }
+    ToolButtonLook Look() const;
     // Face colour of a look in the current palette (the pressed face is the highlight white).
-    QColor faceColour(ToolButtonLook look) const;
+    QColor FaceColour(ToolButtonLook look) const;
 
     QSize sizeHint() const override { return QSize(kWidth, kHeight); }
 

@@ -50,17 +50,17 @@ ToolWindow::ToolWindow(workspace::Workspace& ws, commands::CommandRegistry& comm
     }
 }
 
-ToolButton* ToolWindow::button(int id) const {
+ToolButton* ToolWindow::Button(int id) const {
     for (ToolButton* b : buttons_)
-        if (b->id() == id) return b;
+        if (b->Id() == id) return b;
     return nullptr;
 }
 
 // Save runs as the menu's save does, asking for a name when there is none, even where the
 // menu item is greyed: the button has its own rule.
 void ToolWindow::CarryOut(const ToolButton& button, CommandId command) {
-    if (ws_.flags.any()) return ws_.interaction.Beep();
-    if (button.available()) commands_.Execute(command);
+    if (ws_.flags.Any()) return ws_.interaction.Beep();
+    if (button.Available()) commands_.Execute(command);
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event) {

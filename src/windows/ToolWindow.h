@@ -23,8 +23,8 @@ public:
 
     ToolWindow(workspace::Workspace& ws, commands::CommandRegistry& commands);
 
-    const std::vector<ToolButton*>& buttons() const { return buttons_; }
-    ToolButton* button(int id) const;
+    const std::vector<ToolButton*>& Buttons() const { return buttons_; }
+    ToolButton* Button(int id) const;
 
 signals:
     void closedByUser();

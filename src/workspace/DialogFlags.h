@@ -9,7 +9,7 @@ struct DialogFlags {
     bool textDialogOpen = false;
     bool pictureDialogOpen = false;
 
-    bool any() const { return backgroundDialogOpen || listSheetOpen || textDialogOpen || pictureDialogOpen; }
+    bool Any() const { return backgroundDialogOpen || listSheetOpen || textDialogOpen || pictureDialogOpen; }
 };
 
 }  // namespace quillora::workspace

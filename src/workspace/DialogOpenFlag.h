@@ -10,7 +10,7 @@ public:
     DialogOpenFlag(const DialogOpenFlag&) = delete;
     DialogOpenFlag& operator=(const DialogOpenFlag&) = delete;
 
-    void release() { flag_ = false; }
+    void Release() { flag_ = false; }
 
 private:
     bool& flag_;

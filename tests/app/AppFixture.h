@@ -27,15 +27,15 @@ protected:
 
     void TearDown() override {
         app.reset();
-        EXPECT_TRUE(interaction.allConsumed());
+        EXPECT_TRUE(interaction.AllConsumed());
     }
 
     // First stage only; the settings folder is the temporary folder.
     void Launch(const QStringList& arguments = {}) {
         app.reset();
         quillora::app::StartupOptions options;
-        options.programDir = dir.path();
-        options.settingsDir = dir.path();
+        options.programDir = dir.Path();
+        options.settingsDir = dir.Path();
         options.arguments = arguments;
         options.interaction = &interaction;
         options.runTimer = false;
@@ -46,16 +46,16 @@ protected:
     // Both stages of a start that is not the first, without tips.
     void LaunchQuietly(const QStringList& arguments = {}) {
         Launch(arguments);
-        app->settings().firstRun = 0;
-        app->settings().showTipsAtStart = 0;
+        app->Settings().firstRun = 0;
+        app->Settings().showTipsAtStart = 0;
         app->RunSecondStage();
     }
 
     // Answers the new-document dialog with two typed diameters.
     void QueueNewLabelSize(const QString& outer, const QString& inner) {
-        interaction.queueDialog([outer, inner](QDialog& dialog) {
-            FindChild<quillora::widgets::NumberField>(dialog, "idOuter").edit()->setText(outer);
-            FindChild<quillora::widgets::NumberField>(dialog, "idInner").edit()->setText(inner);
+        interaction.QueueDialog([outer, inner](QDialog& dialog) {
+            FindChild<quillora::widgets::NumberField>(dialog, "idOuter").Edit()->setText(outer);
+            FindChild<quillora::widgets::NumberField>(dialog, "idInner").Edit()->setText(inner);
             dialog.accept();
             return dialog.result();
         });
@@ -63,7 +63,7 @@ protected:
 
     // Closes the next dialog as its Cancel or close box would.
     void QueueCancelledDialog() {
-        interaction.queueDialog([](QDialog& dialog) {
+        interaction.QueueDialog([](QDialog& dialog) {
             dialog.reject();
             return dialog.result();
         });
@@ -71,7 +71,7 @@ protected:
 
     void NewDocument(const QString& outer = "120", const QString& inner = "30") {
         QueueNewLabelSize(outer, inner);
-        app->commands().Trigger(quillora::commands::CommandId::New);
+        app->Commands().Trigger(quillora::commands::CommandId::New);
     }
 
     // Writes a new label of the given diameters to `path`; `addLayers` may fill it first.
@@ -85,7 +85,7 @@ protected:
         return quillora::document::WriteDocumentFile(path, doc);
     }
 
-    bool Enabled(quillora::commands::CommandId id) const { return app->commands().Action(id)->isEnabled(); }
+    bool Enabled(quillora::commands::CommandId id) const { return app->Commands().Action(id)->isEnabled(); }
 
     TempDir dir;
     ScriptedInteraction interaction;

@@ -36,17 +36,17 @@ using DocumentCommands = AppFixture;
 TEST_F(DocumentCommands, NewDocumentShowsTheLabelInAFittedTitledWindow) {
     LaunchQuietly();
     NewDocument();
-    ASSERT_NE(app->documentWindow(), nullptr);
-    EXPECT_EQ(app->documentWindow()->windowTitle(), QStringLiteral("ﾗﾍﾞﾙ [外径120mm：内径30mm]"));
-    EXPECT_EQ(app->documentWindow()->labelView()->clientSize(), QSize(395, 395));
-    EXPECT_TRUE(app->doc().documentOpen);
-    EXPECT_FALSE(app->doc().documentModified);
-    EXPECT_EQ(app->doc().state.layerCount, 2);
-    EXPECT_EQ(app->frame().windowTitle(), QStringLiteral("Quillora"));
+    ASSERT_NE(app->DocumentWindow(), nullptr);
+    EXPECT_EQ(app->DocumentWindow()->windowTitle(), QStringLiteral("ﾗﾍﾞﾙ [外径120mm：内径30mm]"));
+    EXPECT_EQ(app->DocumentWindow()->View()->ClientSize(), QSize(395, 395));
+    EXPECT_TRUE(app->Doc().documentOpen);
+    EXPECT_FALSE(app->Doc().documentModified);
+    EXPECT_EQ(app->Doc().state.layerCount, 2);
+    EXPECT_EQ(app->Frame().windowTitle(), QStringLiteral("Quillora"));
 
     // The window menu lists the document window after its own items.
     auto* windowMenu = qobject_cast<QMenu*>(
-        app->commands().Action(quillora::commands::CommandId::ArrangeWindows)->associatedObjects().front());
+        app->Commands().Action(quillora::commands::CommandId::ArrangeWindows)->associatedObjects().front());
     ASSERT_NE(windowMenu, nullptr);
     emit windowMenu->aboutToShow();
     emit windowMenu->aboutToShow();
@@ -54,62 +54,62 @@ TEST_F(DocumentCommands, NewDocumentShowsTheLabelInAFittedTitledWindow) {
     EXPECT_EQ(windowMenu->actions().last()->text(), QStringLiteral("&1 ﾗﾍﾞﾙ [外径120mm：内径30mm]"));
 
     // Shrinking the window and fitting it again restores the client area.
-    app->documentWindow()->resize(200, 150);
-    app->commands().Trigger(quillora::commands::CommandId::FitDocument);
-    EXPECT_EQ(app->documentWindow()->labelView()->clientSize(), QSize(395, 395));
+    app->DocumentWindow()->resize(200, 150);
+    app->Commands().Trigger(quillora::commands::CommandId::FitDocument);
+    EXPECT_EQ(app->DocumentWindow()->View()->ClientSize(), QSize(395, 395));
 }
 
 TEST_F(DocumentCommands, NewDocumentKeepsDiametersWithinOneToThreeHundred) {
     LaunchQuietly();
     NewDocument("0", "500");
-    EXPECT_EQ(app->doc().header.outerDiameter, 1);
-    EXPECT_EQ(app->doc().header.innerDiameter, 300);
-    EXPECT_EQ(app->documentWindow()->windowTitle(), QStringLiteral("ﾗﾍﾞﾙ [外径1mm：内径300mm]"));
-    EXPECT_EQ(app->documentWindow()->labelView()->clientSize(), QSize(38, 38));
+    EXPECT_EQ(app->Doc().header.outerDiameter, 1);
+    EXPECT_EQ(app->Doc().header.innerDiameter, 300);
+    EXPECT_EQ(app->DocumentWindow()->windowTitle(), QStringLiteral("ﾗﾍﾞﾙ [外径1mm：内径300mm]"));
+    EXPECT_EQ(app->DocumentWindow()->View()->ClientSize(), QSize(38, 38));
 }
 
 TEST_F(DocumentCommands, ShortcutsFollowTheGreying) {
     LaunchQuietly();
-    app->frame().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&app->frame()));
+    app->Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app->Frame()));
     QueueNewLabelSize("120", "30");
-    QTest::keyClick(&app->frame(), Qt::Key_N, Qt::ControlModifier);
-    ASSERT_TRUE(app->doc().documentOpen);
+    QTest::keyClick(&app->Frame(), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_TRUE(app->Doc().documentOpen);
 
     // New is greyed now: its shortcut runs no dialog (an unexpected one would fail the test).
-    QTest::keyClick(&app->frame(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(&app->Frame(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(interaction.dialogTitles.size(), 1u);
 
     // Ctrl+G switches the grid, which is available with a document.
-    QTest::keyClick(&app->frame(), Qt::Key_G, Qt::ControlModifier);
-    EXPECT_EQ(app->settings().grid.visible, 1);
+    QTest::keyClick(&app->Frame(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(app->Settings().grid.visible, 1);
 }
 
 TEST_F(DocumentCommands, PositionWindowFollowsTheMouseOverTheLabel) {
     LaunchQuietly();
     NewDocument();
-    auto* position = static_cast<windows::PositionWindow*>(app->positionWindow());
-    QWidget* viewport = app->documentWindow()->labelView()->viewport();
-    const int origin = app->doc().state.viewOriginX;  // 395 x 395: (395 - 375) / 2 + 15
+    auto* position = static_cast<windows::PositionWindow*>(app->PositionWindow());
+    QWidget* viewport = app->DocumentWindow()->View()->viewport();
+    const int origin = app->Doc().state.viewOriginX;  // 395 x 395: (395 - 375) / 2 + 15
     ASSERT_EQ(origin, 25);
     QTest::mouseMove(viewport, QPoint(origin + 60, origin + 31));
-    EXPECT_EQ(position->xValue()->text(), QStringLiteral("20mm "));
-    EXPECT_EQ(position->yValue()->text(), QStringLiteral("10mm "));
+    EXPECT_EQ(position->XValue()->text(), QStringLiteral("20mm "));
+    EXPECT_EQ(position->YValue()->text(), QStringLiteral("10mm "));
     QTest::mouseMove(viewport, QPoint(5, 100));
-    EXPECT_EQ(position->xValue()->text(), QStringLiteral("---- mm "));
+    EXPECT_EQ(position->XValue()->text(), QStringLiteral("---- mm "));
 
     QTest::mouseMove(viewport, QPoint(origin + 60, origin + 31));
-    app->commands().Trigger(quillora::commands::CommandId::Close);
-    EXPECT_EQ(position->yValue()->text(), QStringLiteral("---- mm "));
+    app->Commands().Trigger(quillora::commands::CommandId::Close);
+    EXPECT_EQ(position->YValue()->text(), QStringLiteral("---- mm "));
 }
 
 TEST_F(DocumentCommands, CancelledNewDocumentLeavesNoDocumentAndStillTakesDrops) {
     LaunchQuietly();
     QueueCancelledDialog();
-    app->commands().Trigger(quillora::commands::CommandId::New);
-    EXPECT_FALSE(app->doc().documentOpen);
-    EXPECT_EQ(app->documentWindow(), nullptr);
-    EXPECT_TRUE(app->frame().dropsAccepted());
+    app->Commands().Trigger(quillora::commands::CommandId::New);
+    EXPECT_FALSE(app->Doc().documentOpen);
+    EXPECT_EQ(app->DocumentWindow(), nullptr);
+    EXPECT_TRUE(app->Frame().DropsAccepted());
 }
 
 TEST_F(DocumentCommands, MenuStatesFollowTheDocument) {
@@ -118,14 +118,14 @@ TEST_F(DocumentCommands, MenuStatesFollowTheDocument) {
     for (commands::CommandId id : {New, Open, Exit, Help, ToolWindow, ArrangeWindows}) EXPECT_TRUE(Enabled(id)) << static_cast<int>(id);
     for (commands::CommandId id : {Close, Save, SaveAs, Print, PrintPreview, NewTextLayer, MoveUp, Grid, FitDocument})
         EXPECT_FALSE(Enabled(id)) << static_cast<int>(id);
-    EXPECT_TRUE(app->commands().Action(quillora::commands::CommandId::ToolWindow)->isChecked());
+    EXPECT_TRUE(app->Commands().Action(quillora::commands::CommandId::ToolWindow)->isChecked());
 
     NewDocument();
     for (commands::CommandId id : {Close, SaveAs, Print, NewTextLayer, ListLayer, Grid, FitDocument}) EXPECT_TRUE(Enabled(id)) << static_cast<int>(id);
     EXPECT_FALSE(Enabled(New));
     EXPECT_FALSE(Enabled(Open));
     // New, unsaved and modified: saved through Save As only.
-    app->doc().documentModified = true;
+    app->Doc().documentModified = true;
     app->RefreshDocumentView();
     EXPECT_FALSE(Enabled(Save));
 
@@ -135,7 +135,7 @@ TEST_F(DocumentCommands, MenuStatesFollowTheDocument) {
     EXPECT_FALSE(Enabled(DeleteLayer));
 
     // A text layer between the list and the background, selected.
-    auto& doc = app->doc();
+    auto& doc = app->Doc();
     const int slot = doc.FindFreeSlot();
     doc.layers[slot].kind = document::LayerKind::Text;
     doc.InsertAtSelection(slot);
@@ -153,108 +153,108 @@ TEST_F(DocumentCommands, MenuStatesFollowTheDocument) {
     EXPECT_TRUE(Enabled(MoveDown));
     EXPECT_FALSE(Enabled(CopyLayer));
 
-    app->commands().Trigger(quillora::commands::CommandId::Grid);
-    EXPECT_TRUE(app->commands().Action(quillora::commands::CommandId::Grid)->isChecked());
-    app->commands().Trigger(quillora::commands::CommandId::Grid);
-    EXPECT_FALSE(app->commands().Action(quillora::commands::CommandId::Grid)->isChecked());
+    app->Commands().Trigger(quillora::commands::CommandId::Grid);
+    EXPECT_TRUE(app->Commands().Action(quillora::commands::CommandId::Grid)->isChecked());
+    app->Commands().Trigger(quillora::commands::CommandId::Grid);
+    EXPECT_FALSE(app->Commands().Action(quillora::commands::CommandId::Grid)->isChecked());
 
-    app->doc().documentModified = false;
+    app->Doc().documentModified = false;
 }
 
 TEST_F(DocumentCommands, SaveAsCancelledWritesNothingAndKeepsTheChanges) {
     LaunchQuietly();
     NewDocument();
-    app->doc().documentModified = true;
-    interaction.queueSaveFile(std::nullopt);
-    app->commands().Trigger(quillora::commands::CommandId::SaveAs);
-    EXPECT_TRUE(app->doc().documentModified);
-    EXPECT_TRUE(app->doc().currentFileName.empty());
+    app->Doc().documentModified = true;
+    interaction.QueueSaveFile(std::nullopt);
+    app->Commands().Trigger(quillora::commands::CommandId::SaveAs);
+    EXPECT_TRUE(app->Doc().documentModified);
+    EXPECT_TRUE(app->Doc().currentFileName.empty());
     ASSERT_EQ(interaction.fileChoices.size(), 1u);
     EXPECT_EQ(interaction.fileChoices[0].title, QStringLiteral("ﾌｧｲﾙを保存"));
 
-    interaction.queueAnswer(Answer::No);
-    app->commands().Trigger(quillora::commands::CommandId::Close);
+    interaction.QueueAnswer(Answer::No);
+    app->Commands().Trigger(quillora::commands::CommandId::Close);
 }
 
 TEST_F(DocumentCommands, SaveOverAnExistingFileAddsTheExtensionAndRetitlesTheFrame) {
     LaunchQuietly();
     NewDocument();
-    app->doc().documentModified = true;
-    const std::string target = dir.file("label.qlr");
+    app->Doc().documentModified = true;
+    const std::string target = dir.File("label.qlr");
     WriteWholeFile(target, "old contents");
-    interaction.queueSaveFile(QString::fromStdString(dir.file("label")));
-    app->commands().Trigger(quillora::commands::CommandId::SaveAs);
+    interaction.QueueSaveFile(QString::fromStdString(dir.File("label")));
+    app->Commands().Trigger(quillora::commands::CommandId::SaveAs);
 
     EXPECT_EQ(ReadWholeFile(target).size(), document::kDocumentFileSize);
-    EXPECT_FALSE(app->doc().documentModified);
-    EXPECT_EQ(app->frame().windowTitle(), QStringLiteral("Quillora - ") + QString::fromStdString(target));
-    EXPECT_EQ(app->doc().selectedFileName, target);
+    EXPECT_FALSE(app->Doc().documentModified);
+    EXPECT_EQ(app->Frame().windowTitle(), QStringLiteral("Quillora - ") + QString::fromStdString(target));
+    EXPECT_EQ(app->Doc().selectedFileName, target);
 
     // Saved and unmodified: Save is greyed until the next change.
     EXPECT_FALSE(Enabled(quillora::commands::CommandId::Save));
-    app->doc().documentModified = true;
+    app->Doc().documentModified = true;
     app->RefreshDocumentView();
     EXPECT_TRUE(Enabled(quillora::commands::CommandId::Save));
-    app->commands().Trigger(quillora::commands::CommandId::Save);
-    EXPECT_FALSE(app->doc().documentModified);
+    app->Commands().Trigger(quillora::commands::CommandId::Save);
+    EXPECT_FALSE(app->Doc().documentModified);
 }
 
 TEST_F(DocumentCommands, AFailedOrImpossibleSaveSaysSoAndKeepsTheChanges) {
     LaunchQuietly();
     NewDocument();
-    app->doc().documentModified = true;
-    interaction.queueSaveFile(QString::fromStdString(dir.file("no-such-folder/label.qlr")));
-    interaction.queueAnswer(Answer::Ok);
-    app->commands().Trigger(quillora::commands::CommandId::SaveAs);
+    app->Doc().documentModified = true;
+    interaction.QueueSaveFile(QString::fromStdString(dir.File("no-such-folder/label.qlr")));
+    interaction.QueueAnswer(Answer::Ok);
+    app->Commands().Trigger(quillora::commands::CommandId::SaveAs);
     ASSERT_EQ(interaction.messages.size(), 1u);
     EXPECT_EQ(interaction.messages[0].text, QStringLiteral("ﾌｧｲﾙの保存に失敗しました。"));
     EXPECT_EQ(interaction.messages[0].caption, QStringLiteral("Quillora"));
     EXPECT_EQ(interaction.messages[0].icon, workspace::MessageIcon::Exclamation);
-    EXPECT_TRUE(app->doc().documentModified);
+    EXPECT_TRUE(app->Doc().documentModified);
 
     // 252 bytes leave no room for ".qlr" in a 255-byte name.
-    const QString longName = QString::fromStdString(dir.path() + "/") + QString(252 - dir.path().size() - 1, 'a');
-    interaction.queueSaveFile(longName);
-    interaction.queueAnswer(Answer::Ok);
-    app->commands().Trigger(quillora::commands::CommandId::SaveAs);
+    const QString longName = QString::fromStdString(dir.Path() + "/") + QString(252 - dir.Path().size() - 1, 'a');
+    interaction.QueueSaveFile(longName);
+    interaction.QueueAnswer(Answer::Ok);
+    app->Commands().Trigger(quillora::commands::CommandId::SaveAs);
     ASSERT_EQ(interaction.messages.size(), 2u);
     EXPECT_EQ(interaction.messages[1].text, QStringLiteral("ﾌｧｲﾙの保存に失敗しました。"));
     EXPECT_FALSE(QFile::exists(longName + ".qlr"));
 
-    interaction.queueAnswer(Answer::No);
-    app->commands().Trigger(quillora::commands::CommandId::Close);
+    interaction.QueueAnswer(Answer::No);
+    app->Commands().Trigger(quillora::commands::CommandId::Close);
 }
 
 TEST_F(DocumentCommands, OpenRefusesUnreadableFilesAndLeavesTheStateAlone) {
     LaunchQuietly();
-    const std::string wrongMagic = dir.file("wrong.qlr");
+    const std::string wrongMagic = dir.File("wrong.qlr");
     WriteWholeFile(wrongMagic, "qrla10X" + std::string(document::kDocumentFileSize, '\0'));
-    const std::string shortFile = dir.file("short.qlr");
+    const std::string shortFile = dir.File("short.qlr");
     WriteWholeFile(shortFile, std::string("qrla10\0", 7) + std::string(100, '\0'));
 
-    const int outerBefore = app->doc().header.outerDiameter;
+    const int outerBefore = app->Doc().header.outerDiameter;
     for (const std::string& path : {wrongMagic, shortFile}) {
-        interaction.queueOpenFile(QString::fromStdString(path));
-        interaction.queueAnswer(Answer::Ok);
-        app->commands().Trigger(quillora::commands::CommandId::Open);
+        interaction.QueueOpenFile(QString::fromStdString(path));
+        interaction.QueueAnswer(Answer::Ok);
+        app->Commands().Trigger(quillora::commands::CommandId::Open);
         EXPECT_EQ(interaction.messages.back().text, QStringLiteral("読み込めないﾃﾞｰﾀ形式です。"));
         EXPECT_EQ(interaction.messages.back().icon, workspace::MessageIcon::Stop);
-        EXPECT_FALSE(app->doc().documentOpen);
-        EXPECT_EQ(app->documentWindow(), nullptr);
-        EXPECT_EQ(app->doc().header.outerDiameter, outerBefore);
-        EXPECT_TRUE(app->frame().dropsAccepted());
+        EXPECT_FALSE(app->Doc().documentOpen);
+        EXPECT_EQ(app->DocumentWindow(), nullptr);
+        EXPECT_EQ(app->Doc().header.outerDiameter, outerBefore);
+        EXPECT_TRUE(app->Frame().DropsAccepted());
     }
     EXPECT_EQ(interaction.fileChoices[0].title, QStringLiteral("ﾌｧｲﾙを開く"));
 
-    interaction.queueOpenFile(QString::fromStdString(dir.file("missing.qlr")));
-    interaction.queueAnswer(Answer::Ok);
-    app->commands().Trigger(quillora::commands::CommandId::Open);
+    interaction.QueueOpenFile(QString::fromStdString(dir.File("missing.qlr")));
+    interaction.QueueAnswer(Answer::Ok);
+    app->Commands().Trigger(quillora::commands::CommandId::Open);
     EXPECT_EQ(interaction.messages.back().text,
-              QStringLiteral("\"%1\" を開けません。").arg(QString::fromStdString(dir.file("missing.qlr"))));
+              QStringLiteral("\"%1\" を開けません。").arg(QString::fromStdString(dir.File("missing.qlr"))));
 }
 
 TEST_F(DocumentCommands, OpenShowsTheSavedDocumentAndReportsEachMissingPicture) {
-    const std::string path = dir.file("pictures.qlr");
+    const std::string path = dir.File("pictures.qlr");
     ASSERT_TRUE(WriteLabelFile(path, 100, 20, [](document::LabelDocument& doc) {
         for (const char* picture : {"/nowhere/a.bmp", "/nowhere/b.bmp"}) {
             const int slot = doc.FindFreeSlot();
@@ -264,72 +264,72 @@ TEST_F(DocumentCommands, OpenShowsTheSavedDocumentAndReportsEachMissingPicture) 
         }
     }));
     LaunchQuietly();
-    interaction.queueOpenFile(QString::fromStdString(path));
-    interaction.queueAnswer(Answer::Ok);
-    interaction.queueAnswer(Answer::Ok);
-    app->commands().Trigger(quillora::commands::CommandId::Open);
+    interaction.QueueOpenFile(QString::fromStdString(path));
+    interaction.QueueAnswer(Answer::Ok);
+    interaction.QueueAnswer(Answer::Ok);
+    app->Commands().Trigger(quillora::commands::CommandId::Open);
 
     ASSERT_EQ(interaction.messages.size(), 2u);
     EXPECT_EQ(interaction.messages[0].text,
               QStringLiteral("/nowhere/a.bmp\nを開くことができません。\n\n指定の画像ﾌｧｲﾙは、移動または削除された可能性があります。"));
-    EXPECT_NE(interaction.messages[0].owner, &app->frame());  // the progress window owns it
-    EXPECT_TRUE(app->doc().documentOpen);
-    EXPECT_FALSE(app->doc().documentModified);
-    EXPECT_EQ(app->documentWindow()->windowTitle(), QStringLiteral("ﾗﾍﾞﾙ [外径100mm：内径20mm]"));
-    EXPECT_EQ(app->frame().windowTitle(), QStringLiteral("Quillora - ") + QString::fromStdString(path));
-    EXPECT_FALSE(app->frame().dropsAccepted());
+    EXPECT_NE(interaction.messages[0].owner, &app->Frame());  // the progress window owns it
+    EXPECT_TRUE(app->Doc().documentOpen);
+    EXPECT_FALSE(app->Doc().documentModified);
+    EXPECT_EQ(app->DocumentWindow()->windowTitle(), QStringLiteral("ﾗﾍﾞﾙ [外径100mm：内径20mm]"));
+    EXPECT_EQ(app->Frame().windowTitle(), QStringLiteral("Quillora - ") + QString::fromStdString(path));
+    EXPECT_FALSE(app->Frame().DropsAccepted());
 }
 
 TEST_F(DocumentCommands, CloseAsksAboutChangesAndHonoursTheAnswer) {
     LaunchQuietly();
     NewDocument();
-    app->doc().documentModified = true;
+    app->Doc().documentModified = true;
 
-    interaction.queueAnswer(Answer::Cancel);
-    app->commands().Trigger(quillora::commands::CommandId::Close);
+    interaction.QueueAnswer(Answer::Cancel);
+    app->Commands().Trigger(quillora::commands::CommandId::Close);
     ASSERT_EQ(interaction.messages.size(), 1u);
     EXPECT_EQ(interaction.messages[0].text, kSaveQuestion);
     EXPECT_EQ(interaction.messages[0].caption, QStringLiteral("保存の確認"));
     EXPECT_EQ(interaction.messages[0].buttons, workspace::MessageButtons::YesNoCancel);
-    EXPECT_TRUE(app->doc().documentOpen);
-    EXPECT_TRUE(app->doc().documentModified);
-    EXPECT_NE(app->documentWindow(), nullptr);
+    EXPECT_TRUE(app->Doc().documentOpen);
+    EXPECT_TRUE(app->Doc().documentModified);
+    EXPECT_NE(app->DocumentWindow(), nullptr);
 
     // Yes, then a cancelled save dialog: still open.
-    interaction.queueAnswer(Answer::Yes);
-    interaction.queueSaveFile(std::nullopt);
-    app->commands().Trigger(quillora::commands::CommandId::Close);
-    EXPECT_TRUE(app->doc().documentOpen);
+    interaction.QueueAnswer(Answer::Yes);
+    interaction.QueueSaveFile(std::nullopt);
+    app->Commands().Trigger(quillora::commands::CommandId::Close);
+    EXPECT_TRUE(app->Doc().documentOpen);
 
     // Yes with a name: saved, then closed.
-    interaction.queueAnswer(Answer::Yes);
-    interaction.queueSaveFile(QString::fromStdString(dir.file("closing.qlr")));
-    app->commands().Trigger(quillora::commands::CommandId::Close);
-    EXPECT_FALSE(app->doc().documentOpen);
-    EXPECT_EQ(app->documentWindow(), nullptr);
-    EXPECT_EQ(ReadWholeFile(dir.file("closing.qlr")).size(), document::kDocumentFileSize);
-    EXPECT_EQ(app->frame().windowTitle(), QStringLiteral("Quillora"));
-    EXPECT_TRUE(app->frame().dropsAccepted());
+    interaction.QueueAnswer(Answer::Yes);
+    interaction.QueueSaveFile(QString::fromStdString(dir.File("closing.qlr")));
+    app->Commands().Trigger(quillora::commands::CommandId::Close);
+    EXPECT_FALSE(app->Doc().documentOpen);
+    EXPECT_EQ(app->DocumentWindow(), nullptr);
+    EXPECT_EQ(ReadWholeFile(dir.File("closing.qlr")).size(), document::kDocumentFileSize);
+    EXPECT_EQ(app->Frame().windowTitle(), QStringLiteral("Quillora"));
+    EXPECT_TRUE(app->Frame().DropsAccepted());
 
     // No: discarded without writing.
     NewDocument();
-    app->doc().documentModified = true;
-    interaction.queueAnswer(Answer::No);
-    app->documentWindow()->close();  // the close box
-    EXPECT_FALSE(app->doc().documentOpen);
-    EXPECT_EQ(app->doc().state.layerCount, 0);
+    app->Doc().documentModified = true;
+    interaction.QueueAnswer(Answer::No);
+    app->DocumentWindow()->close();  // the close box
+    EXPECT_FALSE(app->Doc().documentOpen);
+    EXPECT_EQ(app->Doc().state.layerCount, 0);
 }
 
 TEST_F(DocumentCommands, DroppedFilesOpenOnlyWithoutADocument) {
-    const std::string path = dir.file("dropped.qlr");
+    const std::string path = dir.File("dropped.qlr");
     ASSERT_TRUE(WriteLabelFile(path, 120, 15));
     LaunchQuietly();
-    DropFile(app->frame(), QString::fromStdString(path));
-    ASSERT_TRUE(app->doc().documentOpen);
-    EXPECT_EQ(app->doc().currentFileName, path);
+    DropFile(app->Frame(), QString::fromStdString(path));
+    ASSERT_TRUE(app->Doc().documentOpen);
+    EXPECT_EQ(app->Doc().currentFileName, path);
     EXPECT_EQ(interaction.beeps, 0);
 
-    DropFile(app->frame(), QString::fromStdString(path));
+    DropFile(app->Frame(), QString::fromStdString(path));
     EXPECT_EQ(interaction.beeps, 1);
-    EXPECT_EQ(app->doc().state.innerMm, 15);
+    EXPECT_EQ(app->Doc().state.innerMm, 15);
 }

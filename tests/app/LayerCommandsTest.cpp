@@ -20,7 +20,7 @@ namespace {
 
 // Confirms the new-text-layer dialog with a typed text.
 void QueueTextDialog(ScriptedInteraction& interaction, const QString& text) {
-    interaction.queueDialog([text](QDialog& dialog) {
+    interaction.QueueDialog([text](QDialog& dialog) {
         FindChild<QLineEdit>(dialog, "id1036").setText(text);
         FindChild<QPushButton>(dialog, "id1").click();
         return dialog.result();
@@ -39,7 +39,7 @@ using LayerCommands = AppFixture;
 
 TEST_F(LayerCommands, FrameMenuCommandsChangeTheStackAndTheLayerWindowFollows) {
     LaunchQuietly();
-    QWidget* layerWindow = app->layerWindow();
+    QWidget* layerWindow = app->LayerWindow();
     ASSERT_NE(layerWindow, nullptr);
     EXPECT_EQ(CountText(layerWindow), QString());
 
@@ -48,53 +48,53 @@ TEST_F(LayerCommands, FrameMenuCommandsChangeTheStackAndTheLayerWindowFollows) {
     EXPECT_FALSE(Enabled(quillora::commands::CommandId::CopyLayer));  // the background is selected
 
     QueueTextDialog(interaction, QStringLiteral("Side A"));
-    app->commands().Trigger(quillora::commands::CommandId::NewTextLayer);
-    EXPECT_EQ(app->doc().state.layerCount, 3);
-    EXPECT_EQ(app->doc().SlotAt(1), 2);
-    EXPECT_EQ(LayerName(app->doc(), 1), "Side A");
-    EXPECT_TRUE(app->doc().documentModified);
+    app->Commands().Trigger(quillora::commands::CommandId::NewTextLayer);
+    EXPECT_EQ(app->Doc().state.layerCount, 3);
+    EXPECT_EQ(app->Doc().SlotAt(1), 2);
+    EXPECT_EQ(LayerName(app->Doc(), 1), "Side A");
+    EXPECT_TRUE(app->Doc().documentModified);
     EXPECT_EQ(CountText(layerWindow), QStringLiteral("ﾚｲﾔｰ数： 03/50"));
     EXPECT_TRUE(Enabled(quillora::commands::CommandId::CopyLayer));
     EXPECT_TRUE(Enabled(quillora::commands::CommandId::MoveUp));
     EXPECT_FALSE(Enabled(quillora::commands::CommandId::MoveDown));  // directly above the background
 
-    app->commands().Trigger(quillora::commands::CommandId::CopyLayer);
-    EXPECT_EQ(app->doc().state.layerCount, 4);
-    EXPECT_EQ(app->doc().SlotAt(1), 3);
+    app->Commands().Trigger(quillora::commands::CommandId::CopyLayer);
+    EXPECT_EQ(app->Doc().state.layerCount, 4);
+    EXPECT_EQ(app->Doc().SlotAt(1), 3);
 
-    app->commands().Trigger(quillora::commands::CommandId::MoveUp);
-    EXPECT_EQ(app->doc().SlotAt(0), 3);
-    EXPECT_EQ(app->doc().state.selectedPos, 0);
+    app->Commands().Trigger(quillora::commands::CommandId::MoveUp);
+    EXPECT_EQ(app->Doc().SlotAt(0), 3);
+    EXPECT_EQ(app->Doc().state.selectedPos, 0);
     EXPECT_FALSE(Enabled(quillora::commands::CommandId::MoveUp));
 
-    interaction.queueAnswer(Answer::Yes);
-    app->commands().Trigger(quillora::commands::CommandId::DeleteLayer);
-    EXPECT_EQ(app->doc().state.layerCount, 3);
+    interaction.QueueAnswer(Answer::Yes);
+    app->Commands().Trigger(quillora::commands::CommandId::DeleteLayer);
+    EXPECT_EQ(app->Doc().state.layerCount, 3);
     ASSERT_FALSE(interaction.messages.empty());
     EXPECT_EQ(interaction.messages.back().caption, QStringLiteral("ﾚｲﾔｰ削除"));
     EXPECT_EQ(interaction.messages.back().owner, layerWindow);
     EXPECT_EQ(CountText(layerWindow), QStringLiteral("ﾚｲﾔｰ数： 03/50"));
 
     // Closing without saving empties the layer window again.
-    interaction.queueAnswer(Answer::No);
-    app->commands().Trigger(quillora::commands::CommandId::Close);
+    interaction.QueueAnswer(Answer::No);
+    app->Commands().Trigger(quillora::commands::CommandId::Close);
     EXPECT_EQ(CountText(layerWindow), QString());
 }
 
 TEST_F(LayerCommands, ContextMenuProposesTheClickedPointAndBackgroundOpensItsDialog) {
     LaunchQuietly();
     NewDocument();
-    view::LabelView* view = app->documentWindow()->labelView();
+    view::LabelView* view = app->DocumentWindow()->View();
 
     QueueTextDialog(interaction, QStringLiteral("here"));
     emit view->newTextLayerRequested(20, 15);
-    ASSERT_EQ(app->doc().state.layerCount, 3);
-    const document::LayerRecord* layer = app->doc().LayerAt(1);
+    ASSERT_EQ(app->Doc().state.layerCount, 3);
+    const document::LayerRecord* layer = app->Doc().LayerAt(1);
     EXPECT_EQ(layer->posX, 20);
     EXPECT_EQ(layer->posY, 15);
 
     bool dialogShown = false;
-    interaction.queueDialog([&dialogShown](QDialog& dialog) {
+    interaction.QueueDialog([&dialogShown](QDialog& dialog) {
         dialogShown = dialog.windowTitle() == QStringLiteral("背景ﾚｲﾔｰの設定");
         dialog.reject();
         return dialog.result();
@@ -105,63 +105,63 @@ TEST_F(LayerCommands, ContextMenuProposesTheClickedPointAndBackgroundOpensItsDia
 
 TEST_F(LayerCommands, LayerWindowPlaceAndVisibilityAreKeptInTheSettings) {
     LaunchQuietly();
-    QWidget* layerWindow = app->layerWindow();
+    QWidget* layerWindow = app->LayerWindow();
     layerWindow->move(321, 123);
     layerWindow->close();  // the close box hides it and clears its flag
     EXPECT_FALSE(layerWindow->isVisible());
-    EXPECT_EQ(app->settings().layerWindow.view, 0);
+    EXPECT_EQ(app->Settings().layerWindow.view, 0);
     ASSERT_TRUE(app->Exit());
 
     LaunchQuietly();
-    EXPECT_EQ(app->settings().layerWindow.view, 0);
-    EXPECT_FALSE(app->layerWindow()->isVisible());
-    EXPECT_EQ(app->layerWindow()->pos(), QPoint(321, 123));
+    EXPECT_EQ(app->Settings().layerWindow.view, 0);
+    EXPECT_FALSE(app->LayerWindow()->isVisible());
+    EXPECT_EQ(app->LayerWindow()->pos(), QPoint(321, 123));
 }
 
 // The frame's shortcuts act while a floating window is the active one, and not while a dialog is
 // modal to the frame.
 TEST_F(LayerCommands, ShortcutsActFromTheFloatingWindows) {
     LaunchQuietly();
-    QWidget* tool = app->toolWindow();
+    QWidget* tool = app->ToolWindow();
     tool->show();
     tool->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(tool));
     QueueNewLabelSize("120", "30");
     QTest::keyClick(tool->windowHandle(), Qt::Key_N, Qt::ControlModifier);
-    ASSERT_TRUE(app->doc().documentOpen);
+    ASSERT_TRUE(app->Doc().documentOpen);
 
     QueueTextDialog(interaction, QStringLiteral("Side A"));
-    app->commands().Trigger(commands::CommandId::NewTextLayer);
-    QWidget* layerWindow = app->layerWindow();
+    app->Commands().Trigger(commands::CommandId::NewTextLayer);
+    QWidget* layerWindow = app->LayerWindow();
     layerWindow->show();
     layerWindow->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(layerWindow));
     QTest::keyClick(layerWindow->windowHandle(), Qt::Key_C, Qt::ShiftModifier);
-    EXPECT_EQ(app->doc().state.layerCount, 4);
+    EXPECT_EQ(app->Doc().state.layerCount, 4);
     QTest::keyClick(layerWindow->windowHandle(), Qt::Key_Up, Qt::ShiftModifier);
-    EXPECT_EQ(app->doc().state.selectedPos, 0);
+    EXPECT_EQ(app->Doc().state.selectedPos, 0);
 
-    QDialog modal(&app->frame());
+    QDialog modal(&app->Frame());
     modal.setWindowModality(Qt::WindowModal);
     modal.show();
     layerWindow->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(layerWindow));
     QTest::keyClick(layerWindow->windowHandle(), Qt::Key_Delete, Qt::ShiftModifier);  // no question asked
-    EXPECT_EQ(app->doc().state.layerCount, 4);
+    EXPECT_EQ(app->Doc().state.layerCount, 4);
     modal.close();
 
-    interaction.queueAnswer(Answer::Yes);
+    interaction.QueueAnswer(Answer::Yes);
     layerWindow->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(layerWindow));
     QTest::keyClick(layerWindow->windowHandle(), Qt::Key_Delete, Qt::ShiftModifier);
-    EXPECT_EQ(app->doc().state.layerCount, 3);
+    EXPECT_EQ(app->Doc().state.layerCount, 3);
 }
 
 TEST_F(LayerCommands, PrintAndLayerMenusAreGreyedWholeWithoutADocument) {
     LaunchQuietly();
     std::map<QString, bool> titles;
     const auto readTitles = [&] {
-        for (QAction* menu : app->frame().menuBar()->actions()) titles[menu->text()] = menu->isEnabled();
+        for (QAction* menu : app->Frame().menuBar()->actions()) titles[menu->text()] = menu->isEnabled();
     };
     readTitles();
     EXPECT_FALSE(titles.at(QStringLiteral("印刷(&P)")));

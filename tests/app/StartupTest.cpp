@@ -35,16 +35,16 @@ TEST_F(Startup, FirstRunCentresTheFrameStacksTheWindowsAndAsksAboutTheAssociatio
     Launch();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     // The platform may shift the inner rectangle by its frame margins; the centre stays put.
-    EXPECT_EQ(app->frame().size(), QSize(800, 600));
-    EXPECT_NEAR(app->frame().geometry().left(), (screen.width() - 800) / 2, 2);
-    EXPECT_NEAR(app->frame().geometry().top(), (screen.height() - 600) / 2, 2);
-    EXPECT_TRUE(app->frame().isVisible());
-    EXPECT_EQ(app->frame().windowTitle(), QStringLiteral("Quillora"));
+    EXPECT_EQ(app->Frame().size(), QSize(800, 600));
+    EXPECT_NEAR(app->Frame().geometry().left(), (screen.width() - 800) / 2, 2);
+    EXPECT_NEAR(app->Frame().geometry().top(), (screen.height() - 600) / 2, 2);
+    EXPECT_TRUE(app->Frame().isVisible());
+    EXPECT_EQ(app->Frame().windowTitle(), QStringLiteral("Quillora"));
     // Before the timer stage: no floating windows, no drops.
-    EXPECT_EQ(app->toolWindow(), nullptr);
-    EXPECT_FALSE(app->frame().dropsAccepted());
+    EXPECT_EQ(app->ToolWindow(), nullptr);
+    EXPECT_FALSE(app->Frame().DropsAccepted());
 
-    interaction.queueAnswer(Answer::No);
+    interaction.QueueAnswer(Answer::No);
     QueueCancelledDialog();  // the tips
     app->RunSecondStage();
     ASSERT_EQ(interaction.messages.size(), 1u);
@@ -53,112 +53,112 @@ TEST_F(Startup, FirstRunCentresTheFrameStacksTheWindowsAndAsksAboutTheAssociatio
     EXPECT_EQ(interaction.messages[0].icon, workspace::MessageIcon::Question);
     EXPECT_EQ(interaction.messages[0].buttons, workspace::MessageButtons::YesNo);
     EXPECT_EQ(interaction.dialogTitles.size(), 1u);  // the tips
-    EXPECT_EQ(app->settings().firstRun, 0);
+    EXPECT_EQ(app->Settings().firstRun, 0);
 
     // Stacked at the top-right corner of the frame's client area.
-    QWidget* tool = app->toolWindow();
-    QWidget* position = app->positionWindow();
+    QWidget* tool = app->ToolWindow();
+    QWidget* position = app->PositionWindow();
     ASSERT_TRUE(tool && position);
     EXPECT_TRUE(tool->isVisible());
     EXPECT_TRUE(position->isVisible());
-    const QPoint corner = app->frame().clientTopRight();
+    const QPoint corner = app->Frame().ClientTopRight();
     EXPECT_EQ(tool->pos(), QPoint(corner.x() - 200, corner.y()));
     EXPECT_EQ(position->pos(), QPoint(corner.x() - 200, corner.y() + tool->frameGeometry().height()));
-    EXPECT_TRUE(app->frame().dropsAccepted());
+    EXPECT_TRUE(app->Frame().DropsAccepted());
 
     ASSERT_TRUE(app->Exit());
-    const std::string ini = dir.file("quillora.ini");
+    const std::string ini = dir.File("quillora.ini");
     EXPECT_EQ(IniValue(ini, "Flags", "First"), "0");
     EXPECT_EQ(IniValue(ini, "ToolWindow", "PosX"), std::to_string(corner.x() - 200));
 
     // Second run: no question (an unexpected message would fail the test), tips again.
     QueueCancelledDialog();  // the tips
     Launch();
-    EXPECT_EQ(app->frame().size(), QSize(800, 600));
+    EXPECT_EQ(app->Frame().size(), QSize(800, 600));
     app->RunSecondStage();
     EXPECT_EQ(interaction.messages.size(), 1u);
-    EXPECT_EQ(app->toolWindow()->pos(), QPoint(corner.x() - 200, corner.y()));
+    EXPECT_EQ(app->ToolWindow()->pos(), QPoint(corner.x() - 200, corner.y()));
 }
 
 TEST_F(Startup, HiddenWindowsTakeNoPlaceAndCloseBoxesClearTheirFlags) {
     LaunchQuietly();
-    app->toolWindow()->close();  // its close box
-    EXPECT_EQ(app->settings().toolWindow.view, 0);
-    EXPECT_FALSE(app->commands().Action(quillora::commands::CommandId::ToolWindow)->isChecked());
-    app->commands().Trigger(quillora::commands::CommandId::ArrangeWindows);
-    EXPECT_EQ(app->positionWindow()->pos(), app->frame().clientTopRight() - QPoint(200, 0));
+    app->ToolWindow()->close();  // its close box
+    EXPECT_EQ(app->Settings().toolWindow.view, 0);
+    EXPECT_FALSE(app->Commands().Action(quillora::commands::CommandId::ToolWindow)->isChecked());
+    app->Commands().Trigger(quillora::commands::CommandId::ArrangeWindows);
+    EXPECT_EQ(app->PositionWindow()->pos(), app->Frame().ClientTopRight() - QPoint(200, 0));
 
-    app->commands().Trigger(quillora::commands::CommandId::ToolWindow);
-    EXPECT_TRUE(app->toolWindow()->isVisible());
-    EXPECT_EQ(app->settings().toolWindow.view, 1);
+    app->Commands().Trigger(quillora::commands::CommandId::ToolWindow);
+    EXPECT_TRUE(app->ToolWindow()->isVisible());
+    EXPECT_EQ(app->Settings().toolWindow.view, 1);
 
     // With "Dress" set, resizing the frame takes the windows along.
-    app->settings().autoArrange = 1;
-    app->frame().resize(700, 500);
-    EXPECT_EQ(app->toolWindow()->pos(), app->frame().clientTopRight() - QPoint(200, 0));
+    app->Settings().autoArrange = 1;
+    app->Frame().resize(700, 500);
+    EXPECT_EQ(app->ToolWindow()->pos(), app->Frame().ClientTopRight() - QPoint(200, 0));
 }
 
 TEST_F(Startup, LayerWindowJoinsTheStackBelowTheOthers) {
     Launch();
-    app->settings().firstRun = 0;
-    app->settings().showTipsAtStart = 0;
+    app->Settings().firstRun = 0;
+    app->Settings().showTipsAtStart = 0;
     app->RunSecondStage();
-    QWidget* layerWindow = app->layerWindow();
+    QWidget* layerWindow = app->LayerWindow();
     ASSERT_NE(layerWindow, nullptr);
     EXPECT_TRUE(layerWindow->isVisible());
 
-    app->commands().Trigger(quillora::commands::CommandId::ArrangeWindows);
-    const QPoint corner = app->frame().clientTopRight();
-    EXPECT_EQ(layerWindow->pos().y(), corner.y() + app->toolWindow()->frameGeometry().height() +
-                                          app->positionWindow()->frameGeometry().height());
-    app->commands().Trigger(quillora::commands::CommandId::LayerWindow);
+    app->Commands().Trigger(quillora::commands::CommandId::ArrangeWindows);
+    const QPoint corner = app->Frame().ClientTopRight();
+    EXPECT_EQ(layerWindow->pos().y(), corner.y() + app->ToolWindow()->frameGeometry().height() +
+                                          app->PositionWindow()->frameGeometry().height());
+    app->Commands().Trigger(quillora::commands::CommandId::LayerWindow);
     EXPECT_FALSE(layerWindow->isVisible());
-    EXPECT_EQ(app->settings().layerWindow.view, 0);
+    EXPECT_EQ(app->Settings().layerWindow.view, 0);
 }
 
 TEST_F(Startup, CommandLineWithSpacesOpensThatDocument) {
-    const std::string path = dir.file("my label.qlr");
+    const std::string path = dir.File("my label.qlr");
     ASSERT_TRUE(WriteLabelFile(path, 80, 20));
-    LaunchQuietly({QString::fromStdString(dir.file("my")), QStringLiteral("label.qlr")});
-    ASSERT_TRUE(app->doc().documentOpen);
-    EXPECT_EQ(app->doc().currentFileName, path);
-    EXPECT_EQ(app->documentWindow()->windowTitle(), QStringLiteral("ﾗﾍﾞﾙ [外径80mm：内径20mm]"));
-    EXPECT_FALSE(app->frame().dropsAccepted());
+    LaunchQuietly({QString::fromStdString(dir.File("my")), QStringLiteral("label.qlr")});
+    ASSERT_TRUE(app->Doc().documentOpen);
+    EXPECT_EQ(app->Doc().currentFileName, path);
+    EXPECT_EQ(app->DocumentWindow()->windowTitle(), QStringLiteral("ﾗﾍﾞﾙ [外径80mm：内径20mm]"));
+    EXPECT_FALSE(app->Frame().DropsAccepted());
 }
 
 TEST_F(Startup, OverlongCommandLineIsRefusedAsUnopenable) {
-    const QString path = QString::fromStdString(dir.path() + "/") + QString(300, 'x');
-    interaction.queueAnswer(Answer::Ok);
+    const QString path = QString::fromStdString(dir.Path() + "/") + QString(300, 'x');
+    interaction.QueueAnswer(Answer::Ok);
     LaunchQuietly({path});
     ASSERT_EQ(interaction.messages.size(), 1u);
     EXPECT_EQ(interaction.messages[0].text, QStringLiteral("\"%1\" を開けません。").arg(path));
-    EXPECT_FALSE(app->doc().documentOpen);
-    EXPECT_TRUE(app->frame().dropsAccepted());
+    EXPECT_FALSE(app->Doc().documentOpen);
+    EXPECT_TRUE(app->Frame().DropsAccepted());
 }
 
 TEST_F(Startup, ExitCancelledAtTheSaveQuestionKeepsEverything) {
     LaunchQuietly();
     NewDocument();
-    app->doc().documentModified = true;
-    interaction.queueAnswer(Answer::Cancel);
-    app->frame().close();  // the frame's close box runs the exit sequence
-    EXPECT_TRUE(app->frame().isVisible());
-    EXPECT_TRUE(app->doc().documentOpen);
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.file("quillora.ini"))));
+    app->Doc().documentModified = true;
+    interaction.QueueAnswer(Answer::Cancel);
+    app->Frame().close();  // the frame's close box runs the exit sequence
+    EXPECT_TRUE(app->Frame().isVisible());
+    EXPECT_TRUE(app->Doc().documentOpen);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.File("quillora.ini"))));
 
-    interaction.queueAnswer(Answer::No);
-    app->frame().close();
-    EXPECT_FALSE(app->frame().isVisible());
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.file("quillora.ini"))));
+    interaction.QueueAnswer(Answer::No);
+    app->Frame().close();
+    EXPECT_FALSE(app->Frame().isVisible());
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.File("quillora.ini"))));
 }
 
 TEST_F(Startup, ExitWritesTheRestoredPlaceOfAMaximisedFrame) {
     LaunchQuietly();
-    app->frame().setGeometry(40, 30, 640, 480);
-    app->frame().showMaximized();
-    app->commands().Trigger(quillora::commands::CommandId::Exit);
-    ASSERT_FALSE(app->frame().isVisible());
-    const std::string ini = dir.file("quillora.ini");
+    app->Frame().setGeometry(40, 30, 640, 480);
+    app->Frame().showMaximized();
+    app->Commands().Trigger(quillora::commands::CommandId::Exit);
+    ASSERT_FALSE(app->Frame().isVisible());
+    const std::string ini = dir.File("quillora.ini");
     EXPECT_EQ(IniValue(ini, "FrameWindow", "Max"), "1");
     EXPECT_EQ(IniValue(ini, "FrameWindow", "PosX"), "40");
     EXPECT_EQ(IniValue(ini, "FrameWindow", "PosY"), "30");
@@ -166,33 +166,33 @@ TEST_F(Startup, ExitWritesTheRestoredPlaceOfAMaximisedFrame) {
     EXPECT_EQ(IniValue(ini, "FrameWindow", "SizeH"), "480");
 
     Launch();
-    EXPECT_TRUE(app->frame().isMaximized());
-    EXPECT_EQ(app->frame().normalGeometry(), QRect(40, 30, 640, 480));
+    EXPECT_TRUE(app->Frame().isMaximized());
+    EXPECT_EQ(app->Frame().normalGeometry(), QRect(40, 30, 640, 480));
 }
 
 TEST_F(Startup, FloatingWindowsStayLiveWhileADialogIsModalToTheFrame) {
     LaunchQuietly();
-    windows::ToolButton* newButton = static_cast<windows::ToolWindow*>(app->toolWindow())->button(windows::ToolWindow::kNewId);
+    windows::ToolButton* newButton = static_cast<windows::ToolWindow*>(app->ToolWindow())->Button(windows::ToolWindow::kNewId);
     ASSERT_NE(newButton, nullptr);
 
-    QDialog blocker(&app->frame());
+    QDialog blocker(&app->Frame());
     blocker.setWindowModality(Qt::WindowModal);
     blocker.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&blocker));
 
     // A click through the window system reaches the tool window despite the modal dialog.
     QueueNewLabelSize("120", "30");
-    const QPoint centre = newButton->mapTo(app->toolWindow(), newButton->rect().center());
-    QTest::mouseClick(app->toolWindow()->windowHandle(), Qt::LeftButton, {}, centre);
-    EXPECT_TRUE(app->doc().documentOpen);
+    const QPoint centre = newButton->mapTo(app->ToolWindow(), newButton->rect().center());
+    QTest::mouseClick(app->ToolWindow()->windowHandle(), Qt::LeftButton, {}, centre);
+    EXPECT_TRUE(app->Doc().documentOpen);
     blocker.hide();
 
     // While an editing dialog is open the buttons only beep.
-    app->flags().textDialogOpen = true;
+    app->Flags().textDialogOpen = true;
     const int beeps = interaction.beeps;
-    windows::ToolButton* saveButton = static_cast<windows::ToolWindow*>(app->toolWindow())->button(windows::ToolWindow::kSaveId);
-    QTest::mouseClick(app->toolWindow()->windowHandle(), Qt::LeftButton, {},
-                      saveButton->mapTo(app->toolWindow(), saveButton->rect().center()));
+    windows::ToolButton* saveButton = static_cast<windows::ToolWindow*>(app->ToolWindow())->Button(windows::ToolWindow::kSaveId);
+    QTest::mouseClick(app->ToolWindow()->windowHandle(), Qt::LeftButton, {},
+                      saveButton->mapTo(app->ToolWindow(), saveButton->rect().center()));
     EXPECT_EQ(interaction.beeps, beeps + 1);
-    app->flags().textDialogOpen = false;
+    app->Flags().textDialogOpen = false;
 }

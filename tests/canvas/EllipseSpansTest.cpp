@@ -31,14 +31,14 @@ class EllipseShapes : public ::testing::TestWithParam<DeviceRect> {};
 TEST_P(EllipseShapes, SpansAreSymmetricAndStayInTheirRectangle) {
     DeviceRect r = GetParam();
     EllipseSpans spans(r, -100000, 100000);
-    EXPECT_EQ(spans.firstRow(), r.top);
-    EXPECT_EQ(spans.endRow(), r.bottom);
+    EXPECT_EQ(spans.FirstRow(), r.top);
+    EXPECT_EQ(spans.EndRow(), r.bottom);
     for (int y = r.top; y < r.bottom; ++y) {
         Span row = spans.Row(y);
         Span mirrored = spans.Row(r.top + r.bottom - 1 - y);
         EXPECT_EQ(row.left, mirrored.left) << y;
         EXPECT_EQ(row.right, mirrored.right) << y;
-        if (row.empty()) continue;
+        if (row.Empty()) continue;
         EXPECT_GE(row.left, r.left);
         EXPECT_LE(row.right, r.right);
         EXPECT_EQ(row.left - r.left, r.right - row.right) << y;  // left-right symmetric
@@ -47,8 +47,8 @@ TEST_P(EllipseShapes, SpansAreSymmetricAndStayInTheirRectangle) {
     Span middle = spans.Row((r.top + r.bottom) / 2);
     EXPECT_EQ(middle.left, r.left);
     EXPECT_EQ(middle.right, r.right);
-    EXPECT_TRUE(spans.Row(r.top - 1).empty());
-    EXPECT_TRUE(spans.Row(r.bottom).empty());
+    EXPECT_TRUE(spans.Row(r.top - 1).Empty());
+    EXPECT_TRUE(spans.Row(r.bottom).Empty());
 }
 
 TEST_P(EllipseShapes, FrameIsThePixelsWithAFourNeighbourOutside) {
@@ -73,14 +73,14 @@ INSTANTIATE_TEST_SUITE_P(EllipseSpans, EllipseShapes,
 
 TEST(EllipseSpans, OnlyTheRequestedRowsAreKeptAndEmptyRectanglesHaveNone) {
     EllipseSpans clipped({-100000, -100000, 100000, 100000}, 0, 50);
-    EXPECT_EQ(clipped.firstRow(), 0);
-    EXPECT_EQ(clipped.endRow(), 50);
-    EXPECT_FALSE(clipped.Row(10).empty());
+    EXPECT_EQ(clipped.FirstRow(), 0);
+    EXPECT_EQ(clipped.EndRow(), 50);
+    EXPECT_FALSE(clipped.Row(10).Empty());
 
     EllipseSpans flat({10, 10, 10, 50}, 0, 100);
-    for (int y = 0; y < 100; ++y) EXPECT_TRUE(flat.Row(y).empty());
+    for (int y = 0; y < 100; ++y) EXPECT_TRUE(flat.Row(y).Empty());
     EllipseSpans inverted({10, 50, 40, 10}, 0, 100);
-    EXPECT_EQ(inverted.firstRow(), inverted.endRow());
+    EXPECT_EQ(inverted.FirstRow(), inverted.EndRow());
 }
 
 }  // namespace

@@ -23,8 +23,8 @@ protected:
     QImage Image() const { return QImage(QString::fromStdString(png)); }
 
     TempDir dir;
-    std::string label = dir.file("label.qlr");
-    std::string png = dir.file("label.png");
+    std::string label = dir.File("label.qlr");
+    std::string png = dir.File("label.png");
 };
 
 TEST_F(RenderCommand, TheImageIsTheBoundingSquareAtTheGivenScale) {
@@ -45,7 +45,7 @@ TEST_F(RenderCommand, RefusesBadArgumentsAndUnreadableFiles) {
     EXPECT_EQ(Qlrtool(label + " " + png + " --scale 0").exitCode, 1);
     EXPECT_EQ(Qlrtool(label + " " + png + " --scale 3 --dpi 600").exitCode, 1);
 
-    EXPECT_EQ(Qlrtool(dir.file("missing.qlr") + " " + png).exitCode, 2);
+    EXPECT_EQ(Qlrtool(dir.File("missing.qlr") + " " + png).exitCode, 2);
     std::string bytes = ReadWholeFile(label);
     bytes[5] = '1';
     WriteWholeFile(label, bytes);

@@ -31,10 +31,10 @@ std::unique_ptr<document::Picture> TwoBands(QRgb top, QRgb bottom) {
     auto picture = std::make_unique<document::Picture>();
     picture->width = 8;
     picture->height = 8;
-    picture->bits.resize(picture->rowBytes() * 8);
+    picture->bits.resize(picture->RowBytes() * 8);
     for (int r = 0; r < 8; ++r) {
         QRgb c = r < 4 ? top : bottom;
-        std::uint8_t* row = picture->bits.data() + picture->rowBytes() * (7 - r);
+        std::uint8_t* row = picture->bits.data() + picture->RowBytes() * (7 - r);
         for (int x = 0; x < 8; ++x) {
             row[3 * x] = qBlue(c);
             row[3 * x + 1] = qGreen(c);
@@ -48,7 +48,7 @@ TEST(ViewBitmap, MaskHoleAndBorderLieOnTheirPixels) {
     auto doc = NewLabel();
     ViewBitmap view;
     view.Render(doc);
-    const QImage& image = view.image();
+    const QImage& image = view.Image();
     ASSERT_EQ(image.size(), QSize(360, 360));
     // Corners in the face colour, the disc in the background colour.
     EXPECT_EQ(image.pixel(0, 0), kFace);
@@ -72,11 +72,11 @@ TEST(ViewBitmap, MaskHoleAndBorderLieOnTheirPixels) {
 
     doc.state.borderLine = 0;
     view.Render(doc);
-    EXPECT_EQ(view.image().pixel(0, 180), kBack);
-    EXPECT_EQ(view.image().pixel(135, 180), kFace);
+    EXPECT_EQ(view.Image().pixel(0, 180), kBack);
+    EXPECT_EQ(view.Image().pixel(135, 180), kFace);
 
     view.Clear();
-    EXPECT_TRUE(view.image().isNull());
+    EXPECT_TRUE(view.Image().isNull());
 }
 
 TEST(ViewBitmap, APictureIsCutAtTheCircleAndTheHole) {
@@ -90,7 +90,7 @@ TEST(ViewBitmap, APictureIsCutAtTheCircleAndTheHole) {
     doc.pictures[slot] = TwoBands(qRgb(255, 0, 0), qRgb(0, 0, 255));
     ViewBitmap view;
     view.Render(doc);
-    const QImage& image = view.image();
+    const QImage& image = view.Image();
     EXPECT_EQ(image.pixel(180, 60), qRgb(255, 0, 0));   // the picture's top half is at the top
     EXPECT_EQ(image.pixel(180, 300), qRgb(0, 0, 255));
     EXPECT_EQ(image.pixel(5, 5), kFace);
@@ -143,8 +143,8 @@ TEST(PrinterTarget, UncheckedValuesRenderAndTheCornersStayMasked) {
 
     ViewBitmap view;
     view.Render(doc);
-    EXPECT_EQ(view.image().pixel(0, 0), kFace);
-    EXPECT_EQ(view.image().pixel(180, 180), kFace);
+    EXPECT_EQ(view.Image().pixel(0, 0), kFace);
+    EXPECT_EQ(view.Image().pixel(180, 180), kFace);
     // The printer page goes through QPainter's own image drawing rather than the direct stretch.
     QImage page(720, 720, QImage::Format_RGB888);
     PaintLabelImage(page, doc, render::RenderTarget::Printer);

@@ -22,8 +22,8 @@ class FileAssociationTest : public ::testing::Test {
 protected:
     FileAssociationTest() : saved_(qgetenv("XDG_DATA_HOME")), hadValue_(qEnvironmentVariableIsSet("XDG_DATA_HOME")) {
         EnsureApplication();
-        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir_.path()));
-        home_ = QString::fromStdString(dir_.path()) + QLatin1Char('/');
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir_.Path()));
+        home_ = QString::fromStdString(dir_.Path()) + QLatin1Char('/');
     }
     ~FileAssociationTest() override {
         if (hadValue_) qputenv("XDG_DATA_HOME", saved_);
@@ -69,7 +69,7 @@ TEST_F(FileAssociationTest, RegisteringWritesTheMimePackageDesktopEntryAndIcons)
 
 TEST_F(FileAssociationTest, UnregisteringRemovesExactlyThoseFiles) {
     ASSERT_TRUE(RegisterFileAssociation("/opt/quillora/bin/quillora"));
-    WriteWholeFile(dir_.file("applications/other.desktop"), "[Desktop Entry]\n");
+    WriteWholeFile(dir_.File("applications/other.desktop"), "[Desktop Entry]\n");
     for (const QString& file : AssociationFiles()) EXPECT_TRUE(QFile::exists(home_ + file)) << file.toStdString();
     ASSERT_TRUE(UnregisterFileAssociation());
     for (const QString& file : AssociationFiles()) EXPECT_FALSE(QFile::exists(home_ + file)) << file.toStdString();

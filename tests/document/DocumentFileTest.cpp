@@ -91,13 +91,13 @@ TEST(DocumentFile, RunTimeFieldsAreWrittenAsZeroAndIgnoredOnReading) {
 TEST(DocumentFile, SaveAndOpenRoundTripByteForByte) {
     TempDir dir;
     LabelDocument doc = BusyDocument();
-    ASSERT_TRUE(WriteDocumentFile(dir.file("a.qlr"), doc));
-    EXPECT_EQ(std::filesystem::file_size(dir.file("a.qlr")), kDocumentFileSize);
+    ASSERT_TRUE(WriteDocumentFile(dir.File("a.qlr"), doc));
+    EXPECT_EQ(std::filesystem::file_size(dir.File("a.qlr")), kDocumentFileSize);
 
     LabelDocument read;
-    ASSERT_EQ(ReadDocumentFile(dir.file("a.qlr"), read), ReadResult::Ok);
+    ASSERT_EQ(ReadDocumentFile(dir.File("a.qlr"), read), ReadResult::Ok);
     EXPECT_TRUE(SameRecords(doc, read));
-    EXPECT_EQ(SerialiseDocument(read), ReadWholeFile(dir.file("a.qlr")));
+    EXPECT_EQ(SerialiseDocument(read), ReadWholeFile(dir.File("a.qlr")));
 }
 
 TEST(DocumentFile, RefusalsLeaveTheCurrentDocumentUntouched) {
@@ -106,8 +106,8 @@ TEST(DocumentFile, RefusalsLeaveTheCurrentDocumentUntouched) {
     LabelDocument before = BusyDocument();
     std::string good = SerialiseDocument(LabelDocument());
 
-    EXPECT_EQ(ReadDocumentFile(dir.file("missing.qlr"), current), ReadResult::CannotOpen);
-    EXPECT_EQ(ReadDocumentFile(dir.path(), current), ReadResult::CannotOpen);
+    EXPECT_EQ(ReadDocumentFile(dir.File("missing.qlr"), current), ReadResult::CannotOpen);
+    EXPECT_EQ(ReadDocumentFile(dir.Path(), current), ReadResult::CannotOpen);
 
     std::string badSeventh = good;
     badSeventh[6] = 'x';  // "qrla10" followed by something other than NUL
@@ -119,19 +119,19 @@ TEST(DocumentFile, RefusalsLeaveTheCurrentDocumentUntouched) {
     EXPECT_EQ(ParseDocument(good.substr(0, kDocumentFileSize - 1), current), ReadResult::ShortFile);
     EXPECT_EQ(ParseDocument(good.substr(0, 7), current), ReadResult::ShortFile);
 
-    WriteWholeFile(dir.file("short.qlr"), good.substr(0, 30000));
-    EXPECT_EQ(ReadDocumentFile(dir.file("short.qlr"), current), ReadResult::ShortFile);
+    WriteWholeFile(dir.File("short.qlr"), good.substr(0, 30000));
+    EXPECT_EQ(ReadDocumentFile(dir.File("short.qlr"), current), ReadResult::ShortFile);
     EXPECT_TRUE(SameRecords(current, before));
 }
 
 TEST(DocumentFile, WhatIsNoRegularFileIsRefusedAsUnopenableWithoutBlocking) {
     TempDir dir;
     LabelDocument current = BusyDocument();
-    ASSERT_TRUE(MakeFifo(dir.file("fifo.qlr")));
-    EXPECT_EQ(ReturnsWithoutBlocking(dir.file("fifo.qlr"), [&] { return ReadDocumentFile(dir.file("fifo.qlr"), current); }),
+    ASSERT_TRUE(MakeFifo(dir.File("fifo.qlr")));
+    EXPECT_EQ(ReturnsWithoutBlocking(dir.File("fifo.qlr"), [&] { return ReadDocumentFile(dir.File("fifo.qlr"), current); }),
               ReadResult::CannotOpen);
     EXPECT_EQ(ReadDocumentFile("/dev/null", current), ReadResult::CannotOpen);
-    EXPECT_EQ(ReadDocumentFile(dir.path(), current), ReadResult::CannotOpen);
+    EXPECT_EQ(ReadDocumentFile(dir.Path(), current), ReadResult::CannotOpen);
     EXPECT_TRUE(SameRecords(current, BusyDocument()));
 }
 
@@ -139,20 +139,20 @@ TEST(DocumentFile, OpeningMakesTheDocumentOpenWhateverTheFileStored) {
     TempDir dir;
     LabelDocument doc = BusyDocument();
     doc.state.isOpen = 0;
-    ASSERT_TRUE(WriteDocumentFile(dir.file("closed.qlr"), doc));
+    ASSERT_TRUE(WriteDocumentFile(dir.File("closed.qlr"), doc));
 
     LabelDocument read;
-    ASSERT_EQ(ReadDocumentFile(dir.file("closed.qlr"), read), ReadResult::Ok);
+    ASSERT_EQ(ReadDocumentFile(dir.File("closed.qlr"), read), ReadResult::Ok);
     EXPECT_EQ(read.state.isOpen, 0);  // reading alone shows the records as stored
     LabelDocument opened;
-    ASSERT_EQ(OpenDocumentFile(dir.file("closed.qlr"), opened), ReadResult::Ok);
+    ASSERT_EQ(OpenDocumentFile(dir.File("closed.qlr"), opened), ReadResult::Ok);
     EXPECT_EQ(opened.state.isOpen, 1);
     opened.state.isOpen = 0;
     EXPECT_TRUE(SameRecords(opened, doc));  // nothing else changes
 
     LabelDocument untouched = BusyDocument();
     untouched.state.isOpen = 0;
-    EXPECT_EQ(OpenDocumentFile(dir.file("missing.qlr"), untouched), ReadResult::CannotOpen);
+    EXPECT_EQ(OpenDocumentFile(dir.File("missing.qlr"), untouched), ReadResult::CannotOpen);
     EXPECT_EQ(untouched.state.isOpen, 0);
 }
 
@@ -172,21 +172,21 @@ TEST(DocumentFile, ValuesOutOfRangeAreKeptAsStored) {
 
 TEST(DocumentFile, SavingOverAnExistingFileReplacesItWhole) {
     TempDir dir;
-    WriteWholeFile(dir.file("old.qlr"), std::string(100000, 'z'));
-    ::chmod(dir.file("old.qlr").c_str(), 0640);
-    ASSERT_TRUE(WriteDocumentFile(dir.file("old.qlr"), BusyDocument()));
-    EXPECT_EQ(std::filesystem::file_size(dir.file("old.qlr")), kDocumentFileSize);
+    WriteWholeFile(dir.File("old.qlr"), std::string(100000, 'z'));
+    ::chmod(dir.File("old.qlr").c_str(), 0640);
+    ASSERT_TRUE(WriteDocumentFile(dir.File("old.qlr"), BusyDocument()));
+    EXPECT_EQ(std::filesystem::file_size(dir.File("old.qlr")), kDocumentFileSize);
     struct stat st {};
-    ::stat(dir.file("old.qlr").c_str(), &st);
+    ::stat(dir.File("old.qlr").c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
     // No temporary file is left behind.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 
 TEST(DocumentFile, AFailedSaveKeepsThePreviousFile) {
     TempDir dir;
     const std::string previous(kDocumentFileSize, 'p');
-    WriteWholeFile(dir.file("keep.qlr"), previous);
+    WriteWholeFile(dir.File("keep.qlr"), previous);
 
     // A write that fails part-way, as on a full disk.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -195,25 +195,25 @@ TEST(DocumentFile, AFailedSaveKeepsThePreviousFile) {
     rlimit small = old;
     small.rlim_cur = 4096;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    bool saved = WriteDocumentFile(dir.file("keep.qlr"), BusyDocument());
+    bool saved = WriteDocumentFile(dir.File("keep.qlr"), BusyDocument());
     ::setrlimit(RLIMIT_FSIZE, &old);
 
     EXPECT_FALSE(saved);
-    EXPECT_EQ(ReadWholeFile(dir.file("keep.qlr")), previous);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    EXPECT_EQ(ReadWholeFile(dir.File("keep.qlr")), previous);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 
     // A folder that does not exist, and a folder in place of the file.
-    EXPECT_FALSE(WriteDocumentFile(dir.file("nowhere/a.qlr"), BusyDocument()));
-    std::filesystem::create_directory(dir.file("folder.qlr"));
-    EXPECT_FALSE(WriteDocumentFile(dir.file("folder.qlr"), BusyDocument()));
+    EXPECT_FALSE(WriteDocumentFile(dir.File("nowhere/a.qlr"), BusyDocument()));
+    std::filesystem::create_directory(dir.File("folder.qlr"));
+    EXPECT_FALSE(WriteDocumentFile(dir.File("folder.qlr"), BusyDocument()));
 }
 
 TEST(DocumentFile, ReadOnlyFolderRefusesTheSave) {
     if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     TempDir dir;
-    ::chmod(dir.path().c_str(), 0555);
-    EXPECT_FALSE(WriteDocumentFile(dir.file("a.qlr"), BusyDocument()));
-    ::chmod(dir.path().c_str(), 0755);
+    ::chmod(dir.Path().c_str(), 0555);
+    EXPECT_FALSE(WriteDocumentFile(dir.File("a.qlr"), BusyDocument()));
+    ::chmod(dir.Path().c_str(), 0755);
 }
 
 TEST(DocumentFile, ExtensionRuleIsByteExactLowerCase) {

@@ -21,7 +21,7 @@ bool Take(std::deque<T>& queue, T& out, const char* what, const QString& detail 
 
 }  // namespace
 
-bool ScriptedInteraction::allConsumed() const {
+bool ScriptedInteraction::AllConsumed() const {
     return answers_.empty() && openFiles_.empty() && saveFiles_.empty() && colours_.empty() && fonts_.empty() &&
            dialogs_.empty();
 }

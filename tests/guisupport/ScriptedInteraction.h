@@ -15,17 +15,17 @@ class ScriptedInteraction : public quillora::workspace::Interaction {
 public:
     using DialogScript = std::function<int(QDialog&)>;
 
-    void queueAnswer(quillora::workspace::Answer answer) { answers_.push_back(answer); }
-    void queueOpenFile(std::optional<QString> path) { openFiles_.push_back(std::move(path)); }
-    void queueSaveFile(std::optional<QString> path) { saveFiles_.push_back(std::move(path)); }
-    void queueColour(std::optional<QColor> colour) { colours_.push_back(std::move(colour)); }
-    void queueFont(std::optional<quillora::workspace::FontChoice> font) { fonts_.push_back(std::move(font)); }
+    void QueueAnswer(quillora::workspace::Answer answer) { answers_.push_back(answer); }
+    void QueueOpenFile(std::optional<QString> path) { openFiles_.push_back(std::move(path)); }
+    void QueueSaveFile(std::optional<QString> path) { saveFiles_.push_back(std::move(path)); }
+    void QueueColour(std::optional<QColor> colour) { colours_.push_back(std::move(colour)); }
+    void QueueFont(std::optional<quillora::workspace::FontChoice> font) { fonts_.push_back(std::move(font)); }
     // The script gets the dialog shown (not modal), drives its widgets and returns
     // QDialog::Accepted or QDialog::Rejected.
-    void queueDialog(DialogScript script) { dialogs_.push_back(std::move(script)); }
+    void QueueDialog(DialogScript script) { dialogs_.push_back(std::move(script)); }
 
     // True when every queued answer has been used.
-    bool allConsumed() const;
+    bool AllConsumed() const;
 
     quillora::workspace::Answer ShowMessage(const quillora::workspace::Message& message) override;
     void Beep() override { ++beeps; }

@@ -21,11 +21,11 @@ protected:
         w.doc.state.lineColor = 0x0000FF;
         w.doc.state.borderLine = 1;
     }
-    void TearDown() override { EXPECT_TRUE(w.interaction.allConsumed()); }
+    void TearDown() override { EXPECT_TRUE(w.interaction.AllConsumed()); }
 };
 
 TEST_F(BackgroundLayerDialogTest, OkWithoutChangesStillWritesAndMakesTheDefaults) {
-    w.interaction.queueDialog([](QDialog& dialog) { return ClickAndFinish(dialog, 1); });
+    w.interaction.QueueDialog([](QDialog& dialog) { return ClickAndFinish(dialog, 1); });
     w.operations.ShowBackgroundSettings();
     EXPECT_TRUE(w.doc.documentModified);
     EXPECT_EQ(w.settings.docDefaults.backColor, 0x00FF00u);
@@ -40,14 +40,14 @@ TEST_F(BackgroundLayerDialogTest, BorderBoxDisablesTheColourButtonButKeepsTheCol
     EXPECT_TRUE(w.flags.backgroundDialogOpen);
     auto* box = Control<QCheckBox>(dialog, 1017);
     auto* button = Control<QPushButton>(dialog, 1019);
-    w.interaction.queueColour(QColor(0x11, 0x22, 0x33));
+    w.interaction.QueueColour(QColor(0x11, 0x22, 0x33));
     button->click();
     box->click();
     EXPECT_FALSE(button->isEnabled());
     EXPECT_TRUE(Control<widgets::ColourSwatch>(dialog, 1018)->isEnabled());
     box->click();
     EXPECT_TRUE(button->isEnabled());
-    EXPECT_EQ(Control<widgets::ColourSwatch>(dialog, 1018)->colour(), 0x332211u);
+    EXPECT_EQ(Control<widgets::ColourSwatch>(dialog, 1018)->Colour(), 0x332211u);
     // Nothing reaches the document before OK or Apply.
     EXPECT_EQ(w.doc.state.lineColor, 0x0000FFu);
     box->click();
@@ -61,10 +61,10 @@ TEST_F(BackgroundLayerDialogTest, ApplyThenCancelKeepsTheAppliedColours) {
     BackgroundLayerDialog dialog(w.ws);
     auto* apply = Control<QPushButton>(dialog, 1140);
     EXPECT_FALSE(apply->isEnabled());
-    w.interaction.queueColour(std::nullopt);
+    w.interaction.QueueColour(std::nullopt);
     Control<QPushButton>(dialog, 1016)->click();
     EXPECT_FALSE(apply->isEnabled());  // a cancelled chooser leaves Apply as it was
-    w.interaction.queueColour(QColor(0xFF, 0, 0));
+    w.interaction.QueueColour(QColor(0xFF, 0, 0));
     Control<QPushButton>(dialog, 1016)->click();
     EXPECT_EQ(w.interaction.colourRequests.at(1), QColor(0, 0xFF, 0));
     EXPECT_TRUE(apply->isEnabled());

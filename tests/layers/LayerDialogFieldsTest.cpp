@@ -44,12 +44,12 @@ void ExpectRows(QDialog& dialog, std::initializer_list<FieldRow> rows) {
         auto* label = qobject_cast<QLabel*>(Beside(dialog, field, -1));
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->text(), QString::fromUtf8(r.label));
-        EXPECT_EQ(label->buddy(), field->edit());
+        EXPECT_EQ(label->buddy(), field->Edit());
         auto* unit = qobject_cast<QLabel*>(Beside(dialog, field, 1));
         ASSERT_NE(unit, nullptr);
         EXPECT_EQ(unit->text(), QString::fromUtf8(r.unit));
-        EXPECT_EQ(field->minimum(), r.min);
-        EXPECT_EQ(field->maximum(), r.max);
+        EXPECT_EQ(field->Minimum(), r.min);
+        EXPECT_EQ(field->Maximum(), r.max);
     }
 }
 

@@ -29,12 +29,12 @@ class LayerOperationsTest : public ::testing::Test {
 protected:
     LayerTestWorkspace w;
     QWidget owner;
-    void SetUp() override { w.operations.setMessageOwner(&owner); }
-    void TearDown() override { EXPECT_TRUE(w.interaction.allConsumed()); }
+    void SetUp() override { w.operations.SetMessageOwner(&owner); }
+    void TearDown() override { EXPECT_TRUE(w.interaction.AllConsumed()); }
 };
 
 TEST_F(LayerOperationsTest, FirstTextLayerGoesBetweenListAndBackgroundInSlotTwo) {
-    w.interaction.queueDialog(TypeTextAndOk(QStringLiteral("abc")));
+    w.interaction.QueueDialog(TypeTextAndOk(QStringLiteral("abc")));
     w.operations.NewTextLayer();
 
     EXPECT_EQ(w.interaction.dialogTitles, std::vector<QString>{QStringLiteral("新規文字ﾚｲﾔｰ")});
@@ -56,9 +56,9 @@ TEST_F(LayerOperationsTest, FirstTextLayerGoesBetweenListAndBackgroundInSlotTwo)
 }
 
 TEST_F(LayerOperationsTest, ContextMenuProposesTheClickedPoint) {
-    w.interaction.queueDialog([](QDialog& dialog) {
-        EXPECT_EQ(Control<widgets::NumberField>(dialog, 1045)->value(), 12);
-        EXPECT_EQ(Control<widgets::NumberField>(dialog, 1049)->value(), -7);
+    w.interaction.QueueDialog([](QDialog& dialog) {
+        EXPECT_EQ(Control<widgets::NumberField>(dialog, 1045)->Value(), 12);
+        EXPECT_EQ(Control<widgets::NumberField>(dialog, 1049)->Value(), -7);
         return ClickAndFinish(dialog, 1);
     });
     w.operations.ProposeTextLayerAt(12, -7);
@@ -71,9 +71,9 @@ TEST_F(LayerOperationsTest, FiftyPositionsRefuseNewTextPictureAndCopyBeforeAnyDi
     w.FillTo(50);
     w.doc.state.selectedPos = 3;
     const auto order = w.doc.order;
-    w.interaction.queueAnswer(Answer::Ok);
-    w.interaction.queueAnswer(Answer::Ok);
-    w.interaction.queueAnswer(Answer::Ok);
+    w.interaction.QueueAnswer(Answer::Ok);
+    w.interaction.QueueAnswer(Answer::Ok);
+    w.interaction.QueueAnswer(Answer::Ok);
     w.operations.NewTextLayer();
     w.operations.NewPictureLayer();
     w.operations.CopyLayer(3);
@@ -95,7 +95,7 @@ TEST_F(LayerOperationsTest, FiftyPositionsRefuseNewTextPictureAndCopyBeforeAnyDi
 
 TEST_F(LayerOperationsTest, FortyNinePositionsAllowOneMoreLayer) {
     w.FillTo(49);
-    w.interaction.queueDialog(TypeTextAndOk(QStringLiteral("last")));
+    w.interaction.QueueDialog(TypeTextAndOk(QStringLiteral("last")));
     w.operations.NewTextLayer();
     EXPECT_EQ(w.doc.state.layerCount, 50);
     EXPECT_TRUE(w.interaction.messages.empty());
@@ -110,11 +110,11 @@ TEST_F(LayerOperationsTest, CancelledDialogsLeaveNoTrace) {
     w.AddTextLayer("keep");
     const auto order = w.doc.order;
     const auto textBefore = w.settings.text;
-    w.interaction.queueDialog([](QDialog& dialog) {
+    w.interaction.QueueDialog([](QDialog& dialog) {
         Control<QLineEdit>(dialog, 1036)->setText(QStringLiteral("typed"));
         return CancelDialog(dialog);
     });
-    w.interaction.queueDialog(CancelDialog);
+    w.interaction.QueueDialog(CancelDialog);
     w.operations.NewTextLayer();
     w.operations.NewPictureLayer();
 
@@ -124,7 +124,7 @@ TEST_F(LayerOperationsTest, CancelledDialogsLeaveNoTrace) {
     EXPECT_EQ(text::FieldView(w.settings.text.text), text::FieldView(textBefore.text));
     EXPECT_FALSE(w.doc.documentModified);
     EXPECT_TRUE(w.views.calls.empty());
-    EXPECT_FALSE(w.flags.any());
+    EXPECT_FALSE(w.flags.Any());
 }
 
 TEST_F(LayerOperationsTest, DeleteAsksWithNoAsDefaultAndFreedSlotIsReusedFirst) {
@@ -134,7 +134,7 @@ TEST_F(LayerOperationsTest, DeleteAsksWithNoAsDefaultAndFreedSlotIsReusedFirst) 
     const int posOfA = 3;
     ASSERT_EQ(w.SlotAt(posOfA), 2);
 
-    w.interaction.queueAnswer(Answer::No);
+    w.interaction.QueueAnswer(Answer::No);
     w.operations.DeleteLayer(posOfA);
     ASSERT_EQ(w.interaction.messages.size(), 1u);
     const workspace::Message& question = w.interaction.messages[0];
@@ -147,7 +147,7 @@ TEST_F(LayerOperationsTest, DeleteAsksWithNoAsDefaultAndFreedSlotIsReusedFirst) 
     EXPECT_EQ(w.doc.state.layerCount, 5);
     EXPECT_TRUE(w.views.calls.empty());
 
-    w.interaction.queueAnswer(Answer::Yes);
+    w.interaction.QueueAnswer(Answer::Yes);
     w.operations.DeleteLayer(posOfA);
     EXPECT_EQ(w.doc.state.layerCount, 4);
     EXPECT_EQ(w.doc.layers[2].kind, LayerKind::Free);
@@ -155,7 +155,7 @@ TEST_F(LayerOperationsTest, DeleteAsksWithNoAsDefaultAndFreedSlotIsReusedFirst) 
     EXPECT_TRUE(w.doc.documentModified);
 
     w.doc.state.selectedPos = 0;
-    w.interaction.queueDialog(TypeTextAndOk(QStringLiteral("new")));
+    w.interaction.QueueDialog(TypeTextAndOk(QStringLiteral("new")));
     w.operations.NewTextLayer();
     EXPECT_EQ(w.SlotAt(0), 2);
 }
@@ -164,7 +164,7 @@ TEST_F(LayerOperationsTest, DeletingAboveTheBackgroundSelectsItAndScrolledListMo
     w.FillTo(13);
     w.doc.state.firstVisiblePos = 3;
     w.doc.state.selectedPos = 11;  // directly above the background
-    w.interaction.queueAnswer(Answer::Yes);
+    w.interaction.QueueAnswer(Answer::Yes);
     w.operations.DeleteLayer(11);
     EXPECT_EQ(w.doc.state.layerCount, 12);
     EXPECT_EQ(w.doc.state.selectedPos, 11);
@@ -228,7 +228,7 @@ TEST_F(LayerOperationsTest, ConfirmingAHiddenTextLayerShowsItAndRenamesIt) {
     int slot = w.AddTextLayer("old");
     w.doc.layers[slot].visible = 0;
     w.doc.layers[slot].fontColor = 0x123456;
-    w.interaction.queueDialog([](QDialog& dialog) {
+    w.interaction.QueueDialog([](QDialog& dialog) {
         EXPECT_EQ(Control<QLineEdit>(dialog, 1036)->text(), QStringLiteral("old"));
         Control<QLineEdit>(dialog, 1036)->setText(QStringLiteral("renamed"));
         return ClickAndFinish(dialog, 1);
@@ -240,12 +240,12 @@ TEST_F(LayerOperationsTest, ConfirmingAHiddenTextLayerShowsItAndRenamesIt) {
     EXPECT_EQ(w.doc.layers[slot].fontColor, 0x123456u);
     EXPECT_EQ(w.settings.text.fontColor, 0x123456u);  // the next new layer starts from these
     EXPECT_EQ(w.views.calls, (std::vector<std::string>{"layers:selection", "document"}));
-    EXPECT_EQ(w.operations.editedSlot(), -1);
+    EXPECT_EQ(w.operations.EditedSlot(), -1);
 }
 
 TEST_F(LayerOperationsTest, ANameKeepsFortyNineBytesEvenInsideADoubleByteCharacter) {
     const std::string text = std::string(48, 'x') + Sjis("あい");
-    w.interaction.queueDialog(TypeTextAndOk(QString::fromStdString(std::string(48, 'x')) + QStringLiteral("あい")));
+    w.interaction.QueueDialog(TypeTextAndOk(QString::fromStdString(std::string(48, 'x')) + QStringLiteral("あい")));
     w.operations.NewTextLayer();
     const auto& layer = w.LayerAt(1);
     EXPECT_EQ(text::FieldView(layer.text), text);
@@ -275,7 +275,7 @@ TEST_F(LayerOperationsTest, AnOpenDialogOfTheSameKindOnlyBeeps) {
 }
 
 TEST_F(LayerOperationsTest, BackgroundRowOpensTheBackgroundDialogAndTheListNothingYet) {
-    w.interaction.queueDialog(CancelDialog);
+    w.interaction.QueueDialog(CancelDialog);
     w.operations.EditLayerProperties(1);
     w.operations.EditLayerProperties(0);
     EXPECT_EQ(w.interaction.dialogTitles, std::vector<QString>{QStringLiteral("背景ﾚｲﾔｰの設定")});

@@ -36,8 +36,8 @@ protected:
     int menusShown = 0;
 
     void SetUp() override {
-        w.operations.setMessageOwner(&window);
-        window.setPopupRunner([this](QMenu& menu, const QPoint&) -> QAction* {
+        w.operations.SetMessageOwner(&window);
+        window.SetPopupRunner([this](QMenu& menu, const QPoint&) -> QAction* {
             ++menusShown;
             menuEnabled.clear();
             for (QAction* a : menu.actions())
@@ -47,7 +47,7 @@ protected:
         window.UpdateScrollBar();
         window.Refresh(workspace::LayerWindowRegion::All);
     }
-    void TearDown() override { EXPECT_TRUE(w.interaction.allConsumed()); }
+    void TearDown() override { EXPECT_TRUE(w.interaction.AllConsumed()); }
 
     QString CountText() { return window.findChild<QLabel*>(QStringLiteral("layerCount"))->text(); }
     QScrollBar* Bar() { return Control<QScrollBar>(window, 40033); }
@@ -63,9 +63,9 @@ TEST_F(LayerWindowTest, NewDocumentShowsTwoLayersAndTheBarIsDisabled) {
     EXPECT_EQ(CountText(), QStringLiteral("ﾚｲﾔｰ数： 02/50"));
     EXPECT_EQ(window.findChild<QProgressBar*>(QStringLiteral("layerCountBar"))->value(), 2);
     EXPECT_FALSE(Bar()->isEnabled());
-    EXPECT_EQ(LampOfRow(0)->lamp(), Lamp::List);
-    EXPECT_EQ(LampOfRow(1)->lamp(), Lamp::Frame);
-    for (int r = 2; r < 10; ++r) EXPECT_EQ(LampOfRow(r)->lamp(), Lamp::None) << r;
+    EXPECT_EQ(LampOfRow(0)->ShownLamp(), Lamp::List);
+    EXPECT_EQ(LampOfRow(1)->ShownLamp(), Lamp::Frame);
+    for (int r = 2; r < 10; ++r) EXPECT_EQ(LampOfRow(r)->ShownLamp(), Lamp::None) << r;
 
     w.FillTo(12);
     window.Refresh(workspace::LayerWindowRegion::All);
@@ -77,8 +77,8 @@ TEST_F(LayerWindowTest, WithoutADocumentEverythingIsEmptyAndButtonsLookDisabled)
     window.Refresh(workspace::LayerWindowRegion::All);
     EXPECT_EQ(CountText(), QString());
     EXPECT_EQ(window.findChild<QProgressBar*>(QStringLiteral("layerCountBar"))->value(), 0);
-    for (int id : {40029, 40030, 40031, 40032, 40034, 40035, 40051}) EXPECT_TRUE(Button(id)->disabledLook()) << id;
-    EXPECT_EQ(LampOfRow(0)->lamp(), Lamp::None);
+    for (int id : {40029, 40030, 40031, 40032, 40034, 40035, 40051}) EXPECT_TRUE(Button(id)->DisabledLook()) << id;
+    EXPECT_EQ(LampOfRow(0)->ShownLamp(), Lamp::None);
     Click(Qt::LeftButton, RowPoint(0));
     EXPECT_EQ(w.interaction.beeps, 0);
 }
@@ -134,15 +134,15 @@ TEST_F(LayerWindowTest, PopupGreysByTheSelectedLayer) {
     EXPECT_FALSE(menuEnabled[QStringLiteral("cmd40077")]);
     EXPECT_TRUE(menuEnabled[QStringLiteral("cmd40074")]);
     EXPECT_TRUE(menuEnabled[QStringLiteral("cmd40075")]);
-    EXPECT_FALSE(Button(40031)->disabledLook());
-    EXPECT_TRUE(Button(40035)->disabledLook());
+    EXPECT_FALSE(Button(40031)->DisabledLook());
+    EXPECT_TRUE(Button(40035)->DisabledLook());
 }
 
 TEST_F(LayerWindowTest, ButtonFacesFollowTheSelectedLayer) {
     w.AddTextLayer("t");  // list, t, background
     auto looks = [&] {
         std::vector<bool> v;
-        for (int id : {40029, 40030, 40034, 40035, 40031, 40032, 40051}) v.push_back(Button(id)->disabledLook());
+        for (int id : {40029, 40030, 40034, 40035, 40031, 40032, 40051}) v.push_back(Button(id)->DisabledLook());
         return v;
     };
     Click(Qt::LeftButton, RowPoint(2));  // background
@@ -165,7 +165,7 @@ TEST_F(LayerWindowTest, RightClickOutsideRowsKeepsSelectionAndNearTheEdgeShowsNo
 
 TEST_F(LayerWindowTest, ChosenPopupItemRunsItsOperation) {
     w.AddTextLayer("t");
-    window.setPopupRunner([](QMenu& menu, const QPoint&) {
+    window.SetPopupRunner([](QMenu& menu, const QPoint&) {
         return menu.findChild<QAction*>(QStringLiteral("cmd40076"));
     });
     Click(Qt::RightButton, RowPoint(1));
@@ -176,12 +176,12 @@ TEST_F(LayerWindowTest, ChosenPopupItemRunsItsOperation) {
 TEST_F(LayerWindowTest, LampsToggleVisibilityWithoutModifyingExceptTheBackground) {
     int slot = w.AddTextLayer("t");
     window.Refresh(workspace::LayerWindowRegion::All);
-    EXPECT_EQ(LampOfRow(1)->lamp(), Lamp::Text);
+    EXPECT_EQ(LampOfRow(1)->ShownLamp(), Lamp::Text);
     LampOfRow(1)->click();
     EXPECT_EQ(w.doc.layers[slot].visible, 0);
     EXPECT_EQ(w.views.calls, (std::vector<std::string>{"layers:lamps", "document"}));
     window.Refresh(workspace::LayerWindowRegion::Lamps);
-    EXPECT_EQ(LampOfRow(1)->lamp(), Lamp::Hidden);
+    EXPECT_EQ(LampOfRow(1)->ShownLamp(), Lamp::Hidden);
     LampOfRow(2)->click();  // background
     EXPECT_EQ(w.doc.layers[1].visible, 1);
     EXPECT_EQ(w.views.calls.size(), 2u);
@@ -211,11 +211,11 @@ TEST_F(LayerWindowTest, ScrollBarMovesOneRowAtATimeWithinTheLayers) {
     EXPECT_EQ(w.doc.state.firstVisiblePos, 40);
 
     // The lamps follow the scrolled rows: the background is now in the last row.
-    EXPECT_EQ(LampOfRow(9)->lamp(), Lamp::Frame);
+    EXPECT_EQ(LampOfRow(9)->ShownLamp(), Lamp::Frame);
 }
 
 TEST_F(LayerWindowTest, DoubleClickOpensTheSettingsOfTheClickedRow) {
-    w.interaction.queueDialog([](QDialog& d) { return ClickAndFinish(d, 2); });
+    w.interaction.QueueDialog([](QDialog& d) { return ClickAndFinish(d, 2); });
     QTest::mouseDClick(&window, Qt::LeftButton, {}, RowPoint(1));
     EXPECT_EQ(w.interaction.dialogTitles, std::vector<QString>{QStringLiteral("背景ﾚｲﾔｰの設定")});
 }
@@ -229,7 +229,7 @@ TEST_F(LayerWindowTest, WhileADialogIsOpenRowsLampsAndButtonsOnlyBeep) {
     w.FillTo(11);
     window.UpdateScrollBar();
     w.doc.state.selectedPos = 1;
-    w.interaction.queueDialog([&](QDialog& dialog) {
+    w.interaction.QueueDialog([&](QDialog& dialog) {
         EXPECT_TRUE(w.flags.textDialogOpen);
         // Modal to the frame as the program runs it; the parentless layer window stays live.
         dialog.hide();
@@ -251,11 +251,11 @@ TEST_F(LayerWindowTest, WhileADialogIsOpenRowsLampsAndButtonsOnlyBeep) {
         return ClickAndFinish(dialog, 2);
     });
     w.operations.EditLayerProperties(1);
-    EXPECT_FALSE(w.flags.any());
+    EXPECT_FALSE(w.flags.Any());
 }
 
 TEST_F(LayerWindowTest, ButtonsRunTheirOperations) {
-    w.interaction.queueDialog([](QDialog& d) {
+    w.interaction.QueueDialog([](QDialog& d) {
         Control<QLineEdit>(d, 1036)->setText(QStringLiteral("via button"));
         return ClickAndFinish(d, 1);
     });
@@ -263,7 +263,7 @@ TEST_F(LayerWindowTest, ButtonsRunTheirOperations) {
     EXPECT_EQ(w.doc.state.layerCount, 3);
     Button(40031)->click();  // copy
     EXPECT_EQ(w.doc.state.layerCount, 4);
-    w.interaction.queueAnswer(workspace::Answer::Yes);
+    w.interaction.QueueAnswer(workspace::Answer::Yes);
     Button(40032)->click();  // delete
     EXPECT_EQ(w.doc.state.layerCount, 3);
     EXPECT_EQ(w.interaction.messages.at(0).owner, &window);

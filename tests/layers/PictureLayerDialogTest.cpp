@@ -29,22 +29,22 @@ protected:
         big = MakeBmp("big.bmp", 1000, 750);
         tiny = MakeBmp("tiny.bmp", 2, 2);
     }
-    void TearDown() override { EXPECT_TRUE(w.interaction.allConsumed()); }
+    void TearDown() override { EXPECT_TRUE(w.interaction.AllConsumed()); }
 
     std::string MakeBmp(const char* name, int width, int height) {
         QImage image(width, height, QImage::Format_RGB888);
         image.fill(QColor(10, 20, 30));
-        std::string path = w.dir.file(name);
+        std::string path = w.dir.File(name);
         EXPECT_TRUE(image.save(QString::fromStdString(path), "BMP"));
         return path;
     }
-    int Value(QDialog& d, int id) { return Control<NumberField>(d, id)->value(); }
-    void Type(QDialog& d, int id, const char* text) { Control<NumberField>(d, id)->edit()->setText(text); }
+    int Value(QDialog& d, int id) { return Control<NumberField>(d, id)->Value(); }
+    void Type(QDialog& d, int id, const char* text) { Control<NumberField>(d, id)->Edit()->setText(text); }
     void SetPath(const std::string& path) { text::StoreField(w.settings.picture.picturePath, path); }
     // A picture layer at position 1 made from `path` the way a confirmed dialog makes it.
     int AddPicture(const std::string& path) {
         SetPath(path);
-        w.interaction.queueDialog([](QDialog& d) { return ClickAndFinish(d, 1); });
+        w.interaction.QueueDialog([](QDialog& d) { return ClickAndFinish(d, 1); });
         w.operations.NewPictureLayer();
         return w.SlotAt(w.doc.state.selectedPos);
     }
@@ -55,7 +55,7 @@ TEST_F(PictureLayerDialogTest, ChosenFileProposesItsNaturalSizeAndResetRestoresI
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("新規画像ﾚｲﾔｰ"));
     EXPECT_EQ(Control<QPushButton>(dialog, 1116), nullptr);
     EXPECT_TRUE(w.flags.pictureDialogOpen);
-    w.interaction.queueOpenFile(QString::fromStdString(big));
+    w.interaction.QueueOpenFile(QString::fromStdString(big));
     Control<QPushButton>(dialog, 1048)->click();
     ASSERT_EQ(w.interaction.fileChoices.size(), 1u);
     EXPECT_EQ(w.interaction.fileChoices[0].title, QStringLiteral("画像ﾌｧｲﾙの選択"));
@@ -94,7 +94,7 @@ TEST_F(PictureLayerDialogTest, UnreadableFileIsReportedAndTheDialogStaysOpen) {
     SetPath("");
     PictureLayerDialog dialog(w.ws, DialogVariant::NewLayer);
     dialog.show();
-    w.interaction.queueAnswer(workspace::Answer::Ok);
+    w.interaction.QueueAnswer(workspace::Answer::Ok);
     Control<QPushButton>(dialog, 1)->click();
     ASSERT_EQ(w.interaction.messages.size(), 1u);
     EXPECT_EQ(w.interaction.messages[0].text, QStringLiteral("読込不可能なﾌｧｲﾙです。"));
@@ -160,9 +160,9 @@ TEST_F(PictureLayerDialogTest, NewPictureLayerIsNamedAfterItsFileAndGetsItsPictu
 
 TEST_F(PictureLayerDialogTest, CancelKeepsAChosenPathInTheSettingsButNotInTheLayer) {
     int slot = AddPicture(big);
-    w.interaction.queueDialog([&](QDialog& dialog) {
+    w.interaction.QueueDialog([&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("画像ﾚｲﾔｰの設定"));
-        w.interaction.queueOpenFile(QString::fromStdString(tiny));
+        w.interaction.QueueOpenFile(QString::fromStdString(tiny));
         Control<QPushButton>(dialog, 1048)->click();
         return ClickAndFinish(dialog, 2);
     });
@@ -176,10 +176,10 @@ TEST_F(PictureLayerDialogTest, ApplyReplacesThePictureOfAHiddenLayerAndLeavesItH
     int slot = AddPicture(big);
     w.doc.layers[slot].visible = 0;
     w.views.calls.clear();
-    w.interaction.queueDialog([&](QDialog& dialog) {
+    w.interaction.QueueDialog([&](QDialog& dialog) {
         auto* apply = Control<QPushButton>(dialog, 1116);
         EXPECT_FALSE(apply->isEnabled());
-        w.interaction.queueOpenFile(QString::fromStdString(tiny));
+        w.interaction.QueueOpenFile(QString::fromStdString(tiny));
         Control<QPushButton>(dialog, 1048)->click();
         EXPECT_TRUE(apply->isEnabled());
         apply->click();
@@ -196,7 +196,7 @@ TEST_F(PictureLayerDialogTest, ApplyReplacesThePictureOfAHiddenLayerAndLeavesItH
     EXPECT_EQ(w.doc.pictures[slot]->width, 2);
 
     // Confirming with OK does not show it either.
-    w.interaction.queueDialog([](QDialog& d) { return ClickAndFinish(d, 1); });
+    w.interaction.QueueDialog([](QDialog& d) { return ClickAndFinish(d, 1); });
     w.operations.EditLayerProperties(w.doc.state.selectedPos);
     EXPECT_EQ(w.doc.layers[slot].visible, 0);
 }

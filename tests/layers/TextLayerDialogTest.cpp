@@ -34,7 +34,7 @@ void Commit(QLineEdit* edit, const QString& text) {
 class TextLayerDialogTest : public ::testing::Test {
 protected:
     LayerTestWorkspace w;
-    void TearDown() override { EXPECT_TRUE(w.interaction.allConsumed()); }
+    void TearDown() override { EXPECT_TRUE(w.interaction.AllConsumed()); }
     QPushButton* Apply(QDialog& d) { return Control<QPushButton>(d, 1115); }
 };
 
@@ -66,14 +66,14 @@ TEST_F(TextLayerDialogTest, EveryKindOfChangeEnablesApplyAndApplyDisablesItAgain
         return apply->isEnabled();
     };
     EXPECT_TRUE(enabledBy([&] { QTest::keyClicks(Control<QLineEdit>(dialog, 1036), "x"); }));
-    EXPECT_TRUE(enabledBy([&] { Control<NumberField>(dialog, 1045)->stepBy(1); }));
+    EXPECT_TRUE(enabledBy([&] { Control<NumberField>(dialog, 1045)->StepBy(1); }));
     EXPECT_TRUE(enabledBy([&] { Control<QCheckBox>(dialog, 1132)->click(); }));
-    w.interaction.queueColour(QColor(1, 2, 3));
+    w.interaction.QueueColour(QColor(1, 2, 3));
     EXPECT_TRUE(enabledBy([&] { Control<QPushButton>(dialog, 1044)->click(); }));
-    w.interaction.queueFont(workspace::FontChoice{QStringLiteral("IPAPGothic"), 140});
+    w.interaction.QueueFont(workspace::FontChoice{QStringLiteral("IPAPGothic"), 140});
     EXPECT_TRUE(enabledBy([&] { Control<QPushButton>(dialog, 1042)->click(); }));
     // A cancelled chooser changes nothing.
-    w.interaction.queueColour(std::nullopt);
+    w.interaction.QueueColour(std::nullopt);
     EXPECT_FALSE(enabledBy([&] { Control<QPushButton>(dialog, 1044)->click(); }));
     dialog.reject();
 }
@@ -81,9 +81,9 @@ TEST_F(TextLayerDialogTest, EveryKindOfChangeEnablesApplyAndApplyDisablesItAgain
 TEST_F(TextLayerDialogTest, ApplyWritesTheLayerAndCancelRestoresOnlyTheSettings) {
     int slot = w.AddTextLayer("before");
     w.doc.layers[slot].visible = 0;
-    w.interaction.queueDialog([&](QDialog& dialog) {
+    w.interaction.QueueDialog([&](QDialog& dialog) {
         Control<QLineEdit>(dialog, 1036)->setText(QStringLiteral("applied"));
-        Control<NumberField>(dialog, 1045)->edit()->setText(QStringLiteral("900"));
+        Control<NumberField>(dialog, 1045)->Edit()->setText(QStringLiteral("900"));
         Apply(dialog)->click();
         EXPECT_EQ(text::FieldView(w.doc.layers[slot].text), "applied");
         EXPECT_EQ(text::FieldView(w.doc.layers[slot].name), "applied");
@@ -107,10 +107,10 @@ TEST_F(TextLayerDialogTest, ApplyWritesTheLayerAndCancelRestoresOnlyTheSettings)
 TEST_F(TextLayerDialogTest, NumbersAreStoredAsTypedAndTheAngleTakesDigitsOnly) {
     TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
     dialog.show();
-    Control<NumberField>(dialog, 1045)->edit()->setText(QStringLiteral("900"));
-    Control<NumberField>(dialog, 1049)->edit()->setText(QStringLiteral("a"));
-    Control<NumberField>(dialog, 1135)->edit()->setText(QStringLiteral("-501"));
-    QLineEdit* angle = Control<NumberField>(dialog, 1047)->edit();
+    Control<NumberField>(dialog, 1045)->Edit()->setText(QStringLiteral("900"));
+    Control<NumberField>(dialog, 1049)->Edit()->setText(QStringLiteral("a"));
+    Control<NumberField>(dialog, 1135)->Edit()->setText(QStringLiteral("-501"));
+    QLineEdit* angle = Control<NumberField>(dialog, 1047)->Edit();
     angle->clear();
     QTest::keyClicks(angle, "-4x5");
     EXPECT_EQ(angle->text(), QStringLiteral("45"));
@@ -125,7 +125,7 @@ TEST_F(TextLayerDialogTest, FontChoiceStoresWholePointsAndShowsFaceAndSize) {
     TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
     EXPECT_EQ(Control<QLabel>(dialog, 1041)->text(), QStringLiteral("ＭＳ Ｐ明朝 / 12pt"));
     workspace::FontChoice choice{QStringLiteral("IPAPGothic"), 105, 700, true, false, true};
-    w.interaction.queueFont(choice);
+    w.interaction.QueueFont(choice);
     Control<QPushButton>(dialog, 1042)->click();
     ASSERT_EQ(w.interaction.fontRequests.size(), 1u);
     EXPECT_EQ(w.interaction.fontRequests[0].face, QStringLiteral("ＭＳ Ｐ明朝"));
@@ -138,10 +138,10 @@ TEST_F(TextLayerDialogTest, FontChoiceStoresWholePointsAndShowsFaceAndSize) {
     EXPECT_EQ(text::FieldView(w.settings.text.fontFace), "IPAPGothic");
     EXPECT_EQ(Control<QLabel>(dialog, 1041)->text(), QStringLiteral("IPAPGothic / 10pt"));
     // The chooser's sizes are limited to 1..200 points.
-    w.interaction.queueFont(workspace::FontChoice{QStringLiteral("IPAPGothic"), 2500});
+    w.interaction.QueueFont(workspace::FontChoice{QStringLiteral("IPAPGothic"), 2500});
     Control<QPushButton>(dialog, 1042)->click();
     EXPECT_EQ(w.settings.text.fontSize, 200);
-    w.interaction.queueFont(workspace::FontChoice{QStringLiteral("IPAPGothic"), 5});
+    w.interaction.QueueFont(workspace::FontChoice{QStringLiteral("IPAPGothic"), 5});
     Control<QPushButton>(dialog, 1042)->click();
     EXPECT_EQ(w.settings.text.fontSize, 1);
     // Cancel puts the copy taken at opening back.
@@ -162,10 +162,10 @@ TEST_F(TextLayerDialogTest, ShadowBoxEnablesItsControlsButKeepsTheValues) {
     EXPECT_EQ(w.settings.text.shadow, 1);
     EXPECT_TRUE(Control<QPushButton>(dialog, 1134)->isEnabled());
     EXPECT_TRUE(Control<NumberField>(dialog, 1135)->isEnabled());
-    w.interaction.queueColour(QColor(0x10, 0x20, 0x30));
+    w.interaction.QueueColour(QColor(0x10, 0x20, 0x30));
     Control<QPushButton>(dialog, 1134)->click();
     EXPECT_EQ(w.settings.text.shadowColor, 0x302010u);
-    EXPECT_EQ(Control<widgets::ColourSwatch>(dialog, 1133)->colour(), 0x302010u);
+    EXPECT_EQ(Control<widgets::ColourSwatch>(dialog, 1133)->Colour(), 0x302010u);
     EXPECT_EQ(w.interaction.colourRequests.at(0), QColor(0x80, 0x80, 0x80));
     box->click();
     EXPECT_EQ(ClickAndFinish(dialog, 1), QDialog::Accepted);

@@ -26,32 +26,32 @@ TEST(AudioFolder, EveryFormatItWritesIsReadBackThroughItsTitleTag) {
     for (const auto& [kind, name] : kinds) {
         SCOPED_TRACE(name);
         TempDir dir;
-        WriteTagged(dir.file(name), kind, "夜明けの歌 — Café", 1);
-        EXPECT_EQ(ReadAudioFolderEntries(dir.path()), Entries{"夜明けの歌 — Café"});
+        WriteTagged(dir.File(name), kind, "夜明けの歌 — Café", 1);
+        EXPECT_EQ(ReadAudioFolderEntries(dir.Path()), Entries{"夜明けの歌 — Café"});
     }
 }
 
 TEST(AudioFolder, OrdersByTrackNumberThenFileNameAndSkipsWhatIsNotAudio) {
     TempDir dir;
-    WriteTagged(dir.file("a.mp3"), AudioKind::Mp3, "Third", 3);
-    WriteTagged(dir.file("b.FLAC"), AudioKind::Flac, "First", 1);
-    WriteTagged(dir.file("z.wav"), AudioKind::Wav, "Second (z)", 2);
-    WriteTagged(dir.file("y.opus"), AudioKind::Opus, "Second (y)", 2);
-    WriteTagged(dir.file("10 untracked.mp3"), AudioKind::Mp3, "No number", 0);
-    WriteAudioFile(dir.file("09 Untitled Song.wav"), AudioKind::Wav);  // no tags at all
-    WriteWholeFile(dir.file("cover.jpg"), "\xFF\xD8\xFF\xE0 not really");
-    WriteWholeFile(dir.file("notes.txt"), "not a track\n");
-    WriteWholeFile(dir.file("broken.mp3"), "this is no MPEG stream");
-    std::filesystem::create_directory(dir.file("bonus"));
-    WriteTagged(dir.file("bonus/x.mp3"), AudioKind::Mp3, "In a subfolder", 1);
+    WriteTagged(dir.File("a.mp3"), AudioKind::Mp3, "Third", 3);
+    WriteTagged(dir.File("b.FLAC"), AudioKind::Flac, "First", 1);
+    WriteTagged(dir.File("z.wav"), AudioKind::Wav, "Second (z)", 2);
+    WriteTagged(dir.File("y.opus"), AudioKind::Opus, "Second (y)", 2);
+    WriteTagged(dir.File("10 untracked.mp3"), AudioKind::Mp3, "No number", 0);
+    WriteAudioFile(dir.File("09 Untitled Song.wav"), AudioKind::Wav);  // no tags at all
+    WriteWholeFile(dir.File("cover.jpg"), "\xFF\xD8\xFF\xE0 not really");
+    WriteWholeFile(dir.File("notes.txt"), "not a track\n");
+    WriteWholeFile(dir.File("broken.mp3"), "this is no MPEG stream");
+    std::filesystem::create_directory(dir.File("bonus"));
+    WriteTagged(dir.File("bonus/x.mp3"), AudioKind::Mp3, "In a subfolder", 1);
 
-    EXPECT_EQ(ReadAudioFolderEntries(dir.path()),
+    EXPECT_EQ(ReadAudioFolderEntries(dir.Path()),
               (Entries{"First", "Second (y)", "Second (z)", "Third", "09 Untitled Song", "No number"}));
-    EXPECT_EQ(ReadEntrySource(dir.path()), ReadAudioFolderEntries(dir.path()));
+    EXPECT_EQ(ReadEntrySource(dir.Path()), ReadAudioFolderEntries(dir.Path()));
 }
 
 TEST(AudioFolder, AFolderThatCannotBeListedIsUnreadableWhileAnEmptyOneGivesNothing) {
     TempDir dir;
-    EXPECT_EQ(ReadAudioFolderEntries(dir.file("missing")), std::nullopt);
-    EXPECT_EQ(ReadAudioFolderEntries(dir.path()), Entries{});
+    EXPECT_EQ(ReadAudioFolderEntries(dir.File("missing")), std::nullopt);
+    EXPECT_EQ(ReadAudioFolderEntries(dir.Path()), Entries{});
 }

@@ -113,10 +113,10 @@ TEST(EntrySource, TheExtensionChoosesTheFormat) {
 
     TempDir dir;
     const std::string body = "#EXTINF:1,Title\nfile.mp3\n";
-    WriteWholeFile(dir.file("a.m3u8"), body);
-    WriteWholeFile(dir.file("a.txt"), body);
-    EXPECT_EQ(ReadEntrySource(dir.file("a.m3u8")), Entries{"Title"});
-    EXPECT_EQ(ReadEntrySource(dir.file("a.txt")), (Entries{"#EXTINF:1,Title", "file.mp3"}));
-    EXPECT_EQ(ReadEntrySource(dir.file("missing.txt")), std::nullopt);
-    EXPECT_EQ(ReadListFile(dir.path()), std::nullopt);  // a folder is no list file
+    WriteWholeFile(dir.File("a.m3u8"), body);
+    WriteWholeFile(dir.File("a.txt"), body);
+    EXPECT_EQ(ReadEntrySource(dir.File("a.m3u8")), Entries{"Title"});
+    EXPECT_EQ(ReadEntrySource(dir.File("a.txt")), (Entries{"#EXTINF:1,Title", "file.mp3"}));
+    EXPECT_EQ(ReadEntrySource(dir.File("missing.txt")), std::nullopt);
+    EXPECT_EQ(ReadListFile(dir.Path()), std::nullopt);  // a folder is no list file
 }

@@ -14,15 +14,15 @@ using quillora::pictures::ReadBmpPicture;
 namespace {
 // The picture's pixel at column c of row r counted from the top, as 0xRRGGBB.
 std::uint32_t PixelAt(const quillora::document::Picture& picture, int c, int r) {
-    const std::uint8_t* p = picture.topRow(r) + 3 * c;
+    const std::uint8_t* p = picture.TopRow(r) + 3 * c;
     return static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[1]) << 8 | p[0];
 }
 
 // Reads the file and compares its 3 x 2 pixels, top row first.
 void ExpectPixels(const std::string& bytes, const std::vector<std::uint32_t>& expected) {
     TempDir dir;
-    WriteWholeFile(dir.file("p.bmp"), bytes);
-    auto picture = ReadBmpPicture(dir.file("p.bmp"));
+    WriteWholeFile(dir.File("p.bmp"), bytes);
+    auto picture = ReadBmpPicture(dir.File("p.bmp"));
     ASSERT_TRUE(picture);
     ASSERT_EQ(picture->width, 3);
     ASSERT_EQ(picture->height, 2);
@@ -112,25 +112,25 @@ TEST(BmpReader, RefusesDamagedSixteenBitFiles) {
     TempDir dir;
     const std::string rows = Row16(1, 2, 3) + Row16(4, 5, 6);
     const std::string whole = MakeBmp({3, 2, 16, 3, {}, {0xF800, 0x07E0, 0x001F}, rows});
-    WriteWholeFile(dir.file("cut.bmp"), whole.substr(0, whole.size() - 1));
-    EXPECT_FALSE(ReadBmpPicture(dir.file("cut.bmp")));
+    WriteWholeFile(dir.File("cut.bmp"), whole.substr(0, whole.size() - 1));
+    EXPECT_FALSE(ReadBmpPicture(dir.File("cut.bmp")));
     std::string badOffset = whole;
     badOffset[10] = 20;  // pixel data inside the header
-    WriteWholeFile(dir.file("offset.bmp"), badOffset);
-    EXPECT_FALSE(ReadBmpPicture(dir.file("offset.bmp")));
-    WriteWholeFile(dir.file("wide.bmp"), MakeBmp({20000, 1, 16, 0, {}, {}, std::string(40000, '\0')}));
-    EXPECT_FALSE(ReadBmpPicture(dir.file("wide.bmp")));
+    WriteWholeFile(dir.File("offset.bmp"), badOffset);
+    EXPECT_FALSE(ReadBmpPicture(dir.File("offset.bmp")));
+    WriteWholeFile(dir.File("wide.bmp"), MakeBmp({20000, 1, 16, 0, {}, {}, std::string(40000, '\0')}));
+    EXPECT_FALSE(ReadBmpPicture(dir.File("wide.bmp")));
 }
 
 TEST(BmpReader, RefusesWhatIsNoRegularFileWithoutBlockingAndWithoutQtMessages) {
     TempDir dir;
-    const std::string fifo = dir.file("fifo.bmp");
+    const std::string fifo = dir.File("fifo.bmp");
     ASSERT_TRUE(MakeFifo(fifo));
     static std::vector<std::string> messages;
     messages.clear();
     const QtMessageHandler previous =
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { messages.push_back(text.toStdString()); });
-    for (const std::string& path : {fifo, dir.file("absent.bmp"), dir.path(), std::string("/dev/null")}) {
+    for (const std::string& path : {fifo, dir.File("absent.bmp"), dir.Path(), std::string("/dev/null")}) {
         SCOPED_TRACE(path);
         EXPECT_FALSE(ReturnsWithoutBlocking(fifo, [&] { return ReadBmpPicture(path); }));
     }
@@ -147,12 +147,12 @@ TEST(BmpReader, ReadsRunLengthEncodedFiles) {
 
 TEST(BmpReader, RefusesWhatIsNoBmpFile) {
     TempDir dir;
-    WriteWholeFile(dir.file("text.bmp"), "BM but nothing else");
-    EXPECT_FALSE(ReadBmpPicture(dir.file("text.bmp")));
-    EXPECT_FALSE(ReadBmpPicture(dir.file("absent.bmp")));
+    WriteWholeFile(dir.File("text.bmp"), "BM but nothing else");
+    EXPECT_FALSE(ReadBmpPicture(dir.File("text.bmp")));
+    EXPECT_FALSE(ReadBmpPicture(dir.File("absent.bmp")));
     auto whole = MakeBmp({3, 2, 24, 0, {}, {}, std::string(24, '\x10')});
-    WriteWholeFile(dir.file("cut.bmp"), whole.substr(0, 40));
-    EXPECT_FALSE(ReadBmpPicture(dir.file("cut.bmp")));
-    WriteWholeFile(dir.file("huge.bmp"), MakeBmp({20000, 1, 24, 0, {}, {}, std::string(60000, '\0')}));
-    EXPECT_FALSE(ReadBmpPicture(dir.file("huge.bmp")));
+    WriteWholeFile(dir.File("cut.bmp"), whole.substr(0, 40));
+    EXPECT_FALSE(ReadBmpPicture(dir.File("cut.bmp")));
+    WriteWholeFile(dir.File("huge.bmp"), MakeBmp({20000, 1, 24, 0, {}, {}, std::string(60000, '\0')}));
+    EXPECT_FALSE(ReadBmpPicture(dir.File("huge.bmp")));
 }

@@ -51,7 +51,7 @@ TEST_F(DocumentPictures, OpeningLoadsEveryPictureLayerAndMarksTheMissingOnes) {
     doc.layers[12].kind = LayerKind::Text;  // a path in a text layer is no picture
     doc.pictures[12] = std::make_unique<quillora::document::Picture>();
 
-    auto missing = PictureLibrary(folder.dir()).RebuildPictures(doc);
+    auto missing = PictureLibrary(folder.Dir()).RebuildPictures(doc);
 
     EXPECT_EQ(missing, (std::vector<std::string>{missing1, missing2}));
     ASSERT_TRUE(doc.pictures[3]);
@@ -76,12 +76,12 @@ TEST_F(DocumentPictures, OpeningLoadsEveryPictureLayerAndMarksTheMissingOnes) {
 TEST_F(DocumentPictures, ACopiedPictureLayerLoadsAPictureOfItsOwn) {
     MakePictureLayer(doc, 4, folder.Script("p.any", 3, 2));
     doc.InsertAtSelection(4);
-    ASSERT_TRUE(PictureLibrary(folder.dir()).LoadSlotPicture(doc, 4));
+    ASSERT_TRUE(PictureLibrary(folder.Dir()).LoadSlotPicture(doc, 4));
 
     int copy = doc.CopyLayerRecord(doc.SafeSelectedPos());
     ASSERT_GE(copy, 0);
     EXPECT_EQ(folder.TakeLog().size(), 3u);
-    ASSERT_TRUE(PictureLibrary(folder.dir()).LoadSlotPicture(doc, copy));
+    ASSERT_TRUE(PictureLibrary(folder.Dir()).LoadSlotPicture(doc, copy));
     EXPECT_EQ(folder.TakeLog().size(), 3u);  // read again, not shared
     ASSERT_TRUE(doc.pictures[copy]);
     EXPECT_NE(doc.pictures[copy].get(), doc.pictures[4].get());
@@ -89,8 +89,8 @@ TEST_F(DocumentPictures, ACopiedPictureLayerLoadsAPictureOfItsOwn) {
 
     // A slot that holds no picture layer (any more) holds no picture.
     doc.layers[copy].kind = LayerKind::Text;
-    EXPECT_FALSE(PictureLibrary(folder.dir()).LoadSlotPicture(doc, copy));
+    EXPECT_FALSE(PictureLibrary(folder.Dir()).LoadSlotPicture(doc, copy));
     EXPECT_FALSE(doc.pictures[copy]);
-    EXPECT_FALSE(PictureLibrary(folder.dir()).LoadSlotPicture(doc, 50));
-    EXPECT_FALSE(PictureLibrary(folder.dir()).LoadSlotPicture(doc, -1));
+    EXPECT_FALSE(PictureLibrary(folder.Dir()).LoadSlotPicture(doc, 50));
+    EXPECT_FALSE(PictureLibrary(folder.Dir()).LoadSlotPicture(doc, -1));
 }

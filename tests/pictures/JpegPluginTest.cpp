@@ -14,7 +14,7 @@ struct Case {
 
 // Blue, green, red at a quadrant's centre, within what compression changes.
 void ExpectColour(const DecodedPixels& pixels, int c, int r, int red, int green, int blue) {
-    const std::uint8_t* p = pixels.at(c, r);
+    const std::uint8_t* p = pixels.At(c, r);
     EXPECT_NEAR(p[2], red, 4) << c << "," << r;
     EXPECT_NEAR(p[1], green, 4) << c << "," << r;
     EXPECT_NEAR(p[0], blue, 4) << c << "," << r;
@@ -30,7 +30,7 @@ TEST(JpegPlugin, ReadsBaselineProgressiveGreyscaleAndBothCmykConventions) {
                               Case{JpegKind::Greyscale, "grey"}, Case{JpegKind::Cmyk, "cmyk"},
                               Case{JpegKind::AdobeCmyk, "adobe-cmyk"}}) {
         SCOPED_TRACE(name);
-        const auto path = dir.file(std::string(name) + ".jpg");
+        const auto path = dir.File(std::string(name) + ".jpg");
         WriteQuadrantJpeg(path, kind, 32, 48);
         auto pixels = DecodeWith(*plugin, path);
         ASSERT_TRUE(pixels);
@@ -55,7 +55,7 @@ TEST(JpegPlugin, GivesThePixelsAsStoredWhateverTheExifOrientationSays) {
     auto plugin = OpenShippedPlugin("jpeg.pip");
     ASSERT_TRUE(plugin);
     TempDir dir;
-    const auto path = dir.file("rotated.jpg");
+    const auto path = dir.File("rotated.jpg");
     WriteQuadrantJpeg(path, JpegKind::Baseline, 32, 48, 6);  // 6: shown turned a quarter clockwise
     ASSERT_NE(ReadWholeFile(path).find("Exif"), std::string::npos);
     auto pixels = DecodeWith(*plugin, path);
@@ -67,11 +67,11 @@ TEST(JpegPlugin, GivesThePixelsAsStoredWhateverTheExifOrientationSays) {
 
 TEST(JpegPlugin, ThroughTheHostTheTopLeftPixelEndsInTheLastStoredRow) {
     TempDir dir;
-    const auto path = dir.file("p.jpg");
+    const auto path = dir.File("p.jpg");
     WriteQuadrantJpeg(path, JpegKind::Baseline, 32, 32);
     auto picture = quillora::pictures::PictureLibrary(QUILLORA_BIN_DIR).LoadPicture(path);
     ASSERT_TRUE(picture);
-    const std::uint8_t* topLeft = picture->bits.data() + picture->rowBytes() * 31;
+    const std::uint8_t* topLeft = picture->bits.data() + picture->RowBytes() * 31;
     EXPECT_NEAR(topLeft[2], 255, 4);
     EXPECT_NEAR(topLeft[0], 0, 4);
     const std::uint8_t* bottomLeft = picture->bits.data();
@@ -83,20 +83,20 @@ TEST(JpegPlugin, RefusesDamagedFilesAndSizesItDidNotReport) {
     auto plugin = OpenShippedPlugin("jpeg.pip");
     ASSERT_TRUE(plugin);
     TempDir dir;
-    const auto good = dir.file("good.jpg");
+    const auto good = dir.File("good.jpg");
     WriteQuadrantJpeg(good, JpegKind::Progressive);
     const std::string bytes = ReadWholeFile(good);
 
-    WriteWholeFile(dir.file("header.jpg"), bytes.substr(0, 100));
-    WriteWholeFile(dir.file("text.jpg"), "\xFF\xD8 not really a JPEG file");
+    WriteWholeFile(dir.File("header.jpg"), bytes.substr(0, 100));
+    WriteWholeFile(dir.File("text.jpg"), "\xFF\xD8 not really a JPEG file");
     std::string empty = bytes;
     const auto frame = empty.find("\xFF\xC2");  // progressive frame header: length, precision, height
     ASSERT_NE(frame, std::string::npos);
     empty[frame + 5] = empty[frame + 6] = 0;
-    WriteWholeFile(dir.file("empty.jpg"), empty);
+    WriteWholeFile(dir.File("empty.jpg"), empty);
     for (const char* name : {"header.jpg", "text.jpg", "empty.jpg", "absent.jpg"}) {
         SCOPED_TRACE(name);
-        EXPECT_FALSE(DecodeWith(*plugin, dir.file(name)));
+        EXPECT_FALSE(DecodeWith(*plugin, dir.File(name)));
     }
 
     auto buffer = quillora::pictures::PluginPixelBuffer::Create(16, 16);

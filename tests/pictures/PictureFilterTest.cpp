@@ -26,7 +26,7 @@ std::string Raw(const quillora::pictures::PictureFilter& filter) {
 
 TEST(PictureFilter, WithoutPluginsOnlyBmpIsOffered) {
     PluginTestFolder folder;
-    auto filter = PictureLibrary(folder.dir()).BuildPictureFilter();
+    auto filter = PictureLibrary(folder.Dir()).BuildPictureFilter();
     EXPECT_EQ(filter.supportedDescription, "対応画像ﾌｧｲﾙ");
     EXPECT_EQ(filter.supportedPattern, "*.bmp;");
     EXPECT_EQ(filter.allDescription, "全てのﾌｧｲﾙ");
@@ -37,9 +37,9 @@ TEST(PictureFilter, WithoutPluginsOnlyBmpIsOffered) {
 TEST(PictureFilter, PluginPatternsFollowInDirectoryOrderEachWithItsSemicolon) {
     PluginTestFolder folder;
     folder.Install("tp_accept", "one.pip");
-    EXPECT_EQ(Raw(PictureLibrary(folder.dir()).BuildPictureFilter()), ExpectedRaw("*.bmp;*.acc;"));
+    EXPECT_EQ(Raw(PictureLibrary(folder.Dir()).BuildPictureFilter()), ExpectedRaw("*.bmp;*.acc;"));
     folder.Install("tp_accept2", "0.pip");
-    auto filter = PictureLibrary(folder.dir()).BuildPictureFilter();
+    auto filter = PictureLibrary(folder.Dir()).BuildPictureFilter();
     EXPECT_EQ(Raw(filter), ExpectedRaw("*.bmp;*.two;*.acc;"));
     EXPECT_EQ(filter.supportedPattern, "*.bmp;*.two;*.acc;");
     EXPECT_EQ(folder.TakeLog(), (std::vector<std::string>{"one.pip imGetInfo", "0.pip imGetInfo", "one.pip imGetInfo"}));
@@ -53,7 +53,7 @@ TEST(PictureFilter, PatternsThatNoLongerFitAreLeftOutAndTheBufferStaysWellFormed
     folder.Install("tp_fullpattern", "c.pip");  // 300 bytes would exceed the 220 available
     folder.Install("tp_accept", "d.pip");       // 206 bytes in all still fit
     const std::string x(99, 'x');
-    auto filter = PictureLibrary(folder.dir()).BuildPictureFilter();
+    auto filter = PictureLibrary(folder.Dir()).BuildPictureFilter();
     EXPECT_EQ(filter.supportedPattern, "*.bmp;" + x + ";" + x + ";*.acc;");
     EXPECT_EQ(Raw(filter), ExpectedRaw("*.bmp;" + x + ";" + x + ";*.acc;"));
     EXPECT_EQ(filter.raw[255], '\0');

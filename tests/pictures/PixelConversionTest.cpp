@@ -13,11 +13,11 @@ TEST(PixelConversion, RowsArePaddedToFourBytesWithZeros) {
     folder.Install("tp_accept", "a.pip");
     for (auto [width, rowBytes] : {std::pair{1, 4u}, {3, 12u}, {4, 12u}, {5, 16u}}) {
         SCOPED_TRACE(width);
-        auto picture = PictureLibrary(folder.dir()).LoadPicture(folder.Script("p.any", width, 3, 0xEE));
+        auto picture = PictureLibrary(folder.Dir()).LoadPicture(folder.Script("p.any", width, 3, 0xEE));
         ASSERT_TRUE(picture);
         EXPECT_EQ(picture->width, width);
         EXPECT_EQ(picture->height, 3);
-        EXPECT_EQ(picture->rowBytes(), rowBytes);
+        EXPECT_EQ(picture->RowBytes(), rowBytes);
         ASSERT_EQ(picture->bits.size(), rowBytes * 3);
         for (int k = 0; k < 3; ++k) {
             // Stored row k is the buffer's row 2 - k; the test plug-in writes
@@ -38,19 +38,19 @@ TEST(PixelConversion, TheBuffersFirstPixelIsTheTopLeftPixelInTheLastStoredRow) {
     auto buffer = PluginPixelBuffer::Create(2, 2);
     ASSERT_TRUE(buffer);
     const std::uint8_t pixels[16] = {1, 2, 3, 9, 4, 5, 6, 9, 7, 8, 10, 9, 11, 12, 13, 9};
-    std::copy(std::begin(pixels), std::end(pixels), buffer->data());
+    std::copy(std::begin(pixels), std::end(pixels), buffer->Data());
     auto picture = buffer->ToPicture();
     const std::vector<std::uint8_t> expected = {7, 8, 10, 11, 12, 13, 0, 0,   // bottom row first
                                                 1, 2, 3, 4, 5, 6, 0, 0};
     EXPECT_EQ(picture->bits, expected);
-    EXPECT_EQ(picture->topRow(0)[0], 1);
+    EXPECT_EQ(picture->TopRow(0)[0], 1);
 }
 
 TEST(PixelConversion, TheFourthByteOfEachPixelHasNoEffect) {
     PluginTestFolder folder;
     folder.Install("tp_accept", "a.pip");
-    auto zero = PictureLibrary(folder.dir()).LoadPicture(folder.Script("zero.any", 3, 2, 0));
-    auto full = PictureLibrary(folder.dir()).LoadPicture(folder.Script("full.any", 3, 2, 255));
+    auto zero = PictureLibrary(folder.Dir()).LoadPicture(folder.Script("zero.any", 3, 2, 0));
+    auto full = PictureLibrary(folder.Dir()).LoadPicture(folder.Script("full.any", 3, 2, 255));
     ASSERT_TRUE(zero && full);
     EXPECT_EQ(zero->bits, full->bits);
 }
@@ -58,7 +58,7 @@ TEST(PixelConversion, TheFourthByteOfEachPixelHasNoEffect) {
 TEST(PixelConversion, TheBufferStartsZeroFilledAndRefusesUnacceptedSizes) {
     auto buffer = PluginPixelBuffer::Create(7, 5);
     ASSERT_TRUE(buffer);
-    EXPECT_TRUE(std::all_of(buffer->data(), buffer->data() + 7 * 5 * 4, [](auto b) { return b == 0; }));
+    EXPECT_TRUE(std::all_of(buffer->Data(), buffer->Data() + 7 * 5 * 4, [](auto b) { return b == 0; }));
     EXPECT_FALSE(PluginPixelBuffer::Create(0, 1));
     EXPECT_FALSE(PluginPixelBuffer::Create(1, -1));
     EXPECT_FALSE(PluginPixelBuffer::Create(16384, 16385));

@@ -21,7 +21,7 @@ protected:
     // Loads `file` through the folder's plug-ins and returns the red value of the picture's
     // pixels, which names the plug-in variant that filled it; none when nothing was loaded.
     std::optional<int> LoadedMark(const std::string& file) const {
-        auto picture = PictureLibrary(folder.dir()).LoadPicture(file);
+        auto picture = PictureLibrary(folder.Dir()).LoadPicture(file);
         if (!picture) return std::nullopt;
         return picture->bits.at(2);
     }
@@ -39,21 +39,21 @@ TEST_F(PluginVisit, PluginsAreVisitedInByteOrderOfTheirNamesAndTheFirstAccepting
     EXPECT_EQ(folder.TakeLog(), (Log{"A.pip imIsSupport", "B.pip imIsSupport", "B.pip imGetPictureSize",
                                      "B.pip imReadPicture"}));
 
-    EXPECT_TRUE(PictureLibrary(folder.dir()).IsPictureSupported(file));
+    EXPECT_TRUE(PictureLibrary(folder.Dir()).IsPictureSupported(file));
     EXPECT_EQ(folder.TakeLog(), (Log{"A.pip imIsSupport", "B.pip imIsSupport"}));
 }
 
 TEST_F(PluginVisit, OnlyPipFilesWithLoadableLibrariesAndAllExportsAreUsed) {
-    WriteWholeFile(folder.dir() + "/a.pip", "not a library");
+    WriteWholeFile(folder.Dir() + "/a.pip", "not a library");
     folder.Install("tp_noexport", "b.pip");
     folder.Install("tp_accept2", "c.pip.off");
     folder.Install("tp_accept2", std::string(95, 'n') + ".pip");  // 99 bytes: fits the name buffer
     folder.Install("tp_accept2", std::string(96, 'm') + ".pip");  // 100 bytes: passed over
     folder.Install("tp_accept", "z.pip");
-    std::filesystem::create_directory(folder.dir() + "/d.pip");
+    std::filesystem::create_directory(folder.Dir() + "/d.pip");
     auto file = folder.Script("p.any", 3, 2);
 
-    EXPECT_EQ(PictureLibrary(folder.dir()).BuildPictureFilter().supportedPattern, "*.bmp;*.two;*.acc;");
+    EXPECT_EQ(PictureLibrary(folder.Dir()).BuildPictureFilter().supportedPattern, "*.bmp;*.two;*.acc;");
     folder.TakeLog();
     EXPECT_EQ(LoadedMark(file), 0x22);
     auto log = folder.TakeLog();
@@ -77,7 +77,7 @@ TEST_F(PluginVisit, SizeIsAskedOfEveryPluginWithoutAskingWhetherItReadsTheFile) 
     folder.Install("tp_accept", "c.pip");
     auto file = folder.Script("p.any", 5, 7);
 
-    auto size = PictureLibrary(folder.dir()).GetPictureSize(file);
+    auto size = PictureLibrary(folder.Dir()).GetPictureSize(file);
     EXPECT_EQ(size.width, 5);
     EXPECT_EQ(size.height, 7);
     EXPECT_EQ(folder.TakeLog(), (Log{"a.pip imGetPictureSize", "b.pip imGetPictureSize"}));
@@ -86,8 +86,8 @@ TEST_F(PluginVisit, SizeIsAskedOfEveryPluginWithoutAskingWhetherItReadsTheFile) 
 TEST_F(PluginVisit, NothingReadsAFileNoPluginAccepts) {
     folder.Install("tp_refuse", "a.pip");
     auto file = folder.Script("p.any", 3, 2);
-    EXPECT_FALSE(PictureLibrary(folder.dir()).IsPictureSupported(file));
-    EXPECT_EQ(PictureLibrary(folder.dir()).LoadPicture(file), nullptr);
+    EXPECT_FALSE(PictureLibrary(folder.Dir()).IsPictureSupported(file));
+    EXPECT_EQ(PictureLibrary(folder.Dir()).LoadPicture(file), nullptr);
     EXPECT_EQ(folder.TakeLog(), (Log{"a.pip imIsSupport", "a.pip imIsSupport"}));
 }
 
@@ -110,11 +110,11 @@ TEST_F(PluginVisit, ABmpFileNeverReachesAPlugin) {
     auto file = folder.File("picture.acc");  // the contents decide, not the name
     ASSERT_TRUE(image.save(QString::fromStdString(file), "BMP"));
 
-    EXPECT_TRUE(PictureLibrary(folder.dir()).IsPictureSupported(file));
-    auto size = PictureLibrary(folder.dir()).GetPictureSize(file);
+    EXPECT_TRUE(PictureLibrary(folder.Dir()).IsPictureSupported(file));
+    auto size = PictureLibrary(folder.Dir()).GetPictureSize(file);
     EXPECT_EQ(size.width, 5);
     EXPECT_EQ(size.height, 3);
-    auto picture = PictureLibrary(folder.dir()).LoadPicture(file);
+    auto picture = PictureLibrary(folder.Dir()).LoadPicture(file);
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->bits.at(0), 0x56);
     EXPECT_EQ(picture->bits.at(2), 0x12);
@@ -127,28 +127,28 @@ TEST_F(PluginVisit, SizesThatCannotBeAllocatedSafelyCountAsUnreadable) {
                         {16384L, 16385L}, {65536L, 65536L}, {2147483647L, 2147483647L}}) {
         SCOPED_TRACE(std::to_string(w) + " x " + std::to_string(h));
         auto file = folder.Script("p.any", w, h);
-        EXPECT_EQ(PictureLibrary(folder.dir()).LoadPicture(file), nullptr);
-        auto size = PictureLibrary(folder.dir()).GetPictureSize(file);
+        EXPECT_EQ(PictureLibrary(folder.Dir()).LoadPicture(file), nullptr);
+        auto size = PictureLibrary(folder.Dir()).GetPictureSize(file);
         EXPECT_EQ(size.width, 0);
         EXPECT_EQ(size.height, 0);
         for (const auto& call : folder.TakeLog()) EXPECT_NE(call, "a.pip imReadPicture");
     }
     auto largest = folder.Script("p.any", 16384, 2);
-    EXPECT_EQ(PictureLibrary(folder.dir()).GetPictureSize(largest).width, 16384);
+    EXPECT_EQ(PictureLibrary(folder.Dir()).GetPictureSize(largest).width, 16384);
 }
 
 TEST_F(PluginVisit, PathsLongerThan255BytesAreRefusedBeforeAnyPluginSeesThem) {
     folder.Install("tp_accept", "a.pip");
     const std::string tooLong = "/" + std::string(255, 'p');
-    EXPECT_FALSE(PictureLibrary(folder.dir()).IsPictureSupported(tooLong));
-    EXPECT_EQ(PictureLibrary(folder.dir()).GetPictureSize(tooLong).width, 0);
-    EXPECT_EQ(PictureLibrary(folder.dir()).LoadPicture(tooLong), nullptr);
+    EXPECT_FALSE(PictureLibrary(folder.Dir()).IsPictureSupported(tooLong));
+    EXPECT_EQ(PictureLibrary(folder.Dir()).GetPictureSize(tooLong).width, 0);
+    EXPECT_EQ(PictureLibrary(folder.Dir()).LoadPicture(tooLong), nullptr);
     EXPECT_TRUE(folder.TakeLog().empty());
 
     const std::string longest = folder.File(std::string(255 - folder.File("").size(), 'p'));
     ASSERT_EQ(longest.size(), 255u);
     WriteWholeFile(longest, "not a picture");
-    EXPECT_FALSE(PictureLibrary(folder.dir()).IsPictureSupported(longest));
+    EXPECT_FALSE(PictureLibrary(folder.Dir()).IsPictureSupported(longest));
     EXPECT_EQ(folder.TakeLog(), (Log{"a.pip imIsSupport"}));
 }
 
@@ -156,9 +156,9 @@ TEST_F(PluginVisit, MissingFilesAndFilesThatAreNotRegularAreRefusedBeforeAnyPlug
     folder.Install("tp_accept", "a.pip");
     const std::string fifo = folder.File("fifo.any");
     ASSERT_TRUE(MakeFifo(fifo));
-    for (const std::string& path : {folder.File("missing.any"), fifo, folder.dir(), std::string("/dev/null")}) {
+    for (const std::string& path : {folder.File("missing.any"), fifo, folder.Dir(), std::string("/dev/null")}) {
         SCOPED_TRACE(path);
-        const PictureLibrary library(folder.dir());
+        const PictureLibrary library(folder.Dir());
         EXPECT_FALSE(ReturnsWithoutBlocking(fifo, [&] { return library.IsPictureSupported(path); }));
         EXPECT_EQ(ReturnsWithoutBlocking(fifo, [&] { return library.GetPictureSize(path).width; }), 0);
         EXPECT_EQ(ReturnsWithoutBlocking(fifo, [&] { return library.LoadPicture(path); }), nullptr);

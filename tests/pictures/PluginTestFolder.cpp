@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <sstream>
 
-PluginTestFolder::PluginTestFolder() : logPath_(files_.file("calls.log")) {
+PluginTestFolder::PluginTestFolder() : logPath_(files_.File("calls.log")) {
     setenv("QUILLORA_TEST_PLUGIN_LOG", logPath_.c_str(), 1);
 }
 
@@ -12,14 +12,14 @@ PluginTestFolder::~PluginTestFolder() { unsetenv("QUILLORA_TEST_PLUGIN_LOG"); }
 
 void PluginTestFolder::Install(const std::string& variant, const std::string& fileName) const {
     std::filesystem::copy_file(std::string(QUILLORA_TEST_PLUGIN_DIR) + "/" + variant + ".so",
-                               plugins_.file(fileName));
+                               plugins_.File(fileName));
 }
 
 std::string PluginTestFolder::Script(const std::string& name, long width, long height, int fourth) const {
     std::ostringstream text;
     text << "TP " << width << ' ' << height << ' ' << fourth;
-    WriteWholeFile(files_.file(name), text.str());
-    return files_.file(name);
+    WriteWholeFile(files_.File(name), text.str());
+    return files_.File(name);
 }
 
 std::vector<std::string> PluginTestFolder::TakeLog() const {

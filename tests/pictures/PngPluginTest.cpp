@@ -93,19 +93,19 @@ TEST(PngPlugin, RefusesTruncatedFilesAndSizesItDidNotReport) {
     TempDir dir;
     QImage image(40, 30, QImage::Format_ARGB32);
     image.fill(QColor(10, 200, 30, 128));
-    const auto good = dir.file("good.png");
+    const auto good = dir.File("good.png");
     ASSERT_TRUE(image.save(QString::fromStdString(good), "PNG"));
     auto pixels = DecodeWith(*plugin, good);
     ASSERT_TRUE(pixels);
-    EXPECT_NEAR(pixels->at(39, 29)[2], OverWhite(10, 128), 1);
-    EXPECT_NEAR(pixels->at(39, 29)[1], OverWhite(200, 128), 1);
+    EXPECT_NEAR(pixels->At(39, 29)[2], OverWhite(10, 128), 1);
+    EXPECT_NEAR(pixels->At(39, 29)[1], OverWhite(200, 128), 1);
 
     const std::string bytes = ReadWholeFile(good);
-    WriteWholeFile(dir.file("cut.png"), bytes.substr(0, bytes.size() - 20));
-    WriteWholeFile(dir.file("signature.png"), bytes.substr(0, 8));
+    WriteWholeFile(dir.File("cut.png"), bytes.substr(0, bytes.size() - 20));
+    WriteWholeFile(dir.File("signature.png"), bytes.substr(0, 8));
     for (const char* name : {"cut.png", "signature.png", "absent.png"}) {
         SCOPED_TRACE(name);
-        EXPECT_FALSE(DecodeWith(*plugin, dir.file(name)));
+        EXPECT_FALSE(DecodeWith(*plugin, dir.File(name)));
     }
     auto buffer = quillora::pictures::PluginPixelBuffer::Create(30, 40);
     EXPECT_FALSE(plugin->ReadPicture(good, *buffer));

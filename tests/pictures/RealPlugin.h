@@ -15,7 +15,7 @@ struct DecodedPixels {
     int height = 0;
     std::vector<std::uint8_t> bgrx;  // the plug-in's buffer: top-down, 4 bytes a pixel
 
-    const std::uint8_t* at(int c, int r) const { return bgrx.data() + (static_cast<std::size_t>(r) * width + c) * 4; }
+    const std::uint8_t* At(int c, int r) const { return bgrx.data() + (static_cast<std::size_t>(r) * width + c) * 4; }
 };
 
 inline std::unique_ptr<quillora::pictures::PluginLibrary> OpenShippedPlugin(const std::string& fileName) {
@@ -30,6 +30,6 @@ inline std::optional<DecodedPixels> DecodeWith(const quillora::pictures::PluginL
     auto buffer = quillora::pictures::PluginPixelBuffer::Create(width, height);
     if (!buffer || !plugin.ReadPicture(path, *buffer)) return std::nullopt;
     DecodedPixels out{width, height, {}};
-    out.bgrx.assign(buffer->data(), buffer->data() + static_cast<std::size_t>(width) * height * 4);
+    out.bgrx.assign(buffer->Data(), buffer->Data() + static_cast<std::size_t>(width) * height * 4);
     return out;
 }

@@ -34,7 +34,7 @@ document::Picture SolidPicture(int width, int height) {
     document::Picture picture;
     picture.width = width;
     picture.height = height;
-    picture.bits.assign(picture.rowBytes() * height, 0x7F);
+    picture.bits.assign(picture.RowBytes() * height, 0x7F);
     return picture;
 }
 

@@ -14,10 +14,10 @@ ToolRun RunQlrtool(const std::string& args) { return RunBuiltTool("qlrtool", arg
 
 TEST(SettingsCommand, PrintsLoadedValuesUnderWrittenNamesInUtf8) {
     TempDir in;
-    WriteWholeFile(in.file(kSettingsFileName),
+    WriteWholeFile(in.File(kSettingsFileName),
                    "[print]\r\nmarginleft = 20\r\n[TextLayer]\r\nText = \"" + text::Utf8ToCp932("曲目").value() +
                        "\"\r\nPosX = -4\r\n");
-    ToolRun r = RunQlrtool("settings " + in.path());
+    ToolRun r = RunQlrtool("settings " + in.Path());
     ASSERT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out.rfind(R"({"FrameWindow":{"PosX":0,"PosY":0,"SizeW":800,"SizeH":600,"Max":0},"NewDoc":)", 0), 0u);
     EXPECT_NE(r.out.find(R"("MarginTop":15,"MarginLeft":20,)"), std::string::npos);
@@ -28,22 +28,22 @@ TEST(SettingsCommand, PrintsLoadedValuesUnderWrittenNamesInUtf8) {
 
 TEST(SettingsCommand, SaveWritesWhatTheProgramWritesAtExit) {
     TempDir in, out, expected;
-    WriteWholeFile(in.file(kSettingsFileName), "[Grid]\r\nView = 1\r\n[Flags]\r\nFirst = 0\r\n");
-    ASSERT_EQ(RunQlrtool("settings " + in.path() + " --save " + out.path()).exitCode, 0);
+    WriteWholeFile(in.File(kSettingsFileName), "[Grid]\r\nView = 1\r\n[Flags]\r\nFirst = 0\r\n");
+    ASSERT_EQ(RunQlrtool("settings " + in.Path() + " --save " + out.Path()).exitCode, 0);
 
     AppSettings app;
     auto doc = std::make_unique<document::LabelDocument>();
-    LoadSettings(in.path(), app, *doc);
-    ASSERT_TRUE(SaveSettings(expected.path(), app, *doc));
-    EXPECT_EQ(ReadWholeFile(out.file(kSettingsFileName)), ReadWholeFile(expected.file(kSettingsFileName)));
+    LoadSettings(in.Path(), app, *doc);
+    ASSERT_TRUE(SaveSettings(expected.Path(), app, *doc));
+    EXPECT_EQ(ReadWholeFile(out.File(kSettingsFileName)), ReadWholeFile(expected.File(kSettingsFileName)));
 }
 
 TEST(SettingsCommand, WrongArgumentsAndUnwritableTargetFail) {
     TempDir in;
     EXPECT_EQ(RunQlrtool("settings").exitCode, 1);
-    EXPECT_EQ(RunQlrtool("settings " + in.path() + " --save").exitCode, 1);
-    EXPECT_EQ(RunQlrtool("settings " + in.path() + " --bogus " + in.path()).exitCode, 1);
-    EXPECT_EQ(RunQlrtool("settings " + in.path() + " --save " + in.file("missing")).exitCode, 2);
+    EXPECT_EQ(RunQlrtool("settings " + in.Path() + " --save").exitCode, 1);
+    EXPECT_EQ(RunQlrtool("settings " + in.Path() + " --bogus " + in.Path()).exitCode, 1);
+    EXPECT_EQ(RunQlrtool("settings " + in.Path() + " --save " + in.File("missing")).exitCode, 2);
 }
 
 }  // namespace

@@ -35,17 +35,17 @@ class SettingsDirectoryTest : public ::testing::Test {
 protected:
     TempDir program;
     TempDir config;
-    ScopedEnv xdg{"XDG_CONFIG_HOME", config.path().c_str()};
+    ScopedEnv xdg{"XDG_CONFIG_HOME", config.Path().c_str()};
 };
 
 TEST_F(SettingsDirectoryTest, WritableProgramDirectoryIsUsed) {
-    EXPECT_EQ(SettingsDirectory(program.path()), program.path());
+    EXPECT_EQ(SettingsDirectory(program.Path()), program.Path());
 }
 
 TEST_F(SettingsDirectoryTest, MissingOrNonFolderProgramDirectoryFallsBackToConfigHome) {
-    const std::string expected = config.path() + "/quillora";
-    WriteWholeFile(program.file("not-a-folder"), "x");
-    for (const std::string& dir : {program.file("missing"), program.file("not-a-folder")}) {
+    const std::string expected = config.Path() + "/quillora";
+    WriteWholeFile(program.File("not-a-folder"), "x");
+    for (const std::string& dir : {program.File("missing"), program.File("not-a-folder")}) {
         SCOPED_TRACE(dir);
         EXPECT_EQ(SettingsDirectory(dir), expected);
         EXPECT_TRUE(std::filesystem::is_directory(expected));
@@ -54,17 +54,17 @@ TEST_F(SettingsDirectoryTest, MissingOrNonFolderProgramDirectoryFallsBackToConfi
 
 TEST_F(SettingsDirectoryTest, RelativeConfigHomeIsIgnoredForHome) {
     ScopedEnv relative{"XDG_CONFIG_HOME", "relative/config"};
-    ScopedEnv home{"HOME", config.path().c_str()};
-    const std::string expected = config.path() + "/.config/quillora";
-    EXPECT_EQ(SettingsDirectory(program.file("missing")), expected);
+    ScopedEnv home{"HOME", config.Path().c_str()};
+    const std::string expected = config.Path() + "/.config/quillora";
+    EXPECT_EQ(SettingsDirectory(program.File("missing")), expected);
     EXPECT_TRUE(std::filesystem::is_directory(expected));
 }
 
 TEST_F(SettingsDirectoryTest, ReadOnlyProgramDirectoryFallsBack) {
     if (geteuid() == 0) GTEST_SKIP() << "root may write into any folder";
-    ASSERT_EQ(chmod(program.path().c_str(), 0555), 0);
-    EXPECT_EQ(SettingsDirectory(program.path()), config.path() + "/quillora");
-    chmod(program.path().c_str(), 0755);
+    ASSERT_EQ(chmod(program.Path().c_str(), 0555), 0);
+    EXPECT_EQ(SettingsDirectory(program.Path()), config.Path() + "/quillora");
+    chmod(program.Path().c_str(), 0755);
 }
 
 }  // namespace

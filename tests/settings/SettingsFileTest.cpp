@@ -31,12 +31,12 @@ class SettingsFileTest : public ::testing::Test {
 protected:
     // Loads `contents` (written as given) into fresh values.
     void LoadText(const std::string& contents) {
-        WriteWholeFile(dir.file(kSettingsFileName), contents);
-        LoadSettings(dir.path(), app, *doc);
+        WriteWholeFile(dir.File(kSettingsFileName), contents);
+        LoadSettings(dir.Path(), app, *doc);
     }
     std::string SaveAndRead() {
-        EXPECT_TRUE(SaveSettings(dir.path(), app, *doc));
-        return ReadWholeFile(dir.file(kSettingsFileName));
+        EXPECT_TRUE(SaveSettings(dir.Path(), app, *doc));
+        return ReadWholeFile(dir.File(kSettingsFileName));
     }
 
     TempDir dir;
@@ -51,7 +51,7 @@ TEST_F(SettingsFileTest, MissingFileGivesEveryDefault) {
     doc->header.marginLeft = 99;
     doc->list.layoutStyle = 7;
     doc->selectedFileName = "x.qlr";
-    LoadSettings(dir.path(), app, *doc);
+    LoadSettings(dir.Path(), app, *doc);
 
     EXPECT_EQ(app.frame.sizeW, 800);
     EXPECT_EQ(app.frame.sizeH, 600);
@@ -75,7 +75,7 @@ TEST_F(SettingsFileTest, MissingFileGivesEveryDefault) {
 }
 
 TEST_F(SettingsFileTest, DefaultSaveWritesTheExactFile) {
-    LoadSettings(dir.path(), app, *doc);
+    LoadSettings(dir.Path(), app, *doc);
     EXPECT_EQ(SaveAndRead(), AsWritten(R"([FrameWindow]
 PosX = 0
 PosY = 0
@@ -176,7 +176,7 @@ Path = ""
 }
 
 TEST_F(SettingsFileTest, ChangedValuesReadBackUnchanged) {
-    LoadSettings(dir.path(), app, *doc);
+    LoadSettings(dir.Path(), app, *doc);
     app.frame = {-1920, -8, 1024, 700, 1};
     app.layerWindow = {0, -300, 2000};
     app.text.posX = -500;
@@ -195,7 +195,7 @@ TEST_F(SettingsFileTest, ChangedValuesReadBackUnchanged) {
 
     AppSettings readApp;
     auto readDoc = std::make_unique<document::LabelDocument>();
-    LoadSettings(dir.path(), readApp, *readDoc);
+    LoadSettings(dir.Path(), readApp, *readDoc);
     EXPECT_EQ(readApp.frame.posX, -1920);
     EXPECT_EQ(readApp.frame.max, 1);
     EXPECT_EQ(readApp.layerWindow.posX, -300);
@@ -209,8 +209,8 @@ TEST_F(SettingsFileTest, ChangedValuesReadBackUnchanged) {
 
     // Everything the table holds survives: a second save writes the same bytes.
     TempDir other;
-    ASSERT_TRUE(SaveSettings(other.path(), readApp, *readDoc));
-    EXPECT_EQ(ReadWholeFile(other.file(kSettingsFileName)), written);
+    ASSERT_TRUE(SaveSettings(other.Path(), readApp, *readDoc));
+    EXPECT_EQ(ReadWholeFile(other.File(kSettingsFileName)), written);
 }
 
 TEST_F(SettingsFileTest, LeftMarginReadsUnderEitherSpelling) {
@@ -259,21 +259,21 @@ TEST_F(SettingsFileTest, MalformedLinesAndNumbersFallBackQuietly) {
 
 TEST_F(SettingsFileTest, UnreadableFileGivesDefaultsAndIsNotOverwritten) {
     // A folder where the file should be cannot be read, even by root.
-    std::filesystem::create_directory(dir.file(kSettingsFileName));
+    std::filesystem::create_directory(dir.File(kSettingsFileName));
     app.frame.sizeW = 1;
-    LoadSettings(dir.path(), app, *doc);
+    LoadSettings(dir.Path(), app, *doc);
     EXPECT_EQ(app.frame.sizeW, 800);
-    EXPECT_FALSE(SaveSettings(dir.path(), app, *doc));
-    EXPECT_FALSE(SaveSettings(dir.file("missing-folder"), app, *doc));
+    EXPECT_FALSE(SaveSettings(dir.Path(), app, *doc));
+    EXPECT_FALSE(SaveSettings(dir.File("missing-folder"), app, *doc));
 }
 
 TEST_F(SettingsFileTest, AFifoInPlaceOfTheFileGivesDefaultsWithoutBlockingAndIsKept) {
-    const std::string fifo = dir.file(kSettingsFileName);
+    const std::string fifo = dir.File(kSettingsFileName);
     ASSERT_TRUE(MakeFifo(fifo));
     app.frame.sizeW = 1;
-    ReturnsWithoutBlocking(fifo, [&] { LoadSettings(dir.path(), app, *doc); });
+    ReturnsWithoutBlocking(fifo, [&] { LoadSettings(dir.Path(), app, *doc); });
     EXPECT_EQ(app.frame.sizeW, 800);
-    EXPECT_FALSE(ReturnsWithoutBlocking(fifo, [&] { return SaveSettings(dir.path(), app, *doc); }));
+    EXPECT_FALSE(ReturnsWithoutBlocking(fifo, [&] { return SaveSettings(dir.Path(), app, *doc); }));
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 

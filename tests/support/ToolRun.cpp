@@ -8,7 +8,7 @@
 
 ToolRun RunBuiltTool(const std::string& program, const std::string& arguments) {
     TempDir scratch;
-    const std::string errors = scratch.file("stderr.txt");
+    const std::string errors = scratch.File("stderr.txt");
     const std::string command =
         ShellQuoted(std::string(QUILLORA_BIN_DIR) + "/" + program) + " " + arguments + " 2> " + ShellQuoted(errors);
     ToolRun run;

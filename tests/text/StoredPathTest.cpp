@@ -9,8 +9,8 @@ using namespace quillora::text;
 
 namespace {
 std::string Touch(const TempDir& dir, const std::string& name) {
-    WriteWholeFile(dir.file(name), "x");
-    return dir.file(name);
+    WriteWholeFile(dir.File(name), "x");
+    return dir.File(name);
 }
 }  // namespace
 
@@ -20,7 +20,7 @@ TEST(StoredPath, AUtf8NameThatAlsoDecodesAsCodePage932ResolvesToTheFileThatExist
     const std::string stored = Utf8PathToStored(cafe);
     ASSERT_EQ(stored, cafe);  // é has no mapping: the UTF-8 bytes are stored
     // ...and those bytes are valid code page 932 too: "cafﾃｩ.png".
-    ASSERT_EQ(Cp932ToUtf8Strict(stored), dir.file("cafﾃｩ.png"));
+    ASSERT_EQ(Cp932ToUtf8Strict(stored), dir.File("cafﾃｩ.png"));
     EXPECT_EQ(ResolveStoredPath(stored), cafe);
 
     // Where both names exist, the code page 932 reading comes first.
@@ -41,10 +41,10 @@ TEST(StoredPath, BothStoredKindsOfEveryNameResolveToTheFileThatExists) {
 
 TEST(StoredPath, AMissingFileResolvesToTheCodePage932DecodingOrTheUtf8Bytes) {
     TempDir dir;
-    EXPECT_EQ(ResolveStoredPath(Utf8PathToStored(dir.file("ラベル.png"))), dir.file("ラベル.png"));
-    EXPECT_EQ(ResolveStoredPath(Utf8PathToStored(dir.file("café.png"))), dir.file("cafﾃｩ.png"));
+    EXPECT_EQ(ResolveStoredPath(Utf8PathToStored(dir.File("ラベル.png"))), dir.File("ラベル.png"));
+    EXPECT_EQ(ResolveStoredPath(Utf8PathToStored(dir.File("café.png"))), dir.File("cafﾃｩ.png"));
     // "\x81" alone is no code page 932 text: the bytes stay as they are.
-    EXPECT_EQ(ResolveStoredPath(dir.file("a\x81")), dir.file("a\x81"));
+    EXPECT_EQ(ResolveStoredPath(dir.File("a\x81")), dir.File("a\x81"));
 }
 
 TEST(StoredPath, Utf8ValidityRejectsBrokenOverlongAndSurrogateSequences) {

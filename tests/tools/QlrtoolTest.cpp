@@ -37,7 +37,7 @@ QJsonObject Info(const std::string& path) {
 
 TEST(Qlrtool, NewWritesADocumentAsTheNewCommandDoesAndInfoShowsEveryPart) {
     TempDir dir;
-    const std::string path = dir.file("new label.qlr");
+    const std::string path = dir.File("new label.qlr");
     ASSERT_EQ(Qlrtool("new " + ShellQuoted(path) + " --outer 0 --inner 500").exitCode, 0);
     EXPECT_EQ(ReadWholeFile(path).size(), kDocumentFileSize);
 
@@ -73,13 +73,13 @@ TEST(Qlrtool, NewWritesADocumentAsTheNewCommandDoesAndInfoShowsEveryPart) {
 
 TEST(Qlrtool, NewTakesItsValuesFromTheSettingsFolder) {
     TempDir dir;
-    WriteWholeFile(dir.file("quillora.ini"),
+    WriteWholeFile(dir.File("quillora.ini"),
                    "[NewDoc]\r\nOut = 80\r\nIn = 20\r\n[DocData]\r\nBackColor = 255\r\n"
                    "[List]\r\nAddZero = 0\r\nSepNoText = \"-\"\r\n");
-    ASSERT_EQ(Qlrtool("new " + ShellQuoted(dir.file("a.qlr")) + " --outer 90 --settings " + ShellQuoted(dir.path()))
+    ASSERT_EQ(Qlrtool("new " + ShellQuoted(dir.File("a.qlr")) + " --outer 90 --settings " + ShellQuoted(dir.Path()))
                   .exitCode,
               0);
-    QJsonObject doc = Info(dir.file("a.qlr"));
+    QJsonObject doc = Info(dir.File("a.qlr"));
     EXPECT_EQ(At(doc, "header", "outerDiameter").toInt(), 90);
     EXPECT_EQ(At(doc, "header", "innerDiameter").toInt(), 20);
     EXPECT_EQ(At(doc, "state", "backColor").toInt(), 255);
@@ -88,21 +88,21 @@ TEST(Qlrtool, NewTakesItsValuesFromTheSettingsFolder) {
 
 TEST(Qlrtool, UnreadableFilesAndWrongUsageHaveTheirOwnExitStatus) {
     TempDir dir;
-    ToolRun missing = Qlrtool("info " + ShellQuoted(dir.file("missing.qlr")));
+    ToolRun missing = Qlrtool("info " + ShellQuoted(dir.File("missing.qlr")));
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_NE(missing.err.find("を開けません。"), std::string::npos) << missing.err;
 
     std::string bytes = quillora::document::SerialiseDocument(quillora::document::LabelDocument());
     bytes[6] = '!';
-    WriteWholeFile(dir.file("magic.qlr"), bytes);
-    ToolRun magic = Qlrtool("info " + ShellQuoted(dir.file("magic.qlr")));
+    WriteWholeFile(dir.File("magic.qlr"), bytes);
+    ToolRun magic = Qlrtool("info " + ShellQuoted(dir.File("magic.qlr")));
     EXPECT_EQ(magic.exitCode, 2);
     EXPECT_NE(magic.err.find("読み込めないﾃﾞｰﾀ形式です。"), std::string::npos) << magic.err;
     EXPECT_EQ(magic.out, "");
 
     bytes[6] = '\0';
-    WriteWholeFile(dir.file("short.qlr"), bytes.substr(0, kDocumentFileSize - 1));
-    EXPECT_EQ(Qlrtool("info " + ShellQuoted(dir.file("short.qlr"))).exitCode, 2);
+    WriteWholeFile(dir.File("short.qlr"), bytes.substr(0, kDocumentFileSize - 1));
+    EXPECT_EQ(Qlrtool("info " + ShellQuoted(dir.File("short.qlr"))).exitCode, 2);
 
     EXPECT_EQ(Qlrtool("").exitCode, 1);
     EXPECT_EQ(Qlrtool("frobnicate").exitCode, 1);
@@ -118,15 +118,15 @@ TEST(Qlrtool, UnreadableFilesAndWrongUsageHaveTheirOwnExitStatus) {
         EXPECT_EQ(wrong.err.rfind("usage: qlrtool " + command, 0), 0u) << wrong.err;
         EXPECT_NE(commandList.find("  qlrtool " + wrong.err.substr(15)), std::string::npos) << wrong.err;
     }
-    EXPECT_EQ(Qlrtool("new " + ShellQuoted(dir.file("b.qlr")) + " --outer abc").exitCode, 1);
-    EXPECT_EQ(Qlrtool("new " + ShellQuoted(dir.file("nowhere/b.qlr"))).exitCode, 2);
+    EXPECT_EQ(Qlrtool("new " + ShellQuoted(dir.File("b.qlr")) + " --outer abc").exitCode, 1);
+    EXPECT_EQ(Qlrtool("new " + ShellQuoted(dir.File("nowhere/b.qlr"))).exitCode, 2);
 }
 
 TEST(Qlrtool, InfoAndRenderNameOnlyThePicturesThatCannotBeReadAndOnlyInTheirOwnWords) {
     TempDir dir;
     // A name outside code page 932 is stored as UTF-8, whose bytes also read as "cafﾃｩ.bmp".
-    ASSERT_TRUE(QImage(30, 20, QImage::Format_RGB32).save(QString::fromStdString(dir.file("café.bmp")), "BMP"));
-    ASSERT_TRUE(MakeFifo(dir.file("fifo.bmp")));
+    ASSERT_TRUE(QImage(30, 20, QImage::Format_RGB32).save(QString::fromStdString(dir.File("café.bmp")), "BMP"));
+    ASSERT_TRUE(MakeFifo(dir.File("fifo.bmp")));
     quillora::document::LabelDocument doc;
     doc.header.outerDiameter = 120;
     doc.header.innerDiameter = 30;
@@ -135,16 +135,16 @@ TEST(Qlrtool, InfoAndRenderNameOnlyThePicturesThatCannotBeReadAndOnlyInTheirOwnW
     for (const auto& [slot, name] : pictures) {
         doc.layers[slot].kind = quillora::document::LayerKind::Picture;
         doc.layers[slot].visible = 1;
-        quillora::text::StoreField(doc.layers[slot].picturePath, quillora::text::Utf8PathToStored(dir.file(name)));
+        quillora::text::StoreField(doc.layers[slot].picturePath, quillora::text::Utf8PathToStored(dir.File(name)));
     }
-    ASSERT_TRUE(quillora::document::WriteDocumentFile(dir.file("p.qlr"), doc));
+    ASSERT_TRUE(quillora::document::WriteDocumentFile(dir.File("p.qlr"), doc));
 
     const std::string expected =
-        dir.file("gone.png") + ": を開くことができません。\n" + dir.file("fifo.bmp") + ": を開くことができません。\n";
-    for (const std::string& command : {"info " + ShellQuoted(dir.file("p.qlr")),
-                                      "render " + ShellQuoted(dir.file("p.qlr")) + " " + ShellQuoted(dir.file("p.png"))}) {
+        dir.File("gone.png") + ": を開くことができません。\n" + dir.File("fifo.bmp") + ": を開くことができません。\n";
+    for (const std::string& command : {"info " + ShellQuoted(dir.File("p.qlr")),
+                                      "render " + ShellQuoted(dir.File("p.qlr")) + " " + ShellQuoted(dir.File("p.png"))}) {
         SCOPED_TRACE(command);
-        ToolRun run = ReturnsWithoutBlocking(dir.file("fifo.bmp"), [&] { return Qlrtool(command); });
+        ToolRun run = ReturnsWithoutBlocking(dir.File("fifo.bmp"), [&] { return Qlrtool(command); });
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_EQ(run.err, expected);  // no complaint of Qt's before ours
     }
@@ -152,10 +152,10 @@ TEST(Qlrtool, InfoAndRenderNameOnlyThePicturesThatCannotBeReadAndOnlyInTheirOwnW
 
 TEST(Qlrtool, WhatIsNoRegularFileIsRefusedWithoutBlocking) {
     TempDir dir;
-    const std::string fifo = dir.file("fifo.qlr");
+    const std::string fifo = dir.File("fifo.qlr");
     ASSERT_TRUE(MakeFifo(fifo));
     for (const std::string& command : std::vector<std::string>{"info " + ShellQuoted(fifo), "render " + ShellQuoted(fifo) + " out.png",
-                                      "info /dev/null", "info " + ShellQuoted(dir.path()), "picture " + ShellQuoted(fifo)}) {
+                                      "info /dev/null", "info " + ShellQuoted(dir.Path()), "picture " + ShellQuoted(fifo)}) {
         SCOPED_TRACE(command);
         ToolRun run = ReturnsWithoutBlocking(fifo, [&] { return Qlrtool(command); });
         EXPECT_EQ(run.exitCode, 2);
@@ -165,8 +165,8 @@ TEST(Qlrtool, WhatIsNoRegularFileIsRefusedWithoutBlocking) {
     EXPECT_NE(Qlrtool("info " + ShellQuoted(fifo)).err.find("を開けません。"), std::string::npos);
 
     // A settings file that is a FIFO gives the defaults.
-    ASSERT_TRUE(MakeFifo(dir.file("quillora.ini")));
-    ToolRun settings = ReturnsWithoutBlocking(dir.file("quillora.ini"), [&] { return Qlrtool("settings " + ShellQuoted(dir.path())); });
+    ASSERT_TRUE(MakeFifo(dir.File("quillora.ini")));
+    ToolRun settings = ReturnsWithoutBlocking(dir.File("quillora.ini"), [&] { return Qlrtool("settings " + ShellQuoted(dir.Path())); });
     EXPECT_EQ(settings.exitCode, 0);
     EXPECT_NE(settings.out.find("\"NewDoc\":{\"Out\":120,\"In\":30}"), std::string::npos) << settings.out;
 }
@@ -177,42 +177,42 @@ TEST(Qlrtool, FilterAndPictureAnswerWithThePlugInsBesideTheTool) {
     EXPECT_EQ(filter.out, "対応画像ﾌｧｲﾙ\t*.bmp;*.jpg;*.jpeg;*.jpe;*.png;\n全てのﾌｧｲﾙ\t*.*\n");
 
     TempDir dir;
-    ASSERT_TRUE(QImage(30, 20, QImage::Format_RGB32).save(QString::fromStdString(dir.file("p.png")), "PNG"));
-    ToolRun png = Qlrtool("picture " + ShellQuoted(dir.file("p.png")));
+    ASSERT_TRUE(QImage(30, 20, QImage::Format_RGB32).save(QString::fromStdString(dir.File("p.png")), "PNG"));
+    ToolRun png = Qlrtool("picture " + ShellQuoted(dir.File("p.png")));
     EXPECT_EQ(png.exitCode, 0);
     QJsonObject answer = QJsonDocument::fromJson(QByteArray::fromStdString(png.out)).object();
     EXPECT_EQ(answer, (QJsonObject{{"supported", true}, {"width", 30}, {"height", 20}}));
 
-    WriteWholeFile(dir.file("notes.txt"), "not a picture");
-    answer = QJsonDocument::fromJson(QByteArray::fromStdString(Qlrtool("picture " + ShellQuoted(dir.file("notes.txt"))).out))
+    WriteWholeFile(dir.File("notes.txt"), "not a picture");
+    answer = QJsonDocument::fromJson(QByteArray::fromStdString(Qlrtool("picture " + ShellQuoted(dir.File("notes.txt"))).out))
                  .object();
     EXPECT_EQ(answer, (QJsonObject{{"supported", false}, {"width", 0}, {"height", 0}}));
 }
 
 TEST(Qlrtool, ListFillsTheListFromAFileInPlaceOrIntoAnotherLabel) {
     TempDir dir;
-    const std::string label = dir.file("my label.qlr");
+    const std::string label = dir.File("my label.qlr");
     ASSERT_EQ(Qlrtool("new " + ShellQuoted(label)).exitCode, 0);
     const std::string untouched = ReadWholeFile(label);
-    WriteWholeFile(dir.file("disc.cue"),
+    WriteWholeFile(dir.File("disc.cue"),
                    "REM DATE 2001\r\nPERFORMER \"A\"\r\nFILE \"x.wav\" WAVE\r\n  TRACK 01 AUDIO\r\n"
                    "    TITLE \"Café, part 1\"\r\n  TRACK 02 AUDIO\r\n    TITLE \"夜明け\"\r\n    PERFORMER \"B\"\r\n");
 
-    ToolRun toOther = Qlrtool("list " + ShellQuoted(label) + " " + ShellQuoted(dir.file("disc.cue")) + " --out " +
-                              ShellQuoted(dir.file("out.qlr")));
+    ToolRun toOther = Qlrtool("list " + ShellQuoted(label) + " " + ShellQuoted(dir.File("disc.cue")) + " --out " +
+                              ShellQuoted(dir.File("out.qlr")));
     EXPECT_EQ(toOther.exitCode, 0) << toOther.err;
     EXPECT_EQ(toOther.out, "Cafe, part 1\n夜明け / B\n");
     EXPECT_NE(toOther.err.find("置き換えました"), std::string::npos) << toOther.err;
     EXPECT_EQ(ReadWholeFile(label), untouched);
-    QJsonArray entries = At(Info(dir.file("out.qlr")), "list", "entries").toArray();
+    QJsonArray entries = At(Info(dir.File("out.qlr")), "list", "entries").toArray();
     EXPECT_EQ(entries[1].toObject()["text"].toString(), QStringLiteral("夜明け / B"));
     EXPECT_EQ(entries[1].toObject()["editText"].toString(), QStringLiteral("夜明け / B"));
     EXPECT_EQ(entries[2].toObject()["text"].toString(), "");
 
     std::string lines;
     for (int i = 1; i <= 60; ++i) lines += "Line " + std::to_string(i) + "\r\n";
-    WriteWholeFile(dir.file("tracks.txt"), lines);
-    ToolRun inPlace = Qlrtool("list " + ShellQuoted(label) + " " + ShellQuoted(dir.file("tracks.txt")));
+    WriteWholeFile(dir.File("tracks.txt"), lines);
+    ToolRun inPlace = Qlrtool("list " + ShellQuoted(label) + " " + ShellQuoted(dir.File("tracks.txt")));
     EXPECT_EQ(inPlace.exitCode, 0) << inPlace.err;
     EXPECT_EQ(std::count(inPlace.out.begin(), inPlace.out.end(), '\n'), 50);
     EXPECT_NE(inPlace.err.find("残りの10件"), std::string::npos) << inPlace.err;
@@ -223,21 +223,21 @@ TEST(Qlrtool, ListFillsTheListFromAFileInPlaceOrIntoAnotherLabel) {
 
 TEST(Qlrtool, ListLeavesTheLabelAloneWhenItCannotReadWhatItIsGiven) {
     TempDir dir;
-    const std::string label = dir.file("a.qlr");
+    const std::string label = dir.File("a.qlr");
     ASSERT_EQ(Qlrtool("new " + ShellQuoted(label)).exitCode, 0);
     const std::string untouched = ReadWholeFile(label);
-    WriteWholeFile(dir.file("blank.txt"), "\r\n \r\n");
-    WriteWholeFile(dir.file("t.txt"), "Title\n");
+    WriteWholeFile(dir.File("blank.txt"), "\r\n \r\n");
+    WriteWholeFile(dir.File("t.txt"), "Title\n");
 
-    ToolRun missing = Qlrtool("list " + ShellQuoted(label) + " " + ShellQuoted(dir.file("gone.m3u")));
+    ToolRun missing = Qlrtool("list " + ShellQuoted(label) + " " + ShellQuoted(dir.File("gone.m3u")));
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_NE(missing.err.find("gone.m3u"), std::string::npos) << missing.err;
-    EXPECT_EQ(Qlrtool("list " + ShellQuoted(label) + " " + ShellQuoted(dir.file("no folder/"))).exitCode, 2);
-    EXPECT_EQ(Qlrtool("list " + ShellQuoted(label) + " " + ShellQuoted(dir.file("blank.txt"))).exitCode, 2);
-    EXPECT_EQ(Qlrtool("list " + ShellQuoted(dir.file("gone.qlr")) + " " + ShellQuoted(dir.file("t.txt"))).exitCode, 2);
-    EXPECT_EQ(Qlrtool("list " + ShellQuoted(dir.file("t.txt")) + " " + ShellQuoted(dir.file("t.txt"))).exitCode, 2);
+    EXPECT_EQ(Qlrtool("list " + ShellQuoted(label) + " " + ShellQuoted(dir.File("no folder/"))).exitCode, 2);
+    EXPECT_EQ(Qlrtool("list " + ShellQuoted(label) + " " + ShellQuoted(dir.File("blank.txt"))).exitCode, 2);
+    EXPECT_EQ(Qlrtool("list " + ShellQuoted(dir.File("gone.qlr")) + " " + ShellQuoted(dir.File("t.txt"))).exitCode, 2);
+    EXPECT_EQ(Qlrtool("list " + ShellQuoted(dir.File("t.txt")) + " " + ShellQuoted(dir.File("t.txt"))).exitCode, 2);
     EXPECT_EQ(Qlrtool("list a.qlr t.txt extra").exitCode, 1);
     EXPECT_EQ(Qlrtool("list a.qlr t.txt --out").exitCode, 1);
     EXPECT_EQ(ReadWholeFile(label), untouched);
-    EXPECT_EQ(ReadWholeFile(dir.file("t.txt")), "Title\n");
+    EXPECT_EQ(ReadWholeFile(dir.File("t.txt")), "Title\n");
 }

@@ -25,15 +25,15 @@ protected:
         label = QImage(360, 360, QImage::Format_RGB32);
         label.fill(Qt::red);
         view = std::make_unique<view::LabelView>(doc, grid, flags, interaction);
-        view->setSource(&label);
+        view->SetSource(&label);
     }
 
     // Sizes the whole widget so that its client (inside the scroll bars) has the given size.
     void SetClient(int width, int height) {
         view->show();
-        const QSize extra = view->size() - view->clientSize();
+        const QSize extra = view->size() - view->ClientSize();
         view->resize(width + extra.width(), height + extra.height());
-        ASSERT_EQ(view->clientSize(), QSize(width, height));
+        ASSERT_EQ(view->ClientSize(), QSize(width, height));
     }
 
     QImage Painted() { return view->viewport()->grab().toImage(); }
@@ -129,7 +129,7 @@ TEST_F(LabelViewTest, RightClickOffersNewLayersAtThePointInMillimetres) {
     ASSERT_EQ(doc.state.viewOriginY, 15);
     QStringList captions;
     int answer = 40059;
-    view->setMenuRunner([&](QMenu& menu, const QPoint&) {
+    view->SetMenuRunner([&](QMenu& menu, const QPoint&) {
         captions.clear();
         for (QAction* action : menu.actions()) captions << action->text();
         return answer;

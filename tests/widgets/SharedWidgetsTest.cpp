@@ -33,8 +33,8 @@ TEST_F(SharedWidgets, ColoursKeepTheRecordByteOrder) {
     EXPECT_EQ(c, QColor(0x99, 0x66, 0x33));
     EXPECT_EQ(quillora::canvas::FromQColor(c), 0x00336699u);
     ColourSwatch swatch;
-    swatch.setColour(0xFF123456);  // the unused top byte is not a colour
-    EXPECT_EQ(swatch.colour(), 0x00123456u);
+    swatch.SetColour(0xFF123456);  // the unused top byte is not a colour
+    EXPECT_EQ(swatch.Colour(), 0x00123456u);
 }
 
 TEST_F(SharedWidgets, InterfaceFontIsIpaPGothicWithATwelvePixelCell) {
@@ -60,34 +60,34 @@ TEST(DialogNumberReading, ReadsLikeADialogField) {
 TEST_F(SharedWidgets, NumberFieldArrowsStayInRangeTypedValuesDoNot) {
     NumberField field(5, 100);
     QSignalSpy edited(&field, &NumberField::edited);
-    field.setValue(99);
-    field.upButton()->click();
-    EXPECT_EQ(field.value(), 100);
-    field.upButton()->click();
-    EXPECT_EQ(field.value(), 100);
-    field.edit()->setText(QStringLiteral("900"));
-    EXPECT_EQ(field.value(), 900);
-    field.downButton()->click();  // steps from the typed value back into the range
-    EXPECT_EQ(field.value(), 100);
-    field.setValue(5);
-    QTest::keyClick(field.edit(), Qt::Key_Down);
-    EXPECT_EQ(field.value(), 5);
-    QTest::keyClick(field.edit(), Qt::Key_Up);
-    EXPECT_EQ(field.value(), 6);
-    field.edit()->setText(QStringLiteral("x"));
-    EXPECT_EQ(field.value(), 0);
+    field.SetValue(99);
+    field.UpButton()->click();
+    EXPECT_EQ(field.Value(), 100);
+    field.UpButton()->click();
+    EXPECT_EQ(field.Value(), 100);
+    field.Edit()->setText(QStringLiteral("900"));
+    EXPECT_EQ(field.Value(), 900);
+    field.DownButton()->click();  // steps from the typed value back into the range
+    EXPECT_EQ(field.Value(), 100);
+    field.SetValue(5);
+    QTest::keyClick(field.Edit(), Qt::Key_Down);
+    EXPECT_EQ(field.Value(), 5);
+    QTest::keyClick(field.Edit(), Qt::Key_Up);
+    EXPECT_EQ(field.Value(), 6);
+    field.Edit()->setText(QStringLiteral("x"));
+    EXPECT_EQ(field.Value(), 0);
     EXPECT_EQ(edited.count(), 7);  // 99, 100, 900, 100, 5, 6, x: the steps that change nothing are silent
 }
 
 TEST_F(SharedWidgets, DigitsOnlyFieldRefusesLetters) {
     NumberField field(1, 300, NumberField::DigitsOnly);
-    field.edit()->setFocus();
-    QTest::keyClicks(field.edit(), QStringLiteral("1a2-3"));
-    EXPECT_EQ(field.edit()->text(), QStringLiteral("123"));
-    EXPECT_EQ(field.value(), 123);
+    field.Edit()->setFocus();
+    QTest::keyClicks(field.Edit(), QStringLiteral("1a2-3"));
+    EXPECT_EQ(field.Edit()->text(), QStringLiteral("123"));
+    EXPECT_EQ(field.Value(), 123);
     NumberField signedField(-10, 10);
-    QTest::keyClicks(signedField.edit(), QStringLiteral("-7"));
-    EXPECT_EQ(signedField.value(), -7);
+    QTest::keyClicks(signedField.Edit(), QStringLiteral("-7"));
+    EXPECT_EQ(signedField.Value(), -7);
 }
 
 TEST_F(SharedWidgets, MessageBoxHasTheExactButtonsAndDefaults) {

@@ -19,14 +19,14 @@ protected:
 
 TEST_F(HelpWindowTest, OpensAtTheContentsOrAtHelpOnHelp) {
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Quillora ﾍﾙﾌﾟ"));
-    window.showContents();
+    window.ShowContents();
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.currentPage().fileName(), QStringLiteral("index.html"));
-    EXPECT_TRUE(window.browser()->toPlainText().contains(QString::fromUtf8("目次")));
-    window.showHelpOnHelp();
-    EXPECT_EQ(window.currentPage().fileName(), QStringLiteral("usinghelp.html"));
-    window.browser()->backward();
-    EXPECT_EQ(window.currentPage().fileName(), QStringLiteral("index.html"));
+    EXPECT_EQ(window.CurrentPage().fileName(), QStringLiteral("index.html"));
+    EXPECT_TRUE(window.Browser()->toPlainText().contains(QString::fromUtf8("目次")));
+    window.ShowHelpOnHelp();
+    EXPECT_EQ(window.CurrentPage().fileName(), QStringLiteral("usinghelp.html"));
+    window.Browser()->backward();
+    EXPECT_EQ(window.CurrentPage().fileName(), QStringLiteral("index.html"));
 }
 
 TEST_F(HelpWindowTest, EveryPageIsReachableAndEveryLinkLeadsToAPage) {

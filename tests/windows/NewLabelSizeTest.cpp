@@ -23,9 +23,9 @@ protected:
 
     // Types both fields and presses OK.
     bool Enter(const QString& outer, const QString& inner) {
-        t.interaction.queueDialog([&](QDialog& d) {
-            FindChild<NumberField>(d, "idOuter").edit()->setText(outer);
-            FindChild<NumberField>(d, "idInner").edit()->setText(inner);
+        t.interaction.QueueDialog([&](QDialog& d) {
+            FindChild<NumberField>(d, "idOuter").Edit()->setText(outer);
+            FindChild<NumberField>(d, "idInner").Edit()->setText(inner);
             FindChild<QPushButton>(d, "id1").click();
             return d.result();
         });
@@ -36,12 +36,12 @@ protected:
 };
 
 TEST_F(NewLabelSizeTest, ShowsTheCurrentSize) {
-    t.interaction.queueDialog([](QDialog& d) {
+    t.interaction.QueueDialog([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QString::fromUtf8("新規作成"));
-        EXPECT_EQ(FindChild<NumberField>(d, "idOuter").edit()->text(), QStringLiteral("120"));
-        EXPECT_EQ(FindChild<NumberField>(d, "idInner").edit()->text(), QStringLiteral("30"));
-        EXPECT_EQ(FindChild<NumberField>(d, "idOuter").maximum(), 300);
-        EXPECT_EQ(FindChild<NumberField>(d, "idInner").minimum(), 1);
+        EXPECT_EQ(FindChild<NumberField>(d, "idOuter").Edit()->text(), QStringLiteral("120"));
+        EXPECT_EQ(FindChild<NumberField>(d, "idInner").Edit()->text(), QStringLiteral("30"));
+        EXPECT_EQ(FindChild<NumberField>(d, "idOuter").Maximum(), 300);
+        EXPECT_EQ(FindChild<NumberField>(d, "idInner").Minimum(), 1);
         EXPECT_EQ(FindChild<QPushButton>(d, "id2").text(), QString::fromUtf8("ｷｬﾝｾﾙ"));
         return int(QDialog::Rejected);
     });
@@ -67,8 +67,8 @@ TEST_F(NewLabelSizeTest, InnerLargerThanOuterIsAccepted) {
 }
 
 TEST_F(NewLabelSizeTest, CancelStoresNothing) {
-    t.interaction.queueDialog([](QDialog& d) {
-        FindChild<NumberField>(d, "idOuter").edit()->setText(QStringLiteral("80"));
+    t.interaction.QueueDialog([](QDialog& d) {
+        FindChild<NumberField>(d, "idOuter").Edit()->setText(QStringLiteral("80"));
         FindChild<QPushButton>(d, "id2").click();
         return d.result();
     });

@@ -28,18 +28,18 @@ TEST_F(PositionWindowTest, StartsWithoutAPositionAndShowsWhatItIsGiven) {
     const QString texts[] = {QString::fromUtf8("X："), QStringLiteral("---- mm "), QString::fromUtf8("Y："),
                              QStringLiteral("---- mm ")};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(window.labels()[i]->geometry(), rects[i]) << i;
-        EXPECT_EQ(window.labels()[i]->text(), texts[i]) << i;
+        EXPECT_EQ(window.Labels()[i]->geometry(), rects[i]) << i;
+        EXPECT_EQ(window.Labels()[i]->text(), texts[i]) << i;
     }
-    EXPECT_TRUE(window.xValue()->alignment() & Qt::AlignRight);
-    EXPECT_TRUE(window.labels()[0]->alignment() & Qt::AlignLeft);
+    EXPECT_TRUE(window.XValue()->alignment() & Qt::AlignRight);
+    EXPECT_TRUE(window.Labels()[0]->alignment() & Qt::AlignLeft);
 
-    window.setPosition(57, -4);
-    EXPECT_EQ(window.xValue()->text(), QStringLiteral("57mm "));
-    EXPECT_EQ(window.yValue()->text(), QStringLiteral("-4mm "));
-    window.clearPosition();
-    EXPECT_EQ(window.xValue()->text(), QStringLiteral("---- mm "));
-    EXPECT_EQ(window.yValue()->text(), QStringLiteral("---- mm "));
+    window.SetPosition(57, -4);
+    EXPECT_EQ(window.XValue()->text(), QStringLiteral("57mm "));
+    EXPECT_EQ(window.YValue()->text(), QStringLiteral("-4mm "));
+    window.ClearPosition();
+    EXPECT_EQ(window.XValue()->text(), QStringLiteral("---- mm "));
+    EXPECT_EQ(window.YValue()->text(), QStringLiteral("---- mm "));
 }
 
 TEST_F(PositionWindowTest, CloseBoxHidesAndClearsTheViewFlag) {

@@ -24,7 +24,7 @@ protected:
 
 TEST_F(SmallWindows, AboutBoxShowsIconAndVersion) {
     TestWorkspace t;
-    t.interaction.queueDialog([](QDialog& d) {
+    t.interaction.QueueDialog([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
         EXPECT_EQ(FindChild<QLabel>(d, "version").text(), QStringLiteral("Quillora Ver.1.00"));
         EXPECT_FALSE(FindChild<QLabel>(d, "icon").pixmap().isNull());
@@ -32,12 +32,12 @@ TEST_F(SmallWindows, AboutBoxShowsIconAndVersion) {
         return d.result();
     });
     ShowAbout(t.ws);
-    EXPECT_TRUE(t.interaction.allConsumed());
+    EXPECT_TRUE(t.interaction.AllConsumed());
 }
 
 TEST_F(SmallWindows, SplashIsItsPictureCentredOnTheScreen) {
     SplashWindow splash;
-    EXPECT_EQ(splash.picture().size(), QSize(320, 240));
+    EXPECT_EQ(splash.Picture().size(), QSize(320, 240));
     EXPECT_EQ(splash.size(), QSize(320, 240));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(splash.pos(), CentredPosition(screen, QSize(320, 240)));
@@ -46,8 +46,8 @@ TEST_F(SmallWindows, SplashIsItsPictureCentredOnTheScreen) {
 
 TEST_F(SmallWindows, NoticeWindowIsCentredWithItsText) {
     NoticeWindow notice(QString::fromUtf8("終了処理中です。しばらくお待ち下さい..."));
-    notice.showNotice();
+    notice.ShowNotice();
     EXPECT_TRUE(notice.isVisible());
-    EXPECT_EQ(notice.text(), QString::fromUtf8("終了処理中です。しばらくお待ち下さい..."));
+    EXPECT_EQ(notice.Text(), QString::fromUtf8("終了処理中です。しばらくお待ち下さい..."));
     EXPECT_EQ(notice.pos(), CentredPosition(QGuiApplication::primaryScreen()->geometry(), notice.size()));
 }

@@ -51,12 +51,12 @@ protected:
 TEST_F(TipsDialogTest, NextWrapsToTheFirstTipAndClosingMovesOnAgain) {
     t.settings.nextTipNumber = 9;
     QStringList shown;
-    t.interaction.queueDialog([&](QDialog& d) {
+    t.interaction.QueueDialog([&](QDialog& d) {
         auto& dialog = static_cast<TipsDialog&>(d);
         EXPECT_EQ(d.windowTitle(), QString::fromUtf8("ﾜﾝﾎﾟｲﾝﾄ"));
-        shown << dialog.shownText();
+        shown << dialog.ShownText();
         FindChild<QPushButton>(d, "nextButton").click();
-        shown << dialog.shownText();
+        shown << dialog.ShownText();
         FindChild<QPushButton>(d, "closeButton").click();
         return d.result();
     });
@@ -68,7 +68,7 @@ TEST_F(TipsDialogTest, NextWrapsToTheFirstTipAndClosingMovesOnAgain) {
 
 TEST_F(TipsDialogTest, EscapeAlsoMovesOnAndClearingTheBoxTurnsStartUpTipsOff) {
     t.settings.nextTipNumber = 3;
-    t.interaction.queueDialog([](QDialog& d) {
+    t.interaction.QueueDialog([](QDialog& d) {
         auto& box = FindChild<QCheckBox>(d, "showAtStart");
         EXPECT_TRUE(box.isChecked());
         EXPECT_EQ(box.text(), QString::fromUtf8("起動時にﾜﾝﾎﾟｲﾝﾄを表示(&S)"));

@@ -57,46 +57,46 @@ TEST_F(ToolWindowTest, ButtonsStandWhereTheyShouldWithTheirLabels) {
     } expected[] = {{40067, 2, 2, "新規作成…"},    {40068, 98, 2, "保存…"},
                     {40069, 2, 28, "印刷…"},       {40071, 98, 28, "印刷設定…"},
                     {40072, 2, 49, "プリンタ設定…"}, {40070, 98, 49, "印刷プレビュー…"}};
-    ASSERT_EQ(window.buttons().size(), 6u);
+    ASSERT_EQ(window.Buttons().size(), 6u);
     for (const auto& e : expected) {
         ToolButton* b = window.findChild<ToolButton*>(QStringLiteral("id%1").arg(e.id));
         ASSERT_NE(b, nullptr) << e.id;
         EXPECT_EQ(b->geometry(), QRect(e.x, e.y, 94, 19)) << e.id;
-        EXPECT_EQ(b->label(), QString::fromUtf8(e.label));
+        EXPECT_EQ(b->Label(), QString::fromUtf8(e.label));
     }
 }
 
 TEST_F(ToolWindowTest, LooksFollowTheDocumentStateAndThePress) {
-    ToolButton& newButton = *window.button(ToolWindow::kNewId);
-    EXPECT_EQ(newButton.look(), ToolButtonLook::Released);
+    ToolButton& newButton = *window.Button(ToolWindow::kNewId);
+    EXPECT_EQ(newButton.Look(), ToolButtonLook::Released);
     newButton.setDown(true);
-    EXPECT_EQ(newButton.look(), ToolButtonLook::Pressed);
+    EXPECT_EQ(newButton.Look(), ToolButtonLook::Pressed);
     newButton.setDown(false);
     for (int id : {40068, 40069, 40070, 40071, 40072}) {
-        ToolButton& b = *window.button(id);
-        EXPECT_EQ(b.look(), ToolButtonLook::Unavailable) << id;
+        ToolButton& b = *window.Button(id);
+        EXPECT_EQ(b.Look(), ToolButtonLook::Unavailable) << id;
         b.setDown(true);
-        EXPECT_EQ(b.look(), ToolButtonLook::Unavailable) << id;
+        EXPECT_EQ(b.Look(), ToolButtonLook::Unavailable) << id;
         b.setDown(false);
     }
 
     t.doc.documentOpen = true;
-    EXPECT_EQ(newButton.look(), ToolButtonLook::Unavailable);
+    EXPECT_EQ(newButton.Look(), ToolButtonLook::Unavailable);
     newButton.setDown(true);
-    EXPECT_EQ(newButton.look(), ToolButtonLook::Unavailable);
+    EXPECT_EQ(newButton.Look(), ToolButtonLook::Unavailable);
     newButton.setDown(false);
     for (int id : {40068, 40069, 40070, 40071, 40072}) {
-        ToolButton& b = *window.button(id);
-        EXPECT_EQ(b.look(), ToolButtonLook::Released) << id;
+        ToolButton& b = *window.Button(id);
+        EXPECT_EQ(b.Look(), ToolButtonLook::Released) << id;
         b.setDown(true);
-        EXPECT_EQ(b.look(), ToolButtonLook::Pressed) << id;
+        EXPECT_EQ(b.Look(), ToolButtonLook::Pressed) << id;
         b.setDown(false);
     }
 }
 
 TEST_F(ToolWindowTest, PicturesShowFaceAndTextOfTheLook) {
-    ToolButton& newButton = *window.button(ToolWindow::kNewId);
-    ToolButton& save = *window.button(ToolWindow::kSaveId);
+    ToolButton& newButton = *window.Button(ToolWindow::kNewId);
+    ToolButton& save = *window.Button(ToolWindow::kSaveId);
     const QPalette pal = newButton.palette();
     const QImage released = Picture(newButton, false);
     const QImage pressed = Picture(newButton, true);
@@ -112,12 +112,12 @@ TEST_F(ToolWindowTest, PicturesShowFaceAndTextOfTheLook) {
 }
 
 TEST_F(ToolWindowTest, ClicksRunOnlyTheCommandsTheDocumentStateAllows) {
-    for (int id : kAllCommands) QTest::mouseClick(window.button(id), Qt::LeftButton);
+    for (int id : kAllCommands) QTest::mouseClick(window.Button(id), Qt::LeftButton);
     EXPECT_EQ(t.commands.ran, std::vector<CommandId>{CommandId::New});
 
     t.commands.ran.clear();
     t.doc.documentOpen = true;
-    for (int id : kAllCommands) QTest::mouseClick(window.button(id), Qt::LeftButton);
+    for (int id : kAllCommands) QTest::mouseClick(window.Button(id), Qt::LeftButton);
     EXPECT_EQ(t.commands.ran, (std::vector<CommandId>{CommandId::Save, CommandId::Print, CommandId::PrintPreview,
                                                       CommandId::PrintSettings, CommandId::PrinterSetup}));
     EXPECT_EQ(t.interaction.beeps, 0);
@@ -133,7 +133,7 @@ TEST_F(ToolWindowTest, AnOpenEditingDialogTurnsEveryClickIntoABeep) {
             t.flags = DialogFlags{};
             t.flags.*flag = true;
             for (int id : kAllCommands) {
-                QTest::mouseClick(window.button(id), Qt::LeftButton);
+                QTest::mouseClick(window.Button(id), Qt::LeftButton);
                 EXPECT_EQ(t.interaction.beeps, ++expectedBeeps);
             }
         }
@@ -165,7 +165,7 @@ TEST_F(ToolWindowTest, StaysLiveWhileADialogIsModalToTheFrame) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
     QSignalSpy frameClicked(frameButton, &QPushButton::clicked);
-    ToolButton* newButton = window.button(ToolWindow::kNewId);
+    ToolButton* newButton = window.Button(ToolWindow::kNewId);
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, newButton->geometry().center());
     QTest::mouseClick(frame.windowHandle(), Qt::LeftButton, {}, frameButton->geometry().center());
     EXPECT_EQ(t.commands.ran.size(), 1u);

@@ -22,16 +22,16 @@ Message Text(const char* text) {
 TEST(ScriptedInteractionRules, AnswersInOrderAndRecordsWhatWasAsked) {
     EnsureApplication();
     ScriptedInteraction s;
-    s.queueAnswer(Answer::No);
-    s.queueAnswer(Answer::Yes);
-    s.queueOpenFile(QStringLiteral("/tmp/a.qlr"));
-    s.queueOpenFile(std::nullopt);
-    EXPECT_FALSE(s.allConsumed());
+    s.QueueAnswer(Answer::No);
+    s.QueueAnswer(Answer::Yes);
+    s.QueueOpenFile(QStringLiteral("/tmp/a.qlr"));
+    s.QueueOpenFile(std::nullopt);
+    EXPECT_FALSE(s.AllConsumed());
     EXPECT_EQ(s.ShowMessage(Text("one")), Answer::No);
     EXPECT_EQ(s.ShowMessage(Text("two")), Answer::Yes);
     EXPECT_EQ(s.ChooseOpenFile(FileChoice{}), QStringLiteral("/tmp/a.qlr"));
     EXPECT_EQ(s.ChooseOpenFile(FileChoice{}), std::nullopt);
-    EXPECT_TRUE(s.allConsumed());
+    EXPECT_TRUE(s.AllConsumed());
     ASSERT_EQ(s.messages.size(), 2u);
     EXPECT_EQ(s.messages[1].text, QStringLiteral("two"));
     EXPECT_EQ(s.fileChoices.size(), 2u);
@@ -39,7 +39,7 @@ TEST(ScriptedInteractionRules, AnswersInOrderAndRecordsWhatWasAsked) {
     QDialog dialog;
     dialog.setWindowTitle(QStringLiteral("d"));
     auto* edit = new QLineEdit(&dialog);
-    s.queueDialog([&](QDialog& d) {
+    s.QueueDialog([&](QDialog& d) {
         EXPECT_TRUE(d.isVisible());
         edit->setText(QStringLiteral("typed"));
         d.accept();

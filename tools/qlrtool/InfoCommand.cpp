@@ -21,63 +21,63 @@ std::string Text(const char (&field)[N]) {
 }
 
 void WriteHeader(JsonWriter& j, const DocHeader& h) {
-    j.key("header").beginObject();
-    j.field("outerDiameter", h.outerDiameter).field("innerDiameter", h.innerDiameter);
-    j.field("marginTop", h.marginTop).field("marginLeft", h.marginLeft);
-    j.field("cropMarks", h.cropMarks);
-    j.field("previewPaperWidth", h.previewPaperWidth).field("previewPaperHeight", h.previewPaperHeight);
-    j.endObject();
+    j.Key("header").BeginObject();
+    j.Field("outerDiameter", h.outerDiameter).Field("innerDiameter", h.innerDiameter);
+    j.Field("marginTop", h.marginTop).Field("marginLeft", h.marginLeft);
+    j.Field("cropMarks", h.cropMarks);
+    j.Field("previewPaperWidth", h.previewPaperWidth).Field("previewPaperHeight", h.previewPaperHeight);
+    j.EndObject();
 }
 
 void WriteState(JsonWriter& j, const DocState& s) {
-    j.key("state").beginObject();
-    j.field("isOpen", s.isOpen).field("outerMm", s.outerMm).field("innerMm", s.innerMm);
-    j.field("outerPx", s.outerPx).field("innerPx", s.innerPx);
-    j.field("backColor", s.backColor).field("lineColor", s.lineColor).field("borderLine", s.borderLine);
-    j.field("viewOriginX", s.viewOriginX).field("viewOriginY", s.viewOriginY);
-    j.field("scrollX", s.scrollX).field("scrollY", s.scrollY);
-    j.field("layerCount", s.layerCount).field("selectedPos", s.selectedPos);
-    j.field("firstVisiblePos", s.firstVisiblePos);
-    j.endObject();
+    j.Key("state").BeginObject();
+    j.Field("isOpen", s.isOpen).Field("outerMm", s.outerMm).Field("innerMm", s.innerMm);
+    j.Field("outerPx", s.outerPx).Field("innerPx", s.innerPx);
+    j.Field("backColor", s.backColor).Field("lineColor", s.lineColor).Field("borderLine", s.borderLine);
+    j.Field("viewOriginX", s.viewOriginX).Field("viewOriginY", s.viewOriginY);
+    j.Field("scrollX", s.scrollX).Field("scrollY", s.scrollY);
+    j.Field("layerCount", s.layerCount).Field("selectedPos", s.selectedPos);
+    j.Field("firstVisiblePos", s.firstVisiblePos);
+    j.EndObject();
 }
 
 void WriteList(JsonWriter& j, const ListBlock& l) {
-    j.key("list").beginObject();
-    j.field("printNumbers", l.printNumbers).field("addZero", l.addZero).field("defaultSpacing", l.defaultSpacing);
-    j.field("numberSeparator", Text(l.numberSeparator)).field("fontFace", Text(l.fontFace));
-    j.field("fontSize", l.fontSize).field("fontItalic", l.fontItalic).field("fontUnderline", l.fontUnderline);
-    j.field("fontBold", l.fontBold).field("fontStrike", l.fontStrike).field("fontColor", l.fontColor);
-    j.field("layoutStyle", l.layoutStyle);
-    j.field("top0", l.top0).field("left0", l.left0).field("top1", l.top1).field("left1", l.left1);
-    j.field("top2", l.top2).field("left2", l.left2).field("left22", l.left22);
-    j.field("secondColumnStart", l.secondColumnStart).field("lineGap", l.lineGap);
-    j.field("shadow", l.shadow).field("shadowColor", l.shadowColor);
-    j.field("shadowX", l.shadowX).field("shadowY", l.shadowY);
-    j.key("entries").beginArray();
+    j.Key("list").BeginObject();
+    j.Field("printNumbers", l.printNumbers).Field("addZero", l.addZero).Field("defaultSpacing", l.defaultSpacing);
+    j.Field("numberSeparator", Text(l.numberSeparator)).Field("fontFace", Text(l.fontFace));
+    j.Field("fontSize", l.fontSize).Field("fontItalic", l.fontItalic).Field("fontUnderline", l.fontUnderline);
+    j.Field("fontBold", l.fontBold).Field("fontStrike", l.fontStrike).Field("fontColor", l.fontColor);
+    j.Field("layoutStyle", l.layoutStyle);
+    j.Field("top0", l.top0).Field("left0", l.left0).Field("top1", l.top1).Field("left1", l.left1);
+    j.Field("top2", l.top2).Field("left2", l.left2).Field("left22", l.left22);
+    j.Field("secondColumnStart", l.secondColumnStart).Field("lineGap", l.lineGap);
+    j.Field("shadow", l.shadow).Field("shadowColor", l.shadowColor);
+    j.Field("shadowX", l.shadowX).Field("shadowY", l.shadowY);
+    j.Key("entries").BeginArray();
     for (int i = 0; i < kListEntries; ++i) {
-        j.beginObject();
-        j.field("number", Text(l.entryNumber[i])).field("text", Text(l.entryText[i]));
-        j.field("editText", Text(l.entryEditText[i])).field("spacing", l.entrySpacing[i]);
-        j.endObject();
+        j.BeginObject();
+        j.Field("number", Text(l.entryNumber[i])).Field("text", Text(l.entryText[i]));
+        j.Field("editText", Text(l.entryEditText[i])).Field("spacing", l.entrySpacing[i]);
+        j.EndObject();
     }
-    j.endArray();
-    j.endObject();
+    j.EndArray();
+    j.EndObject();
 }
 
 void WriteLayer(JsonWriter& j, const LayerRecord& r) {
-    j.beginObject();
-    j.field("kind", static_cast<int>(r.kind)).field("visible", r.visible).field("name", Text(r.name));
-    j.field("text", Text(r.text)).field("fontFace", Text(r.fontFace));
-    j.field("fontSize", r.fontSize).field("fontItalic", r.fontItalic).field("fontUnderline", r.fontUnderline);
-    j.field("fontBold", r.fontBold).field("fontStrike", r.fontStrike).field("fontColor", r.fontColor);
-    j.field("angle", r.angle).field("shadow", r.shadow).field("shadowColor", r.shadowColor);
-    j.field("shadowX", r.shadowX).field("shadowY", r.shadowY);
-    j.field("picturePath", quillora::text::StoredPathToUtf8(quillora::text::FieldView(r.picturePath)));
-    j.field("placement", r.placement).field("keepAspect", r.keepAspect);
-    j.field("imageWidthPx", r.imageWidthPx).field("imageHeightPx", r.imageHeightPx);
-    j.field("widthMm", r.widthMm).field("heightMm", r.heightMm);
-    j.field("posX", r.posX).field("posY", r.posY);
-    j.endObject();
+    j.BeginObject();
+    j.Field("kind", static_cast<int>(r.kind)).Field("visible", r.visible).Field("name", Text(r.name));
+    j.Field("text", Text(r.text)).Field("fontFace", Text(r.fontFace));
+    j.Field("fontSize", r.fontSize).Field("fontItalic", r.fontItalic).Field("fontUnderline", r.fontUnderline);
+    j.Field("fontBold", r.fontBold).Field("fontStrike", r.fontStrike).Field("fontColor", r.fontColor);
+    j.Field("angle", r.angle).Field("shadow", r.shadow).Field("shadowColor", r.shadowColor);
+    j.Field("shadowX", r.shadowX).Field("shadowY", r.shadowY);
+    j.Field("picturePath", quillora::text::StoredPathToUtf8(quillora::text::FieldView(r.picturePath)));
+    j.Field("placement", r.placement).Field("keepAspect", r.keepAspect);
+    j.Field("imageWidthPx", r.imageWidthPx).Field("imageHeightPx", r.imageHeightPx);
+    j.Field("widthMm", r.widthMm).Field("heightMm", r.heightMm);
+    j.Field("posX", r.posX).Field("posY", r.posY);
+    j.EndObject();
 }
 
 int Info(const std::vector<std::string>& args) {
@@ -87,18 +87,18 @@ int Info(const std::vector<std::string>& args) {
     ReportMissingPictures(UnreadablePictures(*doc));
 
     JsonWriter j(std::cout);
-    j.beginObject();
+    j.BeginObject();
     WriteHeader(j, doc->header);
     WriteState(j, doc->state);
     WriteList(j, doc->list);
-    j.key("order").beginArray();
-    for (std::int32_t slot : doc->order) j.value(static_cast<std::int64_t>(slot));
-    j.endArray();
-    j.key("layers").beginArray();
+    j.Key("order").BeginArray();
+    for (std::int32_t slot : doc->order) j.Value(static_cast<std::int64_t>(slot));
+    j.EndArray();
+    j.Key("layers").BeginArray();
     for (const LayerRecord& layer : doc->layers) WriteLayer(j, layer);
-    j.endArray();
-    j.key("paper").beginObject().field("size", doc->paper.size).field("orientation", doc->paper.orientation).endObject();
-    j.endObject();
+    j.EndArray();
+    j.Key("paper").BeginObject().Field("size", doc->paper.size).Field("orientation", doc->paper.orientation).EndObject();
+    j.EndObject();
     return kExitOk;
 }
 

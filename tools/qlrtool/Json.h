@@ -12,55 +12,55 @@ class JsonWriter {
 public:
     explicit JsonWriter(std::ostream& out) : out_(out) {}
 
-    JsonWriter& beginObject() { return open('{'); }
-    JsonWriter& endObject() { return close('}'); }
-    JsonWriter& beginArray() { return open('['); }
-    JsonWriter& endArray() { return close(']'); }
+    JsonWriter& BeginObject() { return Open('{'); }
+    JsonWriter& EndObject() { return Close('}'); }
+    JsonWriter& BeginArray() { return Open('['); }
+    JsonWriter& EndArray() { return Close(']'); }
 
-    JsonWriter& key(std::string_view name) {
-        separate();
-        writeString(name);
+    JsonWriter& Key(std::string_view name) {
+        Separate();
+        WriteString(name);
         out_ << ':';
         afterKey_ = true;
         return *this;
     }
-    JsonWriter& value(std::int64_t v) {
-        separate();
+    JsonWriter& Value(std::int64_t v) {
+        Separate();
         out_ << v;
         return *this;
     }
-    JsonWriter& value(bool v) {
-        separate();
+    JsonWriter& Value(bool v) {
+        Separate();
         out_ << (v ? "true" : "false");
         return *this;
     }
-    JsonWriter& value(std::string_view utf8) {
-        separate();
-        writeString(utf8);
+    JsonWriter& Value(std::string_view utf8) {
+        Separate();
+        WriteString(utf8);
         return *this;
     }
     template <typename T>
-    JsonWriter& field(std::string_view name, const T& v) {
-        key(name);
-        if constexpr (std::is_same_v<T, bool>) return value(v);
-        else if constexpr (std::is_integral_v<T>) return value(static_cast<std::int64_t>(v));
-        else return value(std::string_view(v));
+    JsonWriter& Field(std::string_view name, const T& v) {
+        Key(name);
+        if constexpr (std::is_same_v<T, bool>) return Value(v);
+        else if constexpr (std::is_integral_v<T>) return Value(static_cast<std::int64_t>(v));
+        else return Value(std::string_view(v));
     }
 
 private:
-    JsonWriter& open(char c) {
-        separate();
+    JsonWriter& Open(char c) {
+        Separate();
         out_ << c;
         first_.push_back(true);
         return *this;
     }
-    JsonWriter& close(char c) {
+    JsonWriter& Close(char c) {
         out_ << c;
         first_.pop_back();
         if (first_.empty()) out_ << '\n';
         return *this;
     }
-    void separate() {
+    void Separate() {
         if (afterKey_) {
             afterKey_ = false;
             return;
@@ -69,7 +69,7 @@ private:
         if (!first_.back()) out_ << ',';
         first_.back() = false;
     }
-    void writeString(std::string_view s) {
+    void WriteString(std::string_view s) {
         out_ << '"';
         for (unsigned char c : s) {
             switch (c) {

@@ -37,7 +37,7 @@ int RunPicture(const std::vector<std::string>& args) {
     const bool supported = library.IsPictureSupported(stored);
     const auto size = library.GetPictureSize(stored);
     qlrtool::JsonWriter json(std::cout);
-    json.beginObject().field("supported", supported).field("width", size.width).field("height", size.height).endObject();
+    json.BeginObject().Field("supported", supported).Field("width", size.width).Field("height", size.height).EndObject();
     return qlrtool::kExitOk;
 }
 

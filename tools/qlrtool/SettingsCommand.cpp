@@ -25,32 +25,32 @@ constexpr char kUsage[] = "settings DIR [--save OUTDIR]";
 // {"Section": {"Key": value}} under the names the file is written with.
 class SettingsJsonPrinter {
 public:
-    explicit SettingsJsonPrinter(qlrtool::JsonWriter& json) : json_(json) { json_.beginObject(); }
+    explicit SettingsJsonPrinter(qlrtool::JsonWriter& json) : json_(json) { json_.BeginObject(); }
 
     void Section(const char* name) {
-        if (inSection_) json_.endObject();
-        json_.key(name).beginObject();
+        if (inSection_) json_.EndObject();
+        json_.Key(name).BeginObject();
         inSection_ = true;
     }
-    void Int(KeyName key, std::int32_t value, std::int32_t) { json_.field(key.written, value); }
+    void Int(KeyName key, std::int32_t value, std::int32_t) { json_.Field(key.written, value); }
     void Colour(KeyName key, quillora::document::Colour value, quillora::document::Colour) {
-        json_.field(key.written, static_cast<std::int32_t>(value));
+        json_.Field(key.written, static_cast<std::int32_t>(value));
     }
     template <std::size_t N>
     void Text(KeyName key, const char (&field)[N], std::string_view) {
-        json_.field(key.written, quillora::text::Cp932ToUtf8(quillora::text::FieldView(field)));
+        json_.Field(key.written, quillora::text::Cp932ToUtf8(quillora::text::FieldView(field)));
     }
     template <std::size_t N>
     void Path(KeyName key, const char (&field)[N]) {
         Path(key, std::string(quillora::text::FieldView(field)));
     }
     void Path(KeyName key, const std::string& path) {
-        json_.field(key.written, quillora::text::StoredPathToUtf8(path));
+        json_.Field(key.written, quillora::text::StoredPathToUtf8(path));
     }
 
     void Finish() {
-        if (inSection_) json_.endObject();
-        json_.endObject();
+        if (inSection_) json_.EndObject();
+        json_.EndObject();
     }
 
 private:
