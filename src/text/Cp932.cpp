@@ -23,7 +23,7 @@ public:
     enum class Stop { Done, Invalid, Incomplete };
 
     // Converts as much as it can; `in` is advanced past what was consumed.
-    Stop run(std::string_view& in, std::string& out) {
+    Stop Run(std::string_view& in, std::string& out) {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         char buffer[1024];
         while (!in.empty()) {
@@ -62,7 +62,7 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
     Converter& conv = ToCp932();
     if (!conv.valid()) return std::nullopt;
     std::string out;
-    if (conv.run(utf8, out) != Converter::Stop::Done) return std::nullopt;
+    if (conv.Run(utf8, out) != Converter::Stop::Done) return std::nullopt;
     return out;
 }
 
@@ -72,7 +72,7 @@ std::optional<std::string> Cp932ToUtf8Strict(std::string_view bytes) {
     Converter& conv = FromCp932();
     if (!conv.valid()) return std::nullopt;
     std::string out;
-    if (conv.run(bytes, out) != Converter::Stop::Done) return std::nullopt;
+    if (conv.Run(bytes, out) != Converter::Stop::Done) return std::nullopt;
     return out;
 }
 
@@ -81,7 +81,7 @@ std::string Cp932ToUtf8(std::string_view bytes) {
     std::string out;
     if (!conv.valid()) return out;
     while (!bytes.empty()) {
-        Converter::Stop stop = conv.run(bytes, out);
+        Converter::Stop stop = conv.Run(bytes, out);
         if (stop == Converter::Stop::Done || stop == Converter::Stop::Incomplete) break;
         out += "\xEF\xBF\xBD";
         bytes.remove_prefix(1);
