@@ -1,0 +1,47 @@
+#include "print/PrintDocument.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+#include "canvas/PainterCanvas.h"
+#include "print/CropMarks.h"
+#include "render/LabelRenderer.h"
+
+namespace quillora::print {
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+
+// Whole millimetres of a length in dots, truncated.
+int WholeMm(int dots, int dpi) { return dpi > 0 ? static_cast<int>(dots * kMmPerInch / dpi) : 0; }
+
+}  // namespace
+
+PrintableArea PrintableAreaOf(const QPrinter& printer) {
+    // Qt rounds widthMM(); the millimetres of the printable area are taken truncated instead.
+    return {printer.width(), printer.height(), WholeMm(printer.width(), printer.physicalDpiX()),
+            WholeMm(printer.height(), printer.physicalDpiY())};
+}
+
+void PaintPrintPage(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& geometry) {
+    const int outerMm = doc.SafeOuterMm();
+    canvas::PainterCanvas canvas(painter);
+    render::RenderLabel(canvas, doc, geometry.originX, geometry.originY, outerMm, outerMm, geometry.widthDev,
+                        geometry.heightDev, render::RenderTarget::Printer);
+    if (doc.header.cropMarks != 0) DrawCropMarks(canvas, geometry);
+}
+
+PrintOutcome PrintDocument(QPrinter& printer, const document::LabelDocument& doc, const FitQuestion& mayNotFit) {
+    const PrintableArea area = PrintableAreaOf(printer);
+    const int outerMm = doc.SafeOuterMm();
+    if (MayNotFit(area, doc.header.marginLeft, doc.header.marginTop, outerMm) && !mayNotFit()) {
+        return PrintOutcome::Declined;
+    }
+    const PrintGeometry geometry = ComputePrintGeometry(area, doc.header.marginLeft, doc.header.marginTop, outerMm);
+    QPainter painter;
+    if (!painter.begin(&printer)) return PrintOutcome::SpoolerFailed;
+    PaintPrintPage(painter, doc, geometry);
+    return painter.end() ? PrintOutcome::Printed : PrintOutcome::SpoolerFailed;
+}
+
+}  // namespace quillora::print

@@ -1,0 +1,62 @@
+#include "print/PrintLabel.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDeadlineTimer>
+#include <QWindow>
+
+#include "print/PrintDocument.h"
+#include "print/PrinterSelection.h"
+#include "ui/NoticeWindow.h"
+
+namespace quillora::print {
+namespace {
+
+// Under a window manager a new window is exposed some time after it is shown, and painting
+// before that shows nothing; the job that follows blocks the event loop, so wait for it here.
+constexpr int kExposeWaitMs = 500;
+
+void ShowPainted(ui::NoticeWindow& notice) {
+    notice.showNotice();
+    const QDeadlineTimer deadline(kExposeWaitMs);
+    while (notice.windowHandle() && !notice.windowHandle()->isExposed() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    }
+    notice.repaint();
+}
+
+// The wait cursor for the length of the job.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+ui::Message FitWarning(QWidget* frame) {
+    ui::Message m;
+    m.owner = frame;
+    m.text = QString::fromUtf8("全体を印刷できない可能性があります。印刷を続行してもよろしいですか？");
+    m.caption = QString::fromUtf8("警告");
+    m.icon = ui::MessageIcon::Exclamation;
+    m.buttons = ui::MessageButtons::YesNo;
+    m.defaultButton = ui::Answer::Yes;
+    return m;
+}
+
+void PrintLabel(ui::Workspace& ws, PrinterSelection& selection, QWidget* owner) {
+    QPrinter& printer = selection.Printer();
+    if (!ws.interaction.RunPrintDialog(printer, owner)) return;
+    ui::NoticeWindow notice(QString::fromUtf8("印刷中....."));
+    ShowPainted(notice);
+    WaitCursor wait;
+    // A refused job prints nothing and says nothing.
+    PrintDocument(printer, ws.doc,
+                  [&] { return ws.interaction.ShowMessage(FitWarning(ws.frame)) == ui::Answer::Yes; });
+}
+
+}  // namespace quillora::print
