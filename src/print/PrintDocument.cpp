@@ -8,19 +8,9 @@
 #include "render/LabelRenderer.h"
 
 namespace quillora::print {
-namespace {
-
-constexpr double kMmPerInch = 25.4;
-
-// Whole millimetres of a length in dots, truncated.
-int WholeMm(int dots, int dpi) { return dpi > 0 ? static_cast<int>(dots * kMmPerInch / dpi) : 0; }
-
-}  // namespace
-
 PrintableArea PrintableAreaOf(const QPrinter& printer) {
-    // Qt rounds widthMM(); the millimetres of the printable area are taken truncated instead.
-    return {printer.width(), printer.height(), WholeMm(printer.width(), printer.physicalDpiX()),
-            WholeMm(printer.height(), printer.physicalDpiY())};
+    // Whole device pixels and whole millimetres, as the printer reports its printable area.
+    return {printer.width(), printer.height(), printer.widthMM(), printer.heightMM()};
 }
 
 void PaintPrintPage(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& geometry) {

@@ -7,7 +7,7 @@ namespace quillora::print {
 struct PrintableArea {
     int widthDots = 0;
     int heightDots = 0;
-    int widthMm = 0;   // whole millimetres, truncated
+    int widthMm = 0;   // whole millimetres
     int heightMm = 0;
 };
 
