@@ -169,3 +169,22 @@ TEST_F(PrintJobTest, WithoutDialogsTheQuestionIsACallbackAndCropMarksAreOptional
     EXPECT_EQ(asked, 1);
     EXPECT_FALSE(Exists(output));
 }
+
+// At 2400 dpi the 120 mm square is 11338 dots wide and goes to the printer in several bands,
+// which must join without a seam.
+TEST_F(PrintJobTest, ALabelAtAHighResolutionIsSentInBandsThatJoin) {
+    QPrinter& printer = selection->Printer();
+    printer.setFullPage(true);
+    printer.setResolution(2400);
+    ASSERT_EQ(PrintDocument(printer, t.doc, [] { return true; }), PrintOutcome::Printed);
+    const QImage page = RasterisePdf(output, 150, dir.path());
+    const PagePlacement place = Placement(printer);
+    ExpectPrintedLabel(page, place, true);
+    // Down a column a quarter of the radius in from the left edge, the disc is unbroken.
+    const PrintGeometry& g = place.geometry;
+    const double k = place.rasterDpi / place.printerDpi;
+    const int x = static_cast<int>((g.originX + g.widthDev / 8.0) * k);
+    const int cy = static_cast<int>((g.originY + g.heightDev / 2.0) * k);
+    const int half = static_cast<int>(g.heightDev * 0.3 * k);
+    for (int y = cy - half; y <= cy + half; ++y) ASSERT_TRUE(IsPrintedRed(page.pixel(x, y))) << "row " << y;
+}

@@ -12,7 +12,8 @@ namespace quillora::print {
 // A 120/30 label with a red background, margins 15/15 and crop marks: every part of the page
 // can be told apart by colour.
 document::LabelDocument RedLabel();
-constexpr QRgb kRed = 0xFFFF0000;
+// The background as rasterised: image edges and compression may shift it a little.
+bool IsPrintedRed(QRgb pixel);
 
 // The first page of a PDF (a PJL header in front is fine) at `dpi`; a null image when
 // pdftoppm fails.
