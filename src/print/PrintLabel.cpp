@@ -53,10 +53,15 @@ void PrintLabel(ui::Workspace& ws, PrinterSelection& selection, QWidget* owner) 
     if (!ws.interaction.RunPrintDialog(printer, owner)) return;
     ui::NoticeWindow notice(QString::fromUtf8("印刷中....."));
     ShowPainted(notice);
+    const document::DocHeader& header = ws.doc.header;
+    if (MayNotFit(PrintableAreaOf(printer), header.marginLeft, header.marginTop, ws.doc.SafeOuterMm()) &&
+        ws.interaction.ShowMessage(FitWarning(ws.frame)) != ui::Answer::Yes) {
+        return;
+    }
+    // The question is answered before the wait begins; a refused job prints nothing and says
+    // nothing.
     WaitCursor wait;
-    // A refused job prints nothing and says nothing.
-    PrintDocument(printer, ws.doc,
-                  [&] { return ws.interaction.ShowMessage(FitWarning(ws.frame)) == ui::Answer::Yes; });
+    PrintDocument(printer, ws.doc, [] { return true; });
 }
 
 }  // namespace quillora::print
