@@ -70,7 +70,10 @@ bool CupsScheduler::Start() {
     WriteWholeFile(dir_.file("cupsd.conf"), "Listen " + socket_ +
                                                 "\nWebInterface No\nBrowsing No\nLogLevel warn\n"
                                                 "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                                "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n");
+                                                "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n"
+                                                // Any local user may add the queue, not only root.
+                                                "DefaultPolicy open\n<Policy open>\n  <Limit All>\n"
+                                                "    Order deny,allow\n  </Limit>\n</Policy>\n");
     WriteWholeFile(dir_.file("cups-files.conf"),
                    "ServerRoot " + d + "\nRequestRoot " + d + "/spool\nTempDir " + d + "/tmp\nCacheDir " + d +
                        "/cache\nStateDir " + d + "/state\nAccessLog " + d + "/log/access_log\nErrorLog " + d +
