@@ -10,6 +10,7 @@
 #include "render/LabelRenderer.h"
 
 namespace quillora::print {
+
 PrintableArea PrintableAreaOf(const QPrinter& printer) {
     // Whole device pixels and whole millimetres, as the printer reports its printable area.
     return {printer.width(), printer.height(), printer.widthMM(), printer.heightMM()};
@@ -26,7 +27,8 @@ constexpr qsizetype kBandBytes = qsizetype{64} << 20;
 void DrawLabelInBands(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& g) {
     if (g.widthDev <= 0 || g.heightDev <= 0) return;
     const int outerMm = doc.SafeOuterMm();
-    const int bandRows = static_cast<int>(std::clamp<qsizetype>(kBandBytes / (qsizetype{g.widthDev} * 4), 1, g.heightDev));
+    const qsizetype rowBytes = qsizetype{g.widthDev} * 4;
+    const int bandRows = static_cast<int>(std::clamp<qsizetype>(kBandBytes / rowBytes, 1, g.heightDev));
     for (int top = 0; top < g.heightDev; top += bandRows) {
         QImage band(g.widthDev, std::min(bandRows, g.heightDev - top), QImage::Format_RGB32);
         if (band.isNull()) return;
