@@ -74,12 +74,15 @@ void BM_PrintPdf600Dpi(benchmark::State& state) {
 }
 BENCHMARK(BM_PrintPdf600Dpi)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
-// Keeps the mean real time of every benchmark to report the ratio at the end.
+// Keeps the real time of every benchmark to report the ratio at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
+        // The mean when repeated, else the one run.
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration) times[run.run_name.function_name] = run.GetAdjustedRealTime();
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean") {
+                times[run.run_name.function_name] = run.GetAdjustedRealTime();
+            }
         }
         ConsoleReporter::ReportRuns(runs);
     }
