@@ -16,19 +16,15 @@ PrintableArea PrintableAreaOf(const QPrinter& printer) {
     return {printer.width(), printer.height(), printer.widthMM(), printer.heightMM()};
 }
 
-namespace {
-
-// Rows of the label rendered at a time: a 300 mm label at 1200 dpi would need 800 MB at once.
-constexpr qsizetype kBandBytes = qsizetype{64} << 20;
-
 // The label is rendered at the printer's resolution into images of its square, band by band,
 // and sent as those images: drawn on the page directly, every picture layer would go to the
 // print system whole, at its own size, which makes the job many times slower and larger.
-void DrawLabelInBands(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& g) {
+void DrawLabelSquare(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& g,
+                     qsizetype bandBytes) {
     if (g.widthDev <= 0 || g.heightDev <= 0) return;
     const int outerMm = doc.SafeOuterMm();
     const qsizetype rowBytes = qsizetype{g.widthDev} * 4;
-    const int bandRows = static_cast<int>(std::clamp<qsizetype>(kBandBytes / rowBytes, 1, g.heightDev));
+    const int bandRows = static_cast<int>(std::clamp<qsizetype>(bandBytes / rowBytes, 1, g.heightDev));
     for (int top = 0; top < g.heightDev; top += bandRows) {
         QImage band(g.widthDev, std::min(bandRows, g.heightDev - top), QImage::Format_RGB32);
         if (band.isNull()) return;
@@ -42,14 +38,12 @@ void DrawLabelInBands(QPainter& painter, const document::LabelDocument& doc, con
     }
 }
 
-}  // namespace
-
 void PaintPrintPage(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& geometry) {
     canvas::PainterCanvas canvas(painter);
     const render::DeviceSize area = canvas.Size();
     // What the renderer whitens outside the disc, over the whole printable area.
     canvas.FillRect({0, 0, area.width, area.height}, render::kPaperWhite);
-    DrawLabelInBands(painter, doc, geometry);
+    DrawLabelSquare(painter, doc, geometry);
     if (doc.header.cropMarks != 0) DrawCropMarks(canvas, geometry);
 }
 

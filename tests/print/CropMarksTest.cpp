@@ -1,9 +1,14 @@
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <memory>
 #include <gtest/gtest.h>
 
+#include "EnsureApplication.h"
 #include "RecordingCanvas.h"
 #include "TestDocuments.h"
+#include "canvas/PainterCanvas.h"
+#include "render/LabelRenderer.h"
 #include "print/CropMarks.h"
 #include "print/PrintDocument.h"
 
@@ -71,6 +76,7 @@ TEST(CropMarks, EachSegmentIsDrawnInBlackWithoutItsEndPoint) {
 // page's edges, and marks exactly when asked for.
 class PrintPageTest : public ::testing::Test {
 protected:
+    QApplication& app = EnsureApplication();  // fonts
     QImage Paint(int cropMarks) {
         doc.header.cropMarks = cropMarks;
         QImage page(400, 400, QImage::Format_RGB32);
@@ -113,4 +119,38 @@ TEST_F(PrintPageTest, CropMarksAreOneDotLinesThatStopShortOfTheirEnds) {
     EXPECT_EQ(page.pixel(304, 160), black);
     EXPECT_EQ(page.pixel(313, 160), black);
     EXPECT_NE(page.pixel(314, 160), black);
+}
+
+// The square rendered band by band is the same picture as rendered at once: pictures, text and
+// the mask cross the band edges without a seam.
+TEST_F(PrintPageTest, BandsJoinIntoTheSameLabelAsOneRender) {
+    doc.state.backColor = 0x00C0FF;
+    render::AddTextLayer(doc, "Quillora band", 20, 50);
+    const int slot = render::AddPictureLayer(doc, 0, 60, 50);
+    doc.layers[slot].posX = 30;
+    doc.layers[slot].posY = 35;
+    doc.layers[slot].imageWidthPx = 3;
+    doc.layers[slot].imageHeightPx = 2;
+    auto picture = std::make_unique<document::Picture>();
+    picture->width = 3;
+    picture->height = 2;
+    picture->bits = {255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0,      // bottom row, padded to 12 bytes
+                     0, 0, 0, 255, 255, 255, 128, 128, 128, 0, 0, 0};
+    doc.pictures[slot] = std::move(picture);
+
+    QImage whole(geometry.widthDev, geometry.heightDev, QImage::Format_RGB32);
+    {
+        QPainter painter(&whole);
+        canvas::PainterCanvas canvas(painter);
+        render::RenderLabel(canvas, doc, 0, 0, 120, 120, geometry.widthDev, geometry.heightDev,
+                            render::RenderTarget::Printer);
+    }
+    QImage page(400, 400, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        DrawLabelSquare(painter, doc, geometry, qsizetype{geometry.widthDev} * 4 * 37);  // 37 rows a band
+    }
+    EXPECT_EQ(page.copy(geometry.originX, geometry.originY, geometry.widthDev, geometry.heightDev), whole);
+    EXPECT_NE(whole.pixel(60 + 10, 70 + 10), whole.pixel(60 + 100, 70 + 80));  // the picture is there
 }
