@@ -18,6 +18,8 @@ public:
     std::optional<QColor> ChooseColour(QWidget*, const QColor&, bool) override { return std::nullopt; }
     std::optional<workspace::FontChoice> ChooseFont(QWidget*, const workspace::FontChoice&) override { return std::nullopt; }
     int RunDialog(QDialog&) override { return QDialog::Rejected; }
+    bool RunPrintDialog(QPrinter&, QWidget*) override { return false; }
+    bool RunPrinterSetup(QPrinter&, QWidget*) override { return false; }
 };
 
 }  // namespace quillora::bench

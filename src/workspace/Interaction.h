@@ -6,6 +6,7 @@
 #include <optional>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace quillora::workspace {
@@ -54,6 +55,11 @@ public:
     // Runs one of the program's own dialogs modal to its parent window and returns its result
     // (QDialog::Accepted or Rejected).
     virtual int RunDialog(QDialog& dialog) = 0;
+    // The print dialog on the given printer (the printer, copies, print to a PDF file); the
+    // choice is kept in the printer. True when the user confirmed printing.
+    virtual bool RunPrintDialog(QPrinter& printer, QWidget* owner) = 0;
+    // Paper and orientation of the given printer, kept in it. True when confirmed.
+    virtual bool RunPrinterSetup(QPrinter& printer, QWidget* owner) = 0;
 };
 
 }  // namespace quillora::workspace

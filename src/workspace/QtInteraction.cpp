@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QFont>
 #include <QFontDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <cmath>
 
 #include "workspace/MessageBoxBuilder.h"
@@ -64,6 +66,20 @@ std::optional<FontChoice> QtInteraction::ChooseFont(QWidget* owner, const FontCh
 int QtInteraction::RunDialog(QDialog& dialog) {
     dialog.setWindowModality(Qt::WindowModal);
     return dialog.exec();
+}
+
+bool QtInteraction::RunPrintDialog(QPrinter& printer, QWidget* owner) {
+    QPrintDialog dialog(&printer, owner);
+    // One page, always the whole label: no selection, page ranges or current page.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    dialog.setWindowModality(Qt::WindowModal);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtInteraction::RunPrinterSetup(QPrinter& printer, QWidget* owner) {
+    QPageSetupDialog dialog(&printer, owner);
+    dialog.setWindowModality(Qt::WindowModal);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace quillora::workspace

@@ -13,6 +13,8 @@ public:
     std::optional<QColor> ChooseColour(QWidget* owner, const QColor& initial, bool fullOpen) override;
     std::optional<FontChoice> ChooseFont(QWidget* owner, const FontChoice& initial) override;
     int RunDialog(QDialog& dialog) override;
+    bool RunPrintDialog(QPrinter& printer, QWidget* owner) override;
+    bool RunPrinterSetup(QPrinter& printer, QWidget* owner) override;
 };
 
 }  // namespace quillora::workspace

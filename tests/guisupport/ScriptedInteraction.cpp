@@ -23,7 +23,7 @@ bool Take(std::deque<T>& queue, T& out, const char* what, const QString& detail 
 
 bool ScriptedInteraction::AllConsumed() const {
     return answers_.empty() && openFiles_.empty() && saveFiles_.empty() && colours_.empty() && fonts_.empty() &&
-           dialogs_.empty();
+           dialogs_.empty() && printDialogs_.empty() && printerSetups_.empty();
 }
 
 Answer ScriptedInteraction::ShowMessage(const quillora::workspace::Message& message) {
@@ -70,4 +70,16 @@ int ScriptedInteraction::RunDialog(QDialog& dialog) {
     const int result = script(dialog);
     dialog.hide();
     return result;
+}
+
+bool ScriptedInteraction::RunPrintDialog(QPrinter& printer, QWidget* owner) {
+    printDialogOwners.push_back(owner);
+    PrinterScript script;
+    return Take(printDialogs_, script, "print dialog") && script(printer);
+}
+
+bool ScriptedInteraction::RunPrinterSetup(QPrinter& printer, QWidget* owner) {
+    printDialogOwners.push_back(owner);
+    PrinterScript script;
+    return Take(printerSetups_, script, "printer setup") && script(printer);
 }

@@ -14,6 +14,8 @@
 class ScriptedInteraction : public quillora::workspace::Interaction {
 public:
     using DialogScript = std::function<int(QDialog&)>;
+    // Gets the printer the print dialog or printer setup was opened on; true confirms.
+    using PrinterScript = std::function<bool(QPrinter&)>;
 
     void QueueAnswer(quillora::workspace::Answer answer) { answers_.push_back(answer); }
     void QueueOpenFile(std::optional<QString> path) { openFiles_.push_back(std::move(path)); }
@@ -23,6 +25,8 @@ public:
     // The script gets the dialog shown (not modal), drives its widgets and returns
     // QDialog::Accepted or QDialog::Rejected.
     void QueueDialog(DialogScript script) { dialogs_.push_back(std::move(script)); }
+    void QueuePrintDialog(PrinterScript script) { printDialogs_.push_back(std::move(script)); }
+    void QueuePrinterSetup(PrinterScript script) { printerSetups_.push_back(std::move(script)); }
 
     // True when every queued answer has been used.
     bool AllConsumed() const;
@@ -34,12 +38,15 @@ public:
     std::optional<QColor> ChooseColour(QWidget* owner, const QColor& initial, bool fullOpen) override;
     std::optional<quillora::workspace::FontChoice> ChooseFont(QWidget* owner, const quillora::workspace::FontChoice& initial) override;
     int RunDialog(QDialog& dialog) override;
+    bool RunPrintDialog(QPrinter& printer, QWidget* owner) override;
+    bool RunPrinterSetup(QPrinter& printer, QWidget* owner) override;
 
     std::vector<quillora::workspace::Message> messages;
     std::vector<quillora::workspace::FileChoice> fileChoices;  // open and save, in order
     std::vector<QColor> colourRequests;                  // the initial colours asked with
     std::vector<quillora::workspace::FontChoice> fontRequests;
     std::vector<QString> dialogTitles;                   // window titles of the dialogs run
+    std::vector<QWidget*> printDialogOwners;              // print dialogs and printer setups, in order
     int beeps = 0;
 
 private:
@@ -49,4 +56,6 @@ private:
     std::deque<std::optional<QColor>> colours_;
     std::deque<std::optional<quillora::workspace::FontChoice>> fonts_;
     std::deque<DialogScript> dialogs_;
+    std::deque<PrinterScript> printDialogs_;
+    std::deque<PrinterScript> printerSetups_;
 };

@@ -1,0 +1,63 @@
+#include "print/PrintDocument.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+
+#include "canvas/PainterCanvas.h"
+#include "print/CropMarks.h"
+#include "render/LabelRenderer.h"
+
+namespace quillora::print {
+
+PrintableArea PrintableAreaOf(const QPrinter& printer) {
+    // Whole device pixels and whole millimetres, as the printer reports its printable area.
+    return {printer.width(), printer.height(), printer.widthMM(), printer.heightMM()};
+}
+
+// The label is rendered at the printer's resolution into images of its square, band by band,
+// and sent as those images: drawn on the page directly, every picture layer would go to the
+// print system whole, at its own size, which makes the job many times slower and larger.
+void DrawLabelSquare(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& g,
+                     qsizetype bandBytes) {
+    if (g.widthDev <= 0 || g.heightDev <= 0) return;
+    const int outerMm = doc.SafeOuterMm();
+    const qsizetype rowBytes = qsizetype{g.widthDev} * 4;
+    const int bandRows = static_cast<int>(std::clamp<qsizetype>(bandBytes / rowBytes, 1, g.heightDev));
+    for (int top = 0; top < g.heightDev; top += bandRows) {
+        QImage band(g.widthDev, std::min(bandRows, g.heightDev - top), QImage::Format_RGB32);
+        if (band.isNull()) return;
+        {
+            QPainter bandPainter(&band);
+            canvas::PainterCanvas bandCanvas(bandPainter);
+            render::RenderLabel(bandCanvas, doc, 0, -top, outerMm, outerMm, g.widthDev, g.heightDev,
+                                render::RenderTarget::Printer);
+        }
+        painter.drawImage(g.originX, g.originY + top, band);
+    }
+}
+
+void PaintPrintPage(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& geometry) {
+    canvas::PainterCanvas canvas(painter);
+    const render::DeviceSize area = canvas.Size();
+    // What the renderer whitens outside the disc, over the whole printable area.
+    canvas.FillRect({0, 0, area.width, area.height}, render::kPaperWhite);
+    DrawLabelSquare(painter, doc, geometry);
+    if (doc.header.cropMarks != 0) DrawCropMarks(canvas, geometry);
+}
+
+PrintOutcome PrintDocument(QPrinter& printer, const document::LabelDocument& doc, const FitQuestion& mayNotFit) {
+    const PrintableArea area = PrintableAreaOf(printer);
+    const int outerMm = doc.SafeOuterMm();
+    if (MayNotFit(area, doc.header.marginLeft, doc.header.marginTop, outerMm) && !mayNotFit()) {
+        return PrintOutcome::Declined;
+    }
+    const PrintGeometry geometry = ComputePrintGeometry(area, doc.header.marginLeft, doc.header.marginTop, outerMm);
+    QPainter painter;
+    if (!painter.begin(&printer)) return PrintOutcome::SpoolerFailed;
+    PaintPrintPage(painter, doc, geometry);
+    return painter.end() ? PrintOutcome::Printed : PrintOutcome::SpoolerFailed;
+}
+
+}  // namespace quillora::print

@@ -1,0 +1,37 @@
+#include "print/PrintGeometry.h"
+
+#include <cstdint>
+
+#include "render/DeviceUnits.h"
+
+namespace quillora::print {
+namespace {
+
+constexpr float kMarkLengthMm = 5.0f;
+constexpr float kMarkGapMm = 2.0f;
+
+// Dots per millimetre in single precision; an area without millimetres has no scale.
+float Scale(int dots, int mm) { return mm > 0 ? static_cast<float>(dots) / static_cast<float>(mm) : 0.0f; }
+
+}  // namespace
+
+PrintGeometry ComputePrintGeometry(const PrintableArea& area, int marginLeft, int marginTop, int outerMm) {
+    PrintGeometry g;
+    g.hScale = Scale(area.widthDots, area.widthMm);
+    g.vScale = Scale(area.heightDots, area.heightMm);
+    g.originX = render::ToDevice(marginLeft, g.hScale);
+    g.originY = render::ToDevice(marginTop, g.vScale);
+    g.widthDev = render::ToDevice(outerMm, g.hScale);
+    g.heightDev = render::ToDevice(outerMm, g.vScale);
+    g.markLength = render::TruncateToDevice(g.hScale * kMarkLengthMm);
+    g.markGap = render::TruncateToDevice(g.hScale * kMarkGapMm);
+    return g;
+}
+
+bool MayNotFit(const PrintableArea& area, int marginLeft, int marginTop, int outerMm) {
+    // Margins come from files unchecked: add in 64 bits.
+    return std::int64_t{area.widthMm} < std::int64_t{outerMm} + marginLeft ||
+           std::int64_t{area.heightMm} < std::int64_t{outerMm} + marginTop;
+}
+
+}  // namespace quillora::print

@@ -1,0 +1,92 @@
+#include "print/PrintSettingsDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "print/NumberRow.h"
+#include "print/PrintControlIds.h"
+#include "print/PrintLabel.h"
+#include "print/PrintPreview.h"
+#include "print/PrinterSetup.h"
+#include "widgets/ControlId.h"
+#include "widgets/NumberField.h"
+
+namespace quillora::print {
+namespace {
+
+constexpr int kMarginMin = 0;
+constexpr int kMarginMax = 200;
+
+QPushButton* Button(const char* text, int id, QWidget* parent) {
+    return widgets::WithId(new QPushButton(QString::fromUtf8(text), parent), id);
+}
+
+}  // namespace
+
+PrintSettingsDialog::PrintSettingsDialog(workspace::Workspace& ws, PrinterSelection& selection, QWidget* parent)
+    : QDialog(parent), ws_(ws), selection_(selection) {
+    setWindowTitle(QString::fromUtf8("印刷設定"));
+    const document::DocHeader& header = ws.doc.header;
+
+    auto* grid = new QGridLayout;
+    top_ = widgets::WithId(new widgets::NumberField(kMarginMin, kMarginMax, widgets::NumberField::Signed, this), kIdMarginTop);
+    left_ = widgets::WithId(new widgets::NumberField(kMarginMin, kMarginMax, widgets::NumberField::Signed, this), kIdMarginLeft);
+    top_->SetValue(header.marginTop);
+    left_->SetValue(header.marginLeft);
+    AddNumberRow(*grid, 0, QString::fromUtf8("上(&T)："), top_, QStringLiteral("mm"));
+    AddNumberRow(*grid, 1, QString::fromUtf8("左(&L)："), left_, QStringLiteral("mm"));
+    cropMarks_ = widgets::WithId(new QCheckBox(QString::fromUtf8("ﾄﾝﾎﾞ印刷(&O)"), this), kIdCropMarks);
+    cropMarks_->setChecked(header.cropMarks != 0);
+
+    auto* ok = Button("OK", kIdOk, this);
+    ok->setDefault(true);
+    auto* cancel = Button("ｷｬﾝｾﾙ", kIdCancel, this);
+    auto* print = Button("印刷(&P)...", kIdPrint, this);
+    auto* preview = Button("印刷ﾌﾟﾚﾋﾞｭｰ(&R)...", kIdPreview, this);
+    auto* setup = Button("ﾌﾟﾘﾝﾀの設定(&C)...", kIdPrinterSetup, this);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(print, &QPushButton::clicked, this, [this] {
+        Store();
+        PrintLabel(ws_, selection_, this);
+    });
+    connect(preview, &QPushButton::clicked, this, [this] {
+        Store();
+        ShowPrintPreview(ws_, selection_, this);
+    });
+    connect(setup, &QPushButton::clicked, this, [this] { PrinterSetup(ws_, selection_, this); });
+
+    auto* fields = new QVBoxLayout;
+    fields->addLayout(grid);
+    fields->addWidget(cropMarks_);
+    fields->addStretch();
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {ok, cancel, print, preview, setup}) buttons->addWidget(b);
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+    ok->setFocus();
+}
+
+void PrintSettingsDialog::Store() {
+    document::DocHeader& header = ws_.doc.header;
+    header.marginTop = top_->Value();
+    header.marginLeft = left_->Value();
+    header.cropMarks = cropMarks_->isChecked() ? 1 : 0;
+}
+
+void PrintSettingsDialog::accept() {
+    Store();
+    QDialog::accept();
+}
+
+int ShowPrintSettings(workspace::Workspace& ws, PrinterSelection& selection) {
+    PrintSettingsDialog dialog(ws, selection, ws.frame);
+    return ws.interaction.RunDialog(dialog);
+}
+
+}  // namespace quillora::print

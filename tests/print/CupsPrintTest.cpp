@@ -1,0 +1,116 @@
+// Printing on a real print system: a private CUPS scheduler with a PDF queue, the program's
+// print job sending the label to it, and the PDF that comes out checked in pixels.
+#include <QApplication>
+#include <QPrinter>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "CupsScheduler.h"
+#include "EnsureApplication.h"
+#include "PrintedPage.h"
+#include "TempDir.h"
+#include "TestWorkspace.h"
+#include "ToolRun.h"
+#include "document/DocumentFile.h"
+#include "print/PaperCodes.h"
+#include "print/PrintDocument.h"
+#include "print/PrintLabel.h"
+#include "print/PrinterSelection.h"
+
+using namespace quillora;
+using namespace quillora::print;
+
+class CupsPrintTest : public ::testing::Test {
+protected:
+    // One scheduler per test program, started before anything asks the print system.
+    static void SetUpTestSuite() { scheduler = new CupsScheduler; }
+    static void TearDownTestSuite() {
+        delete scheduler;
+        scheduler = nullptr;
+    }
+
+    void SetUp() override {
+        if (!scheduler->Started()) GTEST_SKIP() << "no CUPS scheduler can run here: " << scheduler->Error();
+        ASSERT_EQ(scheduler->Error(), "");
+        EnsureApplication();
+    }
+
+    // Where the printer puts the square on the sheet, from its own printable area.
+    static PagePlacement Placement(QPrinter& printer, const document::LabelDocument& doc) {
+        PagePlacement place;
+        place.geometry = ComputePrintGeometry(PrintableAreaOf(printer), doc.header.marginLeft, doc.header.marginTop,
+                                              doc.SafeOuterMm());
+        const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+        place.areaLeftDots = area.left();
+        place.areaTopDots = area.top();
+        place.printerDpi = printer.resolution();
+        return place;
+    }
+
+    static CupsScheduler* scheduler;
+    TempDir dir;
+};
+
+CupsScheduler* CupsPrintTest::scheduler = nullptr;
+
+TEST_F(CupsPrintTest, TheDefaultQueueIsSelectedAndThePrintJobPrintsTheLabelThroughIt) {
+    PrinterSelection selection;
+    selection.ChooseDefault();
+    ASSERT_EQ(selection.Printer().printerName(), QString::fromLatin1(CupsScheduler::kQueue));
+    ASSERT_TRUE(selection.HasPrinter());
+    ApplyPaperCodes(selection, {9, 1});  // A4 portrait
+
+    TestWorkspace t;
+    t.doc = RedLabel();
+    t.interaction.QueuePrintDialog([](QPrinter& printer) {
+        printer.setCopyCount(2);
+        return true;
+    });
+    PrintLabel(t.ws, selection, nullptr);
+    EXPECT_TRUE(t.interaction.messages.empty());
+    ASSERT_TRUE(scheduler->WaitUntilIdle(30000)) << "the job did not finish";
+
+    // The job is one page; the print system made the two copies.
+    EXPECT_EQ(PdfPageCount(scheduler->Output()), 2);
+    const QImage page = RasterisePdf(scheduler->Output(), 150, dir.Path());
+    EXPECT_EQ(page.size(), QSize(1240, 1755));  // A4 at 150 dpi
+    ExpectPrintedLabel(page, Placement(selection.Printer(), t.doc), true);
+}
+
+TEST_F(CupsPrintTest, PaperCodesSurviveTheFileAndPapersTheQueueLacksAreIgnored) {
+    PrinterSelection selection;
+    ApplyPaperCodes(selection, {11, 2});  // A5 landscape
+    document::LabelDocument doc = RedLabel();
+    doc.paper = PaperCodesOf(selection);
+    EXPECT_EQ(doc.paper.size, 11);
+    EXPECT_EQ(doc.paper.orientation, 2);
+    const std::string file = dir.File("paper.qlr");
+    ASSERT_TRUE(document::WriteDocumentFile(file, doc));
+
+    document::LabelDocument opened;
+    ASSERT_EQ(document::ReadDocumentFile(file, opened), document::ReadResult::Ok);
+    PrinterSelection next;  // the next program run
+    ApplyPaperCodes(next, opened.paper);
+    EXPECT_EQ(PaperCodesOf(next).size, 11);
+    EXPECT_EQ(PaperCodesOf(next).orientation, 2);
+
+    ApplyPaperCodes(next, {8, 1});  // A3: the queue has none, the orientation still applies
+    EXPECT_EQ(PaperCodesOf(next).size, 11);
+    EXPECT_EQ(PaperCodesOf(next).orientation, 1);
+}
+
+TEST_F(CupsPrintTest, QlrtoolPrintsToANamedQueue) {
+    document::LabelDocument doc = RedLabel();
+    doc.header.cropMarks = 0;
+    const std::string file = dir.File("label.qlr");
+    ASSERT_TRUE(document::WriteDocumentFile(file, doc));
+    const ToolRun run =
+        RunBuiltTool("qlrtool", "print " + ShellQuoted(file) + " --printer " + CupsScheduler::kQueue);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    ASSERT_TRUE(scheduler->WaitUntilIdle(30000)) << "the job did not finish";
+    EXPECT_EQ(PdfPageCount(scheduler->Output()), 1);
+
+    // The tool prints as the selection of the program would on that queue.
+    auto printer = MakePrinter(QString::fromLatin1(CupsScheduler::kQueue));
+    ExpectPrintedLabel(RasterisePdf(scheduler->Output(), 150, dir.Path()), Placement(*printer, doc), false);
+}

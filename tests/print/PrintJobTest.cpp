@@ -1,0 +1,190 @@
+#include <QApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QPrinter>
+#include <gtest/gtest.h>
+
+#include "EnsureApplication.h"
+#include "PrintedPage.h"
+#include "TempDir.h"
+#include "TestPrinters.h"
+#include "TestWorkspace.h"
+#include "print/PrintDocument.h"
+#include "print/PrintLabel.h"
+#include "windows/NoticeWindow.h"
+
+using namespace quillora;
+using namespace quillora::print;
+
+namespace {
+
+bool Exists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+
+windows::NoticeWindow* VisibleNotice() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* notice = qobject_cast<windows::NoticeWindow*>(w);
+        if (notice && notice->isVisible()) return notice;
+    }
+    return nullptr;
+}
+
+// Notes every paint of the printing notice and whether the job's file existed then.
+class NoticePaints : public QObject {
+public:
+    explicit NoticePaints(std::string output) : output_(std::move(output)) { qApp->installEventFilter(this); }
+    ~NoticePaints() override { qApp->removeEventFilter(this); }
+
+    int paints = 0;
+    int paintsBeforeTheJob = 0;
+    QString text;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint && widget) {
+            if (auto* notice = qobject_cast<windows::NoticeWindow*>(widget->window())) {
+                ++paints;
+                if (!Exists(output_)) ++paintsBeforeTheJob;
+                text = notice->Text();
+            }
+        }
+        return false;
+    }
+
+private:
+    std::string output_;
+};
+
+}  // namespace
+
+class PrintJobTest : public ::testing::Test {
+protected:
+    QApplication& app = EnsureApplication();  // before any printer
+    PrintJobTest() {
+        t.doc = RedLabel();
+        t.ws.frame = &frame;
+    }
+
+    // The printable area's corner on the paper, in dots.
+    PagePlacement Placement(QPrinter& printer) {
+        PagePlacement place;
+        place.geometry = ComputePrintGeometry(PrintableAreaOf(printer), t.doc.header.marginLeft,
+                                              t.doc.header.marginTop, t.doc.SafeOuterMm());
+        const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+        place.areaLeftDots = printer.fullPage() ? 0 : area.left();
+        place.areaTopDots = printer.fullPage() ? 0 : area.top();
+        place.printerDpi = printer.resolution();
+        return place;
+    }
+
+    TempDir dir;
+    std::string output = dir.File("label.pdf");
+    std::unique_ptr<PrinterSelection> selection = PdfFileSelection(output);
+    QWidget frame;
+    TestWorkspace t;
+};
+
+TEST_F(PrintJobTest, CancelInThePrintDialogDoesNothing) {
+    NoticePaints notice(output);
+    QWidget owner;
+    t.interaction.QueuePrintDialog([](QPrinter&) { return false; });
+    PrintLabel(t.ws, *selection, &owner);
+    EXPECT_FALSE(Exists(output));
+    EXPECT_EQ(notice.paints, 0);
+    EXPECT_TRUE(t.interaction.messages.empty());
+    ASSERT_EQ(t.interaction.printDialogOwners.size(), 1u);
+    EXPECT_EQ(t.interaction.printDialogOwners[0], &owner);
+}
+
+TEST_F(PrintJobTest, PrintsExactlyOnePageAtTheMarginsWithThePaintedNoticeShownMeanwhile) {
+    NoticePaints notice(output);
+    t.interaction.QueuePrintDialog([](QPrinter& printer) {
+        printer.setCopyCount(3);  // left to the printer: still one page in the job
+        printer.setResolution(300);
+        return true;
+    });
+    PrintLabel(t.ws, *selection, &frame);
+    ASSERT_TRUE(Exists(output));
+    EXPECT_GT(notice.paintsBeforeTheJob, 0);
+    EXPECT_EQ(notice.text, QString::fromUtf8("印刷中....."));
+    EXPECT_EQ(VisibleNotice(), nullptr);
+    EXPECT_TRUE(t.interaction.messages.empty());
+    EXPECT_EQ(PdfPageCount(output), 1);
+    ExpectPrintedLabel(RasterisePdf(output, 150, dir.Path()), Placement(selection->Printer()), true);
+}
+
+TEST_F(PrintJobTest, ALabelThatMayNotFitAsksOwnedByTheFrameAndNoPrintsNothing) {
+    t.doc.header.marginLeft = 100;  // 220 mm on A4
+    t.interaction.QueuePrintDialog([](QPrinter&) { return true; });
+    t.interaction.QueueAnswer(workspace::Answer::No);
+    QWidget settings;
+    PrintLabel(t.ws, *selection, &settings);
+    EXPECT_FALSE(Exists(output));
+    ASSERT_EQ(t.interaction.messages.size(), 1u);
+    const workspace::Message& m = t.interaction.messages[0];
+    EXPECT_EQ(m.text, QString::fromUtf8("全体を印刷できない可能性があります。印刷を続行してもよろしいですか？"));
+    EXPECT_EQ(m.caption, QString::fromUtf8("警告"));
+    EXPECT_EQ(m.icon, workspace::MessageIcon::Exclamation);
+    EXPECT_EQ(m.buttons, workspace::MessageButtons::YesNo);
+    EXPECT_EQ(m.owner, &frame);
+    EXPECT_EQ(VisibleNotice(), nullptr);
+}
+
+TEST_F(PrintJobTest, YesToTheWarningPrintsTheLabelCutAtThePage) {
+    t.doc.header.marginTop = 200;
+    t.interaction.QueuePrintDialog([](QPrinter& printer) {
+        printer.setResolution(150);
+        return true;
+    });
+    t.interaction.QueueAnswer(workspace::Answer::Yes);
+    PrintLabel(t.ws, *selection, &frame);
+    EXPECT_EQ(t.interaction.messages.size(), 1u);
+    EXPECT_EQ(PdfPageCount(output), 1);
+}
+
+TEST_F(PrintJobTest, ARefusingSpoolerPrintsNothingAndSaysNothing) {
+    auto unwritable = PdfFileSelection(dir.File("no such folder/label.pdf"));
+    t.interaction.QueuePrintDialog([](QPrinter&) { return true; });
+    PrintLabel(t.ws, *unwritable, &frame);
+    EXPECT_TRUE(t.interaction.messages.empty());
+    EXPECT_EQ(VisibleNotice(), nullptr);
+    EXPECT_EQ(PrintDocument(unwritable->Printer(), t.doc, [] { return true; }), PrintOutcome::SpoolerFailed);
+}
+
+// The dialog-free job on a full-page printer: the square starts at the margins from the
+// paper's corner.
+TEST_F(PrintJobTest, WithoutDialogsTheQuestionIsACallbackAndCropMarksAreOptional) {
+    QPrinter& printer = selection->Printer();
+    printer.setFullPage(true);
+    printer.setResolution(600);
+    int asked = 0;
+    t.doc.header.cropMarks = 0;
+    EXPECT_EQ(PrintDocument(printer, t.doc, [&] { return ++asked, false; }), PrintOutcome::Printed);
+    EXPECT_EQ(asked, 0);
+    ExpectPrintedLabel(RasterisePdf(output, 150, dir.Path()), Placement(printer), false);
+
+    t.doc.header.marginLeft = 91;  // 211 mm on 210 mm of paper
+    QFile::remove(QString::fromStdString(output));
+    EXPECT_EQ(PrintDocument(printer, t.doc, [&] { return ++asked, false; }), PrintOutcome::Declined);
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(Exists(output));
+}
+
+// At 2400 dpi the 120 mm square is 11338 dots wide and goes to the printer in several bands,
+// which must join without a seam.
+TEST_F(PrintJobTest, ALabelAtAHighResolutionIsSentInBandsThatJoin) {
+    QPrinter& printer = selection->Printer();
+    printer.setFullPage(true);
+    printer.setResolution(2400);
+    ASSERT_EQ(PrintDocument(printer, t.doc, [] { return true; }), PrintOutcome::Printed);
+    const QImage page = RasterisePdf(output, 150, dir.Path());
+    const PagePlacement place = Placement(printer);
+    ExpectPrintedLabel(page, place, true);
+    // Down a column a quarter of the radius in from the left edge, the disc is unbroken.
+    const PrintGeometry& g = place.geometry;
+    const double k = place.rasterDpi / place.printerDpi;
+    const int x = static_cast<int>((g.originX + g.widthDev / 8.0) * k);
+    const int cy = static_cast<int>((g.originY + g.heightDev / 2.0) * k);
+    const int half = static_cast<int>(g.heightDev * 0.3 * k);
+    for (int y = cy - half; y <= cy + half; ++y) ASSERT_TRUE(IsPrintedRed(page.pixel(x, y))) << "row " << y;
+}

@@ -1,0 +1,179 @@
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include "EnsureApplication.h"
+#include "TempDir.h"
+#include "TestDocuments.h"
+#include "TestPrinters.h"
+#include "TestWorkspace.h"
+#include "WidgetLookup.h"
+#include "print/PrintSettingsDialog.h"
+#include "print/PrinterSetup.h"
+#include "widgets/NumberField.h"
+
+using namespace quillora;
+using namespace quillora::print;
+
+class PrintSettingsTest : public ::testing::Test {
+protected:
+    QApplication& app = EnsureApplication();  // before any printer
+    PrintSettingsTest() {
+        t.doc = render::NewLabel(120, 30);
+        t.doc.header.marginTop = 15;
+        t.doc.header.marginLeft = 20;
+        t.doc.header.cropMarks = 0;
+    }
+
+    static void Type(QDialog& d, const QString& top, const QString& left, bool cropMarks) {
+        FindChild<widgets::NumberField>(d, "id1089").Edit()->setText(top);
+        FindChild<widgets::NumberField>(d, "id1091").Edit()->setText(left);
+        FindChild<QCheckBox>(d, "id1093").setChecked(cropMarks);
+    }
+
+    static void Press(QDialog& d, int id) { FindChild<QPushButton>(d, ("id" + std::to_string(id)).c_str()).click(); }
+
+    TempDir dir;
+    TestWorkspace t;
+    std::unique_ptr<PrinterSelection> selection = PdfFileSelection(dir.File("out.pdf"));
+};
+
+TEST_F(PrintSettingsTest, ShowsTheLabelsSettingsWithEveryControl) {
+    t.doc.header.cropMarks = 1;
+    t.interaction.QueueDialog([](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QString::fromUtf8("印刷設定"));
+        auto& top = FindChild<widgets::NumberField>(d, "id1089");
+        auto& left = FindChild<widgets::NumberField>(d, "id1091");
+        EXPECT_EQ(top.Edit()->text(), QStringLiteral("15"));
+        EXPECT_EQ(left.Edit()->text(), QStringLiteral("20"));
+        EXPECT_EQ(top.Minimum(), 0);
+        EXPECT_EQ(top.Maximum(), 200);
+        EXPECT_EQ(left.Minimum(), 0);
+        EXPECT_EQ(left.Maximum(), 200);
+        EXPECT_TRUE(FindChild<QCheckBox>(d, "id1093").isChecked());
+        EXPECT_EQ(FindChild<QCheckBox>(d, "id1093").text(), QString::fromUtf8("ﾄﾝﾎﾞ印刷(&O)"));
+        EXPECT_EQ(FindChild<QPushButton>(d, "id1094").text(), QString::fromUtf8("印刷(&P)..."));
+        EXPECT_EQ(FindChild<QPushButton>(d, "id1095").text(), QString::fromUtf8("印刷ﾌﾟﾚﾋﾞｭｰ(&R)..."));
+        EXPECT_EQ(FindChild<QPushButton>(d, "id1097").text(), QString::fromUtf8("ﾌﾟﾘﾝﾀの設定(&C)..."));
+        EXPECT_EQ(FindChild<QPushButton>(d, "id2").text(), QString::fromUtf8("ｷｬﾝｾﾙ"));
+        EXPECT_EQ(d.focusWidget(), &FindChild<QPushButton>(d, "id1"));
+        return int(QDialog::Rejected);
+    });
+    EXPECT_EQ(ShowPrintSettings(t.ws, *selection), int(QDialog::Rejected));
+}
+
+TEST_F(PrintSettingsTest, OkStoresTheMarginsAsTypedSignedAndTheCheckBox) {
+    t.interaction.QueueDialog([](QDialog& d) {
+        Type(d, QStringLiteral("-5"), QStringLiteral("250"), true);
+        Press(d, 1);
+        return d.result();
+    });
+    EXPECT_EQ(ShowPrintSettings(t.ws, *selection), int(QDialog::Accepted));
+    EXPECT_EQ(t.doc.header.marginTop, -5);
+    EXPECT_EQ(t.doc.header.marginLeft, 250);
+    EXPECT_EQ(t.doc.header.cropMarks, 1);
+
+    t.interaction.QueueDialog([](QDialog& d) {
+        Type(d, QStringLiteral("abc"), QStringLiteral("7"), false);
+        Press(d, 1);
+        return d.result();
+    });
+    ShowPrintSettings(t.ws, *selection);
+    EXPECT_EQ(t.doc.header.marginTop, 0);
+    EXPECT_EQ(t.doc.header.marginLeft, 7);
+    EXPECT_EQ(t.doc.header.cropMarks, 0);
+}
+
+TEST_F(PrintSettingsTest, CancelStoresNothing) {
+    t.interaction.QueueDialog([](QDialog& d) {
+        Type(d, QStringLiteral("1"), QStringLiteral("2"), true);
+        Press(d, 2);
+        return d.result();
+    });
+    EXPECT_EQ(ShowPrintSettings(t.ws, *selection), int(QDialog::Rejected));
+    EXPECT_EQ(t.doc.header.marginTop, 15);
+    EXPECT_EQ(t.doc.header.marginLeft, 20);
+    EXPECT_EQ(t.doc.header.cropMarks, 0);
+}
+
+TEST_F(PrintSettingsTest, PrintStoresFirstAndCancelKeepsWhatThePrintUsed) {
+    QDialog* settings = nullptr;
+    t.interaction.QueueDialog([&](QDialog& d) {
+        settings = &d;
+        Type(d, QStringLiteral("30"), QStringLiteral("40"), true);
+        Press(d, 1094);
+        EXPECT_TRUE(d.isVisible());  // the dialog stays open
+        Type(d, QStringLiteral("99"), QStringLiteral("99"), false);
+        Press(d, 2);
+        return d.result();
+    });
+    t.interaction.QueuePrintDialog([&](QPrinter&) {
+        EXPECT_EQ(t.doc.header.marginTop, 30);
+        EXPECT_EQ(t.doc.header.marginLeft, 40);
+        EXPECT_EQ(t.doc.header.cropMarks, 1);
+        return false;
+    });
+    ShowPrintSettings(t.ws, *selection);
+    EXPECT_EQ(t.doc.header.marginTop, 30);
+    EXPECT_EQ(t.doc.header.marginLeft, 40);
+    EXPECT_EQ(t.doc.header.cropMarks, 1);
+    ASSERT_EQ(t.interaction.printDialogOwners.size(), 1u);
+    EXPECT_EQ(t.interaction.printDialogOwners[0], settings);
+    EXPECT_TRUE(t.interaction.AllConsumed());
+}
+
+TEST_F(PrintSettingsTest, PreviewStoresFirstAndOpensOwnedByTheSettings) {
+    QDialog* settings = nullptr;
+    t.interaction.QueueDialog([&](QDialog& d) {
+        settings = &d;
+        Type(d, QStringLiteral("5"), QStringLiteral("6"), true);
+        Press(d, 1095);
+        Press(d, 2);
+        return d.result();
+    });
+    t.interaction.QueueDialog([&](QDialog& preview) {
+        EXPECT_EQ(preview.parentWidget(), settings);
+        EXPECT_EQ(t.doc.header.marginTop, 5);
+        EXPECT_EQ(t.doc.header.marginLeft, 6);
+        return int(QDialog::Rejected);
+    });
+    ShowPrintSettings(t.ws, *selection);
+    EXPECT_EQ(t.doc.header.marginTop, 5);
+    EXPECT_EQ(t.interaction.dialogTitles.size(), 2u);
+    EXPECT_TRUE(t.interaction.AllConsumed());
+}
+
+TEST_F(PrintSettingsTest, PrinterSetupChangesThePrinterOfTheSelectionAndStoresNothing) {
+    QDialog* settings = nullptr;
+    t.interaction.QueueDialog([&](QDialog& d) {
+        settings = &d;
+        Type(d, QStringLiteral("5"), QStringLiteral("6"), true);
+        Press(d, 1097);
+        Press(d, 2);
+        return d.result();
+    });
+    t.interaction.QueuePrinterSetup([](QPrinter& printer) {
+        printer.setPageOrientation(QPageLayout::Landscape);
+        return true;
+    });
+    ShowPrintSettings(t.ws, *selection);
+    EXPECT_EQ(selection->Printer().pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(t.doc.header.marginTop, 15);
+    ASSERT_EQ(t.interaction.printDialogOwners.size(), 1u);
+    EXPECT_EQ(t.interaction.printDialogOwners[0], settings);
+
+    // From the frame: the same printer, owned by the frame.
+    QWidget frame;
+    t.ws.frame = &frame;
+    t.interaction.QueuePrinterSetup([](QPrinter& printer) {
+        EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+        return false;
+    });
+    PrinterSetup(t.ws, *selection, t.ws.frame);
+    EXPECT_EQ(t.interaction.printDialogOwners.back(), &frame);
+    EXPECT_TRUE(t.interaction.AllConsumed());
+}

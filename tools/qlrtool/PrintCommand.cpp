@@ -1,0 +1,121 @@
+// qlrtool print FILE.qlr (--printer NAME | --pdf OUT.pdf) [--dpi D]: the print job without
+// dialogs, for scripts and batch printing.
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QString>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+#include "CommandTable.h"
+#include "DocumentReading.h"
+#include "PictureReport.h"
+#include "pictures/PictureLibrary.h"
+#include "print/PrintDocument.h"
+#include "print/PrinterSelection.h"
+#include "settings/ProgramDirectory.h"
+
+namespace qlrtool {
+namespace {
+
+constexpr char kUsage[] = "print FILE.qlr (--printer NAME | --pdf OUT.pdf) [--dpi D]";
+constexpr int kExitPrinter = 3;
+constexpr int kDefaultDpi = 600;
+constexpr int kMaxDpi = 9600;
+
+struct PrintOptions {
+    std::string input;
+    std::optional<std::string> printer;
+    std::optional<std::string> pdf;
+    int dpi = kDefaultDpi;
+    bool dpiGiven = false;  // a queue otherwise prints at its own resolution
+};
+
+std::optional<int> Dpi(const std::string& text) {
+    char* end = nullptr;
+    const long v = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || v < 1 || v > kMaxDpi) return std::nullopt;
+    return static_cast<int>(v);
+}
+
+std::optional<PrintOptions> ParseOptions(const std::vector<std::string>& args) {
+    PrintOptions options;
+    std::vector<std::string> files;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--printer" || a == "--pdf") {
+            if (options.printer || options.pdf || i + 1 >= args.size()) return std::nullopt;
+            (a == "--printer" ? options.printer : options.pdf) = args[++i];
+        } else if (a == "--dpi") {
+            if (options.dpiGiven || i + 1 >= args.size()) return std::nullopt;
+            const auto dpi = Dpi(args[++i]);
+            if (!dpi) return std::nullopt;
+            options.dpi = *dpi;
+            options.dpiGiven = true;
+        } else {
+            files.push_back(a);
+        }
+    }
+    if (files.size() != 1 || (!options.printer && !options.pdf)) return std::nullopt;
+    options.input = files[0];
+    return options;
+}
+
+// A4 portrait whose printable area is the whole sheet.
+std::unique_ptr<QPrinter> PdfPrinter(const std::string& path, int dpi) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(path));
+    printer->setDocName(QStringLiteral("Quillora"));
+    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    printer->setFullPage(true);
+    printer->setResolution(dpi);
+    return printer;
+}
+
+int Print(const std::vector<std::string>& args) {
+    const auto options = ParseOptions(args);
+    if (!options) return UsageError(kUsage);
+    quillora::document::LabelDocument doc;
+    if (!ReadDocumentOrReport(options->input, doc)) return kExitFile;
+
+    // Fonts need a GUI application, printing no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "qlrtool";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+
+    std::unique_ptr<QPrinter> printer;
+    if (options->printer) {
+        const QString queue = QString::fromStdString(*options->printer);
+        if (QPrinterInfo::printerInfo(queue).isNull()) {
+            std::cerr << "print: no printer named \"" << *options->printer << "\"\n";
+            return kExitPrinter;
+        }
+        printer = quillora::print::MakePrinter(queue);
+        if (options->dpiGiven) printer->setResolution(options->dpi);
+    } else {
+        printer = PdfPrinter(*options->pdf, options->dpi);
+    }
+    ReportMissingPictures(quillora::pictures::PictureLibrary(quillora::settings::ProgramDirectory()).RebuildPictures(doc));
+
+    const auto outcome = quillora::print::PrintDocument(*printer, doc, [] {
+        std::cerr << "print: warning: the whole label may not fit the printable area; printing anyway\n";
+        return true;
+    });
+    if (outcome != quillora::print::PrintOutcome::Printed) {
+        std::cerr << "print: the printer or the print system refused the job\n";
+        return kExitPrinter;
+    }
+    return kExitOk;
+}
+
+const Command kPrint("print", kUsage, Print);
+
+}  // namespace
+}  // namespace qlrtool
