@@ -55,7 +55,7 @@ Application::Application(StartupOptions options)
     workspace_ = std::make_unique<workspace::Workspace>(
         workspace::Workspace{doc_, settings_, flags_, interaction_, *this, options_.programDir, QString(), frame_.get()});
     DocumentHost& host = *this;
-    controller_ = std::make_unique<DocumentController>(doc_, settings_, interaction_, *this, host);
+    controller_ = std::make_unique<DocumentController>(doc_, settings_, interaction_, *this, host, printer_);
     floating_ = std::make_unique<FloatingWindows>(*workspace_, commands_);
     layerOperations_ = std::make_unique<layers::LayerOperations>(*workspace_);
     DefineCommands();
@@ -104,12 +104,14 @@ void Application::Start() {
 
     const QString commandLine = options_.arguments.join(QLatin1Char(' '));
     openAtStart_ = !commandLine.isEmpty();
-    if (openAtStart_) doc_.selectedFileName = text::Utf8PathToStored(commandLine.toStdString());
+    if (openAtStart_) doc_.selectedFileName = commandLine.toStdString();
     if (options_.runTimer) secondStageTimer_.start(kSecondStageDelayMs);
 }
 
 void Application::RunSecondStage() {
     secondStageTimer_.stop();
+    // The default printer, asked for once the frame shows: the print system may be slow to answer.
+    printer_.ChooseDefault();
     doc_.RenumberListEntries();
     floating_->Create();
     layerWindow_ = std::make_unique<layers::LayerWindow>(*workspace_, commands_, *layerOperations_);
@@ -177,7 +179,7 @@ void Application::OnDrop(const QString& path) {
         interaction_.Beep();
         return;
     }
-    controller_->OpenDocument(text::Utf8PathToStored(path.toStdString()));
+    controller_->OpenDocument(path.toStdString());
     UpdateCommandStates();
 }
 

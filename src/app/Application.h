@@ -13,6 +13,7 @@
 #include "canvas/ViewBitmap.h"
 #include "commands/CommandRegistry.h"
 #include "document/LabelDocument.h"
+#include "print/PrinterSelection.h"
 #include "settings/AppSettings.h"
 #include "workspace/DialogFlags.h"
 #include "workspace/DocumentViews.h"
@@ -110,6 +111,7 @@ private:
     workspace::Interaction& interaction_;
     std::unique_ptr<workspace::Workspace> workspace_;
     commands::CommandRegistry commands_;
+    print::PrinterSelection printer_;
     std::unique_ptr<DocumentController> controller_;
     std::unique_ptr<layers::LayerOperations> layerOperations_;
     std::unique_ptr<layers::LayerWindow> layerWindow_;

@@ -4,7 +4,12 @@
 
 #include "app/Application.h"
 #include "app/FloatingWindows.h"
+#include "app/FrameWindow.h"
 #include "desktop/WebSite.h"
+#include "print/PrintLabel.h"
+#include "print/PrintPreview.h"
+#include "print/PrintSettingsDialog.h"
+#include "print/PrinterSetup.h"
 #include "windows/AboutBox.h"
 #include "windows/TipsDialog.h"
 
@@ -29,9 +34,10 @@ void Application::DefineCommands() {
     c.Define(CommandId::SaveAs, [&documents] { documents.SaveDocumentAs(); }, open);
     c.Define(CommandId::Exit, [this] { Exit(); });
 
-    // Printing arrives with the print job; until then its commands only keep their places.
-    for (CommandId id : {CommandId::Print, CommandId::PrintSettings, CommandId::PrinterSetup, CommandId::PrintPreview})
-        c.Define(id, [] {}, open);
+    c.Define(CommandId::Print, [this] { print::PrintLabel(*workspace_, printer_, frame_.get()); }, open);
+    c.Define(CommandId::PrintSettings, [this] { print::ShowPrintSettings(*workspace_, printer_); }, open);
+    c.Define(CommandId::PrinterSetup, [this] { print::PrinterSetup(*workspace_, printer_, frame_.get()); }, open);
+    c.Define(CommandId::PrintPreview, [this] { print::ShowPrintPreview(*workspace_, printer_, frame_.get()); }, open);
 
     c.Define(CommandId::ToolWindow, [this] { ToggleFloatingWindow(floating_->Tool(), settings_.toolWindow.view); }, {},
              [this] { return settings_.toolWindow.view != 0; });

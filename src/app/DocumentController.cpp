@@ -1,35 +1,35 @@
 #include "DocumentController.h"
 
-#include <fstream>
-
 #include "document/DocumentFile.h"
+#include "print/PaperCodes.h"
 #include "text/Cp932.h"
 
 namespace quillora::app {
 namespace {
 
 constexpr std::size_t kMaxPathBytes = 255;
+// The chooser shows the description as the original gave it.
 const QString kQlrFilter = QStringLiteral("CDﾗﾍﾞﾙﾃﾞｰﾀ(*.qlr) (*.qlr *.QLR)");
 
-QString DisplayPath(const std::string& stored) { return QString::fromStdString(text::StoredPathToUtf8(stored)); }
+QString DisplayPath(const std::string& path) { return QString::fromStdString(path); }
 
-std::string StoredPath(const QString& utf8) { return text::Utf8PathToStored(utf8.toStdString()); }
-
-bool CanRead(const std::string& utf8Path) { return std::ifstream(utf8Path, std::ios::binary).is_open(); }
+// Whether a path fits the 255 bytes it takes stored (code page 932 where it can be).
+bool FitsStored(const std::string& path) { return text::Utf8PathToStored(path).size() <= kMaxPathBytes; }
 
 }  // namespace
 
 DocumentController::DocumentController(document::LabelDocument& doc, const settings::AppSettings& settings,
-                                       workspace::Interaction& interaction, workspace::DocumentViews& views, DocumentHost& host)
-    : doc_(doc), settings_(settings), interaction_(interaction), views_(views), host_(host) {}
+                                       workspace::Interaction& interaction, workspace::DocumentViews& views, DocumentHost& host,
+                                       print::PrinterSelection& printer)
+    : doc_(doc), settings_(settings), interaction_(interaction), views_(views), host_(host), printer_(printer) {}
 
 void DocumentController::ShowError(const QString& text, workspace::MessageIcon icon, QWidget* owner) {
     interaction_.ShowMessage({owner ? owner : host_.DialogOwner(), text, kProductName, icon, workspace::MessageButtons::Ok,
                               workspace::Answer::Ok});
 }
 
-void DocumentController::ShowCannotOpen(const std::string& storedPath) {
-    ShowError(QStringLiteral("\"%1\" を開けません。").arg(DisplayPath(storedPath)),
+void DocumentController::ShowCannotOpen(const std::string& path) {
+    ShowError(QStringLiteral("\"%1\" を開けません。").arg(DisplayPath(path)),
               workspace::MessageIcon::Exclamation);
 }
 
@@ -59,14 +59,14 @@ std::optional<std::string> DocumentController::ChooseOpenFile() {
     const auto chosen = interaction_.ChooseOpenFile(
         {host_.DialogOwner(), QStringLiteral("ﾌｧｲﾙを開く"), kQlrFilter, DisplayPath(doc_.selectedFileName)});
     if (!chosen) return std::nullopt;
-    return StoredPath(*chosen);
+    return chosen->toStdString();
 }
 
 std::optional<std::string> DocumentController::ChooseSaveFile() {
     const auto chosen = interaction_.ChooseSaveFile(
         {host_.DialogOwner(), QStringLiteral("ﾌｧｲﾙを保存"), kQlrFilter, DisplayPath(doc_.currentFileName)});
     if (!chosen) return std::nullopt;
-    return StoredPath(*chosen);
+    return chosen->toStdString();
 }
 
 bool DocumentController::SaveDocument() {
@@ -80,11 +80,12 @@ bool DocumentController::SaveDocumentAs() {
     return chosen && SaveTo(*chosen);
 }
 
-bool DocumentController::SaveTo(const std::string& storedPath) {
-    const auto name = document::WithQlrExtension(storedPath);
-    doc_.currentFileName = name ? *name : storedPath;
+bool DocumentController::SaveTo(const std::string& path) {
+    doc_.currentFileName = document::AddQlrExtension(path);
+    // The file keeps the printer's paper and orientation.
+    doc_.paper = print::PaperCodesOf(printer_);
     // A name with no room left for the extension is refused like a file that cannot be created.
-    if (!name || !document::WriteDocumentFile(text::StoredPathToUtf8(*name), doc_)) {
+    if (!FitsStored(doc_.currentFileName) || !document::WriteDocumentFile(doc_.currentFileName, doc_)) {
         ShowError(QStringLiteral("ﾌｧｲﾙの保存に失敗しました。"), workspace::MessageIcon::Exclamation);
         return false;
     }
@@ -94,33 +95,34 @@ bool DocumentController::SaveTo(const std::string& storedPath) {
     return true;
 }
 
-bool DocumentController::OpenDocument(const std::string& storedPath) {
-    doc_.selectedFileName = storedPath;
-    const std::string path = text::StoredPathToUtf8(storedPath);
-    if (storedPath.size() > kMaxPathBytes || !CanRead(path)) {
-        ShowCannotOpen(storedPath);
+bool DocumentController::OpenDocument(const std::string& path) {
+    doc_.selectedFileName = path;
+    if (!FitsStored(path)) {
+        ShowCannotOpen(path);
         return false;
     }
     QWidget* progress = host_.ShowProgress();
-    const document::ReadResult result = document::ReadDocumentFile(path, doc_);
+    // Anything but a readable regular file (a FIFO too) is refused without blocking.
+    const document::ReadResult result = document::OpenDocumentFile(path, doc_);
     if (result != document::ReadResult::Ok) {
         host_.HideProgress();
         if (result == document::ReadResult::CannotOpen)
-            ShowCannotOpen(storedPath);
+            ShowCannotOpen(path);
         else
             ShowError(QStringLiteral("読み込めないﾃﾞｰﾀ形式です。"), workspace::MessageIcon::Stop);
         return false;
     }
+    print::ApplyPaperCodes(printer_, doc_.paper);
     for (const std::string& missing : host_.RebuildPictures()) {
         ShowError(QStringLiteral("%1\nを開くことができません。\n\n指定の画像ﾌｧｲﾙは、移動または削除された可能性があります。")
-                      .arg(DisplayPath(missing)),
+                      .arg(QString::fromStdString(text::StoredPathToUtf8(missing))),
                   workspace::MessageIcon::Exclamation, progress);
     }
     host_.CreateDocumentWindow();
     doc_.documentOpen = true;
     doc_.documentModified = false;
     host_.SetAcceptDrops(false);
-    doc_.currentFileName = storedPath;
+    doc_.currentFileName = path;
     ShowFileInTitle();
     host_.HideProgress();
     RefreshFloatingWindows();

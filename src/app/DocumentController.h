@@ -5,6 +5,7 @@
 
 #include "app/DocumentHost.h"
 #include "document/LabelDocument.h"
+#include "print/PrinterSelection.h"
 #include "settings/AppSettings.h"
 #include "workspace/DocumentViews.h"
 #include "workspace/Interaction.h"
@@ -16,7 +17,8 @@ inline const QString kProductName = QStringLiteral("Quillora");
 class DocumentController {
 public:
     DocumentController(document::LabelDocument& doc, const settings::AppSettings& settings,
-                       workspace::Interaction& interaction, workspace::DocumentViews& views, DocumentHost& host);
+                       workspace::Interaction& interaction, workspace::DocumentViews& views, DocumentHost& host,
+                       print::PrinterSelection& printer);
 
     bool NewDocument();
     // The open dialog, starting from the last used file; nothing at once while a document is open.
@@ -26,8 +28,8 @@ public:
     // Saves to the document's file, asking for one first when it has none.
     bool SaveDocument();
     bool SaveDocumentAs();
-    // Opens a stored path (code page 932 where possible) and remembers it as the last used file.
-    bool OpenDocument(const std::string& storedPath);
+    // Opens a file and remembers it as the last used file.
+    bool OpenDocument(const std::string& path);
     // Asks to save a modified document, then discards it; false when the user cancelled or the
     // save failed. Runs (and succeeds) without a document too.
     bool CloseDocument();
@@ -35,8 +37,8 @@ public:
 private:
     void ShowError(const QString& text, workspace::MessageIcon icon, QWidget* owner = nullptr);
     // "<file> cannot be opened".
-    void ShowCannotOpen(const std::string& storedPath);
-    bool SaveTo(const std::string& storedPath);
+    void ShowCannotOpen(const std::string& path);
+    bool SaveTo(const std::string& path);
     // "Quillora - <currentFileName>".
     void ShowFileInTitle();
     void RefreshFloatingWindows();
@@ -46,6 +48,7 @@ private:
     workspace::Interaction& interaction_;
     workspace::DocumentViews& views_;
     DocumentHost& host_;
+    print::PrinterSelection& printer_;
 };
 
 }  // namespace quillora::app

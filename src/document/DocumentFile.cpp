@@ -96,9 +96,14 @@ bool WriteDocumentFile(const std::string& path, const LabelDocument& doc) {
     return WriteFileAtomically(path, SerialiseDocument(doc));
 }
 
+std::string AddQlrExtension(std::string_view name) {
+    std::string result(name);
+    if (result.size() < 4 || result.compare(result.size() - 4, 4, ".qlr") != 0) result += ".qlr";
+    return result;
+}
+
 std::optional<std::string> WithQlrExtension(std::string_view storedName) {
-    std::string name(storedName);
-    if (name.size() < 4 || name.compare(name.size() - 4, 4, ".qlr") != 0) name += ".qlr";
+    std::string name = AddQlrExtension(storedName);
     if (name.size() > kPathBytes - 1) return std::nullopt;
     return name;
 }

@@ -31,6 +31,8 @@ bool WriteDocumentFile(const std::string& path, const LabelDocument& doc);
 
 // Appends ".qlr" unless the name already ends in exactly that (byte for byte, lower case);
 // nullopt when the result would not fit the 255-byte name.
+// The name with ".qlr" appended unless it already ends in exactly that.
+std::string AddQlrExtension(std::string_view name);
 std::optional<std::string> WithQlrExtension(std::string_view storedName);
 
 }  // namespace quillora::document

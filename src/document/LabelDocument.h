@@ -35,7 +35,9 @@ public:
 
     bool documentOpen = false;
     bool documentModified = false;
-    std::string currentFileName;   // stored bytes (code page 932 where possible), at most 255
+    // File-system paths (UTF-8). Only selectedFileName is kept, in the settings, where it is
+    // stored in code page 932 when it can be; neither may need more than 255 bytes stored.
+    std::string currentFileName;
     std::string selectedFileName;
     std::array<std::unique_ptr<Picture>, kMaxLayers> pictures;
 

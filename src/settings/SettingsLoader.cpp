@@ -9,6 +9,7 @@
 #include "IniNumber.h"
 #include "SettingsTable.h"
 #include "text/FixedField.h"
+#include "text/StoredPath.h"
 
 namespace quillora::settings {
 
@@ -36,10 +37,12 @@ public:
     void Path(KeyName key, char (&field)[N]) {
         Text(key, field, "");
     }
-    // Held like the fixed path fields: the bytes before a NUL, at most 255 of them.
+    // Stored like the fixed path fields (the bytes before a NUL, at most 255 of them), held as
+    // the file-system path they name.
     void Path(KeyName key, std::string& path) {
         std::string_view value = Lookup(key).value_or("");
-        path = value.substr(0, std::min(value.find('\0'), std::size_t{document::kPathBytes - 1}));
+        value = value.substr(0, std::min(value.find('\0'), std::size_t{document::kPathBytes - 1}));
+        path = value.empty() ? std::string() : text::ResolveStoredPath(value);
     }
 
 private:

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "SettingsTable.h"
+#include "text/Cp932.h"
 #include "text/FixedField.h"
 
 namespace quillora::settings {
@@ -35,7 +36,7 @@ public:
     void Path(KeyName key, const char (&field)[N]) {
         Quoted(key, text::FieldView(field));
     }
-    void Path(KeyName key, const std::string& path) { Quoted(key, path); }
+    void Path(KeyName key, const std::string& path) { Quoted(key, text::Utf8PathToStored(path)); }
 
     void Finish() {
         if (section_) ini_.ReplaceSection(section_, std::exchange(lines_, {}));

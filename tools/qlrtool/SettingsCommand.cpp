@@ -42,11 +42,10 @@ public:
     }
     template <std::size_t N>
     void Path(KeyName key, const char (&field)[N]) {
-        Path(key, std::string(quillora::text::FieldView(field)));
+        json_.Field(key.written, quillora::text::StoredPathToUtf8(quillora::text::FieldView(field)));
     }
-    void Path(KeyName key, const std::string& path) {
-        json_.Field(key.written, quillora::text::StoredPathToUtf8(path));
-    }
+    // Already the file-system path the stored bytes name.
+    void Path(KeyName key, const std::string& path) { json_.Field(key.written, path); }
 
     void Finish() {
         if (inSection_) json_.EndObject();
