@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace quillora::listlayer {
 

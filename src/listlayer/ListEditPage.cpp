@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -53,9 +54,14 @@ ListEditPage::ListEditPage(workspace::Workspace& ws, QWidget* parent) : Property
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setShowGrid(true);
     view_->setWordWrap(false);
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 4);
+    view_->setMinimumSize(40 + 280 + 50 + view_->verticalScrollBar()->sizeHint().width() + 2 * view_->frameWidth(),
+                          12 * (view_->fontMetrics().height() + 4));
 
     entry_ = new EntryTextEdit([&ws] { ws.interaction.Beep(); }, this);
     entry_->setObjectName(QStringLiteral("entryText"));
+    // Room for a few lines; the list above takes the rest.
+    entry_->setFixedHeight(4 * entry_->fontMetrics().lineSpacing() + 2 * entry_->frameWidth() + 8);
     spacing_ = new widgets::NumberField(0, 100, widgets::NumberField::DigitsOnly, this);
     spacing_->setObjectName(QStringLiteral("entrySpacing"));
 

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "LayoutStyleIcon.h"
 #include "ListChanges.h"
 #include "widgets/DialogParts.h"
 #include "widgets/NumberField.h"
@@ -41,6 +42,9 @@ ListLayoutPage::ListLayoutPage(workspace::Workspace& ws, QWidget* parent) : Prop
     for (int style = 0; style < 3; ++style) {
         auto* group = new QGroupBox(this);
         auto* column = new QVBoxLayout(group);
+        auto* icon = new QLabel(group);
+        icon->setPixmap(LayoutStyleIcon(style));
+        column->addWidget(icon, 0, Qt::AlignHCenter);
         styles_[style] = new QRadioButton(captions[style], group);
         styles_[style]->setObjectName(QStringLiteral("style%1").arg(style));
         column->addWidget(styles_[style]);

@@ -41,6 +41,10 @@ void PropertySheet::BuildPage(int index) {
     PageSlot& slot = pages_[index];
     slot.page = slot.make(slot.holder);
     slot.holder->layout()->addWidget(slot.page);
+    // Built after the sheet is up, it would otherwise wait for the event loop to appear.
+    slot.page->show();
+    // A page larger than those before it widens the sheet.
+    if (isVisible()) resize(size().expandedTo(sizeHint()));
     connect(slot.page, &PropertyPage::changed, apply_, [this] { apply_->setEnabled(true); });
 }
 
