@@ -6,6 +6,7 @@
 #include "app/FloatingWindows.h"
 #include "app/FrameWindow.h"
 #include "desktop/WebSite.h"
+#include "environment/EnvironmentSheet.h"
 #include "print/PrintLabel.h"
 #include "print/PrintPreview.h"
 #include "print/PrintSettingsDialog.h"
@@ -53,8 +54,8 @@ void Application::DefineCommands() {
     c.Define(CommandId::Help, [this] { floating_->ShowHelpContents(); });
     c.Define(CommandId::HelpOnHelp, [this] { floating_->ShowHelpOnHelp(); });
     c.Define(CommandId::Tips, [this] { windows::ShowTips(*workspace_); });
-    // The environment settings sheet comes with the list layer's sheet frame.
-    c.Define(CommandId::Environment, [] {});
+    c.Define(CommandId::Environment,
+             [this] { environment::ShowEnvironmentSettings(*workspace_, [this] { ArrangeToolWindows(); }); });
     c.Define(CommandId::WebSite, [] { QDesktopServices::openUrl(QUrl(QString::fromUtf8(desktop::kWebSiteUrl))); });
     c.Define(CommandId::About, [this] { windows::ShowAbout(*workspace_); });
 }

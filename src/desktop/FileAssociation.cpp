@@ -13,19 +13,31 @@ namespace {
 
 constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
 constexpr int kToolTimeoutMs = 10000;
-const QString kMimePackage = QStringLiteral("mime/packages/quillora-qlr.xml");
-const QString kDesktopEntry = QStringLiteral("applications/quillora.desktop");
+// The association's files have names of their own, apart from those `cmake --install` puts in
+// place, so that removing the association never deletes an installed file.
+const QString kMimePackage = QStringLiteral("mime/packages/quillora-association-qlr.xml");
+const QString kDesktopEntry = QStringLiteral("applications/quillora-association.desktop");
+const QString kAppIcon = QStringLiteral("quillora-association");
+const QString kDocumentIcon = QStringLiteral("quillora-association-label");
 
-QString AppIconFile(int size) { return QStringLiteral("icons/hicolor/%1x%1/apps/quillora.png").arg(size); }
+QString AppIconFile(int size) { return QStringLiteral("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppIcon); }
 
 QString MimeIconFile(int size) {
-    return QStringLiteral("icons/hicolor/%1x%1/mimetypes/application-x-quillora-label.png").arg(size);
+    return QStringLiteral("icons/hicolor/%1x%1/mimetypes/%2.png").arg(size).arg(kDocumentIcon);
 }
 
 QByteArray ResourceBytes(const QString& name) {
     resources::EnsureResources();
     QFile file(QStringLiteral(":/quillora/") + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The installed MIME package with the document icon under the association's own name.
+QByteArray MimePackage() {
+    QString package = QString::fromUtf8(ResourceBytes(QStringLiteral("desktop/quillora-qlr.xml")));
+    package.replace(QStringLiteral("<icon name=\"application-x-quillora-label\"/>"),
+                    QStringLiteral("<icon name=\"%1\"/>").arg(kDocumentIcon));
+    return package.toUtf8();
 }
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
@@ -86,12 +98,15 @@ QString DesktopExecArgument(const QString& path) {
 
 QString DesktopEntryFor(const QString& programPath) {
     QString entry = QString::fromUtf8(ResourceBytes(QStringLiteral("desktop/quillora.desktop.in")));
-    return entry.replace(QStringLiteral("@QUILLORA_EXEC@"), DesktopExecArgument(programPath));
+    entry.replace(QStringLiteral("@QUILLORA_EXEC@"), DesktopExecArgument(programPath));
+    entry.replace(QStringLiteral("\nIcon=quillora\n"), QStringLiteral("\nIcon=%1\n").arg(kAppIcon));
+    // It opens label files; the menus keep showing the installed entry, if any, alone.
+    return entry + QStringLiteral("NoDisplay=true\n");
 }
 
 bool RegisterFileAssociation(const std::string& programPath) {
     const QString home = UserDataHome() + QLatin1Char('/');
-    WriteFile(home + kMimePackage, ResourceBytes(QStringLiteral("desktop/quillora-qlr.xml")));
+    WriteFile(home + kMimePackage, MimePackage());
     WriteFile(home + kDesktopEntry, DesktopEntryFor(QString::fromStdString(programPath)).toUtf8());
     for (int size : kIconSizes) {
         WriteFile(home + AppIconFile(size), ResourceBytes(QStringLiteral("icons/quillora-%1.png").arg(size)));

@@ -15,9 +15,10 @@ bool UnregisterFileAssociation();
 
 // The folder the files go under.
 QString UserDataHome();
-// Every file registering writes, relative to the data home.
+// Every file registering writes, relative to the data home; none of them has the name of a
+// file the install rules put in place.
 QStringList AssociationFiles();
-// The desktop entry text for a program path.
+// The association's desktop entry text for a program path.
 QString DesktopEntryFor(const QString& programPath);
 // A path as one argument of a desktop entry's Exec line, quoted when it has to be.
 QString DesktopExecArgument(const QString& path);

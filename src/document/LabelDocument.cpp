@@ -72,13 +72,17 @@ void LabelDocument::Reset() {
 }
 
 void LabelDocument::RenumberListEntries() {
+    RenumberListLabels();
+    for (int i = 0; i < kListEntries; ++i) list.entrySpacing[i] = list.defaultSpacing;
+}
+
+void LabelDocument::RenumberListLabels() {
     std::string_view separator = text::FieldView(list.numberSeparator);
     for (int i = 1; i <= kListEntries; ++i) {
         char number[16];
         std::snprintf(number, sizeof number, (list.addZero == 1 && i <= 9) ? "0%d" : "%d", i);
         // A label that would not fit its 10 bytes is cut there; it never spills into the next entry.
         text::StoreField(list.entryNumber[i - 1], std::string(number) + std::string(separator));
-        list.entrySpacing[i - 1] = list.defaultSpacing;
     }
 }
 

@@ -48,6 +48,8 @@ public:
     // What closing does to the records (windows aside); DocHeader and list settings stay.
     void Reset();
     void RenumberListEntries();
+    // The number labels alone, from addZero and numberSeparator (cut at the label's 9 bytes).
+    void RenumberListLabels();
     // Every edit of the label ends here: the one place the modified flag is set.
     void MarkModified() { documentModified = true; }
 

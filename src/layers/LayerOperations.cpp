@@ -6,6 +6,7 @@
 #include "BackgroundLayerDialog.h"
 #include "LayerChanges.h"
 #include "document/LayerValues.h"
+#include "listlayer/ListLayerSheet.h"
 #include "PictureLayerDialog.h"
 #include "LoadLayerPicture.h"
 #include "TextLayerDialog.h"
@@ -121,8 +122,8 @@ void LayerOperations::EditPictureLayer(int pos, int slot) {
 
 void LayerOperations::ShowListSettings() {
     if (!ws_.doc.documentOpen) return;
-    // The sheet itself comes with the list editing; until then only the refusal is here.
     if (ws_.flags.listSheetOpen) return ws_.interaction.Beep();
+    listlayer::ShowListLayerSheet(ws_);
 }
 
 void LayerOperations::MoveLayer(int pos, document::MoveDirection direction) {

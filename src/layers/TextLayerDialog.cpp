@@ -7,16 +7,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "widgets/Cp932TextValidator.h"
 #include "widgets/DialogParts.h"
+#include "widgets/FontChooser.h"
 #include "LayerChanges.h"
 #include "document/LayerValues.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
+#include "widgets/ColourChooser.h"
 #include "widgets/ColourSwatch.h"
-#include "canvas/Colours.h"
 #include "widgets/ControlId.h"
 #include "widgets/NumberField.h"
 
@@ -28,9 +28,6 @@ using widgets::WithId;
 
 namespace {
 constexpr int kTextBytes = 255;
-// The sizes the font chooser may return, in whole points.
-constexpr int kMinPoints = 1;
-constexpr int kMaxPoints = 200;
 
 QString FromRecord(std::string_view bytes) { return QString::fromStdString(text::Cp932ToUtf8(bytes)); }
 }  // namespace
@@ -120,9 +117,7 @@ void TextLayerDialog::Fill() {
     shadowColour_->SetColour(settings_.shadowColor);
 }
 
-void TextLayerDialog::ShowFont() {
-    font_->setText(QStringLiteral("%1 / %2pt").arg(FromRecord(FieldView(settings_.fontFace))).arg(settings_.fontSize));
-}
+void TextLayerDialog::ShowFont() { font_->setText(widgets::FontLabelText(widgets::FontFieldsOf(settings_))); }
 
 // The swatch itself stays enabled: only what changes the shadow follows the box.
 void TextLayerDialog::SetShadowEnabled(bool on) {
@@ -136,37 +131,13 @@ void TextLayerDialog::EnableApply() {
 }
 
 void TextLayerDialog::ChooseFont() {
-    workspace::FontChoice initial;
-    initial.face = FromRecord(FieldView(settings_.fontFace));
-    initial.pointSizeTenths = settings_.fontSize * 10;
-    initial.weight = settings_.fontBold;
-    initial.italic = (settings_.fontItalic & 0xFF) != 0;
-    initial.underline = (settings_.fontUnderline & 0xFF) != 0;
-    initial.strikeOut = (settings_.fontStrike & 0xFF) != 0;
-    std::optional<workspace::FontChoice> chosen = ws_.interaction.ChooseFont(this, initial);
-    if (!chosen) return;
-    std::optional<std::string> face = text::Utf8ToCp932(chosen->face.toStdString());
-    if (!face) {
-        // A face name the records cannot hold would be stored wrong: refuse it.
-        ws_.interaction.Beep();
-        return;
-    }
-    settings_.fontSize = std::clamp(chosen->pointSizeTenths / 10, kMinPoints, kMaxPoints);
-    settings_.fontBold = chosen->weight;
-    settings_.fontItalic = chosen->italic ? 1 : 0;
-    settings_.fontUnderline = chosen->underline ? 1 : 0;
-    settings_.fontStrike = chosen->strikeOut ? 1 : 0;
-    text::StoreField(settings_.fontFace, *face);
+    if (!widgets::ChooseRecordFont(ws_.interaction, this, widgets::FontFieldsOf(settings_))) return;
     ShowFont();
     EnableApply();
 }
 
 void TextLayerDialog::ChooseColour(document::Colour& colour, widgets::ColourSwatch* swatch) {
-    std::optional<QColor> chosen = ws_.interaction.ChooseColour(this, canvas::ToQColor(colour), false);
-    if (!chosen) return;
-    colour = canvas::FromQColor(*chosen);
-    swatch->SetColour(colour);
-    EnableApply();
+    if (widgets::ChooseSwatchColour(ws_.interaction, this, colour, *swatch)) EnableApply();
 }
 
 void TextLayerDialog::ReadControls() {

@@ -36,6 +36,12 @@ std::optional<QString> QtInteraction::ChooseSaveFile(const FileChoice& choice) {
     return path;
 }
 
+std::optional<QString> QtInteraction::ChooseFolder(QWidget* owner, const QString& title) {
+    const QString folder = QFileDialog::getExistingDirectory(owner, title);
+    if (folder.isEmpty()) return std::nullopt;
+    return folder;
+}
+
 std::optional<QColor> QtInteraction::ChooseColour(QWidget* owner, const QColor& initial, bool /*fullOpen*/) {
     // Qt's colour dialog always shows its full form.
     const QColor colour = QColorDialog::getColor(initial, owner);

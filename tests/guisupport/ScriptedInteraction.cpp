@@ -22,8 +22,8 @@ bool Take(std::deque<T>& queue, T& out, const char* what, const QString& detail 
 }  // namespace
 
 bool ScriptedInteraction::AllConsumed() const {
-    return answers_.empty() && openFiles_.empty() && saveFiles_.empty() && colours_.empty() && fonts_.empty() &&
-           dialogs_.empty() && printDialogs_.empty() && printerSetups_.empty();
+    return answers_.empty() && openFiles_.empty() && saveFiles_.empty() && folders_.empty() && colours_.empty() &&
+           fonts_.empty() && dialogs_.empty() && printDialogs_.empty() && printerSetups_.empty();
 }
 
 Answer ScriptedInteraction::ShowMessage(const quillora::workspace::Message& message) {
@@ -47,8 +47,16 @@ std::optional<QString> ScriptedInteraction::ChooseSaveFile(const quillora::works
     return path;
 }
 
-std::optional<QColor> ScriptedInteraction::ChooseColour(QWidget*, const QColor& initial, bool) {
+std::optional<QString> ScriptedInteraction::ChooseFolder(QWidget*, const QString& title) {
+    folderTitles.push_back(title);
+    std::optional<QString> folder;
+    Take(folders_, folder, "folder chooser", title);
+    return folder;
+}
+
+std::optional<QColor> ScriptedInteraction::ChooseColour(QWidget*, const QColor& initial, bool fullOpen) {
     colourRequests.push_back(initial);
+    colourFullOpen.push_back(fullOpen);
     std::optional<QColor> colour;
     Take(colours_, colour, "colour chooser");
     return colour;

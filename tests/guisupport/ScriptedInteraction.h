@@ -20,6 +20,7 @@ public:
     void QueueAnswer(quillora::workspace::Answer answer) { answers_.push_back(answer); }
     void QueueOpenFile(std::optional<QString> path) { openFiles_.push_back(std::move(path)); }
     void QueueSaveFile(std::optional<QString> path) { saveFiles_.push_back(std::move(path)); }
+    void QueueFolder(std::optional<QString> folder) { folders_.push_back(std::move(folder)); }
     void QueueColour(std::optional<QColor> colour) { colours_.push_back(std::move(colour)); }
     void QueueFont(std::optional<quillora::workspace::FontChoice> font) { fonts_.push_back(std::move(font)); }
     // The script gets the dialog shown (not modal), drives its widgets and returns
@@ -35,6 +36,7 @@ public:
     void Beep() override { ++beeps; }
     std::optional<QString> ChooseOpenFile(const quillora::workspace::FileChoice& choice) override;
     std::optional<QString> ChooseSaveFile(const quillora::workspace::FileChoice& choice) override;
+    std::optional<QString> ChooseFolder(QWidget* owner, const QString& title) override;
     std::optional<QColor> ChooseColour(QWidget* owner, const QColor& initial, bool fullOpen) override;
     std::optional<quillora::workspace::FontChoice> ChooseFont(QWidget* owner, const quillora::workspace::FontChoice& initial) override;
     int RunDialog(QDialog& dialog) override;
@@ -43,6 +45,8 @@ public:
 
     std::vector<quillora::workspace::Message> messages;
     std::vector<quillora::workspace::FileChoice> fileChoices;  // open and save, in order
+    std::vector<QString> folderTitles;                   // the folder choosers' titles
+    std::vector<bool> colourFullOpen;                    // whether each colour chooser opened in full
     std::vector<QColor> colourRequests;                  // the initial colours asked with
     std::vector<quillora::workspace::FontChoice> fontRequests;
     std::vector<QString> dialogTitles;                   // window titles of the dialogs run
@@ -53,6 +57,7 @@ private:
     std::deque<quillora::workspace::Answer> answers_;
     std::deque<std::optional<QString>> openFiles_;
     std::deque<std::optional<QString>> saveFiles_;
+    std::deque<std::optional<QString>> folders_;
     std::deque<std::optional<QColor>> colours_;
     std::deque<std::optional<quillora::workspace::FontChoice>> fonts_;
     std::deque<DialogScript> dialogs_;

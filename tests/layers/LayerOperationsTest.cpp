@@ -274,11 +274,20 @@ TEST_F(LayerOperationsTest, AnOpenDialogOfTheSameKindOnlyBeeps) {
     EXPECT_EQ(w.doc.state.layerCount, 4);
 }
 
-TEST_F(LayerOperationsTest, BackgroundRowOpensTheBackgroundDialogAndTheListNothingYet) {
+TEST_F(LayerOperationsTest, BackgroundRowOpensTheBackgroundDialogAndTheListRowTheListSheet) {
     w.interaction.QueueDialog(CancelDialog);
     w.operations.EditLayerProperties(1);
+    bool flagWhileOpen = false;
+    w.interaction.QueueDialog([&](QDialog& sheet) {
+        flagWhileOpen = w.flags.listSheetOpen;
+        sheet.reject();
+        return int(QDialog::Rejected);
+    });
     w.operations.EditLayerProperties(0);
-    EXPECT_EQ(w.interaction.dialogTitles, std::vector<QString>{QStringLiteral("背景ﾚｲﾔｰの設定")});
+    EXPECT_EQ(w.interaction.dialogTitles,
+              (std::vector<QString>{QStringLiteral("背景ﾚｲﾔｰの設定"), QStringLiteral("ﾘｽﾄﾚｲﾔｰの設定")}));
+    EXPECT_TRUE(flagWhileOpen);
+    EXPECT_FALSE(w.flags.listSheetOpen);
     EXPECT_EQ(w.interaction.beeps, 0);
 }
 

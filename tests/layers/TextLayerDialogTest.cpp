@@ -11,6 +11,7 @@
 
 #include "LayerTestWorkspace.h"
 #include "layers/TextLayerDialog.h"
+#include "text/Cp932.h"
 #include "text/FixedField.h"
 #include "widgets/ColourSwatch.h"
 #include "widgets/NumberField.h"
@@ -128,15 +129,17 @@ TEST_F(TextLayerDialogTest, FontChoiceStoresWholePointsAndShowsFaceAndSize) {
     w.interaction.QueueFont(choice);
     Control<QPushButton>(dialog, 1042)->click();
     ASSERT_EQ(w.interaction.fontRequests.size(), 1u);
-    EXPECT_EQ(w.interaction.fontRequests[0].face, QStringLiteral("ＭＳ Ｐ明朝"));
+    // The chooser opens on the family that draws the stored face.
+    EXPECT_EQ(w.interaction.fontRequests[0].face, QStringLiteral("IPAPMincho"));
     EXPECT_EQ(w.interaction.fontRequests[0].pointSizeTenths, 120);
     EXPECT_EQ(w.settings.text.fontSize, 10);
     EXPECT_EQ(w.settings.text.fontBold, 700);
     EXPECT_EQ(w.settings.text.fontItalic, 1);
     EXPECT_EQ(w.settings.text.fontUnderline, 0);
     EXPECT_EQ(w.settings.text.fontStrike, 1);
-    EXPECT_EQ(text::FieldView(w.settings.text.fontFace), "IPAPGothic");
-    EXPECT_EQ(Control<QLabel>(dialog, 1041)->text(), QStringLiteral("IPAPGothic / 10pt"));
+    // The equivalent of a Windows face is stored under the Windows name.
+    EXPECT_EQ(text::FieldView(w.settings.text.fontFace), *text::Utf8ToCp932("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(Control<QLabel>(dialog, 1041)->text(), QStringLiteral("ＭＳ Ｐゴシック / 10pt"));
     // The chooser's sizes are limited to 1..200 points.
     w.interaction.QueueFont(workspace::FontChoice{QStringLiteral("IPAPGothic"), 2500});
     Control<QPushButton>(dialog, 1042)->click();

@@ -1,0 +1,80 @@
+#include "GridPage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "widgets/ColourChooser.h"
+#include "widgets/ColourSwatch.h"
+#include "widgets/DialogParts.h"
+#include "widgets/NumberField.h"
+
+namespace quillora::environment {
+namespace {
+
+constexpr int kMinSpacing = 5;
+constexpr int kMaxSpacing = 100;
+// Pen styles of the two line types, in the order of the list.
+constexpr int kSolid = 0;
+constexpr int kDotted = 2;
+
+}  // namespace
+
+GridPage::GridPage(workspace::Workspace& ws, QWidget* parent)
+    : PropertyPage(parent), ws_(ws), colour_(ws.settings.grid.color) {
+    const settings::GridSettings& grid = ws.settings.grid;
+    visible_ = new QCheckBox(QStringLiteral("ｸﾞﾘｯﾄﾞを表示(&G)"), this);
+    visible_->setObjectName(QStringLiteral("gridVisible"));
+    swatch_ = new widgets::ColourSwatch(this);
+    swatch_->setObjectName(QStringLiteral("gridColour"));
+    auto* colourButton = new QPushButton(QStringLiteral("変更(&C)..."), this);
+    colourButton->setObjectName(QStringLiteral("chooseGridColour"));
+    lineType_ = new QComboBox(this);
+    lineType_->setObjectName(QStringLiteral("gridLineType"));
+    lineType_->addItems({QStringLiteral("実線"), QStringLiteral("破線")});
+    spacing_ = new widgets::NumberField(kMinSpacing, kMaxSpacing, widgets::NumberField::DigitsOnly, this);
+    spacing_->setObjectName(QStringLiteral("gridSpacing"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(visible_);
+    auto* rows = new QGridLayout;
+    rows->addWidget(new QLabel(QStringLiteral("色："), this), 0, 0);
+    rows->addWidget(swatch_, 0, 1);
+    rows->addWidget(colourButton, 0, 2);
+    auto* typeLabel = new QLabel(QStringLiteral("線種(&L)："), this);
+    typeLabel->setBuddy(lineType_);
+    rows->addWidget(typeLabel, 1, 0);
+    rows->addWidget(lineType_, 1, 1, 1, 2);
+    widgets::AddNumberRow(*rows, 2, 0, QStringLiteral("間隔(&S)："), spacing_, QStringLiteral("mm"));
+    layout->addLayout(rows);
+    layout->addStretch(1);
+
+    visible_->setChecked(grid.visible != 0);
+    spacing_->SetValue(grid.spacing);
+    swatch_->SetColour(colour_);
+    // Any other stored type shows no line type.
+    lineType_->setCurrentIndex(grid.lineType == kSolid ? 0 : grid.lineType == kDotted ? 1 : -1);
+
+    connect(visible_, &QCheckBox::clicked, this, &GridPage::changed);
+    connect(lineType_, &QComboBox::activated, this, &GridPage::changed);
+    connect(spacing_, &widgets::NumberField::edited, this, &GridPage::changed);
+    connect(colourButton, &QPushButton::clicked, this, [this] {
+        if (widgets::ChooseSwatchColour(ws_.interaction, this, colour_, *swatch_, true)) emit changed();
+    });
+}
+
+void GridPage::Apply() {
+    settings::GridSettings& grid = ws_.settings.grid;
+    grid.visible = visible_->isChecked() ? 1 : 0;
+    grid.spacing = std::clamp(spacing_->Value(), kMinSpacing, kMaxSpacing);
+    grid.color = colour_;
+    grid.lineType = lineType_->currentIndex() == 0 ? kSolid : kDotted;
+    // The grid is the window's own drawing: the label needs no new rendering.
+    ws_.views.RepaintDocumentView();
+}
+
+}  // namespace quillora::environment

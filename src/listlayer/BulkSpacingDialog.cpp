@@ -1,0 +1,34 @@
+#include "BulkSpacingDialog.h"
+
+#include <QGridLayout>
+#include <QVBoxLayout>
+
+#include "widgets/DialogParts.h"
+#include "widgets/NumberField.h"
+
+namespace quillora::listlayer {
+
+BulkSpacingDialog::BulkSpacingDialog(document::ListBlock& list, workspace::Interaction& interaction, QWidget* parent)
+    : QDialog(parent), list_(list), interaction_(interaction) {
+    setWindowTitle(QStringLiteral("間隔の一括設定"));
+    spacing_ = new widgets::NumberField(0, 100, widgets::NumberField::Signed, this);
+    spacing_->setObjectName(QStringLiteral("spacing"));
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    widgets::AddNumberRow(*grid, 0, 0, QStringLiteral("間隔(&M)："), spacing_, QStringLiteral("mm"));
+    layout->addLayout(grid);
+    widgets::AddDialogButtons(*this, *layout, QString(), 0);
+    spacing_->SetValue(list.defaultSpacing);
+}
+
+void BulkSpacingDialog::accept() {
+    const int spacing = spacing_->Value();
+    const QString question = QStringLiteral("全ﾘｽﾄﾃﾞｰﾀの間隔を%1mmに設定します。よろしいですか？").arg(spacing);
+    if (interaction_.ShowMessage({this, question, QStringLiteral("確認"), workspace::MessageIcon::Question,
+                                  workspace::MessageButtons::YesNo, workspace::Answer::Yes}) != workspace::Answer::Yes)
+        return;
+    list_.defaultSpacing = spacing;
+    QDialog::accept();
+}
+
+}  // namespace quillora::listlayer

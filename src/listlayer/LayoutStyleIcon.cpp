@@ -1,0 +1,52 @@
+#include "LayoutStyleIcon.h"
+
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+namespace quillora::listlayer {
+namespace {
+
+constexpr int kSize = 32;
+constexpr double kRadius = 14.5;
+constexpr double kCentre = 16.0;
+
+// Half the width of the disc at a height y.
+double HalfChord(double y) {
+    const double dy = y - kCentre;
+    return std::sqrt(std::max(0.0, kRadius * kRadius - dy * dy));
+}
+
+}  // namespace
+
+QPixmap LayoutStyleIcon(int style) {
+    QPixmap pixmap(kSize, kSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(kCentre, kCentre), kRadius, kRadius);
+    painter.drawEllipse(QPointF(kCentre, kCentre), 4.0, 4.0);
+    painter.setPen(QPen(Qt::darkBlue, 1.5));
+    for (double y = 7; y <= 25; y += 3) {
+        if (y > 11 && y < 21) continue;  // the hole
+        const double half = HalfChord(y);
+        switch (style) {
+        case 0:
+            painter.drawLine(QPointF(8, y), QPointF(14, y));
+            break;
+        case 1:
+            painter.drawLine(QPointF(kCentre - half + 3, y), QPointF(kCentre - half + 9, y));
+            break;
+        default:
+            painter.drawLine(QPointF(kCentre - half + 3, y), QPointF(kCentre - half + 7, y));
+            painter.drawLine(QPointF(kCentre + half - 7, y), QPointF(kCentre + half - 3, y));
+            break;
+        }
+    }
+    return pixmap;
+}
+
+}  // namespace quillora::listlayer

@@ -1,0 +1,63 @@
+#include "ListDetailsDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <cstring>
+
+#include "text/Cp932.h"
+#include "text/FixedField.h"
+#include "widgets/Cp932TextValidator.h"
+#include "widgets/DialogParts.h"
+#include "widgets/NumberField.h"
+
+namespace quillora::listlayer {
+namespace {
+constexpr int kSeparatorBytes = 9;
+}
+
+ListDetailsDialog::ListDetailsDialog(document::ListBlock& list, workspace::Interaction& interaction, QWidget* parent)
+    : QDialog(parent), list_(list) {
+    setWindowTitle(QStringLiteral("ﾘｽﾄﾚｲﾔｰの詳細設定"));
+    printNumbers_ = new QCheckBox(QStringLiteral("番号を印刷する(&N)"), this);
+    printNumbers_->setObjectName(QStringLiteral("printNumbers"));
+    addZero_ = new QCheckBox(QStringLiteral("1桁番号の前に0を付ける(&A)"), this);
+    addZero_->setObjectName(QStringLiteral("addZero"));
+    separator_ = new QLineEdit(this);
+    separator_->setObjectName(QStringLiteral("separator"));
+    separator_->setValidator(new widgets::Cp932TextValidator(kSeparatorBytes, [&interaction] { interaction.Beep(); }, separator_));
+    defaultSpacing_ = new widgets::NumberField(0, 100, widgets::NumberField::Signed, this);
+    defaultSpacing_->setObjectName(QStringLiteral("defaultSpacing"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(printNumbers_);
+    layout->addWidget(addZero_);
+    auto* grid = new QGridLayout;
+    auto* separatorLabel = new QLabel(QStringLiteral("番号の区切り文字(&T)："), this);
+    separatorLabel->setBuddy(separator_);
+    grid->addWidget(separatorLabel, 0, 0);
+    grid->addWidget(separator_, 0, 1);
+    widgets::AddNumberRow(*grid, 1, 0, QStringLiteral("間隔のﾃﾞﾌｫﾙﾄ値(&R)："), defaultSpacing_, QStringLiteral("mm"));
+    layout->addLayout(grid);
+    widgets::AddDialogButtons(*this, *layout, QString(), 0);
+
+    printNumbers_->setChecked(list.printNumbers != 0);
+    addZero_->setChecked(list.addZero != 0);
+    separator_->setText(QString::fromStdString(text::Cp932ToUtf8(text::FieldView(list.numberSeparator))));
+    defaultSpacing_->SetValue(list.defaultSpacing);
+}
+
+void ListDetailsDialog::accept() {
+    list_.printNumbers = printNumbers_->isChecked() ? 1 : 0;
+    list_.addZero = addZero_->isChecked() ? 1 : 0;
+    std::memset(list_.numberSeparator, 0, sizeof list_.numberSeparator);
+    // The validator keeps the field within code page 932 and its 9 bytes.
+    text::StoreField(list_.numberSeparator, text::Utf8ToCp932(separator_->text().toStdString()).value_or(std::string()),
+                     kSeparatorBytes);
+    list_.defaultSpacing = defaultSpacing_->Value();
+    QDialog::accept();
+}
+
+}  // namespace quillora::listlayer

@@ -1,0 +1,63 @@
+#include "PropertySheet.h"
+
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "DialogParts.h"
+#include "PropertyPage.h"
+
+namespace quillora::widgets {
+
+PropertySheet::PropertySheet(QWidget* parent, const QString& title) : QDialog(parent) {
+    setWindowTitle(title);
+    // No context-help button in the title bar.
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    auto* layout = new QVBoxLayout(this);
+    tabs_ = new QTabWidget(this);
+    layout->addWidget(tabs_);
+    DialogButtons buttons = AddDialogButtons(*this, *layout, QStringLiteral("適用(&A)"), 0x3021);
+    apply_ = buttons.apply;
+    connect(apply_, &QPushButton::clicked, this, &PropertySheet::ApplyPages);
+    connect(tabs_, &QTabWidget::currentChanged, this, &PropertySheet::BuildPage);
+}
+
+void PropertySheet::AddPage(const QString& title, PageFactory make) {
+    auto* holder = new QWidget;
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    pages_.push_back({std::move(make), holder, nullptr});
+    const int index = tabs_->addTab(holder, title);
+    if (index == tabs_->currentIndex()) BuildPage(index);
+}
+
+PropertyPage* PropertySheet::Page(int index) const {
+    if (index < 0 || index >= int(pages_.size())) return nullptr;
+    return pages_[index].page;
+}
+
+void PropertySheet::BuildPage(int index) {
+    if (index < 0 || index >= int(pages_.size()) || pages_[index].page) return;
+    PageSlot& slot = pages_[index];
+    slot.page = slot.make(slot.holder);
+    slot.holder->layout()->addWidget(slot.page);
+    // Built after the sheet is up, it would otherwise wait for the event loop to appear.
+    slot.page->show();
+    // A page larger than those before it widens the sheet.
+    if (isVisible()) resize(size().expandedTo(sizeHint()));
+    connect(slot.page, &PropertyPage::changed, apply_, [this] { apply_->setEnabled(true); });
+}
+
+void PropertySheet::ApplyPages() {
+    for (PageSlot& slot : pages_)
+        if (slot.page) slot.page->Apply();
+    apply_->setEnabled(false);
+    emit applied();
+}
+
+void PropertySheet::accept() {
+    ApplyPages();
+    QDialog::accept();
+}
+
+}  // namespace quillora::widgets

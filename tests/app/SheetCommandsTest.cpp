@@ -1,0 +1,40 @@
+// The two property sheets open from their frame commands and what they confirm reaches the
+// label and the settings.
+#include <QCheckBox>
+#include <QPushButton>
+
+#include "AppFixture.h"
+#include "listlayer/EntryTextEdit.h"
+#include "text/FixedField.h"
+
+using namespace quillora;
+using commands::CommandId;
+
+using SheetCommands = AppFixture;
+
+TEST_F(SheetCommands, TheListLayerCommandOpensTheListSheetWhoseOkReachesTheLabel) {
+    LaunchQuietly();
+    NewDocument();
+    interaction.QueueDialog([](QDialog& sheet) {
+        FindChild<listlayer::EntryTextEdit>(sheet, "entryText").setPlainText(QStringLiteral("Opening"));
+        FindChild<QPushButton>(sheet, "add").click();
+        sheet.accept();
+        return sheet.result();
+    });
+    app->Commands().Trigger(CommandId::ListLayer);
+    EXPECT_EQ(interaction.dialogTitles.back(), QStringLiteral("ﾘｽﾄﾚｲﾔｰの設定"));
+    EXPECT_EQ(std::string(text::FieldView(app->Doc().list.entryText[0])), "Opening");
+    EXPECT_TRUE(app->Doc().documentModified);
+}
+
+TEST_F(SheetCommands, TheEnvironmentCommandOpensTheEnvironmentSheet) {
+    LaunchQuietly();
+    interaction.QueueDialog([](QDialog& sheet) {
+        FindChild<QCheckBox>(sheet, "gridVisible").setChecked(true);
+        sheet.accept();
+        return sheet.result();
+    });
+    app->Commands().Trigger(CommandId::Environment);
+    EXPECT_EQ(interaction.dialogTitles.back(), QStringLiteral("環境設定"));
+    EXPECT_EQ(app->Settings().grid.visible, 1);
+}
