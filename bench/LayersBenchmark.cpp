@@ -65,7 +65,7 @@ struct HeavyWorkspace {
     workspace::DialogFlags flags;
     ConfirmingInteraction interaction;
     BenchViews views{*doc};
-    workspace::Workspace ws{*doc, settings, flags, interaction, views, std::string(), QString(), nullptr};
+    workspace::Workspace ws{*doc, settings, flags, interaction, views, pictures::PictureLibrary(), QString(), nullptr};
     layers::LayerOperations operations{ws};
     commands::CommandRegistry commands;
     layers::LayerWindow window{ws, commands, operations};

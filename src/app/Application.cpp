@@ -53,7 +53,8 @@ Application::Application(StartupOptions options)
     connect(&secondStageTimer_, &QTimer::timeout, this, &Application::RunSecondStage);
     frame_ = std::make_unique<FrameWindow>(commands_);
     workspace_ = std::make_unique<workspace::Workspace>(
-        workspace::Workspace{doc_, settings_, flags_, interaction_, *this, options_.programDir, QString(), frame_.get()});
+        workspace::Workspace{doc_, settings_, flags_, interaction_, *this, pictures::PictureLibrary(options_.programDir),
+                             QString(), frame_.get()});
     DocumentHost& host = *this;
     controller_ = std::make_unique<DocumentController>(doc_, settings_, interaction_, *this, host, printer_);
     floating_ = std::make_unique<FloatingWindows>(*workspace_, commands_);
@@ -86,7 +87,7 @@ void Application::Start() {
     canvas::FontMapping::RegisterSubstitutions();
     frame_->setWindowIcon(desktop::ApplicationIcon());
     doc_.InitialiseAtStartup();
-    workspace_->pictureFilter = QtPictureFilter(pictures::PictureLibrary(options_.programDir).BuildPictureFilter());
+    workspace_->pictureFilter = QtPictureFilter(workspace_->pictures.BuildPictureFilter());
     for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, Qt::white);
     settings::LoadSettings(options_.settingsDir, settings_, doc_);
 
@@ -264,7 +265,7 @@ void Application::DestroyDocumentWindow() {
 }
 
 std::vector<std::string> Application::RebuildPictures() {
-    return pictures::PictureLibrary(options_.programDir).RebuildPictures(doc_);
+    return workspace_->pictures.RebuildPictures(doc_);
 }
 
 void Application::SetFrameTitle(const QString& title) { frame_->setWindowTitle(title); }

@@ -3,7 +3,9 @@
 #include <type_traits>
 
 #include "document/LabelDocument.h"
+#include "text/Cp932.h"
 #include "text/FixedField.h"
+#include "text/StoredPath.h"
 
 namespace quillora::document {
 
@@ -40,7 +42,9 @@ void LoadPictureSettings(PicLayerSettings& s, const LayerRecord& layer) {
 
 void StorePictureLayer(LayerRecord& layer, const PicLayerSettings& s) {
     VisitPictureLayerFields(layer, s, CopyInto{});
-    text::StoreField(layer.name, FileTitle(text::FieldView(layer.picturePath)), kPictureNameBytes);
+    // The name is the file's own name as valid code page 932: "?" for what has no mapping.
+    const std::string file = FileTitle(text::ResolveStoredPath(text::FieldView(layer.picturePath)));
+    text::StoreField(layer.name, text::Cp932NameFromUtf8(file, kPictureNameBytes));
 }
 
 std::string FileTitle(std::string_view storedPath) {

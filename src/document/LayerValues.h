@@ -49,11 +49,11 @@ void LoadTextSettings(TextLayerSettings& settings, const LayerRecord& layer);
 void StoreTextLayer(LayerRecord& layer, const TextLayerSettings& settings);
 
 void LoadPictureSettings(PicLayerSettings& settings, const LayerRecord& layer);
-// Writes the placement values, the path and the name (the file title, at most 48 bytes);
-// the visibility is left as it is.
+// Writes the placement values, the path and the name (the title of the file the path names,
+// as code page 932, at most 48 bytes); the visibility is left as it is.
 void StorePictureLayer(LayerRecord& layer, const PicLayerSettings& settings);
 
-// The name after the last folder of a stored path.
+// The name after the last folder of a path.
 std::string FileTitle(std::string_view storedPath);
 
 }  // namespace quillora::document

@@ -8,7 +8,7 @@ namespace quillora::layers {
 
 void LoadLayerPicture(workspace::Workspace& ws, int slot) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    pictures::PictureLibrary(ws.programDir).LoadSlotPicture(ws.doc, slot);
+    ws.pictures.LoadSlotPicture(ws.doc, slot);
     QApplication::restoreOverrideCursor();
 }
 

@@ -18,6 +18,7 @@
 #include "pictures/PictureLibrary.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
+#include "text/StoredPath.h"
 #include "widgets/ControlId.h"
 #include "widgets/NumberField.h"
 
@@ -109,7 +110,7 @@ PictureLayerDialog::PictureLayerDialog(workspace::Workspace& ws, DialogVariant v
 }
 
 void PictureLayerDialog::ShowPath() {
-    QString path = QString::fromStdString(text::StoredPathToUtf8(FieldView(settings_.picturePath)));
+    QString path = QString::fromStdString(text::ResolveStoredPath(FieldView(settings_.picturePath)));
     path_->setToolTip(path);
     int room = std::max(path_->contentsRect().width(), kPathWidth) - 4;
     path_->setText(path_->fontMetrics().elidedText(path, Qt::ElideMiddle, room));
@@ -132,7 +133,7 @@ void PictureLayerDialog::EnableByPlacement(int placement) {
 }
 
 void PictureLayerDialog::ProposeNaturalSize() {
-    pictures::PictureSize size = pictures::PictureLibrary(ws_.programDir).GetPictureSize(StoredPath(settings_));
+    pictures::PictureSize size = ws_.pictures.GetPictureSize(StoredPath(settings_));
     settings_.imageWidthPx = size.width;
     settings_.imageHeightPx = size.height;
     width_->SetValue(size.width / kPixelsPerMm);
@@ -144,7 +145,7 @@ void PictureLayerDialog::ChooseFile() {
     choice.owner = this;
     choice.title = QStringLiteral("画像ﾌｧｲﾙの選択");
     choice.filter = ws_.pictureFilter;
-    choice.initialPath = QString::fromStdString(text::StoredPathToUtf8(FieldView(settings_.picturePath)));
+    choice.initialPath = QString::fromStdString(text::ResolveStoredPath(FieldView(settings_.picturePath)));
     std::optional<QString> chosen = ws_.interaction.ChooseOpenFile(choice);
     if (chosen) {
         std::string stored = text::Utf8PathToStored(chosen->toStdString());
@@ -171,7 +172,7 @@ void PictureLayerDialog::EnableApply() {
 
 bool PictureLayerDialog::ReadValues() {
     std::string path = StoredPath(settings_);
-    if (!pictures::PictureLibrary(ws_.programDir).IsPictureSupported(path)) {
+    if (!ws_.pictures.IsPictureSupported(path)) {
         workspace::Message message;
         message.owner = this;
         message.text = QStringLiteral("読込不可能なﾌｧｲﾙです。");
@@ -180,7 +181,7 @@ bool PictureLayerDialog::ReadValues() {
         ws_.interaction.ShowMessage(message);
         return false;
     }
-    pictures::PictureSize size = pictures::PictureLibrary(ws_.programDir).GetPictureSize(path);
+    pictures::PictureSize size = ws_.pictures.GetPictureSize(path);
     settings_.imageWidthPx = size.width;
     settings_.imageHeightPx = size.height;
     settings_.keepAspect = keepAspect_->isChecked() ? 1 : 0;

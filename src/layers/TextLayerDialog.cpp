@@ -104,7 +104,8 @@ TextLayerDialog::TextLayerDialog(workspace::Workspace& ws, DialogVariant variant
 }
 
 void TextLayerDialog::Fill() {
-    text_->setText(FromRecord(FieldView(settings_.text)));
+    shownText_ = FromRecord(FieldView(settings_.text));
+    text_->setText(shownText_);
     posX_->SetValue(settings_.posX);
     posY_->SetValue(settings_.posY);
     angle_->SetValue(settings_.angle);
@@ -141,9 +142,13 @@ void TextLayerDialog::ChooseColour(document::Colour& colour, widgets::ColourSwat
 }
 
 void TextLayerDialog::ReadControls() {
-    // The validator keeps the field representable and within the record's room.
-    text::StoreField(settings_.text, text::Utf8ToCp932(text_->text().toStdString()).value_or(std::string()),
-                     kTextBytes);
+    // Text left as it was shown keeps its stored bytes, even those that could not be shown. An
+    // edit loses only those (shown as U+FFFD); the validator keeps the rest representable.
+    if (text_->text() != shownText_) {
+        const QString typed = QString(text_->text()).remove(QChar::ReplacementCharacter);
+        text::StoreField(settings_.text, text::Utf8ToCp932(typed.toStdString()).value_or(std::string()), kTextBytes);
+        shownText_ = text_->text();
+    }
     settings_.posX = posX_->Value();
     settings_.posY = posY_->Value();
     settings_.angle = angle_->Value();

@@ -49,6 +49,7 @@ private:
     int editedSlot_;
 
     QLineEdit* text_;
+    QString shownText_;  // the stored text as the field showed it
     widgets::NumberField* posX_;
     widgets::NumberField* posY_;
     widgets::NumberField* angle_;

@@ -31,6 +31,8 @@ struct PictureSize {
 // used at once (its pattern enters the filter at the next start).
 class PictureLibrary {
 public:
+    // Without a folder only BMP pictures can be read.
+    PictureLibrary() = default;
     explicit PictureLibrary(std::string programDir) : programDir_(std::move(programDir)) {}
 
     const std::string& ProgramDir() const { return programDir_; }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "document/LabelDocument.h"
+#include "pictures/PictureLibrary.h"
 #include "settings/AppSettings.h"
 #include "workspace/DialogFlags.h"
 #include "workspace/DocumentViews.h"
@@ -20,7 +21,7 @@ struct Workspace {
     DialogFlags& flags;
     Interaction& interaction;
     DocumentViews& views;
-    std::string programDir;      // picture plug-ins are looked up here
+    pictures::PictureLibrary pictures;  // BMP and the plug-ins of the program folder
     QString pictureFilter;       // the picture file chooser's filter, Qt form
     QWidget* frame = nullptr;    // owner of the modal dialogs
 };

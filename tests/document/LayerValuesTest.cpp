@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+
+#include "TempDir.h"
 
 #include "document/LayerValues.h"
 #include "text/Cp932.h"
@@ -31,6 +34,21 @@ TEST(LayerValuesTest, PictureNameIsTheFileTitleCutToFortyEightBytes) {
     document::StorePictureLayer(layer, settings);
     EXPECT_EQ(text::FieldView(layer.name), longName.substr(0, 48));
     EXPECT_EQ(text::FieldView(layer.picturePath), "/pictures/" + longName);
+}
+
+// A name outside code page 932 becomes valid code page 932 text, never UTF-8 bytes read as katakana.
+TEST(LayerValuesTest, PictureNamesOutsideCodePage932GetQuestionMarks) {
+    TempDir dir;
+    for (const char* file : {"café.png", "한국어사진.png"}) {
+        const std::string path = dir.File(file);
+        std::ofstream(path) << "x";
+        document::PicLayerSettings settings{};
+        text::StoreField(settings.picturePath, text::Utf8PathToStored(path));
+        document::LayerRecord layer{};
+        document::StorePictureLayer(layer, settings);
+        const std::string expected = std::string(file) == "café.png" ? "caf?.png" : "?????.png";
+        EXPECT_EQ(text::FieldView(layer.name), expected) << file;
+    }
 }
 
 // A value the visitor leaves out would stay behind in one direction.

@@ -12,7 +12,7 @@ using namespace quillora;
 
 LayerTestWorkspace::LayerTestWorkspace() {
     EnsureApplication();
-    ws.programDir = dir.Path();
+    ws.pictures = pictures::PictureLibrary(dir.Path());
     ws.pictureFilter = QStringLiteral("pictures (*.bmp)");
     doc.header.outerDiameter = 120;
     doc.header.innerDiameter = 30;

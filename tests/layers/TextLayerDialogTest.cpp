@@ -195,4 +195,28 @@ TEST_F(TextLayerDialogTest, TextFieldRefusesWhatTheRecordCannotHoldWithABeep) {
     EXPECT_EQ(text::FieldView(w.settings.text.text).size(), 254u);
 }
 
+// Bytes that do not decode (0x85 0x40 has no character) survive an unchanged OK; an edit is not
+// refused because of them and loses only them.
+TEST_F(TextLayerDialogTest, UndecodableStoredBytesSurviveAnUnchangedOkAndDoNotBlockTyping) {
+    const std::string stored = "A\x85\x40" "B";
+    text::StoreField(w.settings.text.text, stored);
+    {
+        TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
+        dialog.show();
+        EXPECT_TRUE(Control<QLineEdit>(dialog, 1036)->text().contains(QChar::ReplacementCharacter));
+        EXPECT_EQ(ClickAndFinish(dialog, 1), QDialog::Accepted);
+    }
+    EXPECT_EQ(text::FieldView(w.settings.text.text), stored);
+
+    TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
+    dialog.show();
+    QLineEdit* edit = Control<QLineEdit>(dialog, 1036);
+    edit->end(false);
+    Commit(edit, QStringLiteral("C"));
+    EXPECT_TRUE(edit->text().endsWith(QStringLiteral("BC")));
+    EXPECT_EQ(w.interaction.beeps, 0);
+    EXPECT_EQ(ClickAndFinish(dialog, 1), QDialog::Accepted);
+    EXPECT_EQ(text::FieldView(w.settings.text.text), "A@BC");  // only the lone 0x85 is lost
+}
+
 }  // namespace
