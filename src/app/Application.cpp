@@ -197,7 +197,7 @@ void Application::ArrangeToolWindows() {
 }
 
 void Application::FitDocumentWindow() {
-    if (documentWindow_) documentWindow_->FitToLabel(doc_.state.outerPx);
+    if (documentWindow_) documentWindow_->FitToLabel(doc_.SafeOuterMm() * canvas::ViewBitmap::kPixelsPerMm);
 }
 
 void Application::RefreshDocumentView() {

@@ -16,6 +16,8 @@
 
 #include "canvas/FontMapping.h"
 #include "canvas/Colours.h"
+#include "canvas/ViewBitmap.h"
+#include "render/LabelRenderer.h"
 #include "view/ViewGeometry.h"
 
 namespace quillora::view {
@@ -82,8 +84,14 @@ void LabelView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     doc_.state.scrollX = 0;
     doc_.state.scrollY = 0;
+    // The label's place changes with the window's size only; painting reads it.
+    const QSize size = ClientSize();
+    doc_.state.viewOriginX = ViewOrigin(size.width(), OuterPx());
+    doc_.state.viewOriginY = ViewOrigin(size.height(), OuterPx());
     UpdateScrollBars();
 }
+
+int LabelView::OuterPx() const { return doc_.SafeOuterMm() * canvas::ViewBitmap::kPixelsPerMm; }
 
 void LabelView::scrollContentsBy(int, int) {
     // The offsets live in the document state and are set by onScrollAction.
@@ -99,7 +107,7 @@ void LabelView::OnScrollAction(QScrollBar* bar, int action, std::int32_t& offset
     case QAbstractSlider::SliderMove: request = ScrollRequest::ThumbTrack; break;
     default: break;
     }
-    offset = ApplyScroll(request, offset, doc_.state.outerPx, clientExtent, bar->sliderPosition());
+    offset = ApplyScroll(request, offset, OuterPx(), clientExtent, bar->sliderPosition());
     bar->setSliderPosition(std::clamp(offset, bar->minimum(), bar->maximum()));
     UpdateScrollBars();
 }
@@ -113,7 +121,7 @@ void LabelView::UpdateScrollBars() {
     for (const auto& [bar, values] : bars) {
         const auto [page, offset] = values;
         const QSignalBlocker block(bar);
-        const int maximum = ScrollBarMaximum(doc_.state.outerPx, page);
+        const int maximum = ScrollBarMaximum(OuterPx(), page);
         bar->setRange(0, maximum);
         bar->setPageStep(page);
         bar->setValue(std::clamp(offset, 0, maximum));
@@ -126,12 +134,11 @@ void LabelView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     const int width = viewport()->width();
     const int height = viewport()->height();
-    painter.fillRect(viewport()->rect(), palette().button());
+    // The same face colour as the rendered label's corners and hole.
+    painter.fillRect(viewport()->rect(), canvas::ToQColor(render::kViewFaceColour));
     if (!doc_.state.isOpen) return;
 
-    const int outerPx = doc_.state.outerPx;
-    doc_.state.viewOriginX = ViewOrigin(width, outerPx);
-    doc_.state.viewOriginY = ViewOrigin(height, outerPx);
+    const int outerPx = OuterPx();
     const int originX = doc_.state.viewOriginX;
     const int originY = doc_.state.viewOriginY;
     const int scrollX = doc_.state.scrollX;

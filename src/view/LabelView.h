@@ -53,6 +53,9 @@ protected:
 private:
     void OnScrollAction(QScrollBar* bar, int action, std::int32_t& offset, int clientExtent);
     void UpdateScrollBars();
+    // The label's size in the view: 3 pixels per millimetre of the safe diameter, never the
+    // stored pixel size, which a damaged file may make huge.
+    int OuterPx() const;
     void PaintRulers(QPainter& painter, int width, int height);
     void ShowContextMenu(const QPoint& pos, const QPoint& globalPos);
 

@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "AppFixture.h"
+#include "Fifo.h"
 #include "document/DocumentFile.h"
 #include "windows/PositionWindow.h"
 #include "view/LabelView.h"
@@ -332,4 +333,43 @@ TEST_F(DocumentCommands, DroppedFilesOpenOnlyWithoutADocument) {
     DropFile(app->Frame(), QString::fromStdString(path));
     EXPECT_EQ(interaction.beeps, 1);
     EXPECT_EQ(app->Doc().state.innerMm, 15);
+}
+
+// Stored pixel sizes and the open flag of a damaged file: the view sizes come from the diameter,
+// and opening makes the document open whatever the file says. A FIFO is refused at once.
+TEST_F(DocumentCommands, DamagedViewFieldsOpenAsAnOrdinaryLabelAndAFifoIsRefused) {
+    LaunchQuietly();
+    const std::string path = dir.File("damaged.qlr");
+    ASSERT_TRUE(WriteLabelFile(path, 120, 30, [](document::LabelDocument& doc) {
+        doc.state.outerPx = 2147483647;
+        doc.state.innerPx = 100000000;
+        doc.state.isOpen = 0;
+    }));
+    ASSERT_TRUE(app->Controller().OpenDocument(path));
+    EXPECT_EQ(app->Doc().state.isOpen, 1);
+    EXPECT_EQ(app->DocumentWindow()->View()->ClientSize(), QSize(395, 395));
+    app->DocumentWindow()->View()->viewport()->repaint();
+    EXPECT_EQ(app->Doc().state.viewOriginX, 25);
+
+    ASSERT_TRUE(app->Controller().CloseDocument());
+    const std::string fifo = dir.File("fifo.qlr");
+    ASSERT_TRUE(MakeFifo(fifo));
+    // Widgets live on this thread, so the call runs here: a reader that blocked would hang the test.
+    interaction.QueueAnswer(Answer::Ok);
+    EXPECT_FALSE(app->Controller().OpenDocument(fifo));
+    ASSERT_EQ(interaction.messages.size(), 1u);
+    EXPECT_EQ(interaction.messages.back().text, QStringLiteral("\"%1\" を開けません。").arg(QString::fromStdString(fifo)));
+}
+
+// A name outside code page 932 saves under itself and reopens (it is stored as UTF-8).
+TEST_F(DocumentCommands, SaveAsKeepsANameOutsideCodePage932) {
+    LaunchQuietly();
+    NewDocument();
+    interaction.QueueSaveFile(QString::fromStdString(dir.File("café2")));
+    app->Commands().Trigger(commands::CommandId::SaveAs);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.File("café2.qlr"))));
+    EXPECT_EQ(app->Frame().windowTitle(), QStringLiteral("Quillora - %1").arg(QString::fromStdString(dir.File("café2.qlr"))));
+    ASSERT_TRUE(app->Controller().CloseDocument());
+    EXPECT_TRUE(app->Controller().OpenDocument(app->Doc().selectedFileName));
+    EXPECT_TRUE(app->Doc().documentOpen);
 }
