@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QScreen>
+#include <QThread>
 #include <QUrl>
 
 #include "app/FloatingWindows.h"
@@ -51,6 +52,7 @@ Application::Application(StartupOptions options)
       interaction_(options_.interaction ? *options_.interaction : *ownInteraction_) {
     secondStageTimer_.setSingleShot(true);
     connect(&secondStageTimer_, &QTimer::timeout, this, &Application::RunSecondStage);
+    connect(&frameWaitTimer_, &QTimer::timeout, this, &Application::ArrangeIfFramed);
     frame_ = std::make_unique<FrameWindow>(commands_);
     workspace_ = std::make_unique<workspace::Workspace>(
         workspace::Workspace{doc_, settings_, flags_, interaction_, *this, options_.programDir, QString(), frame_.get()});
@@ -117,21 +119,37 @@ void Application::RunSecondStage() {
     connect(layerWindow_.get(), &layers::LayerWindow::closedByUser, this, &Application::UpdateCommandStates);
     floating_->setLayer(layerWindow_.get());
     const bool arrangeAfterShowing = settings_.firstRun != 0;
+    // The splash and its wait cursor must not stand over the question or anything after it.
+    floating_->CloseSplash();
     if (settings_.firstRun) {
         ArrangeToolWindows();
         AskFileAssociation();
         settings_.firstRun = 0;
     }
     floating_->ShowAccordingToFlags();
-    // The window manager frames the windows only once they are shown: stack them again with their
-    // final heights.
-    if (arrangeAfterShowing) ArrangeToolWindows();
-    floating_->CloseSplash();
+    // The window manager frames the windows only once it has mapped them: stack them again when
+    // their outer heights are known.
+    if (arrangeAfterShowing) ArrangeWhenFramed();
     if (settings_.showTipsAtStart) windows::ShowTips(*workspace_);
     // A command-line document that cannot be opened leaves the program taking drops.
     if (!openAtStart_ || !controller_->OpenDocument(doc_.selectedFileName)) SetAcceptDrops(true);
     UpdateCommandStates();
     frame_->activateWindow();
+}
+
+void Application::ArrangeWhenFramed() {
+    ArrangeToolWindows();
+    frameWait_.start();
+    frameWaitTimer_.start(kFramePollMs);
+}
+
+void Application::ArrangeIfFramed() {
+    const auto stack = floating_->StackOrder();
+    // Without a window manager (or one that draws no frames) the frames never come.
+    if (!FramesKnown(stack) && frameWait_.elapsed() < kFrameWaitMs) return;
+    frameWaitTimer_.stop();
+    // Only the places change: the focus stays where the user or a dialog has it by now.
+    app::ArrangeToolWindows(frame_->clientTopRight(), stack);
 }
 
 void Application::AskFileAssociation() {
@@ -145,8 +163,10 @@ void Application::AskFileAssociation() {
 
 bool Application::Exit() {
     if (!controller_->CloseDocument()) return false;
+    frameWaitTimer_.stop();
     windows::NoticeWindow notice(QStringLiteral("終了処理中です。しばらくお待ち下さい..."));
     notice.showNotice();
+    if (options_.exitNoticeHoldMs > 0) QThread::msleep(options_.exitNoticeHoldMs);
     CaptureWindowPlaces();
     settings::SaveSettings(options_.settingsDir, settings_, doc_);
     viewBitmap_.Clear();

@@ -13,4 +13,12 @@ void ArrangeToolWindows(QPoint topRight, std::span<const FloatingWindow> windows
     }
 }
 
+bool FramesKnown(std::span<const FloatingWindow> windows) {
+    for (const FloatingWindow& entry : windows) {
+        if (!entry.window || !entry.viewFlag) continue;
+        if (!entry.window->isVisible() || entry.window->frameGeometry() == entry.window->geometry()) return false;
+    }
+    return true;
+}
+
 }  // namespace quillora::app

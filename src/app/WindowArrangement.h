@@ -16,4 +16,8 @@ struct FloatingWindow {
 // down by each placed window's outer height.
 void ArrangeToolWindows(QPoint topRight, std::span<const FloatingWindow> windows);
 
+// Whether every window that takes a place in the stack is shown with its window manager frame
+// known: until then its outer height is only its inner height.
+bool FramesKnown(std::span<const FloatingWindow> windows);
+
 }  // namespace quillora::app

@@ -11,6 +11,7 @@
 
 #include "widgets/Cp932TextValidator.h"
 #include "widgets/DialogParts.h"
+#include "widgets/DialogSize.h"
 #include "LayerChanges.h"
 #include "document/LayerValues.h"
 #include "text/Cp932.h"
@@ -28,6 +29,8 @@ using widgets::WithId;
 
 namespace {
 constexpr int kTextBytes = 255;
+constexpr int kWidthDu = 207;
+constexpr int kHeightDu = 229;
 // The sizes the font chooser may return, in whole points.
 constexpr int kMinPoints = 1;
 constexpr int kMaxPoints = 200;
@@ -102,6 +105,7 @@ TextLayerDialog::TextLayerDialog(workspace::Workspace& ws, DialogVariant variant
         EnableApply();
     });
 
+    widgets::FixDialogSize(*this, kWidthDu, kHeightDu);
     text_->selectAll();
     text_->setFocus();
 }

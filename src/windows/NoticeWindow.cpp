@@ -1,8 +1,14 @@
 #include "windows/NoticeWindow.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTimer>
+#include <QWindow>
 
 #include "desktop/AppIcon.h"
 #include "widgets/Centring.h"
@@ -36,7 +42,16 @@ void NoticeWindow::showNotice() {
     adjustSize();
     widgets::CentreOnScreen(*this);
     show();
+    // Painting before the window system has exposed the window draws nothing: wait for the
+    // exposure (the tick wakes the wait when no event comes), then paint and push it out.
+    QTimer tick;
+    tick.start(kExposePollMs);
+    QElapsedTimer waited;
+    waited.start();
+    while (!(windowHandle() && windowHandle()->isExposed()) && waited.elapsed() < kExposeWaitMs)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
     repaint();
+    QGuiApplication::sync();
 }
 
 }  // namespace quillora::windows

@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QScreen>
@@ -195,4 +197,32 @@ TEST_F(Startup, FloatingWindowsStayLiveWhileADialogIsModalToTheFrame) {
                       saveButton->mapTo(app->toolWindow(), saveButton->rect().center()));
     EXPECT_EQ(interaction.beeps, beeps + 1);
     app->flags().textDialogOpen = false;
+}
+
+TEST_F(Startup, ADialogOpenedDuringTheSplashEndsItAndItsWaitCursor) {
+    Launch();
+    const auto splashShown = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("SplashWindow") && w->isVisible()) return true;
+        return false;
+    };
+    ASSERT_TRUE(splashShown());
+    EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    bool splashUnderDialog = true;
+    const QCursor* cursorOverDialog = nullptr;
+    interaction.queueDialog([&](QDialog& dialog) {
+        dialog.show();
+        splashUnderDialog = splashShown();
+        cursorOverDialog = QApplication::overrideCursor();
+        dialog.reject();
+        return dialog.result();
+    });
+    app->commands().Trigger(commands::CommandId::New);
+    EXPECT_FALSE(splashUnderDialog);
+    EXPECT_EQ(cursorOverDialog, nullptr);
+    // The second stage finds it gone and restores no cursor twice.
+    app->settings().showTipsAtStart = 0;
+    interaction.queueAnswer(Answer::No);
+    app->RunSecondStage();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -76,7 +76,24 @@ TEST_F(SharedWidgets, NumberFieldArrowsStayInRangeTypedValuesDoNot) {
     EXPECT_EQ(field.value(), 6);
     field.edit()->setText(QStringLiteral("x"));
     EXPECT_EQ(field.value(), 0);
-    EXPECT_EQ(edited.count(), 7);  // 99, 100, 900, 100, 5, 6, x: the steps that change nothing are silent
+    // 99, 100, 100 (a step at the limit still reports), 900, 100, 5, 5, 6, x
+    EXPECT_EQ(edited.count(), 9);
+}
+
+TEST_F(SharedWidgets, NumberBoxIsAsWideAsItsWidestNumber) {
+    NumberField position(-500, 500);
+    NumberField diameter(1, 300, NumberField::DigitsOnly);
+    EXPECT_EQ(position.DigitCount(), 4);
+    EXPECT_EQ(diameter.DigitCount(), 3);
+    position.edit()->setText(QStringLiteral("-500"));
+    const QFontMetrics metrics(position.edit()->font());
+    EXPECT_GE(position.edit()->width(), metrics.horizontalAdvance(QStringLiteral("-500")));
+    EXPECT_LT(position.edit()->width(), 60);  // not the line edit's default of about 125 pixels
+    EXPECT_LT(diameter.edit()->width(), position.edit()->width());
+    QFont larger = position.font();
+    larger.setPixelSize(24);
+    position.setFont(larger);
+    EXPECT_GE(position.edit()->width(), QFontMetrics(larger).horizontalAdvance(QStringLiteral("0000")));
 }
 
 TEST_F(SharedWidgets, DigitsOnlyFieldRefusesLetters) {
