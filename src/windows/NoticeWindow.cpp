@@ -18,6 +18,8 @@ namespace quillora::windows {
 NoticeWindow::NoticeWindow(const QString& text)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), text_(new QLabel(text)) {
     setObjectName(QStringLiteral("noticeWindow"));
+    // Never shown (no caption), but names the window for the window system and its tools.
+    setWindowTitle(text);
     setAttribute(Qt::WA_ShowWithoutActivating);
     auto* frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
