@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "canvas/FontMapping.h"
 #include "widgets/Cp932TextValidator.h"
 #include "widgets/DialogParts.h"
 #include "widgets/DialogSize.h"
@@ -141,7 +142,9 @@ void TextLayerDialog::EnableApply() {
 
 void TextLayerDialog::ChooseFont() {
     workspace::FontChoice initial;
-    initial.face = FromRecord(FieldView(settings_.fontFace));
+    // The chooser lists the families Qt has: open it on the one that draws the stored face
+    // (Arial is drawn with Liberation Sans), and store the Windows name again for that family.
+    initial.face = canvas::FontMapping::UsedFamily(FieldView(settings_.fontFace));
     initial.pointSizeTenths = settings_.fontSize * 10;
     initial.weight = settings_.fontBold;
     initial.italic = (settings_.fontItalic & 0xFF) != 0;
@@ -149,7 +152,7 @@ void TextLayerDialog::ChooseFont() {
     initial.strikeOut = (settings_.fontStrike & 0xFF) != 0;
     std::optional<workspace::FontChoice> chosen = ws_.interaction.ChooseFont(this, initial);
     if (!chosen) return;
-    std::optional<std::string> face = text::Utf8ToCp932(chosen->face.toStdString());
+    std::optional<std::string> face = text::Utf8ToCp932(canvas::FontMapping::StoredFaceFor(chosen->face).toStdString());
     if (!face) {
         // A face name the records cannot hold would be stored wrong: refuse it.
         ws_.interaction.Beep();
