@@ -163,6 +163,8 @@ void Application::AskFileAssociation() {
 
 bool Application::Exit() {
     if (!controller_->CloseDocument()) return false;
+    // The notice lets the window system's events through: no start-up step may run then.
+    secondStageTimer_.stop();
     frameWaitTimer_.stop();
     windows::NoticeWindow notice(QStringLiteral("終了処理中です。しばらくお待ち下さい..."));
     notice.showNotice();

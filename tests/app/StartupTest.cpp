@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "AppFixture.h"
+#include "app/WindowArrangement.h"
 #include "windows/ToolButton.h"
 #include "windows/ToolWindow.h"
 
@@ -225,4 +226,28 @@ TEST_F(Startup, ADialogOpenedDuringTheSplashEndsItAndItsWaitCursor) {
     interaction.queueAnswer(Answer::No);
     app->RunSecondStage();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(FramesKnown, OnlyShownWindowsInTheStackAreWaitedFor) {
+    EnsureApplication();
+    QWidget hidden;
+    const app::FloatingWindow notInStack[] = {{&hidden, false}, {nullptr, true}};
+    EXPECT_TRUE(app::FramesKnown(notInStack));  // nothing to wait for
+    const app::FloatingWindow waiting[] = {{&hidden, true}};
+    EXPECT_FALSE(app::FramesKnown(waiting));  // not shown yet: no frame can be known
+}
+
+TEST_F(Startup, ExitingDuringTheSplashRunsNoStartUpStep) {
+    quillora::app::StartupOptions options;
+    options.programDir = dir.path();
+    options.settingsDir = dir.path();
+    options.interaction = &interaction;
+    app = std::make_unique<quillora::app::Application>(options);  // with its timer
+    app->Start();
+    ASSERT_TRUE(app->Exit());
+    // A second stage after the exit began (while the notice waits for the screen, or later) would
+    // ask the first-run question (an unexpected message) and make the floating windows.
+    QTest::qWait(quillora::app::Application::kSecondStageDelayMs + 200);
+    EXPECT_EQ(app->toolWindow(), nullptr);
+    EXPECT_TRUE(interaction.messages.empty());
 }
