@@ -139,17 +139,28 @@ void Application::RunSecondStage() {
 
 void Application::ArrangeWhenFramed() {
     ArrangeToolWindows();
+    settledPolls_ = 0;
     frameWait_.start();
     frameWaitTimer_.start(kFramePollMs);
 }
 
 void Application::ArrangeIfFramed() {
     const auto stack = floating_->StackOrder();
+    const QPoint corner = frame_->clientTopRight();
+    const bool framed = FramesKnown(stack);
+    // The window manager may still be placing a window after its frame is known: the stack is
+    // done once it has stayed in place for a few polls.
+    if (framed && IsArranged(corner, stack)) {
+        if (++settledPolls_ >= kSettledPolls) frameWaitTimer_.stop();
+        return;
+    }
+    settledPolls_ = 0;
     // Without a window manager (or one that draws no frames) the frames never come.
-    if (!FramesKnown(stack) && frameWait_.elapsed() < kFrameWaitMs) return;
-    frameWaitTimer_.stop();
+    const bool late = frameWait_.elapsed() >= kFrameWaitMs;
+    if (!framed && !late) return;
     // Only the places change: the focus stays where the user or a dialog has it by now.
-    app::ArrangeToolWindows(frame_->clientTopRight(), stack);
+    app::ArrangeToolWindows(corner, stack);
+    if (late) frameWaitTimer_.stop();
 }
 
 void Application::AskFileAssociation() {

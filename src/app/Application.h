@@ -51,6 +51,7 @@ public:
     // How often and how long the first-run stacking waits for the window manager's frames.
     static constexpr int kFramePollMs = 20;
     static constexpr int kFrameWaitMs = 2000;
+    static constexpr int kSettledPolls = 5;
 
     explicit Application(StartupOptions options);
     ~Application() override;
@@ -128,6 +129,7 @@ private:
     QTimer secondStageTimer_;
     QTimer frameWaitTimer_;
     QElapsedTimer frameWait_;
+    int settledPolls_ = 0;
     bool openAtStart_ = false;
 };
 

@@ -21,7 +21,15 @@ cleanup() {
 trap cleanup EXIT
 
 failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# A failure names the windows on the screen then, topmost last.
+fail() {
+    echo "FAIL: $*"
+    local w
+    for w in $(xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | sed 's/.*# //' | tr ',' ' '); do
+        echo "    window $w $(xprop -id "$w" WM_NAME 2>/dev/null | sed 's/.*= //')"
+    done
+    failures=$((failures + 1))
+}
 pass() { echo "ok: $*"; }
 
 # --- the X server and the window manager -----------------------------------------------------
@@ -34,12 +42,22 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
 xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || { echo "FAIL: openbox did not start"; exit 1; }
 
 # --- helpers -----------------------------------------------------------------------------------
-# Waits up to $2 seconds for a visible window whose name matches $1 and prints its id.
-window_named() { timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n1; }
+# Waits up to $2 seconds for a visible window whose name matches $1 and prints its id. (A search
+# gives up at a window destroyed while it looks: ask again rather than use --sync.)
+window_named() {
+    local found tries=$((${2:-10} * 10))
+    while [ "$tries" -gt 0 ]; do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.1
+        tries=$((tries - 1))
+    done
+    return 1
+}
 
 # The topmost managed window.
 topmost() { xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //' | tr ',' '\n' | tail -n1 | tr -d ' '; }
@@ -154,12 +172,12 @@ for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; 
 kill -0 "$program_pid" 2>/dev/null && fail "the program did not exit"
 
 ini="$work/first/quillora.ini"
-if [ -f "$ini" ] && [ -n "$stacked" ]; then
+if [ ! -f "$ini" ]; then
+    fail "no settings file was saved"
+elif [ -n "$stacked" ]; then
     saved="$(ini_value "$ini" ToolWindow PosY) $(ini_value "$ini" PositionWindow PosY) $(ini_value "$ini" LayerWindow PosY)"
     [ "$saved" = "$tt $pt $lt" ] && pass "the framed places are saved ($saved)" \
         || fail "saved places $saved are not the framed ones $tt $pt $lt"
-else
-    fail "no settings file was saved"
 fi
 
 # --- a dialog opened while the splash is up ---------------------------------------------------
