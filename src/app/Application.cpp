@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QScreen>
+#include <QThread>
 #include <QUrl>
 
 #include "app/FloatingWindows.h"
@@ -51,6 +52,7 @@ Application::Application(StartupOptions options)
       interaction_(options_.interaction ? *options_.interaction : *ownInteraction_) {
     secondStageTimer_.setSingleShot(true);
     connect(&secondStageTimer_, &QTimer::timeout, this, &Application::RunSecondStage);
+    connect(&frameWaitTimer_, &QTimer::timeout, this, &Application::ArrangeIfFramed);
     frame_ = std::make_unique<FrameWindow>(commands_);
     workspace_ = std::make_unique<workspace::Workspace>(
         workspace::Workspace{doc_, settings_, flags_, interaction_, *this, pictures::PictureLibrary(options_.programDir),
@@ -120,21 +122,48 @@ void Application::RunSecondStage() {
     connect(layerWindow_.get(), &layers::LayerWindow::closedByUser, this, &Application::UpdateCommandStates);
     floating_->SetLayer(layerWindow_.get());
     const bool arrangeAfterShowing = settings_.firstRun != 0;
+    // The splash and its wait cursor must not stand over the question or anything after it.
+    floating_->CloseSplash();
     if (settings_.firstRun) {
         ArrangeToolWindows();
         AskFileAssociation();
         settings_.firstRun = 0;
     }
     floating_->ShowAccordingToFlags();
-    // The window manager frames the windows only once they are shown: stack them again with their
-    // final heights.
-    if (arrangeAfterShowing) ArrangeToolWindows();
-    floating_->CloseSplash();
+    // The window manager frames the windows only once it has mapped them: stack them again when
+    // their outer heights are known.
+    if (arrangeAfterShowing) ArrangeWhenFramed();
     if (settings_.showTipsAtStart) windows::ShowTips(*workspace_);
     // A command-line document that cannot be opened leaves the program taking drops.
     if (!openAtStart_ || !controller_->OpenDocument(doc_.selectedFileName)) SetAcceptDrops(true);
     UpdateCommandStates();
     frame_->activateWindow();
+}
+
+void Application::ArrangeWhenFramed() {
+    ArrangeToolWindows();
+    settledPolls_ = 0;
+    frameWait_.start();
+    frameWaitTimer_.start(kFramePollMs);
+}
+
+void Application::ArrangeIfFramed() {
+    const auto stack = floating_->StackOrder();
+    const QPoint corner = frame_->ClientTopRight();
+    const bool framed = FramesKnown(stack);
+    // The window manager may still be placing a window after its frame is known: the stack is
+    // done once it has stayed in place for a few polls.
+    if (framed && IsArranged(corner, stack)) {
+        if (++settledPolls_ >= kSettledPolls) frameWaitTimer_.stop();
+        return;
+    }
+    settledPolls_ = 0;
+    // Without a window manager (or one that draws no frames) the frames never come.
+    const bool late = frameWait_.elapsed() >= kFrameWaitMs;
+    if (!framed && !late) return;
+    // Only the places change: the focus stays where the user or a dialog has it by now.
+    app::ArrangeToolWindows(corner, stack);
+    if (late) frameWaitTimer_.stop();
 }
 
 void Application::AskFileAssociation() {
@@ -148,8 +177,12 @@ void Application::AskFileAssociation() {
 
 bool Application::Exit() {
     if (!controller_->CloseDocument()) return false;
+    // The notice lets the window system's events through: no start-up step may run then.
+    secondStageTimer_.stop();
+    frameWaitTimer_.stop();
     windows::NoticeWindow notice(QStringLiteral("終了処理中です。しばらくお待ち下さい..."));
     notice.ShowNotice();
+    if (options_.exitNoticeHoldMs > 0) QThread::msleep(options_.exitNoticeHoldMs);
     CaptureWindowPlaces();
     settings::SaveSettings(options_.settingsDir, settings_, doc_);
     viewBitmap_.Clear();

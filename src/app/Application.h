@@ -1,6 +1,7 @@
 #pragma once
 // The running program: owns the document, the settings, the interaction seam and the windows,
 // carries out the frame's commands, and runs the start-up and exit sequences.
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -41,12 +42,17 @@ struct StartupOptions {
     QStringList arguments;                      // after the program name
     workspace::Interaction* interaction = nullptr;     // nullptr: the real message boxes and choosers
     bool runTimer = true;                       // false: the caller runs the second stage itself
+    int exitNoticeHoldMs = 0;                   // a test's time to look at the exit notice, busy
 };
 
 class Application : public QObject, public workspace::DocumentViews, private DocumentHost {
     Q_OBJECT
 public:
     static constexpr int kSecondStageDelayMs = 1200;
+    // How often and how long the first-run stacking waits for the window manager's frames.
+    static constexpr int kFramePollMs = 20;
+    static constexpr int kFrameWaitMs = 2000;
+    static constexpr int kSettledPolls = 5;
 
     explicit Application(StartupOptions options);
     ~Application() override;
@@ -101,6 +107,8 @@ private:
     void ToggleFloatingWindow(QWidget* window, std::int32_t& viewFlag);
     void ToggleGrid();
     void AskFileAssociation();
+    void ArrangeWhenFramed();
+    void ArrangeIfFramed();
     void CaptureWindowPlaces();
 
     StartupOptions options_;
@@ -121,6 +129,9 @@ private:
     QPointer<view::DocumentWindow> documentWindow_;
     std::unique_ptr<windows::NoticeWindow> progress_;
     QTimer secondStageTimer_;
+    QTimer frameWaitTimer_;
+    QElapsedTimer frameWait_;
+    int settledPolls_ = 0;
     bool openAtStart_ = false;
 };
 

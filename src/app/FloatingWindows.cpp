@@ -1,6 +1,8 @@
 #include "FloatingWindows.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QEvent>
 #include <QWidget>
 
 #include "app/WindowOwnership.h"
@@ -21,12 +23,20 @@ void FloatingWindows::ShowSplash() {
     splash_ = std::make_unique<windows::SplashWindow>();
     splash_->show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // A dialog opened while the splash is up (a shortcut during start-up) ends it.
+    qApp->installEventFilter(this);
 }
 
 void FloatingWindows::CloseSplash() {
     if (!splash_) return;
+    qApp->removeEventFilter(this);
     QApplication::restoreOverrideCursor();
     splash_.reset();
+}
+
+bool FloatingWindows::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && qobject_cast<QDialog*>(watched)) CloseSplash();
+    return QObject::eventFilter(watched, event);
 }
 
 void FloatingWindows::Create() {

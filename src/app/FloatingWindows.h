@@ -48,6 +48,9 @@ public:
     void ShowHelpContents();
     void ShowHelpOnHelp();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // A floating window was closed with its close box (its "View" flag is now clear).
     void closedByUser();

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "app/WindowArrangement.h"
+
 namespace quillora::app {
 
 void ApplyFramePlacement(QWidget& frame, const settings::FramePlacement& placement) {
@@ -14,8 +16,9 @@ settings::FramePlacement CaptureFramePlacement(const QWidget& frame) {
 }
 
 void CaptureFloatingPosition(const QWidget& window, settings::FloatingWindowPlacement& placement) {
-    placement.posX = window.x();
-    placement.posY = window.y();
+    const QPoint outer = OuterRect(window).topLeft();
+    placement.posX = outer.x();
+    placement.posY = outer.y();
 }
 
 }  // namespace quillora::app

@@ -3,7 +3,14 @@
 // Measuring hook: with QUILLORA_MEASURE_STARTUP=<ms> set, the program prints
 // "frame-shown-epoch-ms <n>" when the frame is first shown and, <ms> milliseconds later,
 // "rss-kb <n>" (its resident memory), then quits without the exit sequence.
+//
+// Testing hook: with QUILLORA_EXIT_NOTICE_HOLD_MS=<ms> set, the exit sequence stays busy that
+// long (letting no events through) right after showing its notice, so that a test under a real
+// X server can take a picture of the notice as the slow work finds it.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QDateTime>
 #include <QTimer>
 #include <cstdio>
@@ -44,10 +51,16 @@ void InstallMeasuringHook(quillora::app::Application& app, int quitAfterMs) {
 
 int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
+    // Qt's own dialogs (file, font, colour and print choosers) in Japanese, like the rest.
+    QTranslator qtStrings;
+    if (qtStrings.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtStrings);
     quillora::app::StartupOptions options;
     options.programDir = quillora::settings::ProgramDirectory();
     options.settingsDir = quillora::settings::SettingsDirectory(options.programDir);
     options.arguments = QCoreApplication::arguments().mid(1);
+    if (const char* hold = std::getenv("QUILLORA_EXIT_NOTICE_HOLD_MS")) options.exitNoticeHoldMs = std::atoi(hold);
 
     quillora::app::Application app(std::move(options));
     const char* measure = std::getenv("QUILLORA_MEASURE_STARTUP");

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/DialogParts.h"
+#include "widgets/DialogSize.h"
 #include "widgets/ControlId.h"
 #include "widgets/ColourSwatch.h"
 #include "canvas/Colours.h"
@@ -14,6 +15,11 @@
 namespace quillora::layers {
 
 using widgets::WithId;
+
+namespace {
+constexpr int kWidthDu = 179;
+constexpr int kHeightDu = 105;
+}  // namespace
 
 BackgroundLayerDialog::BackgroundLayerDialog(workspace::Workspace& ws)
     : QDialog(ws.frame), ws_(ws), openFlag_(ws.flags.backgroundDialogOpen),
@@ -52,6 +58,7 @@ BackgroundLayerDialog::BackgroundLayerDialog(workspace::Workspace& ws)
         apply_->setEnabled(true);
     });
     connect(apply_, &QPushButton::clicked, this, &BackgroundLayerDialog::Apply);
+    widgets::FixDialogSize(*this, kWidthDu, kHeightDu);
 }
 
 void BackgroundLayerDialog::ChooseColour(document::Colour& colour, widgets::ColourSwatch* swatch) {

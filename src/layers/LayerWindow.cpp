@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QRegion>
 #include <QScrollBar>
+#include <QAbstractButton>
 #include <algorithm>
 
 #include "FaceButton.h"
@@ -105,6 +106,8 @@ LayerWindow::LayerWindow(workspace::Workspace& ws, commands::CommandRegistry& co
     scrollBar_ = widgets::WithId(new QScrollBar(Qt::Vertical, this), kScrollBar);
     scrollBar_->setGeometry(kWidth - kScrollWidth, kRowTop, kScrollWidth, kRowsHeight);
     scrollBar_->setTracking(false);
+    // Its menu would offer jumps ("scroll here", top, bottom) the list does not follow.
+    scrollBar_->setContextMenuPolicy(Qt::PreventContextMenu);
     scrollBar_->setEnabled(false);
     connect(scrollBar_, &QScrollBar::actionTriggered, this, &LayerWindow::OnScrollAction);
     connect(scrollBar_, &QScrollBar::sliderReleased, this, &LayerWindow::OnScrollReleased);
@@ -215,14 +218,23 @@ bool LayerWindow::SelectRowAt(int y) {
 
 void LayerWindow::mousePressEvent(QMouseEvent* event) {
     if (!ws_.doc.documentOpen) return;
-    if (ws_.flags.Any()) return ws_.interaction.Beep();
     const QPoint at = event->position().toPoint();
+    // The lamps, the buttons and the scroll bar take their own clicks: other buttons of the mouse
+    // pressed on them do nothing here either.
+    if (IsControlAt(at)) return;
+    if (ws_.flags.Any()) return ws_.interaction.Beep();
     if (event->button() == Qt::LeftButton) {
         SelectRowAt(at.y());
     } else if (event->button() == Qt::RightButton) {
         SelectRowAt(at.y());
         if (at.x() >= kMenuMargin && at.y() >= kMenuMargin) ShowPopup(event->globalPosition().toPoint());
     }
+}
+
+bool LayerWindow::IsControlAt(QPoint at) const {
+    for (QWidget* child = childAt(at); child && child != this; child = child->parentWidget())
+        if (child == scrollBar_ || qobject_cast<QAbstractButton*>(child)) return true;
+    return false;
 }
 
 void LayerWindow::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -70,6 +70,8 @@ protected:
 
 private:
     FaceButton* AddButton(int id, commands::CommandId command, FaceButton* button, QPoint at);
+    // Whether `at` is on a lamp, a button or the scroll bar.
+    bool IsControlAt(QPoint at) const;
     void UpdateControls();
     bool SelectRowAt(int y);
     void ShowPopup(const QPoint& globalPos);

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "widgets/DialogParts.h"
+#include "widgets/DialogSize.h"
 #include "LayerChanges.h"
 #include "document/LayerValues.h"
 #include "LoadLayerPicture.h"
@@ -29,7 +30,9 @@ using widgets::NumberField;
 using widgets::WithId;
 
 namespace {
-constexpr int kPathWidth = 260;
+constexpr int kPathWidth = 200;
+constexpr int kWidthDu = 230;
+constexpr int kHeightDu = 163;
 // Pictures are shown at 3 pixels per millimetre.
 constexpr int kPixelsPerMm = 3;
 
@@ -106,6 +109,7 @@ PictureLayerDialog::PictureLayerDialog(workspace::Workspace& ws, DialogVariant v
     connect(keepAspect_, &QCheckBox::clicked, this, &PictureLayerDialog::EnableApply);
     connect(browse, &QPushButton::clicked, this, &PictureLayerDialog::ChooseFile);
     connect(reset_, &QPushButton::clicked, this, &PictureLayerDialog::ResetSize);
+    widgets::FixDialogSize(*this, kWidthDu, kHeightDu);
     buttons.ok->setFocus();
 }
 

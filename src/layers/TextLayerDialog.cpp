@@ -8,9 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "canvas/FontMapping.h"
 #include "widgets/Cp932TextValidator.h"
 #include "widgets/DialogParts.h"
 #include "widgets/FontChooser.h"
+#include "widgets/DialogSize.h"
 #include "LayerChanges.h"
 #include "document/LayerValues.h"
 #include "text/Cp932.h"
@@ -28,6 +30,8 @@ using widgets::WithId;
 
 namespace {
 constexpr int kTextBytes = 255;
+constexpr int kWidthDu = 207;
+constexpr int kHeightDu = 229;
 
 QString FromRecord(std::string_view bytes) { return QString::fromStdString(text::Cp932ToUtf8(bytes)); }
 }  // namespace
@@ -99,6 +103,7 @@ TextLayerDialog::TextLayerDialog(workspace::Workspace& ws, DialogVariant variant
         EnableApply();
     });
 
+    widgets::FixDialogSize(*this, kWidthDu, kHeightDu);
     text_->selectAll();
     text_->setFocus();
 }

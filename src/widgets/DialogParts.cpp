@@ -30,6 +30,8 @@ void AddNumberRow(QGridLayout& grid, int row, int column, const QString& label, 
 }
 
 DialogButtons AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const QString& applyText, int applyId) {
+    // A dialog taller than its contents keeps the buttons at its bottom.
+    layout.addStretch(1);
     layout.addWidget(MakeSeparator(dialog));
     DialogButtons buttons;
     buttons.ok = MakeButton(dialog, QStringLiteral("OK"), 1);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QSizePolicy>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -57,6 +58,8 @@ NumberField::NumberField(int min, int max, Kind kind, QWidget* parent)
         edit_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit_));
     edit_->installEventFilter(this);
     setFocusProxy(edit_);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    FitEditToDigits();
 
     auto* arrows = new QVBoxLayout;
     arrows->setContentsMargins(0, 0, 0, 0);
@@ -80,7 +83,24 @@ int NumberField::Value() const { return ReadDialogNumber(edit_->text(), kind_ ==
 
 void NumberField::StepBy(int steps) {
     const long long next = std::clamp<long long>((long long)Value() + steps, min_, max_);
+    // A step at a limit changes no text but is still a change the dialog hears of (Apply).
     if (edit_->text() != QString::number(next)) SetValue(int(next));
+    else emit edited();
+}
+
+int NumberField::DigitCount() const {
+    return int(std::max(QString::number(min_).size(), QString::number(max_).size()));
+}
+
+void NumberField::FitEditToDigits() {
+    // Room for the widest number of the range, not the line edit's default ~17 characters.
+    const int text = edit_->fontMetrics().horizontalAdvance(QString(DigitCount(), QLatin1Char('0')));
+    edit_->setFixedWidth(text + kEditChrome);
+}
+
+void NumberField::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) FitEditToDigits();
+    QWidget::changeEvent(event);
 }
 
 bool NumberField::eventFilter(QObject* watched, QEvent* event) {

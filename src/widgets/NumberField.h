@@ -27,8 +27,11 @@ public:
     QToolButton* UpButton() const { return up_; }
     QToolButton* DownButton() const { return down_; }
 
-    // One arrow step: the read value moved by `steps`, kept within the range.
+    // One arrow step: the read value moved by `steps`, kept within the range. Reports a change
+    // even at a limit, where the text stays.
     void StepBy(int steps);
+    // Characters of the widest number of the range ("-500" is 4); the box is as wide as that.
+    int DigitCount() const;
 
 signals:
     // Every change of the text, typed, set or stepped.
@@ -36,8 +39,13 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The edit box's frame and text margins around the digits.
+    static constexpr int kEditChrome = 12;
+    void FitEditToDigits();
+
     const int min_;
     const int max_;
     const Kind kind_;

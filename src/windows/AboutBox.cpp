@@ -7,8 +7,13 @@
 
 #include "desktop/AppIcon.h"
 #include "widgets/ControlId.h"
+#include "widgets/DialogSize.h"
 
 namespace quillora::windows {
+namespace {
+constexpr int kWidthDu = 150;
+constexpr int kHeightDu = 64;
+}  // namespace
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
@@ -21,13 +26,20 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
+    // The icon and the version side by side, OK on its own row below them.
     auto* row = new QHBoxLayout;
-    row->addWidget(icon);
-    row->addSpacing(12);
-    row->addWidget(version, 1);
-    row->addWidget(ok, 0, Qt::AlignTop);
+    row->setSpacing(16);
+    row->addWidget(icon, 0, Qt::AlignTop);
+    row->addWidget(version, 1, Qt::AlignVCenter);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(ok);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 12);
     layout->addLayout(row);
+    layout->addStretch(1);
+    layout->addLayout(buttonRow);
+    widgets::FixDialogSize(*this, kWidthDu, kHeightDu);
     ok->setFocus();
 }
 

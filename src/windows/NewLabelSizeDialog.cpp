@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "widgets/ControlId.h"
+#include "widgets/DialogSize.h"
 #include "widgets/NumberField.h"
 
 namespace quillora::windows {
@@ -17,13 +18,14 @@ namespace {
 
 constexpr int kMinDiameter = 1;
 constexpr int kMaxDiameter = 300;
+constexpr int kWidthDu = 150;
+constexpr int kHeightDu = 60;
 
 widgets::NumberField* AddDiameterRow(QGridLayout& grid, int row, const char* caption, const char* name, int value,
                             QWidget* parent) {
     auto* field = new widgets::NumberField(kMinDiameter, kMaxDiameter, widgets::NumberField::DigitsOnly, parent);
     field->setObjectName(QString::fromLatin1(name));
     field->SetValue(value);
-    field->setFixedWidth(70);
     auto* label = new QLabel(QString::fromUtf8(caption), parent);
     label->setBuddy(field->Edit());
     grid.addWidget(label, row, 0);
@@ -57,6 +59,7 @@ NewLabelSizeDialog::NewLabelSizeDialog(document::DocHeader& header, QWidget* par
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(group);
     layout->addLayout(buttons);
+    widgets::FixDialogSize(*this, kWidthDu, kHeightDu);
     ok->setFocus();
 }
 

@@ -1,8 +1,14 @@
 #include "windows/NoticeWindow.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTimer>
+#include <QWindow>
 
 #include "desktop/AppIcon.h"
 #include "widgets/Centring.h"
@@ -12,6 +18,8 @@ namespace quillora::windows {
 NoticeWindow::NoticeWindow(const QString& text)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), text_(new QLabel(text)) {
     setObjectName(QStringLiteral("noticeWindow"));
+    // Never shown (no caption), but names the window for the window system and its tools.
+    setWindowTitle(text);
     setAttribute(Qt::WA_ShowWithoutActivating);
     auto* frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -36,7 +44,16 @@ void NoticeWindow::ShowNotice() {
     adjustSize();
     widgets::CentreOnScreen(*this);
     show();
+    // Painting before the window system has exposed the window draws nothing: wait for the
+    // exposure (the tick wakes the wait when no event comes), then paint and push it out.
+    QTimer tick;
+    tick.start(kExposePollMs);
+    QElapsedTimer waited;
+    waited.start();
+    while (!(windowHandle() && windowHandle()->isExposed()) && waited.elapsed() < kExposeWaitMs)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
     repaint();
+    QGuiApplication::sync();
 }
 
 }  // namespace quillora::windows

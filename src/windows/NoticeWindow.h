@@ -13,10 +13,15 @@ public:
     explicit NoticeWindow(const QString& text);
 
     QString Text() const;
-    // Shows the window centred and paints it at once, before the caller starts working.
+    // Shows the window centred and returns once it is on the screen painted, so that work that
+    // lets no events through can follow (or after kExposeWaitMs without a window system answer).
     void ShowNotice();
 
+    static constexpr int kExposeWaitMs = 1000;
+
 private:
+    static constexpr int kExposePollMs = 10;
+
     QLabel* text_;
 };
 

@@ -18,7 +18,8 @@ QPixmap SplashPicture() {
 }  // namespace
 
 SplashWindow::SplashWindow()
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    // Not kept on top: a dialog must never be hidden behind it.
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
       picture_(SplashPicture()) {
     setObjectName(QStringLiteral("SplashWindow"));
     setFixedSize(picture_.size());

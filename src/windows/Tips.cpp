@@ -54,12 +54,14 @@ const Tip kTips[kTipCount] = {
 }  // namespace
 
 QString TipText(int number) {
-    const Tip& tip = kTips[number >= 0 && number < kTipCount ? number : 0];
+    const Tip& tip = kTips[ShownTipNumber(number)];
     QString body = QString::fromUtf8(tip.body);
     if (body.contains(QLatin1String("%1"))) body = body.arg(QString::fromLatin1(desktop::kWebSiteUrl));
     return QLatin1Char('\n') + QString::fromUtf8(tip.heading) + QLatin1String("\n\n") + body;
 }
 
-int NextTipNumber(int number) { return number >= 0 && number < kTipCount - 1 ? number + 1 : 0; }
+int ShownTipNumber(int number) { return number >= 0 && number < kTipCount ? number : 0; }
+
+int NextTipNumber(int number) { return (ShownTipNumber(number) + 1) % kTipCount; }
 
 }  // namespace quillora::windows

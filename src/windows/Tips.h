@@ -10,7 +10,10 @@ inline constexpr int kTipCount = 10;
 // (a hand-edited settings file) show tip 0.
 QString TipText(int number);
 
-// The tip after `number`, wrapping from the last to the first.
+// The tip a number shows: itself when within 0..9, else tip 0.
+int ShownTipNumber(int number);
+
+// The tip after the one `number` shows, wrapping from the last to the first.
 int NextTipNumber(int number);
 
 }  // namespace quillora::windows

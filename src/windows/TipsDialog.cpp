@@ -9,9 +9,14 @@
 #include <QVBoxLayout>
 
 #include "resources/Resources.h"
+#include "widgets/DialogSize.h"
 #include "windows/Tips.h"
 
 namespace quillora::windows {
+namespace {
+constexpr int kWidthDu = 250;
+constexpr int kHeightDu = 160;
+}  // namespace
 
 TipsDialog::TipsDialog(settings::AppSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings), text_(new QTextEdit(this)),
@@ -51,6 +56,7 @@ TipsDialog::TipsDialog(settings::AppSettings& settings, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(upper);
     layout->addLayout(lower);
+    widgets::FixDialogSize(*this, kWidthDu, kHeightDu);
     close->setFocus();
 }
 

@@ -1,9 +1,12 @@
+#include <QApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QScreen>
 #include <QTest>
 
 #include "AppFixture.h"
+#include "app/WindowArrangement.h"
 #include "windows/ToolButton.h"
 #include "windows/ToolWindow.h"
 
@@ -195,4 +198,56 @@ TEST_F(Startup, FloatingWindowsStayLiveWhileADialogIsModalToTheFrame) {
                       saveButton->mapTo(app->ToolWindow(), saveButton->rect().center()));
     EXPECT_EQ(interaction.beeps, beeps + 1);
     app->Flags().textDialogOpen = false;
+}
+
+TEST_F(Startup, ADialogOpenedDuringTheSplashEndsItAndItsWaitCursor) {
+    Launch();
+    const auto splashShown = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("SplashWindow") && w->isVisible()) return true;
+        return false;
+    };
+    ASSERT_TRUE(splashShown());
+    EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    bool splashUnderDialog = true;
+    const QCursor* cursorOverDialog = nullptr;
+    interaction.QueueDialog([&](QDialog& dialog) {
+        dialog.show();
+        splashUnderDialog = splashShown();
+        cursorOverDialog = QApplication::overrideCursor();
+        dialog.reject();
+        return dialog.result();
+    });
+    app->Commands().Trigger(commands::CommandId::New);
+    EXPECT_FALSE(splashUnderDialog);
+    EXPECT_EQ(cursorOverDialog, nullptr);
+    // The second stage finds it gone and restores no cursor twice.
+    app->Settings().showTipsAtStart = 0;
+    interaction.QueueAnswer(Answer::No);
+    app->RunSecondStage();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(FramesKnown, OnlyShownWindowsInTheStackAreWaitedFor) {
+    EnsureApplication();
+    QWidget hidden;
+    const app::FloatingWindow notInStack[] = {{&hidden, false}, {nullptr, true}};
+    EXPECT_TRUE(app::FramesKnown(notInStack));  // nothing to wait for
+    const app::FloatingWindow waiting[] = {{&hidden, true}};
+    EXPECT_FALSE(app::FramesKnown(waiting));  // not shown yet: no frame can be known
+}
+
+TEST_F(Startup, ExitingDuringTheSplashRunsNoStartUpStep) {
+    quillora::app::StartupOptions options;
+    options.programDir = dir.Path();
+    options.settingsDir = dir.Path();
+    options.interaction = &interaction;
+    app = std::make_unique<quillora::app::Application>(options);  // with its timer
+    app->Start();
+    ASSERT_TRUE(app->Exit());
+    // A second stage after the exit began (while the notice waits for the screen, or later) would
+    // ask the first-run question (an unexpected message) and make the floating windows.
+    QTest::qWait(quillora::app::Application::kSecondStageDelayMs + 200);
+    EXPECT_EQ(app->ToolWindow(), nullptr);
+    EXPECT_TRUE(interaction.messages.empty());
 }

@@ -158,9 +158,51 @@ TEST_F(LayerWindowTest, RightClickOutsideRowsKeepsSelectionAndNearTheEdgeShowsNo
     Click(Qt::RightButton, QPoint(60, 40));
     EXPECT_EQ(menusShown, 1);
     EXPECT_EQ(w.doc.state.selectedPos, 0);
-    Click(Qt::RightButton, QPoint(10, 70));
+    Click(Qt::RightButton, QPoint(10, 30));
+    Click(Qt::RightButton, QPoint(60, 10));
     EXPECT_EQ(menusShown, 1);
-    EXPECT_EQ(w.doc.state.selectedPos, 1);  // selected all the same
+    EXPECT_EQ(w.doc.state.selectedPos, 0);
+}
+
+TEST_F(LayerWindowTest, OtherMouseButtonsOnLampsButtonsAndTheBarDoNothing) {
+    w.FillTo(12);
+    window.UpdateScrollBar();
+    w.doc.state.selectedPos = 0;
+    const auto centreOf = [this](QWidget* control) { return control->geometry().center(); };
+    for (QWidget* control : std::initializer_list<QWidget*>{LampOfRow(3), Button(layers::layer_window_id::kSettings), Button(layers::layer_window_id::kMoveUp), Bar()}) {
+        Click(Qt::RightButton, centreOf(control));
+        Click(Qt::MiddleButton, centreOf(control));
+    }
+    EXPECT_EQ(menusShown, 0);
+    EXPECT_EQ(w.doc.state.selectedPos, 0);
+    EXPECT_TRUE(w.views.calls.empty());
+    // No menu of its own either: its jumps would leave the rows behind.
+    EXPECT_EQ(Bar()->contextMenuPolicy(), Qt::PreventContextMenu);
+    // The same click beside the controls still selects and opens the menu.
+    Click(Qt::RightButton, RowPoint(3));
+    EXPECT_EQ(menusShown, 1);
+    EXPECT_EQ(w.doc.state.selectedPos, 3);
+}
+
+TEST_F(LayerWindowTest, EveryThumbPositionIsTheFirstVisibleRow) {
+    w.FillTo(50);
+    window.UpdateScrollBar();
+    // A jump of the thumb (middle click, dragging) counts where it is let go.
+    Bar()->setSliderDown(true);
+    Bar()->setSliderPosition(25);
+    EXPECT_EQ(w.doc.state.firstVisiblePos, 0);
+    Bar()->setSliderDown(false);
+    EXPECT_EQ(w.doc.state.firstVisiblePos, 25);
+    EXPECT_EQ(Bar()->value(), 25);
+    // Home, End and the other requests leave the thumb where the rows are.
+    for (auto action : {QAbstractSlider::SliderToMinimum, QAbstractSlider::SliderToMaximum, QAbstractSlider::SliderMove}) {
+        Bar()->triggerAction(action);
+        EXPECT_EQ(Bar()->sliderPosition(), w.doc.state.firstVisiblePos) << action;
+        EXPECT_EQ(Bar()->value(), 25) << action;
+    }
+    Bar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(w.doc.state.firstVisiblePos, 26);
+    EXPECT_EQ(Bar()->value(), 26);
 }
 
 TEST_F(LayerWindowTest, ChosenPopupItemRunsItsOperation) {

@@ -129,7 +129,7 @@ TEST_F(TextLayerDialogTest, FontChoiceStoresWholePointsAndShowsFaceAndSize) {
     w.interaction.QueueFont(choice);
     Control<QPushButton>(dialog, 1042)->click();
     ASSERT_EQ(w.interaction.fontRequests.size(), 1u);
-    // The chooser opens on the family that draws the stored face.
+    // The chooser opens on the family that draws the stored Windows face ...
     EXPECT_EQ(w.interaction.fontRequests[0].face, QStringLiteral("IPAPMincho"));
     EXPECT_EQ(w.interaction.fontRequests[0].pointSizeTenths, 120);
     EXPECT_EQ(w.settings.text.fontSize, 10);
@@ -137,9 +137,13 @@ TEST_F(TextLayerDialogTest, FontChoiceStoresWholePointsAndShowsFaceAndSize) {
     EXPECT_EQ(w.settings.text.fontItalic, 1);
     EXPECT_EQ(w.settings.text.fontUnderline, 0);
     EXPECT_EQ(w.settings.text.fontStrike, 1);
-    // The equivalent of a Windows face is stored under the Windows name.
+    // ... and the Windows name is stored again for the family chosen there.
     EXPECT_EQ(text::FieldView(w.settings.text.fontFace), *text::Utf8ToCp932("ＭＳ Ｐゴシック"));
     EXPECT_EQ(Control<QLabel>(dialog, 1041)->text(), QStringLiteral("ＭＳ Ｐゴシック / 10pt"));
+    w.interaction.QueueFont(workspace::FontChoice{QStringLiteral("DejaVu Serif"), 120});
+    Control<QPushButton>(dialog, 1042)->click();
+    EXPECT_EQ(w.interaction.fontRequests[1].face, QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(text::FieldView(w.settings.text.fontFace), "DejaVu Serif");
     // The chooser's sizes are limited to 1..200 points.
     w.interaction.QueueFont(workspace::FontChoice{QStringLiteral("IPAPGothic"), 2500});
     Control<QPushButton>(dialog, 1042)->click();

@@ -76,7 +76,24 @@ TEST_F(SharedWidgets, NumberFieldArrowsStayInRangeTypedValuesDoNot) {
     EXPECT_EQ(field.Value(), 6);
     field.Edit()->setText(QStringLiteral("x"));
     EXPECT_EQ(field.Value(), 0);
-    EXPECT_EQ(edited.count(), 7);  // 99, 100, 900, 100, 5, 6, x: the steps that change nothing are silent
+    // 99, 100, 100 (a step at the limit still reports), 900, 100, 5, 5, 6, x
+    EXPECT_EQ(edited.count(), 9);
+}
+
+TEST_F(SharedWidgets, NumberBoxIsAsWideAsItsWidestNumber) {
+    NumberField position(-500, 500);
+    NumberField diameter(1, 300, NumberField::DigitsOnly);
+    EXPECT_EQ(position.DigitCount(), 4);
+    EXPECT_EQ(diameter.DigitCount(), 3);
+    position.Edit()->setText(QStringLiteral("-500"));
+    const QFontMetrics metrics(position.Edit()->font());
+    EXPECT_GE(position.Edit()->width(), metrics.horizontalAdvance(QStringLiteral("-500")));
+    EXPECT_LT(position.Edit()->width(), 60);  // not the line edit's default of about 125 pixels
+    EXPECT_LT(diameter.Edit()->width(), position.Edit()->width());
+    QFont larger = position.font();
+    larger.setPixelSize(24);
+    position.setFont(larger);
+    EXPECT_GE(position.Edit()->width(), QFontMetrics(larger).horizontalAdvance(QStringLiteral("0000")));
 }
 
 TEST_F(SharedWidgets, DigitsOnlyFieldRefusesLetters) {

@@ -1,8 +1,10 @@
 #include <QDialog>
+#include <QLineEdit>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "EnsureApplication.h"
@@ -10,8 +12,12 @@
 #include "WidgetLookup.h"
 #include "windows/AboutBox.h"
 #include "widgets/Centring.h"
+#include "widgets/NumberField.h"
+#include "widgets/UiFont.h"
+#include "windows/NewLabelSizeDialog.h"
 #include "windows/NoticeWindow.h"
 #include "windows/SplashWindow.h"
+#include "windows/TipsDialog.h"
 
 using namespace quillora::windows;
 using namespace quillora::workspace;
@@ -22,13 +28,24 @@ protected:
     SmallWindows() { EnsureApplication(); }
 };
 
-TEST_F(SmallWindows, AboutBoxShowsIconAndVersion) {
+TEST_F(SmallWindows, AboutBoxShowsIconAndVersionWithOkOnItsOwnRow) {
     TestWorkspace t;
     t.interaction.QueueDialog([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
-        EXPECT_EQ(FindChild<QLabel>(d, "version").text(), QStringLiteral("Quillora Ver.1.00"));
-        EXPECT_FALSE(FindChild<QLabel>(d, "icon").pixmap().isNull());
-        FindChild<QPushButton>(d, "id1").click();
+        auto& version = FindChild<QLabel>(d, "version");
+        auto& icon = FindChild<QLabel>(d, "icon");
+        auto& ok = FindChild<QPushButton>(d, "id1");
+        EXPECT_EQ(version.text(), QStringLiteral("Quillora Ver.1.00"));
+        EXPECT_FALSE(icon.pixmap().isNull());
+        d.show();
+        // Icon left of the version text, OK below both, nothing overlapping.
+        EXPECT_LE(icon.geometry().right(), version.geometry().left());
+        EXPECT_GT(ok.geometry().top(), icon.geometry().bottom());
+        EXPECT_GT(ok.geometry().top(), version.geometry().bottom());
+        EXPECT_TRUE(d.rect().contains(ok.geometry()));
+        EXPECT_GE(version.width(), version.fontMetrics().horizontalAdvance(version.text()));
+        EXPECT_EQ(d.minimumSize(), d.maximumSize());
+        ok.click();
         return d.result();
     });
     ShowAbout(t.ws);
@@ -48,6 +65,25 @@ TEST_F(SmallWindows, NoticeWindowIsCentredWithItsText) {
     NoticeWindow notice(QString::fromUtf8("終了処理中です。しばらくお待ち下さい..."));
     notice.ShowNotice();
     EXPECT_TRUE(notice.isVisible());
+    // Back only once the window system shows it, so that blocking work can follow.
+    ASSERT_TRUE(notice.windowHandle());
+    EXPECT_TRUE(notice.windowHandle()->isExposed());
     EXPECT_EQ(notice.Text(), QString::fromUtf8("終了処理中です。しばらくお待ち下さい..."));
     EXPECT_EQ(notice.pos(), CentredPosition(QGuiApplication::primaryScreen()->geometry(), notice.size()));
+}
+
+TEST_F(SmallWindows, DialogsAreFixedInTheInterfaceFontWithoutMaximiseBox) {
+    TestWorkspace t;
+    NewLabelSizeDialog newLabel(t.doc.header, nullptr);
+    TipsDialog tips(t.settings, nullptr);
+    AboutBox about(nullptr);
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&newLabel, &tips, &about}) {
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << dialog->windowTitle().toStdString();
+        EXPECT_EQ(dialog->font(), UiFont());
+        EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
+        EXPECT_GE(dialog->width(), dialog->minimumSizeHint().width());
+        EXPECT_GE(dialog->height(), dialog->minimumSizeHint().height());
+    }
+    // The diameter boxes hold three digits, not a line edit's default width.
+    EXPECT_LT(FindChild<NumberField>(newLabel, "idOuter").Edit()->width(), 50);
 }

@@ -39,7 +39,9 @@ TEST(TipTexts, NumbersMoveOnAndWrap) {
     EXPECT_EQ(NextTipNumber(0), 1);
     EXPECT_EQ(NextTipNumber(8), 9);
     EXPECT_EQ(NextTipNumber(9), 0);
-    EXPECT_EQ(NextTipNumber(42), 0);
+    // A hand-edited number shows tip 0, so the next is tip 1.
+    EXPECT_EQ(NextTipNumber(42), 1);
+    EXPECT_EQ(NextTipNumber(-3), 1);
 }
 
 class TipsDialogTest : public ::testing::Test {
@@ -64,6 +66,22 @@ TEST_F(TipsDialogTest, NextWrapsToTheFirstTipAndClosingMovesOnAgain) {
     EXPECT_EQ(shown, (QStringList{TipText(9), TipText(0)}));
     EXPECT_EQ(t.settings.nextTipNumber, 1);
     EXPECT_EQ(t.settings.showTipsAtStart, 1);
+}
+
+TEST_F(TipsDialogTest, AnOutOfRangeNumberShowsTheFirstTipThenTheSecond) {
+    t.settings.nextTipNumber = 57;
+    QStringList shown;
+    t.interaction.QueueDialog([&](QDialog& d) {
+        auto& dialog = static_cast<TipsDialog&>(d);
+        shown << dialog.ShownText();
+        FindChild<QPushButton>(d, "nextButton").click();
+        shown << dialog.ShownText();
+        FindChild<QPushButton>(d, "closeButton").click();
+        return d.result();
+    });
+    ShowTips(t.ws);
+    EXPECT_EQ(shown, (QStringList{TipText(0), TipText(1)}));
+    EXPECT_EQ(t.settings.nextTipNumber, 2);
 }
 
 TEST_F(TipsDialogTest, EscapeAlsoMovesOnAndClearingTheBoxTurnsStartUpTipsOff) {
