@@ -8,7 +8,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <QCheckBox>
+#include <QTabWidget>
+
 #include "AppFixture.h"
+#include "listlayer/EntryTextEdit.h"
+#include "widgets/PropertySheet.h"
 #include "history/EditHistory.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
@@ -122,6 +127,58 @@ TEST_F(EditCommands, LampAndDialogApplyAreStepsAndTheLampLeavesTheFlag) {
     Redo();
     EXPECT_FALSE(app->Doc().documentModified);
     EXPECT_FALSE(Enabled(CommandId::Save));
+}
+
+// The sheet's pages each apply, yet its OK is one step; the other settings dialogs are one step too.
+TEST_F(EditCommands, SheetBackgroundAndPrintSettingsOkAreOneStepEach) {
+    LaunchQuietly();
+    NewDocument();
+    interaction.QueueDialog([](QDialog& dialog) {
+        auto& sheet = static_cast<widgets::PropertySheet&>(dialog);
+        FindChild<listlayer::EntryTextEdit>(sheet, "entryText").setPlainText(QStringLiteral("Opening"));
+        FindChild<QPushButton>(sheet, "add").click();
+        sheet.Tabs()->setCurrentIndex(1);
+        sheet.Tabs()->setCurrentIndex(2);
+        FindChild<widgets::NumberField>(sheet, "lineGap").SetValue(5);
+        sheet.accept();
+        return sheet.result();
+    });
+    app->Commands().Trigger(CommandId::ListLayer);
+    ASSERT_EQ(app->Doc().list.lineGap, 5);
+    EXPECT_EQ(app->History().StepCount(), 1);
+    EXPECT_EQ(Caption(CommandId::Undo), QStringLiteral("元に戻す(&U)：ﾘｽﾄﾚｲﾔｰの設定\tCtrl+Z"));
+
+    interaction.QueueDialog([](QDialog& dialog) {
+        FindChild<QCheckBox>(dialog, "id1017").click();
+        dialog.accept();
+        return dialog.result();
+    });
+    app->Commands().Trigger(CommandId::BackgroundLayer);
+    const std::int32_t border = app->Doc().state.borderLine;
+    EXPECT_EQ(Caption(CommandId::Undo), QStringLiteral("元に戻す(&U)：背景ﾚｲﾔｰの設定\tCtrl+Z"));
+
+    const std::int32_t marginTop = app->Doc().header.marginTop;
+    interaction.QueueDialog([](QDialog& dialog) {
+        FindChild<widgets::NumberField>(dialog, "id1089").SetValue(12);
+        dialog.accept();
+        return dialog.result();
+    });
+    app->Commands().Trigger(CommandId::PrintSettings);
+    ASSERT_EQ(app->Doc().header.marginTop, 12);
+    ASSERT_NE(marginTop, 12);
+    EXPECT_EQ(app->History().StepCount(), 3);
+    EXPECT_EQ(Caption(CommandId::Undo), QStringLiteral("元に戻す(&U)：印刷設定\tCtrl+Z"));
+
+    Undo();
+    EXPECT_EQ(app->Doc().header.marginTop, marginTop);
+    EXPECT_EQ(app->Doc().state.borderLine, border);
+    Undo();
+    EXPECT_NE(app->Doc().state.borderLine, border);
+    EXPECT_EQ(app->Doc().list.lineGap, 5);
+    Undo();
+    EXPECT_EQ(app->Doc().list.lineGap, 0);
+    EXPECT_EQ(std::string(text::FieldView(app->Doc().list.entryText[0])), "");
+    EXPECT_FALSE(app->Doc().documentModified);
 }
 
 TEST_F(EditCommands, GreyedWithoutADocumentAndWhileADialogIsOpen) {
