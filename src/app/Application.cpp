@@ -58,10 +58,12 @@ Application::Application(StartupOptions options)
         workspace::Workspace{doc_, settings_, flags_, interaction_, *this, pictures::PictureLibrary(options_.programDir),
                              QString(), frame_.get()});
     DocumentHost& host = *this;
-    controller_ = std::make_unique<DocumentController>(doc_, settings_, interaction_, *this, host, printer_);
+    history_ = std::make_unique<history::EditHistory>(doc_, *this);
+    controller_ = std::make_unique<DocumentController>(doc_, settings_, interaction_, *this, host, printer_, *history_);
     floating_ = std::make_unique<FloatingWindows>(*workspace_, commands_);
     layerOperations_ = std::make_unique<layers::LayerOperations>(*workspace_);
     DefineCommands();
+    DefineEditCommands();
     layers::DefineLayerCommands(commands_, *layerOperations_, *workspace_);
 
     connect(frame_.get(), &FrameWindow::menuAboutToShow, this, &Application::UpdateCommandStates);

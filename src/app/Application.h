@@ -14,6 +14,7 @@
 #include "canvas/ViewBitmap.h"
 #include "commands/CommandRegistry.h"
 #include "document/LabelDocument.h"
+#include "history/EditHistory.h"
 #include "print/PrinterSelection.h"
 #include "settings/AppSettings.h"
 #include "workspace/DialogFlags.h"
@@ -70,6 +71,7 @@ public:
     settings::AppSettings& Settings() { return settings_; }
     workspace::DialogFlags& Flags() { return flags_; }
     DocumentController& Controller() { return *controller_; }
+    history::EditHistory& History() { return *history_; }
     view::DocumentWindow* DocumentWindow() const { return documentWindow_; }
     QWidget* ToolWindow() const;
     QWidget* PositionWindow() const;
@@ -102,6 +104,8 @@ private:
 
     // What each frame command runs and when it can run (the layer commands are the layers').
     void DefineCommands();
+    // Undo and redo, whose captions name the step they take.
+    void DefineEditCommands();
     void UpdateCommandStates();
     void OnDrop(const QString& path);
     void ToggleFloatingWindow(QWidget* window, std::int32_t& viewFlag);
@@ -120,6 +124,7 @@ private:
     std::unique_ptr<workspace::Workspace> workspace_;
     commands::CommandRegistry commands_;
     print::PrinterSelection printer_;
+    std::unique_ptr<history::EditHistory> history_;
     std::unique_ptr<DocumentController> controller_;
     std::unique_ptr<layers::LayerOperations> layerOperations_;
     std::unique_ptr<layers::LayerWindow> layerWindow_;

@@ -20,8 +20,9 @@ bool FitsStored(const std::string& path) { return text::Utf8PathToStored(path).s
 
 DocumentController::DocumentController(document::LabelDocument& doc, const settings::AppSettings& settings,
                                        workspace::Interaction& interaction, workspace::DocumentViews& views, DocumentHost& host,
-                                       print::PrinterSelection& printer)
-    : doc_(doc), settings_(settings), interaction_(interaction), views_(views), host_(host), printer_(printer) {}
+                                       print::PrinterSelection& printer, history::EditHistory& history)
+    : doc_(doc), settings_(settings), interaction_(interaction), views_(views), host_(host), printer_(printer),
+      history_(history) {}
 
 void DocumentController::ShowError(const QString& text, workspace::MessageIcon icon, QWidget* owner) {
     interaction_.ShowMessage({owner ? owner : host_.DialogOwner(), text, kProductName, icon, workspace::MessageButtons::Ok,
@@ -49,6 +50,7 @@ bool DocumentController::NewDocument() {
     host_.SetAcceptDrops(false);
     doc_.Create(settings_.docDefaults);
     doc_.documentModified = false;
+    history_.Restart();
     host_.CreateDocumentWindow();
     RefreshFloatingWindows();
     return true;
@@ -92,6 +94,7 @@ bool DocumentController::SaveTo(const std::string& path) {
     doc_.selectedFileName = doc_.currentFileName;
     ShowFileInTitle();
     doc_.documentModified = false;
+    history_.MarkSaved();
     return true;
 }
 
@@ -121,6 +124,7 @@ bool DocumentController::OpenDocument(const std::string& path) {
     host_.CreateDocumentWindow();
     doc_.documentOpen = true;
     doc_.documentModified = false;
+    history_.Restart();
     host_.SetAcceptDrops(false);
     doc_.currentFileName = path;
     ShowFileInTitle();
@@ -142,6 +146,7 @@ bool DocumentController::CloseDocument() {
     host_.ClearPositionReadout();
     host_.SetAcceptDrops(true);
     doc_.Reset();
+    history_.Restart();
     host_.SetFrameTitle(kProductName);
     views_.RepaintToolWindow();
     views_.RefreshLayerWindow(workspace::LayerWindowRegion::All);

@@ -5,6 +5,7 @@
 
 #include "app/DocumentHost.h"
 #include "document/LabelDocument.h"
+#include "history/EditHistory.h"
 #include "print/PrinterSelection.h"
 #include "settings/AppSettings.h"
 #include "workspace/DocumentViews.h"
@@ -18,7 +19,7 @@ class DocumentController {
 public:
     DocumentController(document::LabelDocument& doc, const settings::AppSettings& settings,
                        workspace::Interaction& interaction, workspace::DocumentViews& views, DocumentHost& host,
-                       print::PrinterSelection& printer);
+                       print::PrinterSelection& printer, history::EditHistory& history);
 
     bool NewDocument();
     // The open dialog, starting from the last used file; nothing at once while a document is open.
@@ -49,6 +50,7 @@ private:
     workspace::DocumentViews& views_;
     DocumentHost& host_;
     print::PrinterSelection& printer_;
+    history::EditHistory& history_;
 };
 
 }  // namespace quillora::app

@@ -36,6 +36,8 @@ enum class CommandId : int {
     PrintPreview = 40066,
     // The settings of the selected layer, whatever its kind: the layer window's 設定 button and item.
     LayerSettings = 40073,
+    Undo = 40090,
+    Redo = 40091,
 };
 
 }  // namespace quillora::commands

@@ -23,6 +23,12 @@ const std::array kFile{
     MenuItem{Exit, "終了(&X)", "Ctrl+Q", Ctrl | Qt::Key_Q, false},
 };
 
+// The captions name the step as well; the history sets them.
+const std::array kEdit{
+    MenuItem{Undo, "元に戻す(&U)", "Ctrl+Z", Ctrl | Qt::Key_Z, false},
+    MenuItem{Redo, "やり直し(&R)", "Ctrl+Y", Ctrl | Qt::Key_Y, false},
+};
+
 const std::array kPrint{
     MenuItem{Print, "印刷(&P)...", "Ctrl+P", Ctrl | Qt::Key_P, false},
     kSeparator,
@@ -69,7 +75,8 @@ const std::array kOther{
 };
 
 const std::array kPopups{
-    MenuPopup{"ﾌｧｲﾙ(&F)", kFile},     MenuPopup{"印刷(&P)", kPrint},      MenuPopup{"ﾚｲﾔｰ(&L)", kLayer},
+    MenuPopup{"ﾌｧｲﾙ(&F)", kFile},     MenuPopup{"編集(&E)", kEdit},       MenuPopup{"印刷(&P)", kPrint},
+    MenuPopup{"ﾚｲﾔｰ(&L)", kLayer},
     MenuPopup{"表示(&V)", kView},     MenuPopup{"ｳｨﾝﾄﾞｳ(&W)", kWindow}, MenuPopup{"その他(&O)", kOther},
 };
 

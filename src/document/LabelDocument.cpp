@@ -16,6 +16,11 @@ constexpr int kMaxDiameter = 300;
 
 LabelDocument::LabelDocument() { InitialiseAtStartup(); }
 
+void LabelDocument::CommitEdit(const std::string& step, bool modifies) {
+    if (modifies) documentModified = true;
+    if (editObserver) editObserver(step, modifies);
+}
+
 void LabelDocument::InitialiseAtStartup() {
     state = {};
     list = {};

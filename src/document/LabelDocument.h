@@ -6,6 +6,7 @@
 // but every use of a count, a position or a slot number goes through the Safe* helpers
 // below, so that a hand-made or damaged file cannot make the program index out of bounds.
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -39,7 +40,12 @@ public:
     // stored in code page 932 when it can be; neither may need more than 255 bytes stored.
     std::string currentFileName;
     std::string selectedFileName;
-    std::array<std::unique_ptr<Picture>, kMaxLayers> pictures;
+    // Shared with the states the edit history keeps: a picture is never changed, only replaced.
+    std::array<std::shared_ptr<const Picture>, kMaxLayers> pictures;
+    // Told of every edit with the name of its step (UTF-8); set by the application.
+    std::function<void(const std::string& step, bool modifies)> editObserver;
+    // Told when the selection or the layer window's scroll moved by itself, not by an edit.
+    std::function<void()> viewObserver;
 
     // Start-up: everything cleared except DocHeader and the list settings.
     void InitialiseAtStartup();
@@ -50,8 +56,12 @@ public:
     void RenumberListEntries();
     // The number labels alone, from addZero and numberSeparator (cut at the label's 9 bytes).
     void RenumberListLabels();
-    // Every edit of the label ends here: the one place the modified flag is set.
-    void MarkModified() { documentModified = true; }
+    // Every edit of the label ends here, naming the step it makes: the one place the modified
+    // flag is set. Showing or hiding a layer is a step that leaves the flag as it is.
+    void CommitEdit(const std::string& step, bool modifies = true);
+    void CommitViewMove() {
+        if (viewObserver) viewObserver();
+    }
 
     // Layer stack.
     bool CanAddLayer() const;               // fewer than 50 positions in use

@@ -75,7 +75,7 @@ void BackgroundLayerDialog::Write() {
     ws_.doc.state.lineColor = working_.lineColor;
     ws_.doc.state.borderLine = working_.borderLine;
     ws_.settings.docDefaults = working_;
-    ws_.doc.MarkModified();
+    ws_.doc.CommitEdit("背景ﾚｲﾔｰの設定");
     ws_.views.RefreshDocumentView();
 }
 

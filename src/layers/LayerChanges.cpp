@@ -4,21 +4,21 @@ namespace quillora::layers {
 
 using workspace::LayerWindowRegion;
 
-void EndStackChange(workspace::Workspace& ws) {
-    ws.doc.MarkModified();
+void EndStackChange(workspace::Workspace& ws, const std::string& step) {
+    ws.doc.CommitEdit(step);
     ws.views.UpdateLayerScrollBar();
     ws.views.RefreshLayerWindow(LayerWindowRegion::All);
     ws.views.RefreshDocumentView();
 }
 
 void EndReorder(workspace::Workspace& ws) {
-    ws.doc.MarkModified();
+    ws.doc.CommitEdit("ﾚｲﾔｰ移動");
     ws.views.RefreshLayerWindow(LayerWindowRegion::Reorder);
     ws.views.RefreshDocumentView();
 }
 
-void EndSettingsChange(workspace::Workspace& ws) {
-    ws.doc.MarkModified();
+void EndSettingsChange(workspace::Workspace& ws, const std::string& step) {
+    ws.doc.CommitEdit(step);
     ws.views.RefreshLayerWindow(LayerWindowRegion::Selection);
     ws.views.RefreshDocumentView();
 }

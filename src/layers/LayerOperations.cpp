@@ -43,7 +43,7 @@ void LayerOperations::NewTextLayer() {
     layer.kind = LayerKind::Text;
     document::StoreTextLayer(layer, ws_.settings.text);
     ws_.doc.InsertAtSelection(slot);
-    EndStackChange(ws_);
+    EndStackChange(ws_, "新規文字ﾚｲﾔｰ");
 }
 
 void LayerOperations::NewPictureLayer() {
@@ -60,7 +60,7 @@ void LayerOperations::NewPictureLayer() {
     document::StorePictureLayer(layer, ws_.settings.picture);
     LoadLayerPicture(ws_, slot);
     ws_.doc.InsertAtSelection(slot);
-    EndStackChange(ws_);
+    EndStackChange(ws_, "新規画像ﾚｲﾔｰ");
 }
 
 void LayerOperations::ProposeTextLayerAt(int xMm, int yMm) {
@@ -103,7 +103,7 @@ void LayerOperations::EditTextLayer(int pos, int slot) {
     int target = ws_.doc.SlotAt(pos);
     if (target < 0) return;
     document::StoreTextLayer(ws_.doc.layers[target], ws_.settings.text);
-    EndSettingsChange(ws_);
+    EndSettingsChange(ws_, kTextSettingsStep);
 }
 
 void LayerOperations::EditPictureLayer(int pos, int slot) {
@@ -117,7 +117,7 @@ void LayerOperations::EditPictureLayer(int pos, int slot) {
     if (target < 0) return;
     document::StorePictureLayer(ws_.doc.layers[target], ws_.settings.picture);
     LoadLayerPicture(ws_, target);
-    EndSettingsChange(ws_);
+    EndSettingsChange(ws_, kPictureSettingsStep);
 }
 
 void LayerOperations::ShowListSettings() {
@@ -140,7 +140,7 @@ void LayerOperations::CopyLayer(int pos) {
     if (slot < 0) return;
     // The copy gets a picture of its own, never the source's.
     if (ws_.doc.layers[slot].kind == LayerKind::Picture) LoadLayerPicture(ws_, slot);
-    EndStackChange(ws_);
+    EndStackChange(ws_, "ﾚｲﾔｰｺﾋﾟｰ");
 }
 
 void LayerOperations::DeleteLayer(int pos) {
@@ -157,7 +157,7 @@ void LayerOperations::DeleteLayer(int pos) {
     question.defaultButton = workspace::Answer::No;
     if (ws_.interaction.ShowMessage(question) != workspace::Answer::Yes) return;
     ws_.doc.FreeSlotAt(pos);
-    EndStackChange(ws_);
+    EndStackChange(ws_, "ﾚｲﾔｰ削除");
 }
 
 void LayerOperations::ToggleLayerVisible(int pos) {
@@ -165,6 +165,7 @@ void LayerOperations::ToggleLayerVisible(int pos) {
     const int slot = ws_.doc.SlotAt(pos);
     if (slot < 0 || ws_.doc.layers[slot].kind == LayerKind::Background) return;
     ws_.doc.layers[slot].visible = ws_.doc.layers[slot].visible ? 0 : 1;
+    ws_.doc.CommitEdit("表示切替", false);
     ws_.views.RefreshLayerWindow(workspace::LayerWindowRegion::Lamps);
     ws_.views.RefreshDocumentView();
 }

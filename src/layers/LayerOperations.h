@@ -26,8 +26,8 @@ public:
     void MoveLayer(int pos, document::MoveDirection direction);
     void CopyLayer(int pos);
     void DeleteLayer(int pos);
-    // Shows or hides the layer at a position; the background never changes. Not an edit: the
-    // modified flag stays as it is.
+    // Shows or hides the layer at a position; the background never changes. A step of the edit
+    // history that leaves the modified flag as it is.
     void ToggleLayerVisible(int pos);
     // The frame menu and the context menu open it without the dialog-open check.
     void ShowBackgroundSettings();

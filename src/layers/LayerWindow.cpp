@@ -212,6 +212,7 @@ bool LayerWindow::SelectRowAt(int y) {
     const int pos = ws_.doc.state.firstVisiblePos + row;
     if (row < 0 || row >= ws_.doc.SafeLayerCount() || ws_.doc.SlotAt(pos) < 0) return false;
     ws_.doc.state.selectedPos = pos;
+    ws_.doc.CommitViewMove();
     Refresh(workspace::LayerWindowRegion::Selection);
     return true;
 }
@@ -304,6 +305,7 @@ void LayerWindow::OnScrollReleased() {
 
 void LayerWindow::SetFirstVisible(int pos) {
     ws_.doc.state.firstVisiblePos = pos;
+    ws_.doc.CommitViewMove();
     UpdateScrollBar();
     Refresh(workspace::LayerWindowRegion::Scroll);
 }

@@ -202,7 +202,7 @@ void PictureLayerDialog::Apply() {
     if (editedSlot_ < 0 || editedSlot_ >= document::kMaxLayers) return;
     document::StorePictureLayer(ws_.doc.layers[editedSlot_], settings_);
     LoadLayerPicture(ws_, editedSlot_);
-    EndSettingsChange(ws_);
+    EndSettingsChange(ws_, kPictureSettingsStep);
     apply_->setEnabled(false);
 }
 

@@ -165,7 +165,7 @@ void TextLayerDialog::Apply() {
     ReadControls();
     if (editedSlot_ < 0 || editedSlot_ >= document::kMaxLayers) return;
     document::StoreTextLayer(ws_.doc.layers[editedSlot_], settings_);
-    EndSettingsChange(ws_);
+    EndSettingsChange(ws_, kTextSettingsStep);
     apply_->setEnabled(false);
 }
 

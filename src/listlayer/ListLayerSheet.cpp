@@ -12,7 +12,10 @@ ListLayerSheet::ListLayerSheet(workspace::Workspace& ws)
     AddPage(QStringLiteral("ﾘｽﾄ編集"), [&ws](QWidget* parent) { return new ListEditPage(ws, parent); });
     AddPage(QStringLiteral("ﾚｲｱｳﾄ"), [&ws](QWidget* parent) { return new ListLayoutPage(ws, parent); });
     AddPage(QStringLiteral("書式"), [&ws](QWidget* parent) { return new ListFormatPage(ws, parent); });
-    connect(this, &PropertySheet::applied, this, [this] { snapshot_ = ws_.doc.list; });
+    connect(this, &PropertySheet::applied, this, [this] {
+        ws_.doc.CommitEdit("ﾘｽﾄﾚｲﾔｰの設定");
+        snapshot_ = ws_.doc.list;
+    });
 }
 
 // Nothing after the last Apply was drawn, so putting the list back needs no redraw.

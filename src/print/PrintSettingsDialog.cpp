@@ -77,6 +77,8 @@ void PrintSettingsDialog::Store() {
     header.marginTop = top_->Value();
     header.marginLeft = left_->Value();
     header.cropMarks = cropMarks_->isChecked() ? 1 : 0;
+    // Undoable, but as before not a change that asks to be saved.
+    ws_.doc.CommitEdit("印刷設定", false);
 }
 
 void PrintSettingsDialog::accept() {
