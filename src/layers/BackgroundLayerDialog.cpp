@@ -25,11 +25,11 @@ BackgroundLayerDialog::BackgroundLayerDialog(workspace::Workspace& ws)
     : QDialog(ws.frame), ws_(ws), openFlag_(ws.flags.backgroundDialogOpen),
       working_{ws.doc.state.backColor, ws.doc.state.lineColor, ws.doc.state.borderLine} {
     setWindowTitle(QStringLiteral("背景ﾚｲﾔｰの設定"));
-    backColour_ = widgets::WithId(new widgets::ColourSwatch(this), 1015);
-    auto* backColourButton = widgets::WithId(new QPushButton(QStringLiteral("変更(&C)..."), this), 1016);
-    border_ = widgets::WithId(new QCheckBox(QStringLiteral("境界線(&B)"), this), 1017);
-    lineColour_ = widgets::WithId(new widgets::ColourSwatch(this), 1018);
-    lineColourButton_ = widgets::WithId(new QPushButton(QStringLiteral("変更(&L)..."), this), 1019);
+    backColour_ = widgets::WithId(new widgets::ColourSwatch(this), background_dialog_id::kBackColour);
+    auto* backColourButton = widgets::WithId(new QPushButton(QStringLiteral("変更(&C)..."), this), background_dialog_id::kBackColourButton);
+    border_ = widgets::WithId(new QCheckBox(QStringLiteral("境界線(&B)"), this), background_dialog_id::kBorder);
+    lineColour_ = widgets::WithId(new widgets::ColourSwatch(this), background_dialog_id::kLineColour);
+    lineColourButton_ = widgets::WithId(new QPushButton(QStringLiteral("変更(&L)..."), this), background_dialog_id::kLineColourButton);
 
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
@@ -42,7 +42,7 @@ BackgroundLayerDialog::BackgroundLayerDialog(workspace::Workspace& ws)
     grid->addWidget(lineColourButton_, 2, 2);
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
-    widgets::DialogButtons buttons = widgets::AddDialogButtons(*this, *layout, QStringLiteral("適用(&A)"), 1140);
+    widgets::DialogButtons buttons = widgets::AddDialogButtons(*this, *layout, QStringLiteral("適用(&A)"), background_dialog_id::kApply);
     apply_ = buttons.apply;
 
     border_->setChecked(working_.borderLine == 1);

@@ -16,6 +16,12 @@ class ColourSwatch;
 
 namespace quillora::layers {
 
+// The dialog's controls by their ids, for the dialog and its tests alike.
+namespace background_dialog_id {
+inline constexpr int kBackColour = 1015, kBackColourButton = 1016, kBorder = 1017, kLineColour = 1018,
+                     kLineColourButton = 1019, kApply = 1140;
+}  // namespace background_dialog_id
+
 class BackgroundLayerDialog : public QDialog {
     Q_OBJECT
 public:

@@ -45,25 +45,25 @@ PictureLayerDialog::PictureLayerDialog(workspace::Workspace& ws, DialogVariant v
     bool settingsVariant = variant == DialogVariant::LayerSettings;
     setWindowTitle(settingsVariant ? QStringLiteral("画像ﾚｲﾔｰの設定") : QStringLiteral("新規画像ﾚｲﾔｰ"));
 
-    path_ = widgets::WithId(new QLabel(this), 1047);
+    path_ = widgets::WithId(new QLabel(this), picture_dialog_id::kPath);
     path_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     path_->setMinimumWidth(kPathWidth);
-    auto* browse = widgets::WithId(new QPushButton(QStringLiteral("参照(&R)..."), this), 1048);
+    auto* browse = widgets::WithId(new QPushButton(QStringLiteral("参照(&R)..."), this), picture_dialog_id::kBrowse);
     placement_ = new QButtonGroup(this);
     const QString placements[] = {QStringLiteral("数値指定(&N)"), QStringLiteral("中央に印刷(&C)"),
                                   QStringLiteral("全面に拡大/縮小(&A)")};
     auto* placementRow = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
-        auto* radio = widgets::WithId(new QRadioButton(placements[i], this), 1049 + i);
+        auto* radio = widgets::WithId(new QRadioButton(placements[i], this), picture_dialog_id::kNumeric + i);
         placement_->addButton(radio, i);
         placementRow->addWidget(radio);
     }
-    keepAspect_ = widgets::WithId(new QCheckBox(QStringLiteral("縦横比固定(&T)"), this), 1072);
-    posX_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), 1052);
-    posY_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), 1054);
-    width_ = widgets::WithId(new widgets::NumberField(1, widgets::kPositionLimit, widgets::NumberField::Signed, this), 1056);
-    height_ = widgets::WithId(new widgets::NumberField(1, widgets::kPositionLimit, widgets::NumberField::Signed, this), 1058);
-    reset_ = widgets::WithId(new QPushButton(QStringLiteral("ｻｲｽﾞの初期化(&S)"), this), 1071);
+    keepAspect_ = widgets::WithId(new QCheckBox(QStringLiteral("縦横比固定(&T)"), this), picture_dialog_id::kKeepAspect);
+    posX_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), picture_dialog_id::kPosX);
+    posY_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), picture_dialog_id::kPosY);
+    width_ = widgets::WithId(new widgets::NumberField(1, widgets::kPositionLimit, widgets::NumberField::Signed, this), picture_dialog_id::kWidth);
+    height_ = widgets::WithId(new widgets::NumberField(1, widgets::kPositionLimit, widgets::NumberField::Signed, this), picture_dialog_id::kHeight);
+    reset_ = widgets::WithId(new QPushButton(QStringLiteral("ｻｲｽﾞの初期化(&S)"), this), picture_dialog_id::kResetSize);
 
     auto* layout = new QVBoxLayout(this);
     auto* fileRow = new QHBoxLayout;
@@ -87,7 +87,7 @@ PictureLayerDialog::PictureLayerDialog(workspace::Workspace& ws, DialogVariant v
     grid->addWidget(reset_, 3, 3, 1, 3);
     layout->addLayout(grid);
 
-    widgets::DialogButtons buttons = widgets::AddDialogButtons(*this, *layout, settingsVariant ? QStringLiteral("適用(&P)") : QString(), 1116);
+    widgets::DialogButtons buttons = widgets::AddDialogButtons(*this, *layout, settingsVariant ? QStringLiteral("適用(&P)") : QString(), picture_dialog_id::kApply);
     apply_ = buttons.apply;
     if (apply_) connect(apply_, &QPushButton::clicked, this, &PictureLayerDialog::Apply);
 

@@ -19,6 +19,13 @@ class NumberField;
 
 namespace quillora::layers {
 
+// The dialog's controls by their ids, for the dialog and its tests alike.
+namespace picture_dialog_id {
+inline constexpr int kPath = 1047, kBrowse = 1048, kNumeric = 1049, kCentred = 1050, kFill = 1051, kPosX = 1052,
+                     kPosY = 1054, kWidth = 1056, kHeight = 1058, kResetSize = 1071, kKeepAspect = 1072,
+                     kApply = 1116;
+}  // namespace picture_dialog_id
+
 class PictureLayerDialog : public QDialog {
     Q_OBJECT
 public:

@@ -42,21 +42,21 @@ TextLayerDialog::TextLayerDialog(workspace::Workspace& ws, DialogVariant variant
     bool settingsVariant = variant == DialogVariant::LayerSettings;
     setWindowTitle(settingsVariant ? QStringLiteral("文字ﾚｲﾔｰの設定") : QStringLiteral("新規文字ﾚｲﾔｰ"));
 
-    text_ = widgets::WithId(new QLineEdit(this), 1036);
+    text_ = widgets::WithId(new QLineEdit(this), text_dialog_id::kText);
     text_->setValidator(new widgets::Cp932TextValidator(kTextBytes, [&ws] { ws.interaction.Beep(); }, text_));
-    posX_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), 1045);
-    posY_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), 1049);
-    angle_ = widgets::WithId(new widgets::NumberField(0, 360, widgets::NumberField::DigitsOnly, this), 1047);
-    font_ = widgets::WithId(new QLabel(this), 1041);
+    posX_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), text_dialog_id::kPosX);
+    posY_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), text_dialog_id::kPosY);
+    angle_ = widgets::WithId(new widgets::NumberField(0, 360, widgets::NumberField::DigitsOnly, this), text_dialog_id::kAngle);
+    font_ = widgets::WithId(new QLabel(this), text_dialog_id::kFont);
     font_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    auto* fontButton = widgets::WithId(new QPushButton(QStringLiteral("変更(&F)..."), this), 1042);
-    fontColour_ = widgets::WithId(new widgets::ColourSwatch(this), 1043);
-    auto* fontColourButton = widgets::WithId(new QPushButton(QStringLiteral("変更(&C)..."), this), 1044);
-    shadow_ = widgets::WithId(new QCheckBox(QStringLiteral("影を付ける(&H)"), this), 1132);
-    shadowColour_ = widgets::WithId(new widgets::ColourSwatch(this), 1133);
-    shadowColourButton_ = widgets::WithId(new QPushButton(QStringLiteral("変更(&D)..."), this), 1134);
-    shadowX_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), 1135);
-    shadowY_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), 1137);
+    auto* fontButton = widgets::WithId(new QPushButton(QStringLiteral("変更(&F)..."), this), text_dialog_id::kFontButton);
+    fontColour_ = widgets::WithId(new widgets::ColourSwatch(this), text_dialog_id::kFontColour);
+    auto* fontColourButton = widgets::WithId(new QPushButton(QStringLiteral("変更(&C)..."), this), text_dialog_id::kFontColourButton);
+    shadow_ = widgets::WithId(new QCheckBox(QStringLiteral("影を付ける(&H)"), this), text_dialog_id::kShadow);
+    shadowColour_ = widgets::WithId(new widgets::ColourSwatch(this), text_dialog_id::kShadowColour);
+    shadowColourButton_ = widgets::WithId(new QPushButton(QStringLiteral("変更(&D)..."), this), text_dialog_id::kShadowColourButton);
+    shadowX_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), text_dialog_id::kShadowX);
+    shadowY_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), text_dialog_id::kShadowY);
 
     auto* layout = new QVBoxLayout(this);
     auto* textRow = new QHBoxLayout;
@@ -84,7 +84,7 @@ TextLayerDialog::TextLayerDialog(workspace::Workspace& ws, DialogVariant variant
     widgets::AddNumberRow(*grid, 6, 3, QStringLiteral("Y(&I)"), shadowY_, QStringLiteral("Pixel"));
     layout->addLayout(grid);
 
-    widgets::DialogButtons buttons = widgets::AddDialogButtons(*this, *layout, settingsVariant ? QStringLiteral("適用(&A)") : QString(), 1115);
+    widgets::DialogButtons buttons = widgets::AddDialogButtons(*this, *layout, settingsVariant ? QStringLiteral("適用(&A)") : QString(), text_dialog_id::kApply);
     apply_ = buttons.apply;
     if (apply_) connect(apply_, &QPushButton::clicked, this, &TextLayerDialog::Apply);
 

@@ -20,6 +20,13 @@ class NumberField;
 
 namespace quillora::layers {
 
+// The dialog's controls by their ids, for the dialog and its tests alike.
+namespace text_dialog_id {
+inline constexpr int kText = 1036, kFont = 1041, kFontButton = 1042, kFontColour = 1043, kFontColourButton = 1044,
+                     kPosX = 1045, kAngle = 1047, kPosY = 1049, kApply = 1115, kShadow = 1132,
+                     kShadowColour = 1133, kShadowColourButton = 1134, kShadowX = 1135, kShadowY = 1137;
+}  // namespace text_dialog_id
+
 class TextLayerDialog : public QDialog {
     Q_OBJECT
 public:

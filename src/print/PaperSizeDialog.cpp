@@ -58,9 +58,9 @@ PaperSizeDialog::PaperSizeDialog(document::DocHeader& header, QWidget* parent) :
     presets->addWidget(portrait);
     presets->addWidget(landscape);
 
-    auto* ok = Button("OK", kIdOk, this);
+    auto* ok = Button("OK", widgets::kOkId, this);
     ok->setDefault(true);
-    auto* cancel = Button("ｷｬﾝｾﾙ", kIdCancel, this);
+    auto* cancel = Button("ｷｬﾝｾﾙ", widgets::kCancelId, this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

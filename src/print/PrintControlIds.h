@@ -1,10 +1,8 @@
 #pragma once
 // Control ids of the print settings, paper size and print preview dialogs (object names
-// "id<number>" through widgets::WithId).
+// "id<number>" through widgets::WithId); OK and ｷｬﾝｾﾙ (and the preview's 閉じる) are
+// widgets::kOkId and kCancelId.
 namespace quillora::print {
-
-constexpr int kIdOk = 1;
-constexpr int kIdCancel = 2;  // also the preview's 閉じる
 
 constexpr int kIdMarginTop = 1089;
 constexpr int kIdMarginLeft = 1091;

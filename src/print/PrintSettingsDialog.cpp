@@ -41,9 +41,9 @@ PrintSettingsDialog::PrintSettingsDialog(workspace::Workspace& ws, PrinterSelect
     cropMarks_ = widgets::WithId(new QCheckBox(QString::fromUtf8("ﾄﾝﾎﾞ印刷(&O)"), this), kIdCropMarks);
     cropMarks_->setChecked(header.cropMarks != 0);
 
-    auto* ok = Button("OK", kIdOk, this);
+    auto* ok = Button("OK", widgets::kOkId, this);
     ok->setDefault(true);
-    auto* cancel = Button("ｷｬﾝｾﾙ", kIdCancel, this);
+    auto* cancel = Button("ｷｬﾝｾﾙ", widgets::kCancelId, this);
     auto* print = Button("印刷(&P)...", kIdPrint, this);
     auto* preview = Button("印刷ﾌﾟﾚﾋﾞｭｰ(&R)...", kIdPreview, this);
     auto* setup = Button("ﾌﾟﾘﾝﾀの設定(&C)...", kIdPrinterSetup, this);

@@ -5,6 +5,10 @@
 
 namespace quillora::widgets {
 
+// The ids every dialog gives its OK and ｷｬﾝｾﾙ buttons.
+inline constexpr int kOkId = 1;
+inline constexpr int kCancelId = 2;
+
 template <class Widget>
 Widget* WithId(Widget* widget, int id) {
     widget->setObjectName(QStringLiteral("id%1").arg(id));

@@ -34,9 +34,9 @@ DialogButtons AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const QStrin
     layout.addStretch(1);
     layout.addWidget(MakeSeparator(dialog));
     DialogButtons buttons;
-    buttons.ok = MakeButton(dialog, QStringLiteral("OK"), 1);
+    buttons.ok = MakeButton(dialog, QStringLiteral("OK"), kOkId);
     buttons.ok->setDefault(true);
-    buttons.cancel = MakeButton(dialog, QStringLiteral("ｷｬﾝｾﾙ"), 2);
+    buttons.cancel = MakeButton(dialog, QStringLiteral("ｷｬﾝｾﾙ"), kCancelId);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     row->addWidget(buttons.ok);

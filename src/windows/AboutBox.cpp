@@ -22,7 +22,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(desktop::ApplicationIcon().pixmap(32, 32));
     auto* version = new QLabel(QString::fromLatin1(kVersionText), this);
     version->setObjectName(QStringLiteral("version"));
-    auto* ok = widgets::WithId(new QPushButton(QStringLiteral("OK"), this), 1);
+    auto* ok = widgets::WithId(new QPushButton(QStringLiteral("OK"), this), widgets::kOkId);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -46,9 +46,9 @@ NewLabelSizeDialog::NewLabelSizeDialog(document::DocHeader& header, QWidget* par
     outer_ = AddDiameterRow(*grid, 0, "外径(&O)：", "idOuter", header.outerDiameter, group);
     inner_ = AddDiameterRow(*grid, 1, "内径(&I)：", "idInner", header.innerDiameter, group);
 
-    auto* ok = widgets::WithId(new QPushButton(QStringLiteral("OK"), this), 1);
+    auto* ok = widgets::WithId(new QPushButton(QStringLiteral("OK"), this), widgets::kOkId);
     ok->setDefault(true);
-    auto* cancel = widgets::WithId(new QPushButton(QString::fromUtf8("ｷｬﾝｾﾙ"), this), 2);
+    auto* cancel = widgets::WithId(new QPushButton(QString::fromUtf8("ｷｬﾝｾﾙ"), this), widgets::kCancelId);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

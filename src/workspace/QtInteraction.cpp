@@ -24,14 +24,19 @@ Answer QtInteraction::ShowMessage(const Message& message) {
 
 void QtInteraction::Beep() { QApplication::beep(); }
 
+// The filters show their descriptions only ("CDﾗﾍﾞﾙﾃﾞｰﾀ(*.qlr)"), as the program names them.
+constexpr QFileDialog::Options kFileOptions = QFileDialog::HideNameFilterDetails;
+
 std::optional<QString> QtInteraction::ChooseOpenFile(const FileChoice& choice) {
-    const QString path = QFileDialog::getOpenFileName(choice.owner, choice.title, choice.initialPath, choice.filter);
+    const QString path =
+        QFileDialog::getOpenFileName(choice.owner, choice.title, choice.initialPath, choice.filter, nullptr, kFileOptions);
     if (path.isEmpty()) return std::nullopt;
     return path;
 }
 
 std::optional<QString> QtInteraction::ChooseSaveFile(const FileChoice& choice) {
-    const QString path = QFileDialog::getSaveFileName(choice.owner, choice.title, choice.initialPath, choice.filter);
+    const QString path =
+        QFileDialog::getSaveFileName(choice.owner, choice.title, choice.initialPath, choice.filter, nullptr, kFileOptions);
     if (path.isEmpty()) return std::nullopt;
     return path;
 }

@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "LayerTestWorkspace.h"
+#include "widgets/ControlId.h"
 #include "layers/BackgroundLayerDialog.h"
 #include "widgets/ColourSwatch.h"
 
 using namespace quillora;
+using namespace quillora::layers;
 using layers::BackgroundLayerDialog;
 
 namespace {
@@ -25,7 +27,7 @@ protected:
 };
 
 TEST_F(BackgroundLayerDialogTest, OkWithoutChangesStillWritesAndMakesTheDefaults) {
-    w.interaction.QueueDialog([](QDialog& dialog) { return ClickAndFinish(dialog, 1); });
+    w.interaction.QueueDialog([](QDialog& dialog) { return ClickAndFinish(dialog, widgets::kOkId); });
     w.operations.ShowBackgroundSettings();
     EXPECT_TRUE(w.doc.documentModified);
     EXPECT_EQ(w.settings.docDefaults.backColor, 0x00FF00u);
@@ -38,20 +40,20 @@ TEST_F(BackgroundLayerDialogTest, OkWithoutChangesStillWritesAndMakesTheDefaults
 TEST_F(BackgroundLayerDialogTest, BorderBoxDisablesTheColourButtonButKeepsTheColour) {
     BackgroundLayerDialog dialog(w.ws);
     EXPECT_TRUE(w.flags.backgroundDialogOpen);
-    auto* box = Control<QCheckBox>(dialog, 1017);
-    auto* button = Control<QPushButton>(dialog, 1019);
+    auto* box = Control<QCheckBox>(dialog, background_dialog_id::kBorder);
+    auto* button = Control<QPushButton>(dialog, background_dialog_id::kLineColourButton);
     w.interaction.QueueColour(QColor(0x11, 0x22, 0x33));
     button->click();
     box->click();
     EXPECT_FALSE(button->isEnabled());
-    EXPECT_TRUE(Control<widgets::ColourSwatch>(dialog, 1018)->isEnabled());
+    EXPECT_TRUE(Control<widgets::ColourSwatch>(dialog, layers::background_dialog_id::kLineColour)->isEnabled());
     box->click();
     EXPECT_TRUE(button->isEnabled());
-    EXPECT_EQ(Control<widgets::ColourSwatch>(dialog, 1018)->Colour(), 0x332211u);
+    EXPECT_EQ(Control<widgets::ColourSwatch>(dialog, background_dialog_id::kLineColour)->Colour(), 0x332211u);
     // Nothing reaches the document before OK or Apply.
     EXPECT_EQ(w.doc.state.lineColor, 0x0000FFu);
     box->click();
-    EXPECT_EQ(ClickAndFinish(dialog, 1), QDialog::Accepted);
+    EXPECT_EQ(ClickAndFinish(dialog, widgets::kOkId), QDialog::Accepted);
     EXPECT_EQ(w.doc.state.lineColor, 0x332211u);
     EXPECT_EQ(w.doc.state.borderLine, 0);
     EXPECT_EQ(w.settings.docDefaults.borderLine, 0);
@@ -59,13 +61,13 @@ TEST_F(BackgroundLayerDialogTest, BorderBoxDisablesTheColourButtonButKeepsTheCol
 
 TEST_F(BackgroundLayerDialogTest, ApplyThenCancelKeepsTheAppliedColours) {
     BackgroundLayerDialog dialog(w.ws);
-    auto* apply = Control<QPushButton>(dialog, 1140);
+    auto* apply = Control<QPushButton>(dialog, background_dialog_id::kApply);
     EXPECT_FALSE(apply->isEnabled());
     w.interaction.QueueColour(std::nullopt);
-    Control<QPushButton>(dialog, 1016)->click();
+    Control<QPushButton>(dialog, background_dialog_id::kBackColourButton)->click();
     EXPECT_FALSE(apply->isEnabled());  // a cancelled chooser leaves Apply as it was
     w.interaction.QueueColour(QColor(0xFF, 0, 0));
-    Control<QPushButton>(dialog, 1016)->click();
+    Control<QPushButton>(dialog, background_dialog_id::kBackColourButton)->click();
     EXPECT_EQ(w.interaction.colourRequests.at(1), QColor(0, 0xFF, 0));
     EXPECT_TRUE(apply->isEnabled());
     apply->click();
@@ -73,7 +75,7 @@ TEST_F(BackgroundLayerDialogTest, ApplyThenCancelKeepsTheAppliedColours) {
     EXPECT_EQ(w.doc.state.backColor, 0x0000FFu);
     EXPECT_EQ(w.settings.docDefaults.backColor, 0x0000FFu);
     EXPECT_TRUE(w.doc.documentModified);
-    EXPECT_EQ(ClickAndFinish(dialog, 2), QDialog::Rejected);
+    EXPECT_EQ(ClickAndFinish(dialog, widgets::kCancelId), QDialog::Rejected);
     EXPECT_EQ(w.doc.state.backColor, 0x0000FFu);
     EXPECT_FALSE(w.flags.backgroundDialogOpen);
 }

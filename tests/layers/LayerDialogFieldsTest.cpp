@@ -11,6 +11,7 @@
 #include "widgets/NumberField.h"
 
 using namespace quillora;
+using namespace quillora::layers;
 using layers::DialogVariant;
 using widgets::NumberField;
 
@@ -56,20 +57,20 @@ void ExpectRows(QDialog& dialog, std::initializer_list<FieldRow> rows) {
 TEST(LayerDialogFields, TextDialogLabelsUnitsAndRanges) {
     LayerTestWorkspace w;
     layers::TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
-    ExpectRows(dialog, {{1045, "X(&X)", "mm", -500, 500},
-                        {1049, "Y(&Y)", "mm", -500, 500},
-                        {1047, "角度(&N)：", "°", 0, 360},
-                        {1135, "X(&E)", "Pixel", -500, 500},
-                        {1137, "Y(&I)", "Pixel", -500, 500}});
+    ExpectRows(dialog, {{text_dialog_id::kPosX, "X(&X)", "mm", -500, 500},
+                        {text_dialog_id::kPosY, "Y(&Y)", "mm", -500, 500},
+                        {text_dialog_id::kAngle, "角度(&N)：", "°", 0, 360},
+                        {text_dialog_id::kShadowX, "X(&E)", "Pixel", -500, 500},
+                        {text_dialog_id::kShadowY, "Y(&I)", "Pixel", -500, 500}});
 }
 
 TEST(LayerDialogFields, PictureDialogLabelsUnitsAndRanges) {
     LayerTestWorkspace w;
     layers::PictureLayerDialog dialog(w.ws, DialogVariant::NewLayer);
-    ExpectRows(dialog, {{1052, "X(&X)：", "mm", -500, 500},
-                        {1054, "Y(&Y)：", "mm", -500, 500},
-                        {1056, "幅(&W)：", "mm", 1, 500},
-                        {1058, "高さ(&H)：", "mm", 1, 500}});
+    ExpectRows(dialog, {{picture_dialog_id::kPosX, "X(&X)：", "mm", -500, 500},
+                        {picture_dialog_id::kPosY, "Y(&Y)：", "mm", -500, 500},
+                        {picture_dialog_id::kWidth, "幅(&W)：", "mm", 1, 500},
+                        {picture_dialog_id::kHeight, "高さ(&H)：", "mm", 1, 500}});
 }
 
 }  // namespace

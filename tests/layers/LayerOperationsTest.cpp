@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "LayerTestWorkspace.h"
+#include "layers/TextLayerDialog.h"
+#include "widgets/ControlId.h"
 #include "text/FixedField.h"
 #include "widgets/NumberField.h"
 
 using namespace quillora;
+using namespace quillora::layers;
 using document::LayerKind;
 using document::MoveDirection;
 using workspace::Answer;
@@ -18,12 +21,12 @@ const std::vector<std::string> kStackRefresh = {"scrollbar", "layers:all", "docu
 
 ScriptedInteraction::DialogScript TypeTextAndOk(const QString& text) {
     return [text](QDialog& dialog) {
-        Control<QLineEdit>(dialog, 1036)->setText(text);
-        return ClickAndFinish(dialog, 1);
+        Control<QLineEdit>(dialog, text_dialog_id::kText)->setText(text);
+        return ClickAndFinish(dialog, widgets::kOkId);
     };
 }
 
-int CancelDialog(QDialog& dialog) { return ClickAndFinish(dialog, 2); }
+int CancelDialog(QDialog& dialog) { return ClickAndFinish(dialog, widgets::kCancelId); }
 
 class LayerOperationsTest : public ::testing::Test {
 protected:
@@ -57,9 +60,9 @@ TEST_F(LayerOperationsTest, FirstTextLayerGoesBetweenListAndBackgroundInSlotTwo)
 
 TEST_F(LayerOperationsTest, ContextMenuProposesTheClickedPoint) {
     w.interaction.QueueDialog([](QDialog& dialog) {
-        EXPECT_EQ(Control<widgets::NumberField>(dialog, 1045)->Value(), 12);
-        EXPECT_EQ(Control<widgets::NumberField>(dialog, 1049)->Value(), -7);
-        return ClickAndFinish(dialog, 1);
+        EXPECT_EQ(Control<widgets::NumberField>(dialog, text_dialog_id::kPosX)->Value(), 12);
+        EXPECT_EQ(Control<widgets::NumberField>(dialog, text_dialog_id::kPosY)->Value(), -7);
+        return ClickAndFinish(dialog, widgets::kOkId);
     });
     w.operations.ProposeTextLayerAt(12, -7);
     w.operations.NewTextLayer();
@@ -111,7 +114,7 @@ TEST_F(LayerOperationsTest, CancelledDialogsLeaveNoTrace) {
     const auto order = w.doc.order;
     const auto textBefore = w.settings.text;
     w.interaction.QueueDialog([](QDialog& dialog) {
-        Control<QLineEdit>(dialog, 1036)->setText(QStringLiteral("typed"));
+        Control<QLineEdit>(dialog, text_dialog_id::kText)->setText(QStringLiteral("typed"));
         return CancelDialog(dialog);
     });
     w.interaction.QueueDialog(CancelDialog);
@@ -229,9 +232,9 @@ TEST_F(LayerOperationsTest, ConfirmingAHiddenTextLayerShowsItAndRenamesIt) {
     w.doc.layers[slot].visible = 0;
     w.doc.layers[slot].fontColor = 0x123456;
     w.interaction.QueueDialog([](QDialog& dialog) {
-        EXPECT_EQ(Control<QLineEdit>(dialog, 1036)->text(), QStringLiteral("old"));
-        Control<QLineEdit>(dialog, 1036)->setText(QStringLiteral("renamed"));
-        return ClickAndFinish(dialog, 1);
+        EXPECT_EQ(Control<QLineEdit>(dialog, text_dialog_id::kText)->text(), QStringLiteral("old"));
+        Control<QLineEdit>(dialog, text_dialog_id::kText)->setText(QStringLiteral("renamed"));
+        return ClickAndFinish(dialog, widgets::kOkId);
     });
     w.operations.EditLayerProperties(1);
     EXPECT_EQ(w.interaction.dialogTitles, std::vector<QString>{QStringLiteral("文字ﾚｲﾔｰの設定")});

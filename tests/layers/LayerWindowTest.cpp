@@ -17,8 +17,11 @@
 #include "layers/FaceButton.h"
 #include "layers/LampButton.h"
 #include "layers/LayerWindow.h"
+#include "layers/TextLayerDialog.h"
+#include "widgets/ControlId.h"
 
 using namespace quillora;
+using namespace quillora::layers;
 using layers::Lamp;
 using layers::LampButton;
 using layers::LayerWindow;
@@ -257,7 +260,7 @@ TEST_F(LayerWindowTest, ScrollBarMovesOneRowAtATimeWithinTheLayers) {
 }
 
 TEST_F(LayerWindowTest, DoubleClickOpensTheSettingsOfTheClickedRow) {
-    w.interaction.QueueDialog([](QDialog& d) { return ClickAndFinish(d, 2); });
+    w.interaction.QueueDialog([](QDialog& d) { return ClickAndFinish(d, widgets::kCancelId); });
     QTest::mouseDClick(&window, Qt::LeftButton, {}, RowPoint(1));
     EXPECT_EQ(w.interaction.dialogTitles, std::vector<QString>{QStringLiteral("背景ﾚｲﾔｰの設定")});
 }
@@ -290,7 +293,7 @@ TEST_F(LayerWindowTest, WhileADialogIsOpenRowsLampsAndButtonsOnlyBeep) {
         QTest::mouseClick(handle, Qt::LeftButton, {}, Bar()->geometry().bottomLeft() + QPoint(7, -3));
         EXPECT_EQ(w.doc.state.firstVisiblePos, 1);
         EXPECT_EQ(w.interaction.beeps, 4);
-        return ClickAndFinish(dialog, 2);
+        return ClickAndFinish(dialog, widgets::kCancelId);
     });
     w.operations.EditLayerProperties(1);
     EXPECT_FALSE(w.flags.Any());
@@ -298,8 +301,8 @@ TEST_F(LayerWindowTest, WhileADialogIsOpenRowsLampsAndButtonsOnlyBeep) {
 
 TEST_F(LayerWindowTest, ButtonsRunTheirOperations) {
     w.interaction.QueueDialog([](QDialog& d) {
-        Control<QLineEdit>(d, 1036)->setText(QStringLiteral("via button"));
-        return ClickAndFinish(d, 1);
+        Control<QLineEdit>(d, text_dialog_id::kText)->setText(QStringLiteral("via button"));
+        return ClickAndFinish(d, widgets::kOkId);
     });
     Button(40029)->click();
     EXPECT_EQ(w.doc.state.layerCount, 3);

@@ -9,11 +9,13 @@
 #include <gtest/gtest.h>
 
 #include "LayerTestWorkspace.h"
+#include "widgets/ControlId.h"
 #include "layers/PictureLayerDialog.h"
 #include "text/FixedField.h"
 #include "widgets/NumberField.h"
 
 using namespace quillora;
+using namespace quillora::layers;
 using layers::DialogVariant;
 using layers::PictureLayerDialog;
 using widgets::NumberField;
@@ -44,7 +46,7 @@ protected:
     // A picture layer at position 1 made from `path` the way a confirmed dialog makes it.
     int AddPicture(const std::string& path) {
         SetPath(path);
-        w.interaction.QueueDialog([](QDialog& d) { return ClickAndFinish(d, 1); });
+        w.interaction.QueueDialog([](QDialog& d) { return ClickAndFinish(d, widgets::kOkId); });
         w.operations.NewPictureLayer();
         return w.SlotAt(w.doc.state.selectedPos);
     }
@@ -53,10 +55,10 @@ protected:
 TEST_F(PictureLayerDialogTest, ChosenFileProposesItsNaturalSizeAndResetRestoresIt) {
     PictureLayerDialog dialog(w.ws, DialogVariant::NewLayer);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("新規画像ﾚｲﾔｰ"));
-    EXPECT_EQ(Control<QPushButton>(dialog, 1116), nullptr);
+    EXPECT_EQ(Control<QPushButton>(dialog, picture_dialog_id::kApply), nullptr);
     EXPECT_TRUE(w.flags.pictureDialogOpen);
     w.interaction.QueueOpenFile(QString::fromStdString(big));
-    Control<QPushButton>(dialog, 1048)->click();
+    Control<QPushButton>(dialog, picture_dialog_id::kBrowse)->click();
     ASSERT_EQ(w.interaction.fileChoices.size(), 1u);
     EXPECT_EQ(w.interaction.fileChoices[0].title, QStringLiteral("画像ﾌｧｲﾙの選択"));
     EXPECT_EQ(w.interaction.fileChoices[0].filter, w.ws.pictureFilter);
@@ -65,11 +67,11 @@ TEST_F(PictureLayerDialogTest, ChosenFileProposesItsNaturalSizeAndResetRestoresI
     EXPECT_EQ(w.settings.picture.imageHeightPx, 750);
     EXPECT_EQ(Value(dialog, 1056), 333);
     EXPECT_EQ(Value(dialog, 1058), 250);
-    EXPECT_TRUE(Control<QLabel>(dialog, 1047)->text().endsWith(QStringLiteral("big.bmp")));
+    EXPECT_TRUE(Control<QLabel>(dialog, layers::picture_dialog_id::kPath)->text().endsWith(QStringLiteral("big.bmp")));
 
     Type(dialog, 1056, "5");
     Type(dialog, 1058, "6");
-    Control<QPushButton>(dialog, 1071)->click();
+    Control<QPushButton>(dialog, picture_dialog_id::kResetSize)->click();
     EXPECT_EQ(Value(dialog, 1056), 333);
     EXPECT_EQ(Value(dialog, 1058), 250);
     dialog.reject();
@@ -79,11 +81,11 @@ TEST_F(PictureLayerDialogTest, ChosenFileProposesItsNaturalSizeAndResetRestoresI
 TEST_F(PictureLayerDialogTest, TinyPictureProposesZeroAndIsStoredAsOneByOne) {
     SetPath(tiny);
     PictureLayerDialog dialog(w.ws, DialogVariant::NewLayer);
-    Control<QPushButton>(dialog, 1071)->click();
+    Control<QPushButton>(dialog, picture_dialog_id::kResetSize)->click();
     EXPECT_EQ(Value(dialog, 1056), 0);
     EXPECT_EQ(Value(dialog, 1058), 0);
     Type(dialog, 1052, "600");
-    EXPECT_EQ(ClickAndFinish(dialog, 1), QDialog::Accepted);
+    EXPECT_EQ(ClickAndFinish(dialog, widgets::kOkId), QDialog::Accepted);
     EXPECT_EQ(w.settings.picture.widthMm, 1);
     EXPECT_EQ(w.settings.picture.heightMm, 1);
     EXPECT_EQ(w.settings.picture.posX, 600);
@@ -95,7 +97,7 @@ TEST_F(PictureLayerDialogTest, UnreadableFileIsReportedAndTheDialogStaysOpen) {
     PictureLayerDialog dialog(w.ws, DialogVariant::NewLayer);
     dialog.show();
     w.interaction.QueueAnswer(workspace::Answer::Ok);
-    Control<QPushButton>(dialog, 1)->click();
+    Control<QPushButton>(dialog, widgets::kOkId)->click();
     ASSERT_EQ(w.interaction.messages.size(), 1u);
     EXPECT_EQ(w.interaction.messages[0].text, QStringLiteral("読込不可能なﾌｧｲﾙです。"));
     EXPECT_EQ(w.interaction.messages[0].caption, QStringLiteral("確認"));
@@ -103,7 +105,7 @@ TEST_F(PictureLayerDialogTest, UnreadableFileIsReportedAndTheDialogStaysOpen) {
     EXPECT_EQ(w.interaction.messages[0].owner, &dialog);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(w.flags.pictureDialogOpen);
-    EXPECT_EQ(ClickAndFinish(dialog, 2), QDialog::Rejected);
+    EXPECT_EQ(ClickAndFinish(dialog, widgets::kCancelId), QDialog::Rejected);
 }
 
 TEST_F(PictureLayerDialogTest, PlacementEnablesItsFieldsAndDisabledValuesAreStillRead) {
@@ -115,7 +117,7 @@ TEST_F(PictureLayerDialogTest, PlacementEnablesItsFieldsAndDisabledValuesAreStil
     EXPECT_TRUE(enabled(1056));
     EXPECT_FALSE(enabled(1072));
 
-    Control<QRadioButton>(dialog, 1051)->click();
+    Control<QRadioButton>(dialog, picture_dialog_id::kFill)->click();
     EXPECT_FALSE(enabled(1052));
     EXPECT_FALSE(enabled(1054));
     EXPECT_FALSE(enabled(1056));
@@ -123,17 +125,17 @@ TEST_F(PictureLayerDialogTest, PlacementEnablesItsFieldsAndDisabledValuesAreStil
     EXPECT_FALSE(enabled(1071));
     EXPECT_TRUE(enabled(1072));
 
-    Control<QRadioButton>(dialog, 1050)->click();
+    Control<QRadioButton>(dialog, picture_dialog_id::kCentred)->click();
     EXPECT_FALSE(enabled(1052));
     EXPECT_TRUE(enabled(1056));
     EXPECT_TRUE(enabled(1071));
     EXPECT_FALSE(enabled(1072));
 
-    Control<QRadioButton>(dialog, 1051)->click();
-    Control<QCheckBox>(dialog, 1072)->click();
+    Control<QRadioButton>(dialog, picture_dialog_id::kFill)->click();
+    Control<QCheckBox>(dialog, picture_dialog_id::kKeepAspect)->click();
     Type(dialog, 1052, "77");
     Type(dialog, 1058, "640");
-    EXPECT_EQ(ClickAndFinish(dialog, 1), QDialog::Accepted);
+    EXPECT_EQ(ClickAndFinish(dialog, widgets::kOkId), QDialog::Accepted);
     EXPECT_EQ(w.settings.picture.placement, 2);
     EXPECT_EQ(w.settings.picture.keepAspect, 1);
     EXPECT_EQ(w.settings.picture.posX, 77);
@@ -163,8 +165,8 @@ TEST_F(PictureLayerDialogTest, CancelKeepsAChosenPathInTheSettingsButNotInTheLay
     w.interaction.QueueDialog([&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("画像ﾚｲﾔｰの設定"));
         w.interaction.QueueOpenFile(QString::fromStdString(tiny));
-        Control<QPushButton>(dialog, 1048)->click();
-        return ClickAndFinish(dialog, 2);
+        Control<QPushButton>(dialog, picture_dialog_id::kBrowse)->click();
+        return ClickAndFinish(dialog, widgets::kCancelId);
     });
     w.operations.EditLayerProperties(w.doc.state.selectedPos);
     EXPECT_EQ(text::FieldView(w.settings.picture.picturePath), tiny);
@@ -177,10 +179,10 @@ TEST_F(PictureLayerDialogTest, ApplyReplacesThePictureOfAHiddenLayerAndLeavesItH
     w.doc.layers[slot].visible = 0;
     w.views.calls.clear();
     w.interaction.QueueDialog([&](QDialog& dialog) {
-        auto* apply = Control<QPushButton>(dialog, 1116);
+        auto* apply = Control<QPushButton>(dialog, picture_dialog_id::kApply);
         EXPECT_FALSE(apply->isEnabled());
         w.interaction.QueueOpenFile(QString::fromStdString(tiny));
-        Control<QPushButton>(dialog, 1048)->click();
+        Control<QPushButton>(dialog, picture_dialog_id::kBrowse)->click();
         EXPECT_TRUE(apply->isEnabled());
         apply->click();
         EXPECT_FALSE(apply->isEnabled());
@@ -188,7 +190,7 @@ TEST_F(PictureLayerDialogTest, ApplyReplacesThePictureOfAHiddenLayerAndLeavesItH
         EXPECT_EQ(w.doc.layers[slot].widthMm, 1);
         EXPECT_EQ(w.doc.pictures[slot]->width, 2);
         EXPECT_EQ(w.views.calls, (std::vector<std::string>{"layers:selection", "document"}));
-        return ClickAndFinish(dialog, 2);
+        return ClickAndFinish(dialog, widgets::kCancelId);
     });
     w.operations.EditLayerProperties(w.doc.state.selectedPos);
     EXPECT_EQ(w.doc.layers[slot].visible, 0);
@@ -196,7 +198,7 @@ TEST_F(PictureLayerDialogTest, ApplyReplacesThePictureOfAHiddenLayerAndLeavesItH
     EXPECT_EQ(w.doc.pictures[slot]->width, 2);
 
     // Confirming with OK does not show it either.
-    w.interaction.QueueDialog([](QDialog& d) { return ClickAndFinish(d, 1); });
+    w.interaction.QueueDialog([](QDialog& d) { return ClickAndFinish(d, widgets::kOkId); });
     w.operations.EditLayerProperties(w.doc.state.selectedPos);
     EXPECT_EQ(w.doc.layers[slot].visible, 0);
 }

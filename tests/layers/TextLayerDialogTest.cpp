@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "LayerTestWorkspace.h"
+#include "widgets/ControlId.h"
 #include "layers/TextLayerDialog.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
@@ -17,6 +18,7 @@
 #include "widgets/NumberField.h"
 
 using namespace quillora;
+using namespace quillora::layers;
 using layers::DialogVariant;
 using layers::TextLayerDialog;
 using widgets::NumberField;
@@ -36,7 +38,7 @@ class TextLayerDialogTest : public ::testing::Test {
 protected:
     LayerTestWorkspace w;
     void TearDown() override { EXPECT_TRUE(w.interaction.AllConsumed()); }
-    QPushButton* Apply(QDialog& d) { return Control<QPushButton>(d, 1115); }
+    QPushButton* Apply(QDialog& d) { return Control<QPushButton>(d, text_dialog_id::kApply); }
 };
 
 TEST_F(TextLayerDialogTest, VariantsDifferInTitleAndApplyAndHoldTheOpenFlag) {
@@ -66,16 +68,16 @@ TEST_F(TextLayerDialogTest, EveryKindOfChangeEnablesApplyAndApplyDisablesItAgain
         change();
         return apply->isEnabled();
     };
-    EXPECT_TRUE(enabledBy([&] { QTest::keyClicks(Control<QLineEdit>(dialog, 1036), "x"); }));
-    EXPECT_TRUE(enabledBy([&] { Control<NumberField>(dialog, 1045)->StepBy(1); }));
-    EXPECT_TRUE(enabledBy([&] { Control<QCheckBox>(dialog, 1132)->click(); }));
+    EXPECT_TRUE(enabledBy([&] { QTest::keyClicks(Control<QLineEdit>(dialog, text_dialog_id::kText), "x"); }));
+    EXPECT_TRUE(enabledBy([&] { Control<NumberField>(dialog, text_dialog_id::kPosX)->StepBy(1); }));
+    EXPECT_TRUE(enabledBy([&] { Control<QCheckBox>(dialog, text_dialog_id::kShadow)->click(); }));
     w.interaction.QueueColour(QColor(1, 2, 3));
-    EXPECT_TRUE(enabledBy([&] { Control<QPushButton>(dialog, 1044)->click(); }));
+    EXPECT_TRUE(enabledBy([&] { Control<QPushButton>(dialog, text_dialog_id::kFontColourButton)->click(); }));
     w.interaction.QueueFont(workspace::FontChoice{QStringLiteral("IPAPGothic"), 140});
-    EXPECT_TRUE(enabledBy([&] { Control<QPushButton>(dialog, 1042)->click(); }));
+    EXPECT_TRUE(enabledBy([&] { Control<QPushButton>(dialog, text_dialog_id::kFontButton)->click(); }));
     // A cancelled chooser changes nothing.
     w.interaction.QueueColour(std::nullopt);
-    EXPECT_FALSE(enabledBy([&] { Control<QPushButton>(dialog, 1044)->click(); }));
+    EXPECT_FALSE(enabledBy([&] { Control<QPushButton>(dialog, text_dialog_id::kFontColourButton)->click(); }));
     dialog.reject();
 }
 
@@ -83,8 +85,8 @@ TEST_F(TextLayerDialogTest, ApplyWritesTheLayerAndCancelRestoresOnlyTheSettings)
     int slot = w.AddTextLayer("before");
     w.doc.layers[slot].visible = 0;
     w.interaction.QueueDialog([&](QDialog& dialog) {
-        Control<QLineEdit>(dialog, 1036)->setText(QStringLiteral("applied"));
-        Control<NumberField>(dialog, 1045)->Edit()->setText(QStringLiteral("900"));
+        Control<QLineEdit>(dialog, text_dialog_id::kText)->setText(QStringLiteral("applied"));
+        Control<NumberField>(dialog, text_dialog_id::kPosX)->Edit()->setText(QStringLiteral("900"));
         Apply(dialog)->click();
         EXPECT_EQ(text::FieldView(w.doc.layers[slot].text), "applied");
         EXPECT_EQ(text::FieldView(w.doc.layers[slot].name), "applied");
@@ -93,7 +95,7 @@ TEST_F(TextLayerDialogTest, ApplyWritesTheLayerAndCancelRestoresOnlyTheSettings)
         EXPECT_TRUE(w.doc.documentModified);
         EXPECT_EQ(w.views.calls, (std::vector<std::string>{"layers:selection", "document"}));
         EXPECT_FALSE(Apply(dialog)->isEnabled());
-        return ClickAndFinish(dialog, 2);
+        return ClickAndFinish(dialog, widgets::kCancelId);
     });
     w.operations.EditLayerProperties(1);
     EXPECT_EQ(text::FieldView(w.doc.layers[slot].text), "applied");
@@ -108,14 +110,14 @@ TEST_F(TextLayerDialogTest, ApplyWritesTheLayerAndCancelRestoresOnlyTheSettings)
 TEST_F(TextLayerDialogTest, NumbersAreStoredAsTypedAndTheAngleTakesDigitsOnly) {
     TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
     dialog.show();
-    Control<NumberField>(dialog, 1045)->Edit()->setText(QStringLiteral("900"));
-    Control<NumberField>(dialog, 1049)->Edit()->setText(QStringLiteral("a"));
-    Control<NumberField>(dialog, 1135)->Edit()->setText(QStringLiteral("-501"));
-    QLineEdit* angle = Control<NumberField>(dialog, 1047)->Edit();
+    Control<NumberField>(dialog, text_dialog_id::kPosX)->Edit()->setText(QStringLiteral("900"));
+    Control<NumberField>(dialog, text_dialog_id::kPosY)->Edit()->setText(QStringLiteral("a"));
+    Control<NumberField>(dialog, text_dialog_id::kShadowX)->Edit()->setText(QStringLiteral("-501"));
+    QLineEdit* angle = Control<NumberField>(dialog, text_dialog_id::kAngle)->Edit();
     angle->clear();
     QTest::keyClicks(angle, "-4x5");
     EXPECT_EQ(angle->text(), QStringLiteral("45"));
-    EXPECT_EQ(ClickAndFinish(dialog, 1), QDialog::Accepted);
+    EXPECT_EQ(ClickAndFinish(dialog, widgets::kOkId), QDialog::Accepted);
     EXPECT_EQ(w.settings.text.posX, 900);
     EXPECT_EQ(w.settings.text.posY, 0);
     EXPECT_EQ(w.settings.text.shadowX, -501);
@@ -124,10 +126,10 @@ TEST_F(TextLayerDialogTest, NumbersAreStoredAsTypedAndTheAngleTakesDigitsOnly) {
 
 TEST_F(TextLayerDialogTest, FontChoiceStoresWholePointsAndShowsFaceAndSize) {
     TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
-    EXPECT_EQ(Control<QLabel>(dialog, 1041)->text(), QStringLiteral("ＭＳ Ｐ明朝 / 12pt"));
+    EXPECT_EQ(Control<QLabel>(dialog, text_dialog_id::kFont)->text(), QStringLiteral("ＭＳ Ｐ明朝 / 12pt"));
     workspace::FontChoice choice{QStringLiteral("IPAPGothic"), 105, 700, true, false, true};
     w.interaction.QueueFont(choice);
-    Control<QPushButton>(dialog, 1042)->click();
+    Control<QPushButton>(dialog, text_dialog_id::kFontButton)->click();
     ASSERT_EQ(w.interaction.fontRequests.size(), 1u);
     // The chooser opens on the family that draws the stored Windows face ...
     EXPECT_EQ(w.interaction.fontRequests[0].face, QStringLiteral("IPAPMincho"));
@@ -139,17 +141,17 @@ TEST_F(TextLayerDialogTest, FontChoiceStoresWholePointsAndShowsFaceAndSize) {
     EXPECT_EQ(w.settings.text.fontStrike, 1);
     // ... and the Windows name is stored again for the family chosen there.
     EXPECT_EQ(text::FieldView(w.settings.text.fontFace), *text::Utf8ToCp932("ＭＳ Ｐゴシック"));
-    EXPECT_EQ(Control<QLabel>(dialog, 1041)->text(), QStringLiteral("ＭＳ Ｐゴシック / 10pt"));
+    EXPECT_EQ(Control<QLabel>(dialog, text_dialog_id::kFont)->text(), QStringLiteral("ＭＳ Ｐゴシック / 10pt"));
     w.interaction.QueueFont(workspace::FontChoice{QStringLiteral("DejaVu Serif"), 120});
-    Control<QPushButton>(dialog, 1042)->click();
+    Control<QPushButton>(dialog, text_dialog_id::kFontButton)->click();
     EXPECT_EQ(w.interaction.fontRequests[1].face, QStringLiteral("IPAPGothic"));
     EXPECT_EQ(text::FieldView(w.settings.text.fontFace), "DejaVu Serif");
     // The chooser's sizes are limited to 1..200 points.
     w.interaction.QueueFont(workspace::FontChoice{QStringLiteral("IPAPGothic"), 2500});
-    Control<QPushButton>(dialog, 1042)->click();
+    Control<QPushButton>(dialog, text_dialog_id::kFontButton)->click();
     EXPECT_EQ(w.settings.text.fontSize, 200);
     w.interaction.QueueFont(workspace::FontChoice{QStringLiteral("IPAPGothic"), 5});
-    Control<QPushButton>(dialog, 1042)->click();
+    Control<QPushButton>(dialog, text_dialog_id::kFontButton)->click();
     EXPECT_EQ(w.settings.text.fontSize, 1);
     // Cancel puts the copy taken at opening back.
     dialog.reject();
@@ -160,22 +162,22 @@ TEST_F(TextLayerDialogTest, ShadowBoxEnablesItsControlsButKeepsTheValues) {
     w.settings.text.shadow = 0;
     w.settings.text.shadowX = 7;
     TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
-    auto* box = Control<QCheckBox>(dialog, 1132);
-    EXPECT_FALSE(Control<QPushButton>(dialog, 1134)->isEnabled());
-    EXPECT_FALSE(Control<NumberField>(dialog, 1135)->isEnabled());
-    EXPECT_FALSE(Control<NumberField>(dialog, 1137)->isEnabled());
-    EXPECT_TRUE(Control<widgets::ColourSwatch>(dialog, 1133)->isEnabled());
+    auto* box = Control<QCheckBox>(dialog, text_dialog_id::kShadow);
+    EXPECT_FALSE(Control<QPushButton>(dialog, layers::text_dialog_id::kShadowColourButton)->isEnabled());
+    EXPECT_FALSE(Control<NumberField>(dialog, layers::text_dialog_id::kShadowX)->isEnabled());
+    EXPECT_FALSE(Control<NumberField>(dialog, layers::text_dialog_id::kShadowY)->isEnabled());
+    EXPECT_TRUE(Control<widgets::ColourSwatch>(dialog, layers::text_dialog_id::kShadowColour)->isEnabled());
     box->click();
     EXPECT_EQ(w.settings.text.shadow, 1);
-    EXPECT_TRUE(Control<QPushButton>(dialog, 1134)->isEnabled());
-    EXPECT_TRUE(Control<NumberField>(dialog, 1135)->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(dialog, layers::text_dialog_id::kShadowColourButton)->isEnabled());
+    EXPECT_TRUE(Control<NumberField>(dialog, layers::text_dialog_id::kShadowX)->isEnabled());
     w.interaction.QueueColour(QColor(0x10, 0x20, 0x30));
-    Control<QPushButton>(dialog, 1134)->click();
+    Control<QPushButton>(dialog, text_dialog_id::kShadowColourButton)->click();
     EXPECT_EQ(w.settings.text.shadowColor, 0x302010u);
-    EXPECT_EQ(Control<widgets::ColourSwatch>(dialog, 1133)->Colour(), 0x302010u);
+    EXPECT_EQ(Control<widgets::ColourSwatch>(dialog, text_dialog_id::kShadowColour)->Colour(), 0x302010u);
     EXPECT_EQ(w.interaction.colourRequests.at(0), QColor(0x80, 0x80, 0x80));
     box->click();
-    EXPECT_EQ(ClickAndFinish(dialog, 1), QDialog::Accepted);
+    EXPECT_EQ(ClickAndFinish(dialog, widgets::kOkId), QDialog::Accepted);
     EXPECT_EQ(w.settings.text.shadow, 0);
     EXPECT_EQ(w.settings.text.shadowX, 7);
     EXPECT_EQ(w.settings.text.shadowColor, 0x302010u);
@@ -184,7 +186,7 @@ TEST_F(TextLayerDialogTest, ShadowBoxEnablesItsControlsButKeepsTheValues) {
 TEST_F(TextLayerDialogTest, TextFieldRefusesWhatTheRecordCannotHoldWithABeep) {
     TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
     dialog.show();
-    QLineEdit* edit = Control<QLineEdit>(dialog, 1036);
+    QLineEdit* edit = Control<QLineEdit>(dialog, text_dialog_id::kText);
     edit->clear();
     Commit(edit, QStringLiteral("あ\U0001F600い"));
     EXPECT_EQ(edit->text(), QStringLiteral("あい"));
@@ -195,7 +197,7 @@ TEST_F(TextLayerDialogTest, TextFieldRefusesWhatTheRecordCannotHoldWithABeep) {
     Commit(edit, QStringLiteral("あい"));  // 2 + 2 bytes: only the first fits
     EXPECT_EQ(edit->text(), QString(252, QLatin1Char('z')) + QStringLiteral("あ"));
     EXPECT_GT(w.interaction.beeps, beeps);
-    EXPECT_EQ(ClickAndFinish(dialog, 1), QDialog::Accepted);
+    EXPECT_EQ(ClickAndFinish(dialog, widgets::kOkId), QDialog::Accepted);
     EXPECT_EQ(text::FieldView(w.settings.text.text).size(), 254u);
 }
 
@@ -207,19 +209,19 @@ TEST_F(TextLayerDialogTest, UndecodableStoredBytesSurviveAnUnchangedOkAndDoNotBl
     {
         TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
         dialog.show();
-        EXPECT_TRUE(Control<QLineEdit>(dialog, 1036)->text().contains(QChar::ReplacementCharacter));
-        EXPECT_EQ(ClickAndFinish(dialog, 1), QDialog::Accepted);
+        EXPECT_TRUE(Control<QLineEdit>(dialog, layers::text_dialog_id::kText)->text().contains(QChar::ReplacementCharacter));
+        EXPECT_EQ(ClickAndFinish(dialog, widgets::kOkId), QDialog::Accepted);
     }
     EXPECT_EQ(text::FieldView(w.settings.text.text), stored);
 
     TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
     dialog.show();
-    QLineEdit* edit = Control<QLineEdit>(dialog, 1036);
+    QLineEdit* edit = Control<QLineEdit>(dialog, text_dialog_id::kText);
     edit->end(false);
     Commit(edit, QStringLiteral("C"));
     EXPECT_TRUE(edit->text().endsWith(QStringLiteral("BC")));
     EXPECT_EQ(w.interaction.beeps, 0);
-    EXPECT_EQ(ClickAndFinish(dialog, 1), QDialog::Accepted);
+    EXPECT_EQ(ClickAndFinish(dialog, widgets::kOkId), QDialog::Accepted);
     EXPECT_EQ(text::FieldView(w.settings.text.text), "A@BC");  // only the lone 0x85 is lost
 }
 
