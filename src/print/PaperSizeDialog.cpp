@@ -8,7 +8,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "print/NumberRow.h"
+#include "widgets/DialogParts.h"
 #include "print/PrintControlIds.h"
 #include "widgets/ControlId.h"
 #include "widgets/NumberField.h"
@@ -46,8 +46,8 @@ PaperSizeDialog::PaperSizeDialog(document::DocHeader& header, QWidget* parent) :
     height_ = widgets::WithId(new widgets::NumberField(kPaperMin, kPaperMax, widgets::NumberField::Unsigned, this), kIdPaperHeight);
     SetSize(header.previewPaperWidth, header.previewPaperHeight);
     auto* grid = new QGridLayout;
-    AddNumberRow(*grid, 0, QString::fromUtf8("横(&W)"), width_, QStringLiteral("mm"));
-    AddNumberRow(*grid, 1, QString::fromUtf8("縦(&H)"), height_, QStringLiteral("mm"));
+    widgets::AddNumberRow(*grid, 0, 0, QString::fromUtf8("横(&W)"), width_, QStringLiteral("mm"));
+    widgets::AddNumberRow(*grid, 1, 0, QString::fromUtf8("縦(&H)"), height_, QStringLiteral("mm"));
 
     auto* portrait = Button("A4 縦置き(&V)", kIdA4Portrait, this);
     auto* landscape = Button("A4 横置き(&O)", kIdA4Landscape, this);

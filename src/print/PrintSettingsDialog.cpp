@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "print/NumberRow.h"
+#include "widgets/DialogParts.h"
 #include "print/PrintControlIds.h"
 #include "print/PrintLabel.h"
 #include "print/PrintPreview.h"
@@ -36,8 +36,8 @@ PrintSettingsDialog::PrintSettingsDialog(workspace::Workspace& ws, PrinterSelect
     left_ = widgets::WithId(new widgets::NumberField(kMarginMin, kMarginMax, widgets::NumberField::Signed, this), kIdMarginLeft);
     top_->SetValue(header.marginTop);
     left_->SetValue(header.marginLeft);
-    AddNumberRow(*grid, 0, QString::fromUtf8("上(&T)："), top_, QStringLiteral("mm"));
-    AddNumberRow(*grid, 1, QString::fromUtf8("左(&L)："), left_, QStringLiteral("mm"));
+    widgets::AddNumberRow(*grid, 0, 0, QString::fromUtf8("上(&T)："), top_, QStringLiteral("mm"));
+    widgets::AddNumberRow(*grid, 1, 0, QString::fromUtf8("左(&L)："), left_, QStringLiteral("mm"));
     cropMarks_ = widgets::WithId(new QCheckBox(QString::fromUtf8("ﾄﾝﾎﾞ印刷(&O)"), this), kIdCropMarks);
     cropMarks_->setChecked(header.cropMarks != 0);
 
