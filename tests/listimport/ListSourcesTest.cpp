@@ -77,7 +77,7 @@ TEST(CueSheet, TitlesWithThePerformerWhereItDiffersFromTheDiscs) {
         "TITLE \"The Album\"\r\n"
         "FILE \"CD 1.wav\" WAVE\r\n"
         "  TRACK 01 AUDIO\r\n"
-        "    TITLE \"Opening, Part 1\"\r\n"
+        "    TITLE \"Opening, Act 1\"\r\n"
         "    PERFORMER \"Disc Artist\"\r\n"
         "    INDEX 01 00:00:00\r\n"
         "  TRACK 02 AUDIO\r\n"
@@ -93,7 +93,7 @@ TEST(CueSheet, TitlesWithThePerformerWhereItDiffersFromTheDiscs) {
         "  track 04 audio\n"
         "    title \"Lower-case keywords\"\n"
         "    performer \"\"\n";
-    EXPECT_EQ(ReadCueSheetEntries(cue), (Entries{"Opening, Part 1", "Unquoted title words / Guest Singer", "track3",
+    EXPECT_EQ(ReadCueSheetEntries(cue), (Entries{"Opening, Act 1", "Unquoted title words / Guest Singer", "track3",
                                                  "Lower-case keywords"}));
 }
 

@@ -196,12 +196,12 @@ TEST(Qlrtool, ListFillsTheListFromAFileInPlaceOrIntoAnotherLabel) {
     const std::string untouched = ReadWholeFile(label);
     WriteWholeFile(dir.File("disc.cue"),
                    "REM DATE 2001\r\nPERFORMER \"A\"\r\nFILE \"x.wav\" WAVE\r\n  TRACK 01 AUDIO\r\n"
-                   "    TITLE \"Café, part 1\"\r\n  TRACK 02 AUDIO\r\n    TITLE \"夜明け\"\r\n    PERFORMER \"B\"\r\n");
+                   "    TITLE \"Café, act 1\"\r\n  TRACK 02 AUDIO\r\n    TITLE \"夜明け\"\r\n    PERFORMER \"B\"\r\n");
 
     ToolRun toOther = Qlrtool("list " + ShellQuoted(label) + " " + ShellQuoted(dir.File("disc.cue")) + " --out " +
                               ShellQuoted(dir.File("out.qlr")));
     EXPECT_EQ(toOther.exitCode, 0) << toOther.err;
-    EXPECT_EQ(toOther.out, "Cafe, part 1\n夜明け / B\n");
+    EXPECT_EQ(toOther.out, "Cafe, act 1\n夜明け / B\n");
     EXPECT_NE(toOther.err.find("置き換えました"), std::string::npos) << toOther.err;
     EXPECT_EQ(ReadWholeFile(label), untouched);
     QJsonArray entries = At(Info(dir.File("out.qlr")), "list", "entries").toArray();
