@@ -48,39 +48,34 @@ class TipsDialogTest : public ::testing::Test {
 protected:
     TipsDialogTest() { EnsureApplication(); }
     TestWorkspace t;
+
+    // Shows the tips, presses 次を表示 once and closes; the tips shown before and after.
+    QStringList ShowNextAndClose() {
+        QStringList shown;
+        t.interaction.QueueDialog([&](QDialog& d) {
+            auto& dialog = static_cast<TipsDialog&>(d);
+            EXPECT_EQ(d.windowTitle(), QString::fromUtf8("ﾜﾝﾎﾟｲﾝﾄ"));
+            shown << dialog.ShownText();
+            FindChild<QPushButton>(d, "nextButton").click();
+            shown << dialog.ShownText();
+            FindChild<QPushButton>(d, "closeButton").click();
+            return d.result();
+        });
+        ShowTips(t.ws);
+        return shown;
+    }
 };
 
 TEST_F(TipsDialogTest, NextWrapsToTheFirstTipAndClosingMovesOnAgain) {
     t.settings.nextTipNumber = 9;
-    QStringList shown;
-    t.interaction.QueueDialog([&](QDialog& d) {
-        auto& dialog = static_cast<TipsDialog&>(d);
-        EXPECT_EQ(d.windowTitle(), QString::fromUtf8("ﾜﾝﾎﾟｲﾝﾄ"));
-        shown << dialog.ShownText();
-        FindChild<QPushButton>(d, "nextButton").click();
-        shown << dialog.ShownText();
-        FindChild<QPushButton>(d, "closeButton").click();
-        return d.result();
-    });
-    ShowTips(t.ws);
-    EXPECT_EQ(shown, (QStringList{TipText(9), TipText(0)}));
+    EXPECT_EQ(ShowNextAndClose(), (QStringList{TipText(9), TipText(0)}));
     EXPECT_EQ(t.settings.nextTipNumber, 1);
     EXPECT_EQ(t.settings.showTipsAtStart, 1);
 }
 
 TEST_F(TipsDialogTest, AnOutOfRangeNumberShowsTheFirstTipThenTheSecond) {
     t.settings.nextTipNumber = 57;
-    QStringList shown;
-    t.interaction.QueueDialog([&](QDialog& d) {
-        auto& dialog = static_cast<TipsDialog&>(d);
-        shown << dialog.ShownText();
-        FindChild<QPushButton>(d, "nextButton").click();
-        shown << dialog.ShownText();
-        FindChild<QPushButton>(d, "closeButton").click();
-        return d.result();
-    });
-    ShowTips(t.ws);
-    EXPECT_EQ(shown, (QStringList{TipText(0), TipText(1)}));
+    EXPECT_EQ(ShowNextAndClose(), (QStringList{TipText(0), TipText(1)}));
     EXPECT_EQ(t.settings.nextTipNumber, 2);
 }
 
