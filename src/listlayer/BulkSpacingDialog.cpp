@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/DialogParts.h"
+#include "widgets/DialogSize.h"
 #include "widgets/NumberField.h"
 
 namespace quillora::listlayer {
@@ -19,6 +20,8 @@ BulkSpacingDialog::BulkSpacingDialog(document::ListBlock& list, workspace::Inter
     layout->addLayout(grid);
     widgets::AddDialogButtons(*this, *layout, QString(), 0);
     spacing_->SetValue(list.defaultSpacing);
+    // No template size is known for it: fixed at what its contents need.
+    widgets::FixDialogSize(*this, 0, 0);
 }
 
 void BulkSpacingDialog::accept() {

@@ -10,6 +10,7 @@
 #include "text/Cp932.h"
 #include "text/FixedField.h"
 #include "widgets/Cp932TextValidator.h"
+#include "widgets/DialogSize.h"
 #include "widgets/DialogParts.h"
 #include "widgets/NumberField.h"
 
@@ -47,6 +48,8 @@ ListDetailsDialog::ListDetailsDialog(document::ListBlock& list, workspace::Inter
     addZero_->setChecked(list.addZero != 0);
     separator_->setText(QString::fromStdString(text::Cp932ToUtf8(text::FieldView(list.numberSeparator))));
     defaultSpacing_->SetValue(list.defaultSpacing);
+    // No template size is known for it: fixed at what its contents need.
+    widgets::FixDialogSize(*this, 0, 0);
 }
 
 void ListDetailsDialog::accept() {

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/DialogParts.h"
+#include "widgets/DialogSize.h"
 #include "print/PrintControlIds.h"
 #include "widgets/ControlId.h"
 #include "widgets/NumberField.h"
@@ -81,6 +82,8 @@ PaperSizeDialog::PaperSizeDialog(document::DocHeader& header, QWidget* parent) :
     layout->addLayout(fields);
     layout->addLayout(buttons);
     ok->setFocus();
+    // No template size is known for it: fixed at what its contents need.
+    widgets::FixDialogSize(*this, 0, 0);
 }
 
 void PaperSizeDialog::SetSize(int width, int height) {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/DialogParts.h"
+#include "widgets/DialogSize.h"
 #include "print/PrintControlIds.h"
 #include "print/PrintLabel.h"
 #include "print/PrintPreview.h"
@@ -70,6 +71,8 @@ PrintSettingsDialog::PrintSettingsDialog(workspace::Workspace& ws, PrinterSelect
     layout->addLayout(fields);
     layout->addLayout(buttons);
     ok->setFocus();
+    // No template size is known for it: fixed at what its contents need.
+    widgets::FixDialogSize(*this, 0, 0);
 }
 
 void PrintSettingsDialog::Store() {
