@@ -16,8 +16,6 @@
 namespace quillora::environment {
 namespace {
 
-constexpr int kMinSpacing = 5;
-constexpr int kMaxSpacing = 100;
 // Pen styles of the two line types, in the order of the list.
 constexpr int kSolid = 0;
 constexpr int kDotted = 2;
@@ -36,7 +34,7 @@ GridPage::GridPage(workspace::Workspace& ws, QWidget* parent)
     lineType_ = new QComboBox(this);
     lineType_->setObjectName(QStringLiteral("gridLineType"));
     lineType_->addItems({QStringLiteral("実線"), QStringLiteral("破線")});
-    spacing_ = new widgets::NumberField(kMinSpacing, kMaxSpacing, widgets::NumberField::DigitsOnly, this);
+    spacing_ = new widgets::NumberField(settings::kMinGridSpacing, settings::kMaxGridSpacing, widgets::NumberField::DigitsOnly, this);
     spacing_->setObjectName(QStringLiteral("gridSpacing"));
 
     auto* layout = new QVBoxLayout(this);
@@ -70,7 +68,7 @@ GridPage::GridPage(workspace::Workspace& ws, QWidget* parent)
 void GridPage::Apply() {
     settings::GridSettings& grid = ws_.settings.grid;
     grid.visible = visible_->isChecked() ? 1 : 0;
-    grid.spacing = std::clamp(spacing_->Value(), kMinSpacing, kMaxSpacing);
+    grid.spacing = std::clamp(spacing_->Value(), settings::kMinGridSpacing, settings::kMaxGridSpacing);
     grid.color = colour_;
     grid.lineType = lineType_->currentIndex() == 0 ? kSolid : kDotted;
     // The grid is the window's own drawing: the label needs no new rendering.

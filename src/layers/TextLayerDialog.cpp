@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "canvas/FontMapping.h"
 #include "widgets/Cp932TextValidator.h"
 #include "widgets/DialogParts.h"
 #include "widgets/FontChooser.h"

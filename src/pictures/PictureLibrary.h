@@ -35,8 +35,6 @@ public:
     PictureLibrary() = default;
     explicit PictureLibrary(std::string programDir) : programDir_(std::move(programDir)) {}
 
-    const std::string& ProgramDir() const { return programDir_; }
-
     PictureFilter BuildPictureFilter() const;
 
     bool IsPictureSupported(const std::string& storedPath) const;

@@ -14,6 +14,10 @@ inline constexpr char kDefaultFontFace[] = "\x82\x6c\x82\x72\x20\x82\x6f\x96\xbe
 
 struct FramePlacement { std::int32_t posX = 0, posY = 0, sizeW = 800, sizeH = 600, max = 0; };
 struct FloatingWindowPlacement { std::int32_t view = 1, posX = 0, posY = 0; };
+// The grid spacing the environment settings accept and the view draws, in mm.
+inline constexpr std::int32_t kMinGridSpacing = 5;
+inline constexpr std::int32_t kMaxGridSpacing = 100;
+
 struct GridSettings { std::int32_t visible = 0, spacing = 5; document::Colour color = 0x808080; std::int32_t lineType = 2; };
 
 struct AppSettings {

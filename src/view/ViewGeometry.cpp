@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "settings/AppSettings.h"
+
 namespace quillora::view {
 
 int ViewOrigin(int clientSize, int outerPx) {
@@ -48,7 +50,7 @@ std::vector<RulerMark> RulerMarks(int origin, int scroll, int extent) {
 }
 
 std::vector<int> GridOffsets(int outerPx, int spacingMm) {
-    const int step = std::clamp(spacingMm, 5, 100) * kPixelsPerMm;
+    const int step = std::clamp(spacingMm, settings::kMinGridSpacing, settings::kMaxGridSpacing) * kPixelsPerMm;
     std::vector<int> offsets;
     for (int k = 0; k == 0 || k < outerPx; k += step) offsets.push_back(k);
     return offsets;
