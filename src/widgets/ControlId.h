@@ -9,9 +9,12 @@ namespace quillora::widgets {
 inline constexpr int kOkId = 1;
 inline constexpr int kCancelId = 2;
 
+// The object name of the control with a dialog id.
+inline QString ControlName(int id) { return QStringLiteral("id%1").arg(id); }
+
 template <class Widget>
 Widget* WithId(Widget* widget, int id) {
-    widget->setObjectName(QStringLiteral("id%1").arg(id));
+    widget->setObjectName(ControlName(id));
     return widget;
 }
 

@@ -12,6 +12,10 @@
 #include <QTabWidget>
 
 #include "AppFixture.h"
+#include "print/PrintControlIds.h"
+#include "layers/LayerWindow.h"
+#include "layers/BackgroundLayerDialog.h"
+#include "layers/TextLayerDialog.h"
 #include "listlayer/EntryTextEdit.h"
 #include "widgets/PropertySheet.h"
 #include "history/EditHistory.h"
@@ -28,8 +32,8 @@ class EditCommands : public AppFixture {
 protected:
     void AddTextLayer(const QString& text) {
         interaction.QueueDialog([text](QDialog& dialog) {
-            FindChild<QLineEdit>(dialog, "id1036").setText(text);
-            FindChild<QPushButton>(dialog, "id1").click();
+            FindChild<QLineEdit>(dialog, layers::text_dialog_id::kText).setText(text);
+            FindChild<QPushButton>(dialog, widgets::kOkId).click();
             return dialog.result();
         });
         app->Commands().Trigger(CommandId::NewTextLayer);
@@ -97,15 +101,15 @@ TEST_F(EditCommands, LampAndDialogApplyAreStepsAndTheLampLeavesTheFlag) {
     ASSERT_FALSE(app->Doc().documentModified);
 
     const int slot = app->Doc().SlotAt(1);
-    FindChild<QAbstractButton>(*app->LayerWindow(), "id40038").click();  // the lamp of row 1
+    FindChild<QAbstractButton>(*app->LayerWindow(), layers::layer_window_id::LampId(1)).click();  // the lamp of row 1
     EXPECT_EQ(app->Doc().layers[slot].visible, 0);
     EXPECT_FALSE(app->Doc().documentModified);
     EXPECT_EQ(Caption(CommandId::Undo), QStringLiteral("元に戻す(&U)：表示切替\tCtrl+Z"));
 
     // Apply in the settings dialog, then Cancel: the applied text is one step.
     interaction.QueueDialog([](QDialog& dialog) {
-        FindChild<QLineEdit>(dialog, "id1036").setText(QStringLiteral("new"));
-        FindChild<QPushButton>(dialog, "id1115").click();
+        FindChild<QLineEdit>(dialog, layers::text_dialog_id::kText).setText(QStringLiteral("new"));
+        FindChild<QPushButton>(dialog, layers::text_dialog_id::kApply).click();
         dialog.reject();
         return dialog.result();
     });
@@ -149,7 +153,7 @@ TEST_F(EditCommands, SheetBackgroundAndPrintSettingsOkAreOneStepEach) {
     EXPECT_EQ(Caption(CommandId::Undo), QStringLiteral("元に戻す(&U)：ﾘｽﾄﾚｲﾔｰの設定\tCtrl+Z"));
 
     interaction.QueueDialog([](QDialog& dialog) {
-        FindChild<QCheckBox>(dialog, "id1017").click();
+        FindChild<QCheckBox>(dialog, layers::background_dialog_id::kBorder).click();
         dialog.accept();
         return dialog.result();
     });
@@ -159,7 +163,7 @@ TEST_F(EditCommands, SheetBackgroundAndPrintSettingsOkAreOneStepEach) {
 
     const std::int32_t marginTop = app->Doc().header.marginTop;
     interaction.QueueDialog([](QDialog& dialog) {
-        FindChild<widgets::NumberField>(dialog, "id1089").SetValue(12);
+        FindChild<widgets::NumberField>(dialog, print::kIdMarginTop).SetValue(12);
         dialog.accept();
         return dialog.result();
     });

@@ -8,6 +8,10 @@
 #include <map>
 
 #include "AppFixture.h"
+#include "print/PrintControlIds.h"
+#include "layers/LayerWindow.h"
+#include "layers/BackgroundLayerDialog.h"
+#include "layers/TextLayerDialog.h"
 #include "document/Records.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
@@ -21,8 +25,8 @@ namespace {
 // Confirms the new-text-layer dialog with a typed text.
 void QueueTextDialog(ScriptedInteraction& interaction, const QString& text) {
     interaction.QueueDialog([text](QDialog& dialog) {
-        FindChild<QLineEdit>(dialog, "id1036").setText(text);
-        FindChild<QPushButton>(dialog, "id1").click();
+        FindChild<QLineEdit>(dialog, layers::text_dialog_id::kText).setText(text);
+        FindChild<QPushButton>(dialog, widgets::kOkId).click();
         return dialog.result();
     });
 }

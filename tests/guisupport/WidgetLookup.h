@@ -6,9 +6,22 @@
 #include <stdexcept>
 #include <string>
 
+#include "widgets/ControlId.h"
+
+template <typename T>
+T& FindChild(QObject& parent, const QString& name) {
+    T* child = parent.findChild<T*>(name);
+    if (!child) throw std::runtime_error("no control named " + name.toStdString());
+    return *child;
+}
+
 template <typename T>
 T& FindChild(QObject& parent, const char* name) {
-    T* child = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!child) throw std::runtime_error(std::string("no control named ") + name);
-    return *child;
+    return FindChild<T>(parent, QString::fromLatin1(name));
+}
+
+// The control with a dialog id, by the name widgets::WithId gives it.
+template <typename T>
+T& FindChild(QObject& parent, int id) {
+    return FindChild<T>(parent, quillora::widgets::ControlName(id));
 }

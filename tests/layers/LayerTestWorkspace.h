@@ -28,7 +28,7 @@ struct LayerTestWorkspace : TestWorkspace {
     quillora::commands::CommandRegistry& registry = commands.registry;
 };
 
-// The control with the given dialog id ("id1036").
+// The control with the given dialog id (a named constant of its dialog).
 template <class Widget>
 Widget* Control(QWidget& parent, int id) {
     return parent.findChild<Widget*>(QStringLiteral("id%1").arg(id));

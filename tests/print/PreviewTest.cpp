@@ -4,6 +4,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "print/PrintControlIds.h"
 #include "EnsureApplication.h"
 #include "TempDir.h"
 #include "TestDocuments.h"
@@ -94,7 +95,7 @@ protected:
 TEST_F(PreviewDialogTest, TheCloseButtonEscapeAndTheCloseBoxAllClose) {
     auto selection = PdfFileSelection(dir.File("out.pdf"));
     ExpectPreview({210, 297}, [](QDialog& d) {
-        auto& close = FindChild<QPushButton>(d, "id2");
+        auto& close = FindChild<QPushButton>(d, widgets::kCancelId);
         EXPECT_EQ(close.text(), QString::fromUtf8("閉じる"));
         EXPECT_LT(close.geometry().bottom(), PrintPreviewDialog::kPageY);
         close.click();
@@ -141,16 +142,16 @@ TEST_F(PreviewDialogTest, WithoutPaperABeepAndTheSizeDialogPrefilledWithTheLastS
     t.doc.header.previewPaperHeight = 257;
     t.interaction.QueueDialog([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QString::fromUtf8("用紙ｻｲｽﾞの指定"));
-        auto& width = FindChild<widgets::NumberField>(d, "id1121");
-        auto& height = FindChild<widgets::NumberField>(d, "id1123");
+        auto& width = FindChild<widgets::NumberField>(d, print::kIdPaperWidth);
+        auto& height = FindChild<widgets::NumberField>(d, print::kIdPaperHeight);
         EXPECT_EQ(width.Edit()->text(), QStringLiteral("182"));
         EXPECT_EQ(height.Edit()->text(), QStringLiteral("257"));
         EXPECT_EQ(width.Minimum(), 1);
         EXPECT_EQ(height.Maximum(), 1000);
-        EXPECT_EQ(FindChild<QPushButton>(d, "id1119").text(), QString::fromUtf8("A4 縦置き(&V)"));
-        EXPECT_EQ(FindChild<QPushButton>(d, "id1120").text(), QString::fromUtf8("A4 横置き(&O)"));
+        EXPECT_EQ(FindChild<QPushButton>(d, print::kIdA4Portrait).text(), QString::fromUtf8("A4 縦置き(&V)"));
+        EXPECT_EQ(FindChild<QPushButton>(d, print::kIdA4Landscape).text(), QString::fromUtf8("A4 横置き(&O)"));
         width.Edit()->setText(QStringLiteral("0"));
-        FindChild<QPushButton>(d, "id1").click();
+        FindChild<QPushButton>(d, widgets::kOkId).click();
         return d.result();
     });
     ExpectPreview({1, 257}, [](QDialog& d) { d.reject(); });
@@ -164,8 +165,8 @@ TEST_F(PreviewDialogTest, WithoutPaperABeepAndTheSizeDialogPrefilledWithTheLastS
 TEST_F(PreviewDialogTest, CancelInThePaperSizeDialogStoresNothingAndShowsNoPreview) {
     auto selection = NoPrinterSelection();
     t.interaction.QueueDialog([](QDialog& d) {
-        FindChild<QPushButton>(d, "id1120").click();  // A4 landscape, then cancelled
-        FindChild<QPushButton>(d, "id2").click();
+        FindChild<QPushButton>(d, print::kIdA4Landscape).click();  // A4 landscape, then cancelled
+        FindChild<QPushButton>(d, widgets::kCancelId).click();
         return d.result();
     });
     ShowPrintPreview(t.ws, *selection, nullptr);
@@ -180,14 +181,14 @@ TEST_F(PreviewDialogTest, ThePresetButtonsSetA4UprightAndTurned) {
     t.doc.header.previewPaperWidth = 5;
     t.doc.header.previewPaperHeight = 5;
     t.interaction.QueueDialog([](QDialog& d) {
-        FindChild<QPushButton>(d, "id1120").click();
-        FindChild<QPushButton>(d, "id1").click();
+        FindChild<QPushButton>(d, print::kIdA4Landscape).click();
+        FindChild<QPushButton>(d, widgets::kOkId).click();
         return d.result();
     });
     ExpectPreview({297, 210}, [](QDialog& d) { d.reject(); });
     t.interaction.QueueDialog([](QDialog& d) {
-        FindChild<QPushButton>(d, "id1119").click();
-        FindChild<QPushButton>(d, "id1").click();
+        FindChild<QPushButton>(d, print::kIdA4Portrait).click();
+        FindChild<QPushButton>(d, widgets::kOkId).click();
         return d.result();
     });
     ExpectPreview({210, 297}, [](QDialog& d) { d.reject(); });

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "print/PrintControlIds.h"
 #include "EnsureApplication.h"
 #include "TempDir.h"
 #include "TestDocuments.h"
@@ -30,9 +31,9 @@ protected:
     }
 
     static void Type(QDialog& d, const QString& top, const QString& left, bool cropMarks) {
-        FindChild<widgets::NumberField>(d, "id1089").Edit()->setText(top);
-        FindChild<widgets::NumberField>(d, "id1091").Edit()->setText(left);
-        FindChild<QCheckBox>(d, "id1093").setChecked(cropMarks);
+        FindChild<widgets::NumberField>(d, print::kIdMarginTop).Edit()->setText(top);
+        FindChild<widgets::NumberField>(d, print::kIdMarginLeft).Edit()->setText(left);
+        FindChild<QCheckBox>(d, print::kIdCropMarks).setChecked(cropMarks);
     }
 
     static void Press(QDialog& d, int id) { FindChild<QPushButton>(d, ("id" + std::to_string(id)).c_str()).click(); }
@@ -46,21 +47,21 @@ TEST_F(PrintSettingsTest, ShowsTheLabelsSettingsWithEveryControl) {
     t.doc.header.cropMarks = 1;
     t.interaction.QueueDialog([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QString::fromUtf8("印刷設定"));
-        auto& top = FindChild<widgets::NumberField>(d, "id1089");
-        auto& left = FindChild<widgets::NumberField>(d, "id1091");
+        auto& top = FindChild<widgets::NumberField>(d, print::kIdMarginTop);
+        auto& left = FindChild<widgets::NumberField>(d, print::kIdMarginLeft);
         EXPECT_EQ(top.Edit()->text(), QStringLiteral("15"));
         EXPECT_EQ(left.Edit()->text(), QStringLiteral("20"));
         EXPECT_EQ(top.Minimum(), 0);
         EXPECT_EQ(top.Maximum(), 200);
         EXPECT_EQ(left.Minimum(), 0);
         EXPECT_EQ(left.Maximum(), 200);
-        EXPECT_TRUE(FindChild<QCheckBox>(d, "id1093").isChecked());
-        EXPECT_EQ(FindChild<QCheckBox>(d, "id1093").text(), QString::fromUtf8("ﾄﾝﾎﾞ印刷(&O)"));
-        EXPECT_EQ(FindChild<QPushButton>(d, "id1094").text(), QString::fromUtf8("印刷(&P)..."));
-        EXPECT_EQ(FindChild<QPushButton>(d, "id1095").text(), QString::fromUtf8("印刷ﾌﾟﾚﾋﾞｭｰ(&R)..."));
-        EXPECT_EQ(FindChild<QPushButton>(d, "id1097").text(), QString::fromUtf8("ﾌﾟﾘﾝﾀの設定(&C)..."));
-        EXPECT_EQ(FindChild<QPushButton>(d, "id2").text(), QString::fromUtf8("ｷｬﾝｾﾙ"));
-        EXPECT_EQ(d.focusWidget(), &FindChild<QPushButton>(d, "id1"));
+        EXPECT_TRUE(FindChild<QCheckBox>(d, print::kIdCropMarks).isChecked());
+        EXPECT_EQ(FindChild<QCheckBox>(d, print::kIdCropMarks).text(), QString::fromUtf8("ﾄﾝﾎﾞ印刷(&O)"));
+        EXPECT_EQ(FindChild<QPushButton>(d, print::kIdPrint).text(), QString::fromUtf8("印刷(&P)..."));
+        EXPECT_EQ(FindChild<QPushButton>(d, print::kIdPreview).text(), QString::fromUtf8("印刷ﾌﾟﾚﾋﾞｭｰ(&R)..."));
+        EXPECT_EQ(FindChild<QPushButton>(d, print::kIdPrinterSetup).text(), QString::fromUtf8("ﾌﾟﾘﾝﾀの設定(&C)..."));
+        EXPECT_EQ(FindChild<QPushButton>(d, widgets::kCancelId).text(), QString::fromUtf8("ｷｬﾝｾﾙ"));
+        EXPECT_EQ(d.focusWidget(), &FindChild<QPushButton>(d, widgets::kOkId));
         return int(QDialog::Rejected);
     });
     EXPECT_EQ(ShowPrintSettings(t.ws, *selection), int(QDialog::Rejected));

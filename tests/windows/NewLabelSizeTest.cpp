@@ -26,7 +26,7 @@ protected:
         t.interaction.QueueDialog([&](QDialog& d) {
             FindChild<NumberField>(d, "idOuter").Edit()->setText(outer);
             FindChild<NumberField>(d, "idInner").Edit()->setText(inner);
-            FindChild<QPushButton>(d, "id1").click();
+            FindChild<QPushButton>(d, quillora::widgets::kOkId).click();
             return d.result();
         });
         return AskNewLabelSize(t.ws);
@@ -42,7 +42,7 @@ TEST_F(NewLabelSizeTest, ShowsTheCurrentSize) {
         EXPECT_EQ(FindChild<NumberField>(d, "idInner").Edit()->text(), QStringLiteral("30"));
         EXPECT_EQ(FindChild<NumberField>(d, "idOuter").Maximum(), 300);
         EXPECT_EQ(FindChild<NumberField>(d, "idInner").Minimum(), 1);
-        EXPECT_EQ(FindChild<QPushButton>(d, "id2").text(), QString::fromUtf8("ｷｬﾝｾﾙ"));
+        EXPECT_EQ(FindChild<QPushButton>(d, quillora::widgets::kCancelId).text(), QString::fromUtf8("ｷｬﾝｾﾙ"));
         return int(QDialog::Rejected);
     });
     EXPECT_FALSE(AskNewLabelSize(t.ws));
@@ -69,7 +69,7 @@ TEST_F(NewLabelSizeTest, InnerLargerThanOuterIsAccepted) {
 TEST_F(NewLabelSizeTest, CancelStoresNothing) {
     t.interaction.QueueDialog([](QDialog& d) {
         FindChild<NumberField>(d, "idOuter").Edit()->setText(QStringLiteral("80"));
-        FindChild<QPushButton>(d, "id2").click();
+        FindChild<QPushButton>(d, quillora::widgets::kCancelId).click();
         return d.result();
     });
     EXPECT_FALSE(AskNewLabelSize(t.ws));

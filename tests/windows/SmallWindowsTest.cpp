@@ -34,7 +34,7 @@ TEST_F(SmallWindows, AboutBoxShowsIconAndVersionWithOkOnItsOwnRow) {
         EXPECT_EQ(d.windowTitle(), QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
         auto& version = FindChild<QLabel>(d, "version");
         auto& icon = FindChild<QLabel>(d, "icon");
-        auto& ok = FindChild<QPushButton>(d, "id1");
+        auto& ok = FindChild<QPushButton>(d, quillora::widgets::kOkId);
         EXPECT_EQ(version.text(), QStringLiteral("Quillora Ver.1.00"));
         EXPECT_FALSE(icon.pixmap().isNull());
         d.show();
