@@ -9,18 +9,6 @@
 
 namespace quillora::app {
 
-namespace {
-
-// "元に戻す(&U)：ﾚｲﾔｰ削除" and the key after a tab, as the table's captions have it.
-QString StepCaption(commands::CommandId id, const QString& step) {
-    const commands::MenuItem* item = commands::FindMenuItem(id);
-    QString caption = QString::fromUtf8(item->caption);
-    if (!step.isEmpty()) caption += QStringLiteral("：") + step;
-    if (item->shortcutText) caption += QLatin1Char('\t') + QString::fromUtf8(item->shortcutText);
-    return caption;
-}
-
-}  // namespace
 
 void Application::DefineEditCommands() {
     using commands::CommandId;
@@ -32,8 +20,8 @@ void Application::DefineEditCommands() {
     c.Action(CommandId::Redo)->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(&c, &commands::CommandRegistry::statesChanged, this, [this, &c, &history] {
-        c.Action(CommandId::Undo)->setText(StepCaption(CommandId::Undo, history.UndoStep()));
-        c.Action(CommandId::Redo)->setText(StepCaption(CommandId::Redo, history.RedoStep()));
+        c.Action(CommandId::Undo)->setText(commands::MenuCaption(*commands::FindMenuItem(CommandId::Undo), history.UndoStep()));
+        c.Action(CommandId::Redo)->setText(commands::MenuCaption(*commands::FindMenuItem(CommandId::Redo), history.RedoStep()));
     });
 }
 

@@ -18,9 +18,7 @@ QAction* CommandRegistry::Action(CommandId id) {
     entry.action = new QAction(this);
     entry.action->setObjectName(QStringLiteral("cmd%1").arg(static_cast<int>(id)));
     if (const MenuItem* item = FindMenuItem(id)) {
-        QString caption = QString::fromUtf8(item->caption);
-        if (item->shortcutText) caption += QLatin1Char('\t') + QString::fromUtf8(item->shortcutText);
-        entry.action->setText(caption);
+        entry.action->setText(MenuCaption(*item));
         entry.action->setCheckable(item->checkable);
         if (item->key) {
             entry.action->setShortcut(QKeySequence(item->key));

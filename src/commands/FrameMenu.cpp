@@ -91,4 +91,11 @@ const MenuItem* FindMenuItem(CommandId id) {
     return nullptr;
 }
 
+QString MenuCaption(const MenuItem& item, const QString& detail) {
+    QString caption = QString::fromUtf8(item.caption);
+    if (!detail.isEmpty()) caption += QStringLiteral("：") + detail;
+    if (item.shortcutText) caption += QLatin1Char('\t') + QString::fromUtf8(item.shortcutText);
+    return caption;
+}
+
 }  // namespace quillora::commands
