@@ -9,7 +9,6 @@
 
 namespace quillora::app {
 
-
 void Application::DefineEditCommands() {
     using commands::CommandId;
     commands::CommandRegistry& c = commands_;
