@@ -9,34 +9,23 @@
 #include "HeavyDocument.h"
 #include "document/LabelDocument.h"
 #include "history/EditHistory.h"
-#include "workspace/DocumentViews.h"
 
 namespace {
 
 using namespace quillora;
 
-class NoViews : public workspace::DocumentViews {
-public:
-    void RefreshDocumentView() override {}
-    void RepaintDocumentView() override {}
-    void RefreshLayerWindow(workspace::LayerWindowRegion) override {}
-    void UpdateLayerScrollBar() override {}
-    void RepaintToolWindow() override {}
-};
-
 // A step on the heavy label: the first text layer's lamp.
 void Toggle(document::LabelDocument& doc) {
     doc.layers[doc.SlotAt(0)].visible ^= 1;
-    doc.CommitEdit("toggle", false);
+    doc.CommitEdit("toggle", document::ChangeScope::Lamp);
 }
 
 void BM_HundredStepsMemory(benchmark::State& state) {
     const std::unique_ptr<document::LabelDocument> doc = bench::MakeHeavyDocument();
-    NoViews views;
     double heapBytes = 0;
     double stateBytes = 0;
     for (auto _ : state) {
-        history::EditHistory history(*doc, views);
+        history::EditHistory history(*doc);
         history.Restart();
         const std::size_t before = mallinfo2().uordblks;
         for (int i = 0; i < history::EditHistory::kStepLimit; ++i) Toggle(*doc);
@@ -51,8 +40,7 @@ BENCHMARK(BM_HundredStepsMemory)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_RecordOneStep(benchmark::State& state) {
     const std::unique_ptr<document::LabelDocument> doc = bench::MakeHeavyDocument();
-    NoViews views;
-    history::EditHistory history(*doc, views);
+    history::EditHistory history(*doc);
     for (auto _ : state) Toggle(*doc);
 }
 BENCHMARK(BM_RecordOneStep)->Unit(benchmark::kMicrosecond);

@@ -65,7 +65,7 @@ struct HeavyWorkspace {
     workspace::DialogFlags flags;
     ConfirmingInteraction interaction;
     BenchViews views{*doc};
-    workspace::Workspace ws{*doc, settings, flags, interaction, views, pictures::PictureLibrary(), QString(), nullptr};
+    workspace::Workspace ws{*doc, settings, flags, interaction, pictures::PictureLibrary(), QString(), nullptr};
     layers::LayerOperations operations{ws};
     commands::CommandRegistry commands;
     layers::LayerWindow window{ws, commands, operations};
@@ -73,6 +73,7 @@ struct HeavyWorkspace {
     HeavyWorkspace() {
         layers::DefineLayerCommands(commands, operations, ws);
         views.window = &window;
+        doc->changeObserver = [this](document::ChangeScope scope) { workspace::ShowChange(views, scope); };
         window.show();
         // Repaints only draw once the window is on the screen.
         while (!window.windowHandle()->isExposed()) QApplication::processEvents();

@@ -20,6 +20,7 @@
 #include "settings/SettingsFile.h"
 #include "text/Cp932.h"
 #include "windows/NoticeWindow.h"
+#include "workspace/Captions.h"
 #include "workspace/QtInteraction.h"
 #include "windows/AboutBox.h"
 #include "desktop/AppIcon.h"
@@ -55,11 +56,12 @@ Application::Application(StartupOptions options)
     connect(&frameWaitTimer_, &QTimer::timeout, this, &Application::ArrangeIfFramed);
     frame_ = std::make_unique<FrameWindow>(commands_);
     workspace_ = std::make_unique<workspace::Workspace>(
-        workspace::Workspace{doc_, settings_, flags_, interaction_, *this, pictures::PictureLibrary(options_.programDir),
+        workspace::Workspace{doc_, settings_, flags_, interaction_, pictures::PictureLibrary(options_.programDir),
                              QString(), frame_.get()});
     DocumentHost& host = *this;
-    history_ = std::make_unique<history::EditHistory>(doc_, *this);
-    controller_ = std::make_unique<DocumentController>(doc_, settings_, interaction_, *this, host, printer_, *history_);
+    history_ = std::make_unique<history::EditHistory>(doc_);
+    controller_ = std::make_unique<DocumentController>(doc_, settings_, interaction_, host, printer_, *history_);
+    doc_.changeObserver = [this](document::ChangeScope scope) { ShowChange(scope); };
     floating_ = std::make_unique<FloatingWindows>(*workspace_, commands_);
     layerOperations_ = std::make_unique<layers::LayerOperations>(*workspace_);
     DefineCommands();
@@ -71,7 +73,7 @@ Application::Application(StartupOptions options)
     connect(frame_.get(), &FrameWindow::fileDropped, this, &Application::OnDrop);
     connect(frame_.get(), &FrameWindow::dropRefused, this, [this] { interaction_.Beep(); });
     connect(frame_.get(), &FrameWindow::movedOrResized, this, [this] {
-        if (settings_.autoArrange) ArrangeToolWindows();
+        if (settings_.autoArrange) ArrangeFloatingWindows();
     });
     connect(frame_->MdiArea(), &QMdiArea::subWindowActivated, this, [this] {
         UpdateLayerScrollBar();
@@ -127,7 +129,7 @@ void Application::RunSecondStage() {
     // The splash and its wait cursor must not stand over the question or anything after it.
     floating_->CloseSplash();
     if (settings_.firstRun) {
-        ArrangeToolWindows();
+        ArrangeFloatingWindows();
         AskFileAssociation();
         settings_.firstRun = 0;
     }
@@ -143,7 +145,7 @@ void Application::RunSecondStage() {
 }
 
 void Application::ArrangeWhenFramed() {
-    ArrangeToolWindows();
+    ArrangeFloatingWindows();
     settledPolls_ = 0;
     frameWait_.start();
     frameWaitTimer_.start(kFramePollMs);
@@ -164,13 +166,13 @@ void Application::ArrangeIfFramed() {
     const bool late = frameWait_.elapsed() >= kFrameWaitMs;
     if (!framed && !late) return;
     // Only the places change: the focus stays where the user or a dialog has it by now.
-    app::ArrangeToolWindows(corner, stack);
+    app::StackFloatingWindows(corner, stack);
     if (late) frameWaitTimer_.stop();
 }
 
 void Application::AskFileAssociation() {
     const QString text = QStringLiteral("%1で作成するﾃﾞｰﾀﾌｧｲﾙ（*.qlr）を、%1に関連付けます。\n関連付けの設定・解除は後から自由に行えます。\n\nここで、関連付けの設定を行ってもよろしいですか？")
-                             .arg(kProductName);
+                             .arg(QString::fromUtf8(workspace::caption::kProductName));
     const workspace::Answer answer = interaction_.ShowMessage({frame_.get(), text, QStringLiteral("確認"),
                                                         workspace::MessageIcon::Question, workspace::MessageButtons::YesNo,
                                                         workspace::Answer::Yes});
@@ -225,9 +227,9 @@ QWidget* Application::ToolWindow() const { return floating_ ? floating_->Tool() 
 QWidget* Application::PositionWindow() const { return floating_ ? floating_->Position() : nullptr; }
 QWidget* Application::LayerWindow() const { return layerWindow_.get(); }
 
-void Application::ArrangeToolWindows() {
+void Application::ArrangeFloatingWindows() {
     const auto stack = floating_->StackOrder();
-    app::ArrangeToolWindows(frame_->ClientTopRight(), stack);
+    app::StackFloatingWindows(frame_->ClientTopRight(), stack);
     frame_->activateWindow();
 }
 
@@ -235,9 +237,17 @@ void Application::FitDocumentWindow() {
     if (documentWindow_) documentWindow_->FitToLabel(doc_.SafeOuterMm() * canvas::ViewBitmap::kPixelsPerMm);
 }
 
+void Application::ShowChange(document::ChangeScope scope) {
+    workspace::ShowChange(*this, scope);
+    // A change that redraws nothing still changes what undo offers.
+    UpdateCommandStates();
+}
+
 void Application::RefreshDocumentView() {
-    viewBitmap_.Render(doc_);
-    RepaintDocumentView();
+    if (documentWindow_) {
+        viewBitmap_.Render(doc_);
+        RepaintDocumentView();
+    }
     UpdateCommandStates();
 }
 
@@ -260,8 +270,7 @@ void Application::RepaintToolWindow() { floating_->RepaintTool(); }
 bool Application::AskNewLabelSize() { return windows::AskNewLabelSize(*workspace_); }
 
 void Application::CreateDocumentWindow() {
-    viewBitmap_.Render(doc_);
-    auto* labelView = new view::LabelView(doc_, settings_.grid, flags_, interaction_);
+    auto* labelView = new view::LabelView(doc_, settings_.grid, flags_, interaction_, commands_);
     labelView->SetSource(&viewBitmap_.Image());
     documentWindow_ = new view::DocumentWindow(labelView, doc_.header.outerDiameter, doc_.header.innerDiameter);
     connect(documentWindow_, &view::DocumentWindow::closeRequested, this, [this] {
@@ -270,18 +279,6 @@ void Application::CreateDocumentWindow() {
     });
     connect(labelView, &view::LabelView::mousePositionChanged, floating_.get(), &FloatingWindows::ShowPosition);
     connect(labelView, &view::LabelView::mouseOverRulers, floating_.get(), &FloatingWindows::ClearPosition);
-    connect(labelView, &view::LabelView::newTextLayerRequested, this, [this](int xMm, int yMm) {
-        layerOperations_->ProposeTextLayerAt(xMm, yMm);
-        commands_.Trigger(commands::CommandId::NewTextLayer);
-    });
-    connect(labelView, &view::LabelView::newPictureLayerRequested, this, [this](int xMm, int yMm) {
-        layerOperations_->ProposePictureLayerAt(xMm, yMm);
-        commands_.Trigger(commands::CommandId::NewPictureLayer);
-    });
-    connect(labelView, &view::LabelView::listSettingsRequested, this,
-            [this] { commands_.Trigger(commands::CommandId::ListLayer); });
-    connect(labelView, &view::LabelView::backgroundSettingsRequested, this,
-            [this] { commands_.Trigger(commands::CommandId::BackgroundLayer); });
     documentWindow_->setWindowIcon(desktop::DocumentIcon());
     frame_->MdiArea()->addSubWindow(documentWindow_);
     documentWindow_->show();

@@ -76,8 +76,12 @@ public:
     QWidget* ToolWindow() const;
     QWidget* PositionWindow() const;
     QWidget* LayerWindow() const;
-    void ArrangeToolWindows();
+    // Stacks the tool, position and layer windows at the frame's top-right corner, frame to frame.
+    void ArrangeFloatingWindows();
     void FitDocumentWindow();
+
+    // Redraws what shows the part of the label that changed: the document's one observer.
+    void ShowChange(document::ChangeScope scope);
 
     // workspace::DocumentViews
     void RefreshDocumentView() override;

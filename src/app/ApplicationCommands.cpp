@@ -48,14 +48,14 @@ void Application::DefineCommands() {
     c.Define(CommandId::LayerWindow, [this] { ToggleFloatingWindow(floating_->Layer(), settings_.layerWindow.view); },
              {}, [this] { return settings_.layerWindow.view != 0; });
     c.Define(CommandId::Grid, [this] { ToggleGrid(); }, open, [this] { return settings_.grid.visible != 0; });
-    c.Define(CommandId::ArrangeWindows, [this] { ArrangeToolWindows(); });
+    c.Define(CommandId::ArrangeWindows, [this] { ArrangeFloatingWindows(); });
     c.Define(CommandId::FitDocument, [this] { FitDocumentWindow(); }, open);
 
     c.Define(CommandId::Help, [this] { floating_->ShowHelpContents(); });
     c.Define(CommandId::HelpOnHelp, [this] { floating_->ShowHelpOnHelp(); });
     c.Define(CommandId::Tips, [this] { windows::ShowTips(*workspace_); });
     c.Define(CommandId::Environment,
-             [this] { environment::ShowEnvironmentSettings(*workspace_, [this] { ArrangeToolWindows(); }); });
+             [this] { environment::ShowEnvironmentSettings(*workspace_, [this] { ArrangeFloatingWindows(); }); });
     c.Define(CommandId::WebSite, [] { QDesktopServices::openUrl(QUrl(QString::fromUtf8(desktop::kWebSiteUrl))); });
     c.Define(CommandId::About, [this] { windows::ShowAbout(*workspace_); });
 }

@@ -3,6 +3,7 @@
 #include "document/DocumentFile.h"
 #include "print/PaperCodes.h"
 #include "text/Cp932.h"
+#include "workspace/Captions.h"
 
 namespace quillora::app {
 namespace {
@@ -19,13 +20,13 @@ bool FitsStored(const std::string& path) { return text::Utf8PathToStored(path).s
 }  // namespace
 
 DocumentController::DocumentController(document::LabelDocument& doc, const settings::AppSettings& settings,
-                                       workspace::Interaction& interaction, workspace::DocumentViews& views, DocumentHost& host,
+                                       workspace::Interaction& interaction, DocumentHost& host,
                                        print::PrinterSelection& printer, history::EditHistory& history)
-    : doc_(doc), settings_(settings), interaction_(interaction), views_(views), host_(host), printer_(printer),
+    : doc_(doc), settings_(settings), interaction_(interaction), host_(host), printer_(printer),
       history_(history) {}
 
 void DocumentController::ShowError(const QString& text, workspace::MessageIcon icon, QWidget* owner) {
-    interaction_.ShowMessage({owner ? owner : host_.DialogOwner(), text, kProductName, icon, workspace::MessageButtons::Ok,
+    interaction_.ShowMessage({owner ? owner : host_.DialogOwner(), text, QString::fromUtf8(workspace::caption::kProductName), icon, workspace::MessageButtons::Ok,
                               workspace::Answer::Ok});
 }
 
@@ -35,13 +36,7 @@ void DocumentController::ShowCannotOpen(const std::string& path) {
 }
 
 void DocumentController::ShowFileInTitle() {
-    host_.SetFrameTitle(kProductName + QStringLiteral(" - ") + DisplayPath(doc_.currentFileName));
-}
-
-void DocumentController::RefreshFloatingWindows() {
-    views_.UpdateLayerScrollBar();
-    views_.RepaintToolWindow();
-    views_.RefreshLayerWindow(workspace::LayerWindowRegion::All);
+    host_.SetFrameTitle(QString::fromUtf8(workspace::caption::kProductName) + QStringLiteral(" - ") + DisplayPath(doc_.currentFileName));
 }
 
 bool DocumentController::NewDocument() {
@@ -52,7 +47,7 @@ bool DocumentController::NewDocument() {
     doc_.documentModified = false;
     history_.Restart();
     host_.CreateDocumentWindow();
-    RefreshFloatingWindows();
+    doc_.AnnounceChange(document::ChangeScope::Whole);
     return true;
 }
 
@@ -129,7 +124,7 @@ bool DocumentController::OpenDocument(const std::string& path) {
     doc_.currentFileName = path;
     ShowFileInTitle();
     host_.HideProgress();
-    RefreshFloatingWindows();
+    doc_.AnnounceChange(document::ChangeScope::Whole);
     return true;
 }
 
@@ -147,9 +142,8 @@ bool DocumentController::CloseDocument() {
     host_.SetAcceptDrops(true);
     doc_.Reset();
     history_.Restart();
-    host_.SetFrameTitle(kProductName);
-    views_.RepaintToolWindow();
-    views_.RefreshLayerWindow(workspace::LayerWindowRegion::All);
+    host_.SetFrameTitle(QString::fromUtf8(workspace::caption::kProductName));
+    doc_.AnnounceChange(document::ChangeScope::Whole);
     return true;
 }
 

@@ -8,17 +8,14 @@
 #include "history/EditHistory.h"
 #include "print/PrinterSelection.h"
 #include "settings/AppSettings.h"
-#include "workspace/DocumentViews.h"
 #include "workspace/Interaction.h"
 
 namespace quillora::app {
 
-inline const QString kProductName = QStringLiteral("Quillora");
-
 class DocumentController {
 public:
     DocumentController(document::LabelDocument& doc, const settings::AppSettings& settings,
-                       workspace::Interaction& interaction, workspace::DocumentViews& views, DocumentHost& host,
+                       workspace::Interaction& interaction, DocumentHost& host,
                        print::PrinterSelection& printer, history::EditHistory& history);
 
     bool NewDocument();
@@ -42,12 +39,10 @@ private:
     bool SaveTo(const std::string& path);
     // "Quillora - <currentFileName>".
     void ShowFileInTitle();
-    void RefreshFloatingWindows();
 
     document::LabelDocument& doc_;
     const settings::AppSettings& settings_;
     workspace::Interaction& interaction_;
-    workspace::DocumentViews& views_;
     DocumentHost& host_;
     print::PrinterSelection& printer_;
     history::EditHistory& history_;

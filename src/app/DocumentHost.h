@@ -15,7 +15,7 @@ public:
 
     // The new-document size dialog; on OK the diameters are in the document header.
     virtual bool AskNewLabelSize() = 0;
-    // Renders the view bitmap and shows the document window fitted to the label.
+    // Shows the document window fitted to the label; the change announced next renders it.
     virtual void CreateDocumentWindow() = 0;
     virtual void DestroyDocumentWindow() = 0;
     // Loads the pictures of every picture slot; returns the stored paths that could not be loaded.

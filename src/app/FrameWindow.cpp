@@ -12,7 +12,7 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "app/DocumentController.h"
+#include "workspace/Captions.h"
 #include "commands/FrameMenu.h"
 
 namespace quillora::app {
@@ -20,7 +20,7 @@ namespace quillora::app {
 FrameWindow::FrameWindow(commands::CommandRegistry& commands, QWidget* parent)
     : QMainWindow(parent), mdiArea_(new QMdiArea(this)) {
     setObjectName(QStringLiteral("frameWindow"));
-    setWindowTitle(kProductName);
+    setWindowTitle(QString::fromUtf8(workspace::caption::kProductName));
     setCentralWidget(mdiArea_);
     setAcceptDrops(true);
     BuildMenus(commands);

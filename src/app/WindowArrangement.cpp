@@ -29,7 +29,7 @@ void WalkStack(QPoint topRight, std::span<const FloatingWindow> windows, Place p
 
 QRect OuterRect(const QWidget& window) { return window.geometry().marginsAdded(FrameMargins(window)); }
 
-void ArrangeToolWindows(QPoint topRight, std::span<const FloatingWindow> windows) {
+void StackFloatingWindows(QPoint topRight, std::span<const FloatingWindow> windows) {
     WalkStack(topRight, windows, [](QWidget& window, QPoint outer) {
         const QMargins frame = FrameMargins(window);
         window.setGeometry(QRect(outer + QPoint(frame.left(), frame.top()), window.size()));

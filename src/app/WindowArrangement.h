@@ -15,7 +15,7 @@ struct FloatingWindow {
 
 // Each window's outer top-left goes to (topRight.x - 200, y), starting at topRight.y and moving
 // down by each placed window's outer height.
-void ArrangeToolWindows(QPoint topRight, std::span<const FloatingWindow> windows);
+void StackFloatingWindows(QPoint topRight, std::span<const FloatingWindow> windows);
 
 // A top-level's outer rectangle: its geometry with the frame the window manager reports now.
 QRect OuterRect(const QWidget& window);
@@ -24,7 +24,7 @@ QRect OuterRect(const QWidget& window);
 // known: until then its outer height is only its inner height.
 bool FramesKnown(std::span<const FloatingWindow> windows);
 
-// Whether the windows stand where ArrangeToolWindows puts them, as far as Qt knows.
+// Whether the windows stand where StackFloatingWindows puts them, as far as Qt knows.
 bool IsArranged(QPoint topRight, std::span<const FloatingWindow> windows);
 
 }  // namespace quillora::app

@@ -26,7 +26,7 @@ QAction* CommandRegistry::Action(CommandId id) {
             entry.action->setShortcutContext(Qt::ApplicationShortcut);
         }
     }
-    connect(entry.action, &QAction::triggered, this, [this, id] { Execute(id); });
+    connect(entry.action, &QAction::triggered, this, [this, id] { RunIgnoringRule(id); });
     entry.action->setEnabled(IsEnabled(id));
     return entry.action;
 }
@@ -44,11 +44,21 @@ bool CommandRegistry::IsEnabled(CommandId id) const {
     return !found->second.enabled || found->second.enabled();
 }
 
-void CommandRegistry::Trigger(CommandId id) {
-    if (IsEnabled(id)) Execute(id);
+void CommandRegistry::DefinePointProposal(CommandId id, PointProposal propose) {
+    entries_[id].propose = std::move(propose);
 }
 
-void CommandRegistry::Execute(CommandId id) {
+void CommandRegistry::RunIfEnabled(CommandId id) {
+    if (IsEnabled(id)) RunIgnoringRule(id);
+}
+
+void CommandRegistry::RunAtPointIfEnabled(CommandId id, int xMm, int yMm) {
+    const auto found = entries_.find(id);
+    if (found != entries_.end() && found->second.propose) found->second.propose(xMm, yMm);
+    RunIfEnabled(id);
+}
+
+void CommandRegistry::RunIgnoringRule(CommandId id) {
     const auto found = entries_.find(id);
     if (found == entries_.end() || !found->second.code) return;
     found->second.code();

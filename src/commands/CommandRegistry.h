@@ -17,6 +17,7 @@ class CommandRegistry : public QObject {
 public:
     using Rule = std::function<bool()>;
     using Code = std::function<void()>;
+    using PointProposal = std::function<void(int xMm, int yMm)>;
 
     explicit CommandRegistry(QObject* parent = nullptr);
     ~CommandRegistry() override;
@@ -25,14 +26,20 @@ public:
     // enabled, never checked). Caption and key come from the frame menu's table.
     void Define(CommandId id, Code code, Rule enabled = {}, Rule checked = {});
 
+    // What a command that can start from a point on the label (a new layer from the document
+    // window's menu) does with that point before its code runs.
+    void DefinePointProposal(CommandId id, PointProposal propose);
+
     // The command's one action. Its shortcut acts from every window of the program, and does
     // nothing while a modal dialog is open or while the command is greyed.
     QAction* Action(CommandId id);
     bool IsEnabled(CommandId id) const;
     // Runs the command if its rule allows it now.
-    void Trigger(CommandId id);
+    void RunIfEnabled(CommandId id);
+    // Proposes the point to the command (where it takes one), then runs it if its rule allows.
+    void RunAtPointIfEnabled(CommandId id, int xMm, int yMm);
     // Runs the code without asking the rule: for places that decide availability themselves.
-    void Execute(CommandId id);
+    void RunIgnoringRule(CommandId id);
     // Greys and checks every action from its rules.
     void UpdateStates();
 
@@ -46,6 +53,7 @@ private:
         Code code;
         Rule enabled;
         Rule checked;
+        PointProposal propose;
     };
     std::map<CommandId, Entry> entries_;
 };

@@ -3,10 +3,13 @@
 #include <QKeySequence>
 #include <array>
 
+#include "workspace/Captions.h"
+
 namespace quillora::commands {
 namespace {
 
 using enum CommandId;
+namespace caption = workspace::caption;
 constexpr int Ctrl = Qt::CTRL;
 constexpr int Shift = Qt::SHIFT;
 
@@ -30,19 +33,19 @@ const std::array kEdit{
 };
 
 const std::array kPrint{
-    MenuItem{Print, "印刷(&P)...", "Ctrl+P", Ctrl | Qt::Key_P, false},
+    MenuItem{Print, caption::kPrintItem, "Ctrl+P", Ctrl | Qt::Key_P, false},
     kSeparator,
     MenuItem{PrintSettings, "印刷設定(&E)...", "Ctrl+R", Ctrl | Qt::Key_R, false},
     MenuItem{PrinterSetup, "ﾌﾟﾘﾝﾀ設定(&S)...", nullptr, 0, false},
-    MenuItem{PrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&R)...", "Ctrl+V", Ctrl | Qt::Key_V, false},
+    MenuItem{PrintPreview, caption::kPrintPreviewItem, "Ctrl+V", Ctrl | Qt::Key_V, false},
 };
 
 const std::array kLayer{
-    MenuItem{NewTextLayer, "新規文字ﾚｲﾔｰ(&T)...", "Shift+T", Shift | Qt::Key_T, false},
-    MenuItem{NewPictureLayer, "新規画像ﾚｲﾔｰ(&P)...", "Shift+P", Shift | Qt::Key_P, false},
+    MenuItem{NewTextLayer, caption::kNewTextLayerItem, "Shift+T", Shift | Qt::Key_T, false},
+    MenuItem{NewPictureLayer, caption::kNewPictureLayerItem, "Shift+P", Shift | Qt::Key_P, false},
     kSeparator,
-    MenuItem{ListLayer, "ﾘｽﾄﾚｲﾔｰの設定(&L)...", "Shift+L", Shift | Qt::Key_L, false},
-    MenuItem{BackgroundLayer, "背景ﾚｲﾔｰの設定(&B)...", "Shift+B", Shift | Qt::Key_B, false},
+    MenuItem{ListLayer, caption::kListLayerItem, "Shift+L", Shift | Qt::Key_L, false},
+    MenuItem{BackgroundLayer, caption::kBackgroundLayerItem, "Shift+B", Shift | Qt::Key_B, false},
     kSeparator,
     MenuItem{MoveUp, "上のﾚｲﾔｰと入れ替え(&U)", "Shift+[↑]", Shift | Qt::Key_Up, false},
     MenuItem{MoveDown, "下のﾚｲﾔｰと入れ替え(&D)", "Shift+[↓]", Shift | Qt::Key_Down, false},

@@ -16,9 +16,11 @@ constexpr int kMaxDiameter = 300;
 
 LabelDocument::LabelDocument() { InitialiseAtStartup(); }
 
-void LabelDocument::CommitEdit(const std::string& step, bool modifies) {
+void LabelDocument::CommitEdit(const std::string& step, ChangeScope scope) {
+    const bool modifies = Modifies(scope);
     if (modifies) documentModified = true;
     if (editObserver) editObserver(step, modifies);
+    AnnounceChange(scope);
 }
 
 void LabelDocument::InitialiseAtStartup() {

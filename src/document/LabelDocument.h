@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "ChangeScope.h"
 #include "Picture.h"
 #include "Records.h"
 
@@ -42,8 +43,11 @@ public:
     std::string selectedFileName;
     // Shared with the states the edit history keeps: a picture is never changed, only replaced.
     std::array<std::shared_ptr<const Picture>, kMaxLayers> pictures;
-    // Told of every edit with the name of its step (UTF-8); set by the application.
+    // Told of every edit with the name of its step (UTF-8): the edit history.
     std::function<void(const std::string& step, bool modifies)> editObserver;
+    // Told of every change with its scope, after the history: the application, which redraws
+    // the windows that show that part.
+    std::function<void(ChangeScope)> changeObserver;
     // Told when the selection or the layer window's scroll moved by itself, not by an edit.
     std::function<void()> viewObserver;
 
@@ -56,9 +60,13 @@ public:
     void RenumberListEntries();
     // The number labels alone, from addZero and numberSeparator (cut at the label's 9 bytes).
     void RenumberListLabels();
-    // Every edit of the label ends here, naming the step it makes: the one place the modified
-    // flag is set. Showing or hiding a layer is a step that leaves the flag as it is.
-    void CommitEdit(const std::string& step, bool modifies = true);
+    // Every edit of the label ends here, naming the step it makes and what it touched: the one
+    // place the modified flag is set.
+    void CommitEdit(const std::string& step, ChangeScope scope);
+    // A change that is no step of its own: the label put back or replaced, or the grid changed.
+    void AnnounceChange(ChangeScope scope) {
+        if (changeObserver) changeObserver(scope);
+    }
     void CommitViewMove() {
         if (viewObserver) viewObserver();
     }

@@ -71,8 +71,7 @@ void GridPage::Apply() {
     grid.spacing = std::clamp(spacing_->Value(), settings::kMinGridSpacing, settings::kMaxGridSpacing);
     grid.color = colour_;
     grid.lineType = lineType_->currentIndex() == 0 ? kSolid : kDotted;
-    // The grid is the window's own drawing: the label needs no new rendering.
-    ws_.views.RepaintDocumentView();
+    ws_.doc.AnnounceChange(document::ChangeScope::Grid);
 }
 
 }  // namespace quillora::environment

@@ -26,7 +26,6 @@ void OtherPage::Apply() {
     ws_.settings.showTipsAtStart = tips_->isChecked() ? 1 : 0;
     ws_.settings.autoArrange = arrange_->isChecked() ? 1 : 0;
     if (ws_.settings.autoArrange) arrangeWindows_();
-    ws_.views.RepaintDocumentView();
 }
 
 }  // namespace quillora::environment

@@ -7,8 +7,7 @@
 
 namespace quillora::history {
 
-EditHistory::EditHistory(document::LabelDocument& doc, workspace::DocumentViews& views)
-    : doc_(doc), views_(views), current_(CaptureState(doc)) {
+EditHistory::EditHistory(document::LabelDocument& doc) : doc_(doc), current_(CaptureState(doc)) {
     stack_.setUndoLimit(kStepLimit);
     doc_.editObserver = [this](const std::string& step, bool modifies) { Record(step, modifies); };
     doc_.viewObserver = [this] { view_ = ViewOf(doc_); };
@@ -60,10 +59,7 @@ void EditHistory::Redo() {
 // Runs once the stack has moved, so that the views see its new position.
 void EditHistory::AfterMove() {
     doc_.documentModified = ModifiedSinceSaved();
-    views_.UpdateLayerScrollBar();
-    views_.RefreshLayerWindow(workspace::LayerWindowRegion::All);
-    views_.RefreshDocumentView();
-    views_.RepaintToolWindow();
+    doc_.AnnounceChange(document::ChangeScope::Whole);
 }
 
 // The saved state itself, or one that only steps needing no save lie between, is unmodified.

@@ -10,7 +10,6 @@
 
 #include "document/LabelDocument.h"
 #include "history/LabelState.h"
-#include "workspace/DocumentViews.h"
 
 namespace quillora::history {
 
@@ -18,7 +17,7 @@ class EditHistory {
 public:
     static constexpr int kStepLimit = 100;
 
-    EditHistory(document::LabelDocument& doc, workspace::DocumentViews& views);
+    explicit EditHistory(document::LabelDocument& doc);
     ~EditHistory();
     EditHistory(const EditHistory&) = delete;
     EditHistory& operator=(const EditHistory&) = delete;
@@ -47,7 +46,6 @@ private:
     bool ModifiedSinceSaved() const;
 
     document::LabelDocument& doc_;
-    workspace::DocumentViews& views_;
     QUndoStack stack_;
     std::shared_ptr<const LabelState> current_;
     LayerView view_;  // where the layer window stands now

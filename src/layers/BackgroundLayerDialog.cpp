@@ -11,6 +11,7 @@
 #include "widgets/ControlId.h"
 #include "widgets/ColourSwatch.h"
 #include "canvas/Colours.h"
+#include "workspace/Captions.h"
 
 namespace quillora::layers {
 
@@ -24,7 +25,7 @@ constexpr int kHeightDu = 105;
 BackgroundLayerDialog::BackgroundLayerDialog(workspace::Workspace& ws)
     : QDialog(ws.frame), ws_(ws), openFlag_(ws.flags.backgroundDialogOpen),
       working_{ws.doc.state.backColor, ws.doc.state.lineColor, ws.doc.state.borderLine} {
-    setWindowTitle(QStringLiteral("背景ﾚｲﾔｰの設定"));
+    setWindowTitle(QString::fromUtf8(workspace::caption::kBackgroundLayerSettings));
     backColour_ = widgets::WithId(new widgets::ColourSwatch(this), background_dialog_id::kBackColour);
     auto* backColourButton = widgets::WithId(new QPushButton(QStringLiteral("変更(&C)..."), this), background_dialog_id::kBackColourButton);
     border_ = widgets::WithId(new QCheckBox(QStringLiteral("境界線(&B)"), this), background_dialog_id::kBorder);
@@ -42,7 +43,7 @@ BackgroundLayerDialog::BackgroundLayerDialog(workspace::Workspace& ws)
     grid->addWidget(lineColourButton_, 2, 2);
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
-    widgets::DialogButtons buttons = widgets::AddDialogButtons(*this, *layout, QStringLiteral("適用(&A)"), background_dialog_id::kApply);
+    widgets::DialogButtons buttons = widgets::AddDialogButtons(*this, *layout, QString::fromUtf8(workspace::caption::kApply), background_dialog_id::kApply);
     apply_ = buttons.apply;
 
     border_->setChecked(working_.borderLine == 1);
@@ -75,8 +76,7 @@ void BackgroundLayerDialog::Write() {
     ws_.doc.state.lineColor = working_.lineColor;
     ws_.doc.state.borderLine = working_.borderLine;
     ws_.settings.docDefaults = working_;
-    ws_.doc.CommitEdit("背景ﾚｲﾔｰの設定");
-    ws_.views.RefreshDocumentView();
+    ws_.doc.CommitEdit(workspace::caption::kBackgroundLayerSettings, document::ChangeScope::Background);
 }
 
 void BackgroundLayerDialog::Apply() {

@@ -17,6 +17,11 @@ void DefineLayerCommands(commands::CommandRegistry& commands, LayerOperations& o
 
     commands.Define(CommandId::NewTextLayer, [&operations] { operations.NewTextLayer(); }, open);
     commands.Define(CommandId::NewPictureLayer, [&operations] { operations.NewPictureLayer(); }, open);
+    // From the document window's menu a new layer is proposed at the clicked point.
+    commands.DefinePointProposal(CommandId::NewTextLayer,
+                                 [&operations](int xMm, int yMm) { operations.ProposeTextLayerAt(xMm, yMm); });
+    commands.DefinePointProposal(CommandId::NewPictureLayer,
+                                 [&operations](int xMm, int yMm) { operations.ProposePictureLayerAt(xMm, yMm); });
     commands.Define(CommandId::ListLayer, [&operations] { operations.ShowListSettings(); }, open);
     // The background dialog opens from the menus without the dialog-open check.
     commands.Define(CommandId::BackgroundLayer, [&operations] { operations.ShowBackgroundSettings(); }, open);

@@ -4,7 +4,6 @@
 #include <QString>
 
 #include "BackgroundLayerDialog.h"
-#include "LayerChanges.h"
 #include "document/LayerValues.h"
 #include "listlayer/ListLayerSheet.h"
 #include "PictureLayerDialog.h"
@@ -12,11 +11,13 @@
 #include "TextLayerDialog.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
+#include "workspace/Captions.h"
 
 namespace quillora::layers {
 
+using document::ChangeScope;
 using document::LayerKind;
-
+namespace caption = workspace::caption;
 
 LayerOperations::LayerOperations(workspace::Workspace& ws) : ws_(ws) {}
 
@@ -43,7 +44,7 @@ void LayerOperations::NewTextLayer() {
     layer.kind = LayerKind::Text;
     document::StoreTextLayer(layer, ws_.settings.text);
     ws_.doc.InsertAtSelection(slot);
-    EndStackChange(ws_, "新規文字ﾚｲﾔｰ");
+    ws_.doc.CommitEdit(caption::kNewTextLayer, ChangeScope::Stack);
 }
 
 void LayerOperations::NewPictureLayer() {
@@ -60,7 +61,7 @@ void LayerOperations::NewPictureLayer() {
     document::StorePictureLayer(layer, ws_.settings.picture);
     LoadLayerPicture(ws_, slot);
     ws_.doc.InsertAtSelection(slot);
-    EndStackChange(ws_, "新規画像ﾚｲﾔｰ");
+    ws_.doc.CommitEdit(caption::kNewPictureLayer, ChangeScope::Stack);
 }
 
 void LayerOperations::ProposeTextLayerAt(int xMm, int yMm) {
@@ -103,7 +104,7 @@ void LayerOperations::EditTextLayer(int pos, int slot) {
     int target = ws_.doc.SlotAt(pos);
     if (target < 0) return;
     document::StoreTextLayer(ws_.doc.layers[target], ws_.settings.text);
-    EndSettingsChange(ws_, kTextSettingsStep);
+    ws_.doc.CommitEdit(caption::kTextLayerSettings, ChangeScope::Layer);
 }
 
 void LayerOperations::EditPictureLayer(int pos, int slot) {
@@ -117,7 +118,7 @@ void LayerOperations::EditPictureLayer(int pos, int slot) {
     if (target < 0) return;
     document::StorePictureLayer(ws_.doc.layers[target], ws_.settings.picture);
     LoadLayerPicture(ws_, target);
-    EndSettingsChange(ws_, kPictureSettingsStep);
+    ws_.doc.CommitEdit(caption::kPictureLayerSettings, ChangeScope::Layer);
 }
 
 void LayerOperations::ShowListSettings() {
@@ -129,7 +130,7 @@ void LayerOperations::ShowListSettings() {
 void LayerOperations::MoveLayer(int pos, document::MoveDirection direction) {
     if (!ws_.doc.documentOpen) return;
     if (!ws_.doc.MoveLayer(pos, direction)) return;
-    EndReorder(ws_);
+    ws_.doc.CommitEdit(caption::kMoveLayer, ChangeScope::Order);
 }
 
 void LayerOperations::CopyLayer(int pos) {
@@ -140,7 +141,7 @@ void LayerOperations::CopyLayer(int pos) {
     if (slot < 0) return;
     // The copy gets a picture of its own, never the source's.
     if (ws_.doc.layers[slot].kind == LayerKind::Picture) LoadLayerPicture(ws_, slot);
-    EndStackChange(ws_, "ﾚｲﾔｰｺﾋﾟｰ");
+    ws_.doc.CommitEdit(caption::kCopyLayer, ChangeScope::Stack);
 }
 
 void LayerOperations::DeleteLayer(int pos) {
@@ -151,13 +152,13 @@ void LayerOperations::DeleteLayer(int pos) {
     question.owner = messageOwner_;
     question.text = QStringLiteral("ﾚｲﾔｰ：「%1」を削除します。よろしいですか？")
                         .arg(QString::fromStdString(text::Cp932ToUtf8(text::FieldView(layer->name))));
-    question.caption = QStringLiteral("ﾚｲﾔｰ削除");
+    question.caption = QString::fromUtf8(caption::kDeleteLayer);
     question.icon = workspace::MessageIcon::Question;
     question.buttons = workspace::MessageButtons::YesNo;
     question.defaultButton = workspace::Answer::No;
     if (ws_.interaction.ShowMessage(question) != workspace::Answer::Yes) return;
     ws_.doc.FreeSlotAt(pos);
-    EndStackChange(ws_, "ﾚｲﾔｰ削除");
+    ws_.doc.CommitEdit(caption::kDeleteLayer, ChangeScope::Stack);
 }
 
 void LayerOperations::ToggleLayerVisible(int pos) {
@@ -165,9 +166,7 @@ void LayerOperations::ToggleLayerVisible(int pos) {
     const int slot = ws_.doc.SlotAt(pos);
     if (slot < 0 || ws_.doc.layers[slot].kind == LayerKind::Background) return;
     ws_.doc.layers[slot].visible = ws_.doc.layers[slot].visible ? 0 : 1;
-    ws_.doc.CommitEdit("表示切替", false);
-    ws_.views.RefreshLayerWindow(workspace::LayerWindowRegion::Lamps);
-    ws_.views.RefreshDocumentView();
+    ws_.doc.CommitEdit(caption::kToggleLayer, ChangeScope::Lamp);
 }
 
 void LayerOperations::ShowBackgroundSettings() {

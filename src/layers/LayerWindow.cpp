@@ -267,7 +267,7 @@ void LayerWindow::ShowPopup(const QPoint& globalPos) {
 
 void LayerWindow::Run(CommandId command) {
     if (ws_.flags.Any()) return ws_.interaction.Beep();
-    commands_.Execute(command);
+    commands_.RunIgnoringRule(command);
 }
 
 void LayerWindow::ToggleLamp(int row) {

@@ -13,7 +13,6 @@
 
 #include "widgets/DialogParts.h"
 #include "widgets/DialogSize.h"
-#include "LayerChanges.h"
 #include "document/LayerValues.h"
 #include "LoadLayerPicture.h"
 #include "pictures/PictureLibrary.h"
@@ -22,6 +21,7 @@
 #include "text/StoredPath.h"
 #include "widgets/ControlId.h"
 #include "widgets/NumberField.h"
+#include "workspace/Captions.h"
 
 namespace quillora::layers {
 
@@ -43,7 +43,7 @@ PictureLayerDialog::PictureLayerDialog(workspace::Workspace& ws, DialogVariant v
     : QDialog(ws.frame), ws_(ws), settings_(ws.settings.picture), openFlag_(ws.flags.pictureDialogOpen),
       editedSlot_(editedSlot) {
     bool settingsVariant = variant == DialogVariant::LayerSettings;
-    setWindowTitle(settingsVariant ? QStringLiteral("画像ﾚｲﾔｰの設定") : QStringLiteral("新規画像ﾚｲﾔｰ"));
+    setWindowTitle(QString::fromUtf8(settingsVariant ? workspace::caption::kPictureLayerSettings : workspace::caption::kNewPictureLayer));
 
     path_ = widgets::WithId(new QLabel(this), picture_dialog_id::kPath);
     path_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -180,7 +180,7 @@ bool PictureLayerDialog::ReadValues() {
         workspace::Message message;
         message.owner = this;
         message.text = QStringLiteral("読込不可能なﾌｧｲﾙです。");
-        message.caption = QStringLiteral("確認");
+        message.caption = QString::fromUtf8(workspace::caption::kConfirm);
         message.icon = workspace::MessageIcon::Stop;
         ws_.interaction.ShowMessage(message);
         return false;
@@ -202,7 +202,7 @@ void PictureLayerDialog::Apply() {
     if (editedSlot_ < 0 || editedSlot_ >= document::kMaxLayers) return;
     document::StorePictureLayer(ws_.doc.layers[editedSlot_], settings_);
     LoadLayerPicture(ws_, editedSlot_);
-    EndSettingsChange(ws_, kPictureSettingsStep);
+    ws_.doc.CommitEdit(workspace::caption::kPictureLayerSettings, document::ChangeScope::Layer);
     apply_->setEnabled(false);
 }
 

@@ -12,7 +12,6 @@
 #include "widgets/DialogParts.h"
 #include "widgets/FontChooser.h"
 #include "widgets/DialogSize.h"
-#include "LayerChanges.h"
 #include "document/LayerValues.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
@@ -20,6 +19,7 @@
 #include "widgets/ColourSwatch.h"
 #include "widgets/ControlId.h"
 #include "widgets/NumberField.h"
+#include "workspace/Captions.h"
 
 namespace quillora::layers {
 
@@ -39,7 +39,7 @@ TextLayerDialog::TextLayerDialog(workspace::Workspace& ws, DialogVariant variant
     : QDialog(ws.frame), ws_(ws), settings_(ws.settings.text), saved_(ws.settings.text),
       openFlag_(ws.flags.textDialogOpen), editedSlot_(editedSlot) {
     bool settingsVariant = variant == DialogVariant::LayerSettings;
-    setWindowTitle(settingsVariant ? QStringLiteral("文字ﾚｲﾔｰの設定") : QStringLiteral("新規文字ﾚｲﾔｰ"));
+    setWindowTitle(QString::fromUtf8(settingsVariant ? workspace::caption::kTextLayerSettings : workspace::caption::kNewTextLayer));
 
     text_ = widgets::WithId(new QLineEdit(this), text_dialog_id::kText);
     text_->setValidator(new widgets::Cp932TextValidator(kTextBytes, [&ws] { ws.interaction.Beep(); }, text_));
@@ -83,7 +83,7 @@ TextLayerDialog::TextLayerDialog(workspace::Workspace& ws, DialogVariant variant
     widgets::AddNumberRow(*grid, 6, 3, QStringLiteral("Y(&I)"), shadowY_, QStringLiteral("Pixel"));
     layout->addLayout(grid);
 
-    widgets::DialogButtons buttons = widgets::AddDialogButtons(*this, *layout, settingsVariant ? QStringLiteral("適用(&A)") : QString(), text_dialog_id::kApply);
+    widgets::DialogButtons buttons = widgets::AddDialogButtons(*this, *layout, settingsVariant ? QString::fromUtf8(workspace::caption::kApply) : QString(), text_dialog_id::kApply);
     apply_ = buttons.apply;
     if (apply_) connect(apply_, &QPushButton::clicked, this, &TextLayerDialog::Apply);
 
@@ -164,7 +164,7 @@ void TextLayerDialog::Apply() {
     ReadControls();
     if (editedSlot_ < 0 || editedSlot_ >= document::kMaxLayers) return;
     document::StoreTextLayer(ws_.doc.layers[editedSlot_], settings_);
-    EndSettingsChange(ws_, kTextSettingsStep);
+    ws_.doc.CommitEdit(workspace::caption::kTextLayerSettings, document::ChangeScope::Layer);
     apply_->setEnabled(false);
 }
 

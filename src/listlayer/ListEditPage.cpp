@@ -12,7 +12,6 @@
 
 #include "BulkSpacingDialog.h"
 #include "EntryTextEdit.h"
-#include "ListChanges.h"
 #include "ListDetailsDialog.h"
 #include "ListSlots.h"
 #include "listimport/AudioFolderReader.h"
@@ -108,7 +107,6 @@ ListEditPage::ListEditPage(workspace::Workspace& ws, QWidget* parent) : Property
     FocusEntry();
 }
 
-void ListEditPage::Apply() { EndListChange(ws_); }
 
 int ListEditPage::SelectedSlot() const {
     const QModelIndexList rows = view_->selectionModel()->selectedRows();

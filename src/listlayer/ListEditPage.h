@@ -25,7 +25,7 @@ public:
     ListEditPage(workspace::Workspace& ws, QWidget* parent);
 
     // Nothing to write: the edits are in the list already.
-    void Apply() override;
+    void Apply() override {}
 
     // The selected slot, -1 when none.
     int SelectedSlot() const;

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ListChanges.h"
 #include "widgets/ColourChooser.h"
 #include "widgets/ColourSwatch.h"
 #include "widgets/DialogParts.h"
@@ -105,7 +104,6 @@ void ListFormatPage::Apply() {
     list.lineGap = lineGap_->Value();
     list.shadowX = shadowX_->Value();
     list.shadowY = shadowY_->Value();
-    EndListChange(ws_);
 }
 
 }  // namespace quillora::listlayer

@@ -3,17 +3,18 @@
 #include "ListEditPage.h"
 #include "ListFormatPage.h"
 #include "ListLayoutPage.h"
+#include "workspace/Captions.h"
 
 namespace quillora::listlayer {
 
 ListLayerSheet::ListLayerSheet(workspace::Workspace& ws)
-    : PropertySheet(ws.frame, QStringLiteral("ﾘｽﾄﾚｲﾔｰの設定")), ws_(ws), openFlag_(ws.flags.listSheetOpen),
+    : PropertySheet(ws.frame, QString::fromUtf8(workspace::caption::kListLayerSettings)), ws_(ws), openFlag_(ws.flags.listSheetOpen),
       snapshot_(ws.doc.list) {
     AddPage(QStringLiteral("ﾘｽﾄ編集"), [&ws](QWidget* parent) { return new ListEditPage(ws, parent); });
     AddPage(QStringLiteral("ﾚｲｱｳﾄ"), [&ws](QWidget* parent) { return new ListLayoutPage(ws, parent); });
     AddPage(QStringLiteral("書式"), [&ws](QWidget* parent) { return new ListFormatPage(ws, parent); });
     connect(this, &PropertySheet::applied, this, [this] {
-        ws_.doc.CommitEdit("ﾘｽﾄﾚｲﾔｰの設定");
+        ws_.doc.CommitEdit(workspace::caption::kListLayerSettings, document::ChangeScope::List);
         snapshot_ = ws_.doc.list;
     });
 }

@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "LayoutStyleIcon.h"
-#include "ListChanges.h"
 #include "widgets/DialogParts.h"
 #include "widgets/NumberField.h"
 
@@ -90,7 +89,6 @@ void ListLayoutPage::Apply() {
     list.layoutStyle = styles_[0]->isChecked() ? 0 : styles_[1]->isChecked() ? 1 : 2;
     const auto values = Values(list);
     for (int i = 0; i < 8; ++i) *values[i] = fields_[i]->Value();
-    EndListChange(ws_);
 }
 
 }  // namespace quillora::listlayer

@@ -14,6 +14,7 @@
 #include "print/PrinterSetup.h"
 #include "widgets/ControlId.h"
 #include "widgets/NumberField.h"
+#include "workspace/Captions.h"
 
 namespace quillora::print {
 namespace {
@@ -29,7 +30,7 @@ QPushButton* Button(const char* text, int id, QWidget* parent) {
 
 PrintSettingsDialog::PrintSettingsDialog(workspace::Workspace& ws, PrinterSelection& selection, QWidget* parent)
     : QDialog(parent), ws_(ws), selection_(selection) {
-    setWindowTitle(QString::fromUtf8("印刷設定"));
+    setWindowTitle(QString::fromUtf8(workspace::caption::kPrintSettings));
     const document::DocHeader& header = ws.doc.header;
 
     auto* grid = new QGridLayout;
@@ -81,7 +82,7 @@ void PrintSettingsDialog::Store() {
     header.marginLeft = left_->Value();
     header.cropMarks = cropMarks_->isChecked() ? 1 : 0;
     // Undoable, but as before not a change that asks to be saved.
-    ws_.doc.CommitEdit("印刷設定", false);
+    ws_.doc.CommitEdit(workspace::caption::kPrintSettings, document::ChangeScope::PrintSettings);
 }
 
 void PrintSettingsDialog::accept() {

@@ -3,9 +3,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "workspace/Captions.h"
+
 namespace quillora::print {
 namespace {
-const QString kDocumentName = QStringLiteral("Quillora");
+const QString kDocumentName = QString::fromUtf8(workspace::caption::kProductName);
 }
 
 std::unique_ptr<QPrinter> MakePrinter(const QString& queueName) {

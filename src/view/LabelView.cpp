@@ -19,14 +19,27 @@
 #include "canvas/ViewBitmap.h"
 #include "render/LabelRenderer.h"
 #include "view/ViewGeometry.h"
+#include "workspace/Captions.h"
 
 namespace quillora::view {
 namespace {
 
-constexpr int kNewTextLayer = 40059;
-constexpr int kNewPictureLayer = 40060;
-constexpr int kListSettings = 40062;
-constexpr int kBackgroundSettings = 40063;
+using commands::CommandId;
+namespace caption = workspace::caption;
+
+// The right-click menu: its item ids and the commands they run; no caption means a separator.
+struct ContextItem {
+    int id;
+    CommandId command;
+    const char* caption;
+};
+constexpr ContextItem kContextMenu[] = {
+    {40059, CommandId::NewTextLayer, caption::kNewTextLayerItem},
+    {40060, CommandId::NewPictureLayer, caption::kNewPictureLayerItem},
+    {0, {}, nullptr},
+    {40062, CommandId::ListLayer, caption::kListLayerItem},
+    {40063, CommandId::BackgroundLayer, caption::kBackgroundLayerItem},
+};
 
 // Pen styles as the settings file numbers them (0 solid, 1 dash, 2 dot, ...).
 Qt::PenStyle GridPenStyle(int lineType) {
@@ -51,8 +64,8 @@ int DefaultMenuRunner(QMenu& menu, const QPoint& globalPos) {
 }  // namespace
 
 LabelView::LabelView(document::LabelDocument& doc, const settings::GridSettings& grid, const workspace::DialogFlags& flags,
-                     workspace::Interaction& interaction, QWidget* parent)
-    : QAbstractScrollArea(parent), doc_(doc), grid_(grid), flags_(flags), interaction_(interaction),
+                     workspace::Interaction& interaction, commands::CommandRegistry& commands, QWidget* parent)
+    : QAbstractScrollArea(parent), doc_(doc), grid_(grid), flags_(flags), interaction_(interaction), commands_(commands),
       menuRunner_(DefaultMenuRunner), rulerFont_(RulerFont()) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -232,23 +245,18 @@ void LabelView::ShowContextMenu(const QPoint& pos, const QPoint& globalPos) {
     const int yMm = PixelToMm(pos.y(), doc_.state.viewOriginY, doc_.state.scrollY);
 
     QMenu menu(this);
-    const auto add = [&menu](int id, const QString& caption) {
-        QAction* action = menu.addAction(caption);
-        action->setData(id);
-        action->setObjectName(QStringLiteral("cmd%1").arg(id));
-    };
-    add(kNewTextLayer, QStringLiteral("新規文字ﾚｲﾔｰ(&T)..."));
-    add(kNewPictureLayer, QStringLiteral("新規画像ﾚｲﾔｰ(&P)..."));
-    menu.addSeparator();
-    add(kListSettings, QStringLiteral("ﾘｽﾄﾚｲﾔｰの設定(&L)..."));
-    add(kBackgroundSettings, QStringLiteral("背景ﾚｲﾔｰの設定(&B)..."));
-
-    switch (menuRunner_(menu, globalPos)) {
-    case kNewTextLayer: emit newTextLayerRequested(xMm, yMm); break;
-    case kNewPictureLayer: emit newPictureLayerRequested(xMm, yMm); break;
-    case kListSettings: emit listSettingsRequested(); break;
-    case kBackgroundSettings: emit backgroundSettingsRequested(); break;
-    default: break;
+    for (const ContextItem& item : kContextMenu) {
+        if (!item.caption) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(QString::fromUtf8(item.caption));
+        action->setData(item.id);
+        action->setObjectName(QStringLiteral("cmd%1").arg(item.id));
+    }
+    const int chosen = menuRunner_(menu, globalPos);
+    for (const ContextItem& item : kContextMenu) {
+        if (item.caption && item.id == chosen) commands_.RunAtPointIfEnabled(item.command, xMm, yMm);
     }
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 // The document window's client: copies the view bitmap at the label's place, lays the grid and
 // the millimetre rulers over it, scrolls, reports the mouse position and offers the right-click
-// menu for new layers. It never draws layers itself.
+// menu, whose items run the layer commands at the clicked point. It never draws layers itself.
 #include <QAbstractScrollArea>
 #include <QFont>
 #include <functional>
 
+#include "commands/CommandRegistry.h"
 #include "document/LabelDocument.h"
 #include "settings/AppSettings.h"
 #include "workspace/DialogFlags.h"
@@ -25,7 +26,7 @@ public:
     using MenuRunner = std::function<int(QMenu& menu, const QPoint& globalPos)>;
 
     LabelView(document::LabelDocument& doc, const settings::GridSettings& grid, const workspace::DialogFlags& flags,
-              workspace::Interaction& interaction, QWidget* parent = nullptr);
+              workspace::Interaction& interaction, commands::CommandRegistry& commands, QWidget* parent = nullptr);
 
     // The rendered label; only its top-left outerPx square is shown.
     void SetSource(const QImage* image);
@@ -38,10 +39,6 @@ signals:
     // The mouse over the label area, in millimetres, and over the rulers.
     void mousePositionChanged(int xMm, int yMm);
     void mouseOverRulers();
-    void newTextLayerRequested(int xMm, int yMm);
-    void newPictureLayerRequested(int xMm, int yMm);
-    void listSettingsRequested();
-    void backgroundSettingsRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,6 +60,7 @@ private:
     const settings::GridSettings& grid_;
     const workspace::DialogFlags& flags_;
     workspace::Interaction& interaction_;
+    commands::CommandRegistry& commands_;
     const QImage* source_ = nullptr;
     MenuRunner menuRunner_;
     QFont rulerFont_;

@@ -60,7 +60,7 @@ ToolButton* ToolWindow::Button(int id) const {
 // menu item is greyed: the button has its own rule.
 void ToolWindow::CarryOut(const ToolButton& button, CommandId command) {
     if (ws_.flags.Any()) return ws_.interaction.Beep();
-    if (button.Available()) commands_.Execute(command);
+    if (button.Available()) commands_.RunIgnoringRule(command);
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,8 @@
 #pragma once
-// The refresh operations every change of the document ends with; the application implements them.
+// The redraws of the windows that show the document; the application implements them and runs
+// them through ShowChange after every change.
+#include "document/ChangeScope.h"
+
 namespace quillora::workspace {
 
 // The parts of the layer window a change repaints; Lamps is the column of lamp buttons.
@@ -16,5 +19,9 @@ public:
     virtual void UpdateLayerScrollBar() = 0;
     virtual void RepaintToolWindow() = 0;
 };
+
+// The redraws a change of the scope needs, in the order the windows need them: the layer
+// window's scroll range before its rows, the rows before the label, the tool window last.
+void ShowChange(DocumentViews& views, document::ChangeScope scope);
 
 }  // namespace quillora::workspace

@@ -8,7 +8,6 @@
 #include "pictures/PictureLibrary.h"
 #include "settings/AppSettings.h"
 #include "workspace/DialogFlags.h"
-#include "workspace/DocumentViews.h"
 #include "workspace/Interaction.h"
 
 class QWidget;
@@ -20,7 +19,6 @@ struct Workspace {
     settings::AppSettings& settings;
     DialogFlags& flags;
     Interaction& interaction;
-    DocumentViews& views;
     pictures::PictureLibrary pictures;  // BMP and the plug-ins of the program folder
     QString pictureFilter;       // the picture file chooser's filter, Qt form
     QWidget* frame = nullptr;    // owner of the modal dialogs

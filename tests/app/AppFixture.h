@@ -71,7 +71,7 @@ protected:
 
     void NewDocument(const QString& outer = "120", const QString& inner = "30") {
         QueueNewLabelSize(outer, inner);
-        app->Commands().Trigger(quillora::commands::CommandId::New);
+        app->Commands().RunIfEnabled(quillora::commands::CommandId::New);
     }
 
     // Writes a new label of the given diameters to `path`; `addLayers` may fill it first.

@@ -56,7 +56,7 @@ TEST_F(DocumentCommands, NewDocumentShowsTheLabelInAFittedTitledWindow) {
 
     // Shrinking the window and fitting it again restores the client area.
     app->DocumentWindow()->resize(200, 150);
-    app->Commands().Trigger(quillora::commands::CommandId::FitDocument);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::FitDocument);
     EXPECT_EQ(app->DocumentWindow()->View()->ClientSize(), QSize(395, 395));
 }
 
@@ -100,14 +100,14 @@ TEST_F(DocumentCommands, PositionWindowFollowsTheMouseOverTheLabel) {
     EXPECT_EQ(position->XValue()->text(), QStringLiteral("---- mm "));
 
     QTest::mouseMove(viewport, QPoint(origin + 60, origin + 31));
-    app->Commands().Trigger(quillora::commands::CommandId::Close);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::Close);
     EXPECT_EQ(position->YValue()->text(), QStringLiteral("---- mm "));
 }
 
 TEST_F(DocumentCommands, CancelledNewDocumentLeavesNoDocumentAndStillTakesDrops) {
     LaunchQuietly();
     QueueCancelledDialog();
-    app->Commands().Trigger(quillora::commands::CommandId::New);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::New);
     EXPECT_FALSE(app->Doc().documentOpen);
     EXPECT_EQ(app->DocumentWindow(), nullptr);
     EXPECT_TRUE(app->Frame().DropsAccepted());
@@ -154,9 +154,9 @@ TEST_F(DocumentCommands, MenuStatesFollowTheDocument) {
     EXPECT_TRUE(Enabled(MoveDown));
     EXPECT_FALSE(Enabled(CopyLayer));
 
-    app->Commands().Trigger(quillora::commands::CommandId::Grid);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::Grid);
     EXPECT_TRUE(app->Commands().Action(quillora::commands::CommandId::Grid)->isChecked());
-    app->Commands().Trigger(quillora::commands::CommandId::Grid);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::Grid);
     EXPECT_FALSE(app->Commands().Action(quillora::commands::CommandId::Grid)->isChecked());
 
     app->Doc().documentModified = false;
@@ -167,14 +167,14 @@ TEST_F(DocumentCommands, SaveAsCancelledWritesNothingAndKeepsTheChanges) {
     NewDocument();
     app->Doc().documentModified = true;
     interaction.QueueSaveFile(std::nullopt);
-    app->Commands().Trigger(quillora::commands::CommandId::SaveAs);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::SaveAs);
     EXPECT_TRUE(app->Doc().documentModified);
     EXPECT_TRUE(app->Doc().currentFileName.empty());
     ASSERT_EQ(interaction.fileChoices.size(), 1u);
     EXPECT_EQ(interaction.fileChoices[0].title, QStringLiteral("ﾌｧｲﾙを保存"));
 
     interaction.QueueAnswer(Answer::No);
-    app->Commands().Trigger(quillora::commands::CommandId::Close);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::Close);
 }
 
 TEST_F(DocumentCommands, SaveOverAnExistingFileAddsTheExtensionAndRetitlesTheFrame) {
@@ -184,7 +184,7 @@ TEST_F(DocumentCommands, SaveOverAnExistingFileAddsTheExtensionAndRetitlesTheFra
     const std::string target = dir.File("label.qlr");
     WriteWholeFile(target, "old contents");
     interaction.QueueSaveFile(QString::fromStdString(dir.File("label")));
-    app->Commands().Trigger(quillora::commands::CommandId::SaveAs);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::SaveAs);
 
     EXPECT_EQ(ReadWholeFile(target).size(), document::kDocumentFileSize);
     EXPECT_FALSE(app->Doc().documentModified);
@@ -196,7 +196,7 @@ TEST_F(DocumentCommands, SaveOverAnExistingFileAddsTheExtensionAndRetitlesTheFra
     app->Doc().documentModified = true;
     app->RefreshDocumentView();
     EXPECT_TRUE(Enabled(quillora::commands::CommandId::Save));
-    app->Commands().Trigger(quillora::commands::CommandId::Save);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::Save);
     EXPECT_FALSE(app->Doc().documentModified);
 }
 
@@ -206,7 +206,7 @@ TEST_F(DocumentCommands, AFailedOrImpossibleSaveSaysSoAndKeepsTheChanges) {
     app->Doc().documentModified = true;
     interaction.QueueSaveFile(QString::fromStdString(dir.File("no-such-folder/label.qlr")));
     interaction.QueueAnswer(Answer::Ok);
-    app->Commands().Trigger(quillora::commands::CommandId::SaveAs);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::SaveAs);
     ASSERT_EQ(interaction.messages.size(), 1u);
     EXPECT_EQ(interaction.messages[0].text, QStringLiteral("ﾌｧｲﾙの保存に失敗しました。"));
     EXPECT_EQ(interaction.messages[0].caption, QStringLiteral("Quillora"));
@@ -217,13 +217,13 @@ TEST_F(DocumentCommands, AFailedOrImpossibleSaveSaysSoAndKeepsTheChanges) {
     const QString longName = QString::fromStdString(dir.Path() + "/") + QString(252 - dir.Path().size() - 1, 'a');
     interaction.QueueSaveFile(longName);
     interaction.QueueAnswer(Answer::Ok);
-    app->Commands().Trigger(quillora::commands::CommandId::SaveAs);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::SaveAs);
     ASSERT_EQ(interaction.messages.size(), 2u);
     EXPECT_EQ(interaction.messages[1].text, QStringLiteral("ﾌｧｲﾙの保存に失敗しました。"));
     EXPECT_FALSE(QFile::exists(longName + ".qlr"));
 
     interaction.QueueAnswer(Answer::No);
-    app->Commands().Trigger(quillora::commands::CommandId::Close);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::Close);
 }
 
 TEST_F(DocumentCommands, OpenRefusesUnreadableFilesAndLeavesTheStateAlone) {
@@ -237,7 +237,7 @@ TEST_F(DocumentCommands, OpenRefusesUnreadableFilesAndLeavesTheStateAlone) {
     for (const std::string& path : {wrongMagic, shortFile}) {
         interaction.QueueOpenFile(QString::fromStdString(path));
         interaction.QueueAnswer(Answer::Ok);
-        app->Commands().Trigger(quillora::commands::CommandId::Open);
+        app->Commands().RunIfEnabled(quillora::commands::CommandId::Open);
         EXPECT_EQ(interaction.messages.back().text, QStringLiteral("読み込めないﾃﾞｰﾀ形式です。"));
         EXPECT_EQ(interaction.messages.back().icon, workspace::MessageIcon::Stop);
         EXPECT_FALSE(app->Doc().documentOpen);
@@ -249,7 +249,7 @@ TEST_F(DocumentCommands, OpenRefusesUnreadableFilesAndLeavesTheStateAlone) {
 
     interaction.QueueOpenFile(QString::fromStdString(dir.File("missing.qlr")));
     interaction.QueueAnswer(Answer::Ok);
-    app->Commands().Trigger(quillora::commands::CommandId::Open);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::Open);
     EXPECT_EQ(interaction.messages.back().text,
               QStringLiteral("\"%1\" を開けません。").arg(QString::fromStdString(dir.File("missing.qlr"))));
 }
@@ -268,7 +268,7 @@ TEST_F(DocumentCommands, OpenShowsTheSavedDocumentAndReportsEachMissingPicture) 
     interaction.QueueOpenFile(QString::fromStdString(path));
     interaction.QueueAnswer(Answer::Ok);
     interaction.QueueAnswer(Answer::Ok);
-    app->Commands().Trigger(quillora::commands::CommandId::Open);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::Open);
 
     ASSERT_EQ(interaction.messages.size(), 2u);
     EXPECT_EQ(interaction.messages[0].text,
@@ -287,7 +287,7 @@ TEST_F(DocumentCommands, CloseAsksAboutChangesAndHonoursTheAnswer) {
     app->Doc().documentModified = true;
 
     interaction.QueueAnswer(Answer::Cancel);
-    app->Commands().Trigger(quillora::commands::CommandId::Close);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::Close);
     ASSERT_EQ(interaction.messages.size(), 1u);
     EXPECT_EQ(interaction.messages[0].text, kSaveQuestion);
     EXPECT_EQ(interaction.messages[0].caption, QStringLiteral("保存の確認"));
@@ -299,13 +299,13 @@ TEST_F(DocumentCommands, CloseAsksAboutChangesAndHonoursTheAnswer) {
     // Yes, then a cancelled save dialog: still open.
     interaction.QueueAnswer(Answer::Yes);
     interaction.QueueSaveFile(std::nullopt);
-    app->Commands().Trigger(quillora::commands::CommandId::Close);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::Close);
     EXPECT_TRUE(app->Doc().documentOpen);
 
     // Yes with a name: saved, then closed.
     interaction.QueueAnswer(Answer::Yes);
     interaction.QueueSaveFile(QString::fromStdString(dir.File("closing.qlr")));
-    app->Commands().Trigger(quillora::commands::CommandId::Close);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::Close);
     EXPECT_FALSE(app->Doc().documentOpen);
     EXPECT_EQ(app->DocumentWindow(), nullptr);
     EXPECT_EQ(ReadWholeFile(dir.File("closing.qlr")).size(), document::kDocumentFileSize);
@@ -366,7 +366,7 @@ TEST_F(DocumentCommands, SaveAsKeepsANameOutsideCodePage932) {
     LaunchQuietly();
     NewDocument();
     interaction.QueueSaveFile(QString::fromStdString(dir.File("café2")));
-    app->Commands().Trigger(commands::CommandId::SaveAs);
+    app->Commands().RunIfEnabled(commands::CommandId::SaveAs);
     EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.File("café2.qlr"))));
     EXPECT_EQ(app->Frame().windowTitle(), QStringLiteral("Quillora - %1").arg(QString::fromStdString(dir.File("café2.qlr"))));
     ASSERT_TRUE(app->Controller().CloseDocument());

@@ -36,13 +36,13 @@ protected:
             FindChild<QPushButton>(dialog, widgets::kOkId).click();
             return dialog.result();
         });
-        app->Commands().Trigger(CommandId::NewTextLayer);
+        app->Commands().RunIfEnabled(CommandId::NewTextLayer);
     }
 
     std::string NameAt(int pos) { return text::Cp932ToUtf8(text::FieldView(app->Doc().LayerAt(pos)->name)); }
     QString Caption(CommandId id) { return app->Commands().Action(id)->text(); }
-    void Undo() { app->Commands().Trigger(CommandId::Undo); }
-    void Redo() { app->Commands().Trigger(CommandId::Redo); }
+    void Undo() { app->Commands().RunIfEnabled(CommandId::Undo); }
+    void Redo() { app->Commands().RunIfEnabled(CommandId::Redo); }
 };
 
 TEST_F(EditCommands, EachLayerEditIsOneStepWithTheLabelSelectionAndScrollPutBack) {
@@ -58,16 +58,16 @@ TEST_F(EditCommands, EachLayerEditIsOneStepWithTheLabelSelectionAndScrollPutBack
     app->Doc().CommitViewMove();
     const document::DocState before = app->Doc().state;
     const std::string movedName = NameAt(5);
-    app->Commands().Trigger(CommandId::MoveUp);
+    app->Commands().RunIfEnabled(CommandId::MoveUp);
     EXPECT_EQ(NameAt(4), movedName);
     EXPECT_EQ(Caption(CommandId::Undo), QStringLiteral("元に戻す(&U)：ﾚｲﾔｰ移動\tCtrl+Z"));
 
     interaction.QueueAnswer(Answer::Yes);
-    app->Commands().Trigger(CommandId::DeleteLayer);
+    app->Commands().RunIfEnabled(CommandId::DeleteLayer);
     EXPECT_EQ(app->Doc().state.layerCount, 13);
     EXPECT_EQ(Caption(CommandId::Undo), QStringLiteral("元に戻す(&U)：ﾚｲﾔｰ削除\tCtrl+Z"));
 
-    app->Commands().Trigger(CommandId::CopyLayer);
+    app->Commands().RunIfEnabled(CommandId::CopyLayer);
     EXPECT_EQ(Caption(CommandId::Undo), QStringLiteral("元に戻す(&U)：ﾚｲﾔｰｺﾋﾟｰ\tCtrl+Z"));
     Undo();
     Undo();
@@ -97,7 +97,7 @@ TEST_F(EditCommands, LampAndDialogApplyAreStepsAndTheLampLeavesTheFlag) {
     NewDocument();
     AddTextLayer(QStringLiteral("old"));
     interaction.QueueSaveFile(QString::fromStdString(dir.File("label.qlr")));
-    app->Commands().Trigger(CommandId::SaveAs);
+    app->Commands().RunIfEnabled(CommandId::SaveAs);
     ASSERT_FALSE(app->Doc().documentModified);
 
     const int slot = app->Doc().SlotAt(1);
@@ -113,7 +113,7 @@ TEST_F(EditCommands, LampAndDialogApplyAreStepsAndTheLampLeavesTheFlag) {
         dialog.reject();
         return dialog.result();
     });
-    app->Commands().Trigger(CommandId::LayerSettings);
+    app->Commands().RunIfEnabled(CommandId::LayerSettings);
     EXPECT_EQ(NameAt(1), "new");
     EXPECT_TRUE(app->Doc().documentModified);
     EXPECT_EQ(Caption(CommandId::Undo), QStringLiteral("元に戻す(&U)：文字ﾚｲﾔｰの設定\tCtrl+Z"));
@@ -147,7 +147,7 @@ TEST_F(EditCommands, SheetBackgroundAndPrintSettingsOkAreOneStepEach) {
         sheet.accept();
         return sheet.result();
     });
-    app->Commands().Trigger(CommandId::ListLayer);
+    app->Commands().RunIfEnabled(CommandId::ListLayer);
     ASSERT_EQ(app->Doc().list.lineGap, 5);
     EXPECT_EQ(app->History().StepCount(), 1);
     EXPECT_EQ(Caption(CommandId::Undo), QStringLiteral("元に戻す(&U)：ﾘｽﾄﾚｲﾔｰの設定\tCtrl+Z"));
@@ -157,7 +157,7 @@ TEST_F(EditCommands, SheetBackgroundAndPrintSettingsOkAreOneStepEach) {
         dialog.accept();
         return dialog.result();
     });
-    app->Commands().Trigger(CommandId::BackgroundLayer);
+    app->Commands().RunIfEnabled(CommandId::BackgroundLayer);
     const std::int32_t border = app->Doc().state.borderLine;
     EXPECT_EQ(Caption(CommandId::Undo), QStringLiteral("元に戻す(&U)：背景ﾚｲﾔｰの設定\tCtrl+Z"));
 
@@ -167,7 +167,7 @@ TEST_F(EditCommands, SheetBackgroundAndPrintSettingsOkAreOneStepEach) {
         dialog.accept();
         return dialog.result();
     });
-    app->Commands().Trigger(CommandId::PrintSettings);
+    app->Commands().RunIfEnabled(CommandId::PrintSettings);
     ASSERT_EQ(app->Doc().header.marginTop, 12);
     ASSERT_NE(marginTop, 12);
     EXPECT_EQ(app->History().StepCount(), 3);
@@ -218,14 +218,14 @@ TEST_F(EditCommands, NewOpenAndCloseStartAnEmptyHistory) {
     AddTextLayer(QStringLiteral("b"));
     Undo();
     interaction.QueueSaveFile(QString::fromStdString(dir.File("label.qlr")));
-    app->Commands().Trigger(CommandId::SaveAs);
+    app->Commands().RunIfEnabled(CommandId::SaveAs);
 
-    app->Commands().Trigger(CommandId::Close);
+    app->Commands().RunIfEnabled(CommandId::Close);
     EXPECT_FALSE(app->History().CanUndo());
     EXPECT_FALSE(app->History().CanRedo());
 
     interaction.QueueOpenFile(QString::fromStdString(dir.File("label.qlr")));
-    app->Commands().Trigger(CommandId::Open);
+    app->Commands().RunIfEnabled(CommandId::Open);
     ASSERT_TRUE(app->Doc().documentOpen);
     EXPECT_EQ(app->History().StepCount(), 0);
     AddTextLayer(QStringLiteral("c"));
@@ -235,7 +235,7 @@ TEST_F(EditCommands, NewOpenAndCloseStartAnEmptyHistory) {
 
     interaction.QueueAnswer(Answer::No);
     Redo();
-    app->Commands().Trigger(CommandId::Close);
+    app->Commands().RunIfEnabled(CommandId::Close);
     NewDocument();
     EXPECT_EQ(app->History().StepCount(), 0);
     EXPECT_FALSE(Enabled(CommandId::Redo));

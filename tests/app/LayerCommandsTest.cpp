@@ -2,6 +2,7 @@
 // menu and the layer window, and every change shows in the layer window.
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
@@ -52,7 +53,7 @@ TEST_F(LayerCommands, FrameMenuCommandsChangeTheStackAndTheLayerWindowFollows) {
     EXPECT_FALSE(Enabled(quillora::commands::CommandId::CopyLayer));  // the background is selected
 
     QueueTextDialog(interaction, QStringLiteral("Side A"));
-    app->Commands().Trigger(quillora::commands::CommandId::NewTextLayer);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::NewTextLayer);
     EXPECT_EQ(app->Doc().state.layerCount, 3);
     EXPECT_EQ(app->Doc().SlotAt(1), 2);
     EXPECT_EQ(LayerName(app->Doc(), 1), "Side A");
@@ -62,17 +63,17 @@ TEST_F(LayerCommands, FrameMenuCommandsChangeTheStackAndTheLayerWindowFollows) {
     EXPECT_TRUE(Enabled(quillora::commands::CommandId::MoveUp));
     EXPECT_FALSE(Enabled(quillora::commands::CommandId::MoveDown));  // directly above the background
 
-    app->Commands().Trigger(quillora::commands::CommandId::CopyLayer);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::CopyLayer);
     EXPECT_EQ(app->Doc().state.layerCount, 4);
     EXPECT_EQ(app->Doc().SlotAt(1), 3);
 
-    app->Commands().Trigger(quillora::commands::CommandId::MoveUp);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::MoveUp);
     EXPECT_EQ(app->Doc().SlotAt(0), 3);
     EXPECT_EQ(app->Doc().state.selectedPos, 0);
     EXPECT_FALSE(Enabled(quillora::commands::CommandId::MoveUp));
 
     interaction.QueueAnswer(Answer::Yes);
-    app->Commands().Trigger(quillora::commands::CommandId::DeleteLayer);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::DeleteLayer);
     EXPECT_EQ(app->Doc().state.layerCount, 3);
     ASSERT_FALSE(interaction.messages.empty());
     EXPECT_EQ(interaction.messages.back().caption, QStringLiteral("ﾚｲﾔｰ削除"));
@@ -81,7 +82,7 @@ TEST_F(LayerCommands, FrameMenuCommandsChangeTheStackAndTheLayerWindowFollows) {
 
     // Closing without saving empties the layer window again.
     interaction.QueueAnswer(Answer::No);
-    app->Commands().Trigger(quillora::commands::CommandId::Close);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::Close);
     EXPECT_EQ(CountText(layerWindow), QString());
 }
 
@@ -91,7 +92,7 @@ TEST_F(LayerCommands, ContextMenuProposesTheClickedPointAndBackgroundOpensItsDia
     view::LabelView* view = app->DocumentWindow()->View();
 
     QueueTextDialog(interaction, QStringLiteral("here"));
-    emit view->newTextLayerRequested(20, 15);
+    app->Commands().RunAtPointIfEnabled(quillora::commands::CommandId::NewTextLayer, 20, 15);
     ASSERT_EQ(app->Doc().state.layerCount, 3);
     const document::LayerRecord* layer = app->Doc().LayerAt(1);
     EXPECT_EQ(layer->posX, 20);
@@ -103,7 +104,8 @@ TEST_F(LayerCommands, ContextMenuProposesTheClickedPointAndBackgroundOpensItsDia
         dialog.reject();
         return dialog.result();
     });
-    emit view->backgroundSettingsRequested();
+    view->SetMenuRunner([](QMenu&, const QPoint&) { return 40063; });
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, QPoint(100, 100));
     EXPECT_TRUE(dialogShown);
 }
 
@@ -135,7 +137,7 @@ TEST_F(LayerCommands, ShortcutsActFromTheFloatingWindows) {
     ASSERT_TRUE(app->Doc().documentOpen);
 
     QueueTextDialog(interaction, QStringLiteral("Side A"));
-    app->Commands().Trigger(commands::CommandId::NewTextLayer);
+    app->Commands().RunIfEnabled(commands::CommandId::NewTextLayer);
     QWidget* layerWindow = app->LayerWindow();
     layerWindow->show();
     layerWindow->activateWindow();

@@ -21,7 +21,7 @@ TEST_F(SheetCommands, TheListLayerCommandOpensTheListSheetWhoseOkReachesTheLabel
         sheet.accept();
         return sheet.result();
     });
-    app->Commands().Trigger(CommandId::ListLayer);
+    app->Commands().RunIfEnabled(CommandId::ListLayer);
     EXPECT_EQ(interaction.dialogTitles.back(), QStringLiteral("ﾘｽﾄﾚｲﾔｰの設定"));
     EXPECT_EQ(std::string(text::FieldView(app->Doc().list.entryText[0])), "Opening");
     EXPECT_TRUE(app->Doc().documentModified);
@@ -34,7 +34,7 @@ TEST_F(SheetCommands, TheEnvironmentCommandOpensTheEnvironmentSheet) {
         sheet.accept();
         return sheet.result();
     });
-    app->Commands().Trigger(CommandId::Environment);
+    app->Commands().RunIfEnabled(CommandId::Environment);
     EXPECT_EQ(interaction.dialogTitles.back(), QStringLiteral("環境設定"));
     EXPECT_EQ(app->Settings().grid.visible, 1);
 }

@@ -88,10 +88,10 @@ TEST_F(Startup, HiddenWindowsTakeNoPlaceAndCloseBoxesClearTheirFlags) {
     app->ToolWindow()->close();  // its close box
     EXPECT_EQ(app->Settings().toolWindow.view, 0);
     EXPECT_FALSE(app->Commands().Action(quillora::commands::CommandId::ToolWindow)->isChecked());
-    app->Commands().Trigger(quillora::commands::CommandId::ArrangeWindows);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::ArrangeWindows);
     EXPECT_EQ(app->PositionWindow()->pos(), app->Frame().ClientTopRight() - QPoint(200, 0));
 
-    app->Commands().Trigger(quillora::commands::CommandId::ToolWindow);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::ToolWindow);
     EXPECT_TRUE(app->ToolWindow()->isVisible());
     EXPECT_EQ(app->Settings().toolWindow.view, 1);
 
@@ -110,11 +110,11 @@ TEST_F(Startup, LayerWindowJoinsTheStackBelowTheOthers) {
     ASSERT_NE(layerWindow, nullptr);
     EXPECT_TRUE(layerWindow->isVisible());
 
-    app->Commands().Trigger(quillora::commands::CommandId::ArrangeWindows);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::ArrangeWindows);
     const QPoint corner = app->Frame().ClientTopRight();
     EXPECT_EQ(layerWindow->pos().y(), corner.y() + app->ToolWindow()->frameGeometry().height() +
                                           app->PositionWindow()->frameGeometry().height());
-    app->Commands().Trigger(quillora::commands::CommandId::LayerWindow);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::LayerWindow);
     EXPECT_FALSE(layerWindow->isVisible());
     EXPECT_EQ(app->Settings().layerWindow.view, 0);
 }
@@ -159,7 +159,7 @@ TEST_F(Startup, ExitWritesTheRestoredPlaceOfAMaximisedFrame) {
     LaunchQuietly();
     app->Frame().setGeometry(40, 30, 640, 480);
     app->Frame().showMaximized();
-    app->Commands().Trigger(quillora::commands::CommandId::Exit);
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::Exit);
     ASSERT_FALSE(app->Frame().isVisible());
     const std::string ini = dir.File("quillora.ini");
     EXPECT_EQ(IniValue(ini, "FrameWindow", "Max"), "1");
@@ -218,7 +218,7 @@ TEST_F(Startup, ADialogOpenedDuringTheSplashEndsItAndItsWaitCursor) {
         dialog.reject();
         return dialog.result();
     });
-    app->Commands().Trigger(commands::CommandId::New);
+    app->Commands().RunIfEnabled(commands::CommandId::New);
     EXPECT_FALSE(splashUnderDialog);
     EXPECT_EQ(cursorOverDialog, nullptr);
     // The second stage finds it gone and restores no cursor twice.

@@ -108,7 +108,7 @@ TEST_F(EnvironmentSheetTest, TurningArrangingOnArrangesAtOnceOnApply) {
     EXPECT_EQ(w.settings.autoArrange, 1);
     EXPECT_EQ(arranged, 1);
     // The grid page was shown first and applies too.
-    EXPECT_EQ(w.views.calls, std::vector<std::string>(4, "repaint"));
+    EXPECT_EQ(w.views.calls, std::vector<std::string>(2, "repaint"));
 }
 
 TEST_F(EnvironmentSheetTest, PagesNeverShownApplyNothing) {

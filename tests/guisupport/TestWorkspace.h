@@ -6,6 +6,7 @@
 #include "document/LabelDocument.h"
 #include "settings/AppSettings.h"
 #include "workspace/DialogFlags.h"
+#include "workspace/DocumentViews.h"
 #include "workspace/Workspace.h"
 
 struct TestWorkspace {
@@ -14,6 +15,11 @@ struct TestWorkspace {
     quillora::workspace::DialogFlags flags;
     ScriptedInteraction interaction;
     RecordingViews views;
-    quillora::workspace::Workspace ws{doc, settings, flags, interaction, views, {}, {}, nullptr};
+    quillora::workspace::Workspace ws{doc, settings, flags, interaction, {}, {}, nullptr};
     RecordingCommands commands;
+
+    // The windows redraw what each change announces, as they do in the program.
+    TestWorkspace() {
+        doc.changeObserver = [this](quillora::document::ChangeScope scope) { quillora::workspace::ShowChange(views, scope); };
+    }
 };

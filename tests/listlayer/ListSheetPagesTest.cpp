@@ -30,8 +30,10 @@ TEST_F(ListSheetTest, ApplyThenCancelKeepsWhatWasApplied) {
     sheet->ApplyButton()->click();
     EXPECT_FALSE(sheet->ApplyButton()->isEnabled());
     EXPECT_TRUE(w.doc.documentModified);
-    // Each shown page ends its Apply by redrawing the label.
-    EXPECT_EQ(w.views.calls, (std::vector<std::string>{"document", "document", "document"}));
+    // The label shows what was applied.
+    ASSERT_FALSE(w.views.calls.empty());
+    EXPECT_EQ(w.views.calls.back(), "document");
+    const std::size_t drawnAtApply = w.views.calls.size();
 
     Add("dropped");
     FindChild<QRadioButton>(*sheet, "style2").click();
@@ -44,7 +46,7 @@ TEST_F(ListSheetTest, ApplyThenCancelKeepsWhatWasApplied) {
     EXPECT_EQ(w.doc.list.lineGap, -7);
     EXPECT_EQ(w.doc.list.fontColor, 0u);
     // Cancel draws nothing: nothing after the last Apply was drawn.
-    EXPECT_EQ(w.views.calls.size(), 3u);
+    EXPECT_EQ(w.views.calls.size(), drawnAtApply);
 }
 
 TEST_F(ListSheetTest, CancelWithoutApplyRestoresTheListAsOpened) {
@@ -64,7 +66,7 @@ TEST_F(ListSheetTest, OkAppliesOnlyThePagesThatWereShown) {
     w.doc.list.lineGap = 4;
     sheet->accept();
     EXPECT_EQ(sheet->Page(2), nullptr);
-    EXPECT_EQ(w.views.calls.size(), 2u);
+    EXPECT_EQ(w.views.calls, std::vector<std::string>{"document"});
     EXPECT_EQ(w.doc.list.layoutStyle, 1);
     EXPECT_EQ(w.doc.list.lineGap, 4);
     EXPECT_EQ(sheet->result(), QDialog::Accepted);

@@ -24,7 +24,7 @@ protected:
         doc.documentOpen = true;
         label = QImage(360, 360, QImage::Format_RGB32);
         label.fill(Qt::red);
-        view = std::make_unique<view::LabelView>(doc, grid, flags, interaction);
+        view = std::make_unique<view::LabelView>(doc, grid, flags, interaction, commands);
         view->SetSource(&label);
     }
 
@@ -42,6 +42,7 @@ protected:
     settings::GridSettings grid;
     workspace::DialogFlags flags;
     ScriptedInteraction interaction;
+    commands::CommandRegistry commands;
     QImage label;
     std::unique_ptr<view::LabelView> view;
 };
@@ -134,18 +135,19 @@ TEST_F(LabelViewTest, RightClickOffersNewLayersAtThePointInMillimetres) {
         for (QAction* action : menu.actions()) captions << action->text();
         return answer;
     });
-    QSignalSpy text(view.get(), &view::LabelView::newTextLayerRequested);
-    QSignalSpy background(view.get(), &view::LabelView::backgroundSettingsRequested);
+    QList<QPoint> proposed;
+    int backgrounds = 0;
+    commands.Define(commands::CommandId::NewTextLayer, [] {});
+    commands.DefinePointProposal(commands::CommandId::NewTextLayer, [&](int x, int y) { proposed << QPoint(x, y); });
+    commands.Define(commands::CommandId::BackgroundLayer, [&] { ++backgrounds; });
     QTest::mouseClick(view->viewport(), Qt::RightButton, {}, QPoint(87, 60));
-    ASSERT_EQ(text.count(), 1);
-    EXPECT_EQ(text[0][0].toInt(), 20);
-    EXPECT_EQ(text[0][1].toInt(), 15);
+    EXPECT_EQ(proposed, QList<QPoint>{QPoint(20, 15)});
     EXPECT_EQ(captions, (QStringList{"新規文字ﾚｲﾔｰ(&T)...", "新規画像ﾚｲﾔｰ(&P)...", "", "ﾘｽﾄﾚｲﾔｰの設定(&L)...",
                                      "背景ﾚｲﾔｰの設定(&B)..."}));
 
     answer = 40063;
     QTest::mouseClick(view->viewport(), Qt::RightButton, {}, QPoint(87, 60));
-    EXPECT_EQ(background.count(), 1);
+    EXPECT_EQ(backgrounds, 1);
 
     // Over the rulers nothing; while an editing dialog is open only a beep.
     captions.clear();

@@ -18,6 +18,7 @@
 #include "print/PrintDocument.h"
 #include "print/PrinterSelection.h"
 #include "settings/ProgramDirectory.h"
+#include "workspace/Captions.h"
 
 namespace qlrtool {
 namespace {
@@ -70,7 +71,7 @@ std::unique_ptr<QPrinter> PdfPrinter(const std::string& path, int dpi) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(QString::fromStdString(path));
-    printer->setDocName(QStringLiteral("Quillora"));
+    printer->setDocName(QString::fromUtf8(quillora::workspace::caption::kProductName));
     printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     printer->setFullPage(true);
     printer->setResolution(dpi);
