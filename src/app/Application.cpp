@@ -32,9 +32,6 @@
 namespace quillora::app {
 namespace {
 
-constexpr int kFirstRunWidth = 800;
-constexpr int kFirstRunHeight = 600;
-
 QString QtPictureFilter(const pictures::PictureFilter& filter) {
     const auto entry = [](const std::string& description, const std::string& pattern) {
         QString patterns = QString::fromStdString(pattern);
@@ -100,8 +97,8 @@ void Application::Start() {
     settings::FramePlacement placement = settings_.frame;
     if (settings_.firstRun) {
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        placement.posX = (screen.width() - kFirstRunWidth) / 2;
-        placement.posY = (screen.height() - kFirstRunHeight) / 2;
+        placement.posX = (screen.width() - settings::kFirstRunFrameWidth) / 2;
+        placement.posY = (screen.height() - settings::kFirstRunFrameHeight) / 2;
     }
     ApplyFramePlacement(*frame_, placement);
     UpdateCommandStates();

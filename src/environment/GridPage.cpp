@@ -16,9 +16,22 @@
 namespace quillora::environment {
 namespace {
 
-// Pen styles of the two line types, in the order of the list.
-constexpr int kSolid = 0;
-constexpr int kDotted = 2;
+using settings::GridLineType;
+
+// The list offers two lines: 実線 and 破線 (dotted); any other stored line shows no choice.
+int ListIndexOf(std::int32_t stored) {
+    const std::optional<GridLineType> type = settings::KnownGridLineType(stored);
+    if (!type) return -1;
+    switch (*type) {
+    case GridLineType::Solid: return 0;
+    case GridLineType::Dot: return 1;
+    case GridLineType::Dash:
+    case GridLineType::DashDot:
+    case GridLineType::DashDotDot:
+    case GridLineType::None: return -1;
+    }
+    return -1;
+}
 
 }  // namespace
 
@@ -55,7 +68,7 @@ GridPage::GridPage(workspace::Workspace& ws, QWidget* parent)
     spacing_->SetValue(grid.spacing);
     swatch_->SetColour(colour_);
     // Any other stored type shows no line type.
-    lineType_->setCurrentIndex(grid.lineType == kSolid ? 0 : grid.lineType == kDotted ? 1 : -1);
+    lineType_->setCurrentIndex(ListIndexOf(grid.lineType));
 
     connect(visible_, &QCheckBox::clicked, this, &GridPage::changed);
     connect(lineType_, &QComboBox::activated, this, &GridPage::changed);
@@ -70,7 +83,7 @@ void GridPage::Apply() {
     grid.visible = visible_->isChecked() ? 1 : 0;
     grid.spacing = std::clamp(spacing_->Value(), settings::kMinGridSpacing, settings::kMaxGridSpacing);
     grid.color = colour_;
-    grid.lineType = lineType_->currentIndex() == 0 ? kSolid : kDotted;
+    grid.lineType = static_cast<std::int32_t>(lineType_->currentIndex() == 0 ? GridLineType::Solid : GridLineType::Dot);
     ws_.doc.AnnounceChange(document::ChangeScope::Grid);
 }
 

@@ -20,7 +20,7 @@ double HalfChord(double y) {
 
 }  // namespace
 
-QPixmap LayoutStyleIcon(int style) {
+QPixmap LayoutStyleIcon(document::ListLayoutStyle style) {
     QPixmap pixmap(kSize, kSize);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -34,13 +34,13 @@ QPixmap LayoutStyleIcon(int style) {
         if (y > 11 && y < 21) continue;  // the hole
         const double half = HalfChord(y);
         switch (style) {
-        case 0:
+        case document::ListLayoutStyle::LeftAligned:
             painter.drawLine(QPointF(8, y), QPointF(14, y));
             break;
-        case 1:
+        case document::ListLayoutStyle::AlongCircle:
             painter.drawLine(QPointF(kCentre - half + 3, y), QPointF(kCentre - half + 9, y));
             break;
-        default:
+        case document::ListLayoutStyle::TwoColumns:
             painter.drawLine(QPointF(kCentre - half + 3, y), QPointF(kCentre - half + 7, y));
             painter.drawLine(QPointF(kCentre + half - 7, y), QPointF(kCentre + half - 3, y));
             break;

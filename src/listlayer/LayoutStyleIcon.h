@@ -3,8 +3,10 @@
 // placed the way the style places them.
 #include <QPixmap>
 
+#include "document/ListLayoutStyle.h"
+
 namespace quillora::listlayer {
 
-QPixmap LayoutStyleIcon(int style);
+QPixmap LayoutStyleIcon(document::ListLayoutStyle style);
 
 }  // namespace quillora::listlayer

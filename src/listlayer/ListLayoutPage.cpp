@@ -16,15 +16,23 @@ namespace {
 
 constexpr int kFieldMax = 200;
 
+using document::ListLayoutStyle;
+using document::kListLayoutStyles;
+
 struct FieldRow {
     const char* label;
-    int style;
+    ListLayoutStyle style;
 };
 
 // In the order of fields_.
-constexpr FieldRow kRows[] = {{"上余白(&T)：", 0}, {"左位置(&E)：", 0}, {"上余白(&O)：", 1}, {"左間隔(&M)：", 1},
-                              {"上余白(&P)：", 2}, {"左間隔(&R)：", 2}, {"右間隔(&G)：", 2},
-                              {"2列目開始番号(&N)：", 2}};
+constexpr FieldRow kRows[] = {{"上余白(&T)：", ListLayoutStyle::LeftAligned}, {"左位置(&E)：", ListLayoutStyle::LeftAligned},
+                              {"上余白(&O)：", ListLayoutStyle::AlongCircle}, {"左間隔(&M)：", ListLayoutStyle::AlongCircle},
+                              {"上余白(&P)：", ListLayoutStyle::TwoColumns}, {"左間隔(&R)：", ListLayoutStyle::TwoColumns},
+                              {"右間隔(&G)：", ListLayoutStyle::TwoColumns},
+                              {"2列目開始番号(&N)：", ListLayoutStyle::TwoColumns}};
+
+// A style's place among the three boxes.
+int BoxOf(ListLayoutStyle style) { return static_cast<int>(style); }
 
 std::array<std::int32_t*, 8> Values(document::ListBlock& list) {
     return {&list.top0, &list.left0, &list.top1, &list.left1, &list.top2, &list.left2, &list.left22,
@@ -36,13 +44,14 @@ std::array<std::int32_t*, 8> Values(document::ListBlock& list) {
 ListLayoutPage::ListLayoutPage(workspace::Workspace& ws, QWidget* parent) : PropertyPage(parent), ws_(ws) {
     const QString captions[] = {QStringLiteral("左揃え(&L)"), QStringLiteral("円周揃え(&C)"),
                                 QStringLiteral("円周揃え\n２列(&D)")};
-    std::array<QGridLayout*, 3> grids{};
+    std::array<QGridLayout*, kListLayoutStyles.size()> grids{};
     auto* layout = new QHBoxLayout(this);
-    for (int style = 0; style < 3; ++style) {
+    for (ListLayoutStyle kind : kListLayoutStyles) {
+        const int style = BoxOf(kind);
         auto* group = new QGroupBox(this);
         auto* column = new QVBoxLayout(group);
         auto* icon = new QLabel(group);
-        icon->setPixmap(LayoutStyleIcon(style));
+        icon->setPixmap(LayoutStyleIcon(kind));
         column->addWidget(icon, 0, Qt::AlignHCenter);
         styles_[style] = new QRadioButton(captions[style], group);
         styles_[style]->setObjectName(QStringLiteral("style%1").arg(style));
@@ -52,9 +61,9 @@ ListLayoutPage::ListLayoutPage(workspace::Workspace& ws, QWidget* parent) : Prop
         column->addStretch(1);
         layout->addWidget(group);
         // One group of exclusive buttons across the three boxes.
-        connect(styles_[style], &QRadioButton::clicked, this, [this, style] {
-            for (int other = 0; other < 3; ++other) styles_[other]->setChecked(other == style);
-            EnableStyle(style);
+        connect(styles_[style], &QRadioButton::clicked, this, [this, kind, style] {
+            for (std::size_t other = 0; other < styles_.size(); ++other) styles_[other]->setChecked(int(other) == style);
+            EnableStyle(kind);
             emit changed();
         });
     }
@@ -64,29 +73,31 @@ ListLayoutPage::ListLayoutPage(workspace::Workspace& ws, QWidget* parent) : Prop
         fields_[i] = new widgets::NumberField(0, kFieldMax, widgets::NumberField::Unsigned, this);
         fields_[i]->setObjectName(QStringLiteral("field%1").arg(i));
         fields_[i]->SetValue(*values[i]);
-        const int style = kRows[i].style;
+        const int style = BoxOf(kRows[i].style);
         widgets::AddNumberRow(*grids[style], rowsUsed[style]++, 0, QString::fromUtf8(kRows[i].label), fields_[i],
                               i == 7 ? QString() : QStringLiteral("mm"));
         connect(fields_[i], &widgets::NumberField::edited, this, &ListLayoutPage::changed);
     }
     grids[2]->addWidget(new QLabel(QStringLiteral("※「0」で自動調整"), this), rowsUsed[2], 0, 1, 3);
 
-    const int style = ws.doc.list.layoutStyle;
-    for (int i = 0; i < 3; ++i) {
-        styles_[i]->setAutoExclusive(false);
-        styles_[i]->setChecked(i == style);
+    const std::optional<ListLayoutStyle> style = document::KnownListLayoutStyle(ws.doc.list.layoutStyle);
+    for (ListLayoutStyle kind : kListLayoutStyles) {
+        styles_[BoxOf(kind)]->setAutoExclusive(false);
+        styles_[BoxOf(kind)]->setChecked(kind == style);
     }
     EnableStyle(style);
 }
 
-void ListLayoutPage::EnableStyle(int style) {
-    const bool known = style >= 0 && style <= 2;
-    for (int i = 0; i < 8; ++i) fields_[i]->setEnabled(!known || kRows[i].style == style);
+void ListLayoutPage::EnableStyle(std::optional<ListLayoutStyle> style) {
+    for (int i = 0; i < 8; ++i) fields_[i]->setEnabled(!style || kRows[i].style == *style);
 }
 
 void ListLayoutPage::Apply() {
     document::ListBlock& list = ws_.doc.list;
-    list.layoutStyle = styles_[0]->isChecked() ? 0 : styles_[1]->isChecked() ? 1 : 2;
+    ListLayoutStyle chosen = ListLayoutStyle::TwoColumns;
+    for (ListLayoutStyle kind : kListLayoutStyles)
+        if (styles_[BoxOf(kind)]->isChecked()) chosen = kind;
+    list.layoutStyle = static_cast<std::int32_t>(chosen);
     const auto values = Values(list);
     for (int i = 0; i < 8; ++i) *values[i] = fields_[i]->Value();
 }

@@ -2,7 +2,9 @@
 // "ﾚｲｱｳﾄ": the three layout styles, each with its fields; only the chosen style's fields are
 // enabled, but Apply writes all eight.
 #include <array>
+#include <optional>
 
+#include "document/ListLayoutStyle.h"
 #include "widgets/PropertyPage.h"
 #include "workspace/Workspace.h"
 
@@ -11,6 +13,7 @@ class QRadioButton;
 namespace quillora::widgets {
 class NumberField;
 }
+#include "document/ListLayoutStyle.h"
 
 namespace quillora::listlayer {
 
@@ -22,11 +25,11 @@ public:
     void Apply() override;
 
 private:
-    // Enables the fields of `style`; any other value enables them all.
-    void EnableStyle(int style);
+    // Enables the fields of `style`; an unknown stored style enables them all.
+    void EnableStyle(std::optional<document::ListLayoutStyle> style);
 
     workspace::Workspace& ws_;
-    std::array<QRadioButton*, 3> styles_{};
+    std::array<QRadioButton*, document::kListLayoutStyles.size()> styles_{};
     // top0, left0, top1, left1, top2, left2, left22, secondColumnStart
     std::array<widgets::NumberField*, 8> fields_{};
 };

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "DeviceUnits.h"
 #include "LayerFont.h"
+#include "document/ListLayoutStyle.h"
 #include "text/FixedField.h"
 
 namespace quillora::render {
@@ -123,7 +125,8 @@ int CircleChordX(int diameter, int depth, int side) {
 void DrawListLayer(Canvas& canvas, const document::LabelDocument& doc, int originX, int originY, float hScale,
                    float vScale) {
     const document::ListBlock& list = doc.list;
-    if (list.layoutStyle < 0 || list.layoutStyle > 2) return;
+    const std::optional<document::ListLayoutStyle> style = document::KnownListLayoutStyle(list.layoutStyle);
+    if (!style) return;
     auto font = MakeFontRequest({text::FieldView(list.fontFace), list.fontSize, list.fontBold, list.fontItalic,
                                  list.fontUnderline, list.fontStrike, 0},
                                 vScale);
@@ -133,14 +136,14 @@ void DrawListLayer(Canvas& canvas, const document::LabelDocument& doc, int origi
     canvas.SelectFont(*font);
 
     ListPainter painter(canvas, doc, originX, originY, hScale, vScale);
-    switch (list.layoutStyle) {
-    case 0:
+    switch (*style) {
+    case document::ListLayoutStyle::LeftAligned:
         painter.DrawLeftAligned(count, ToDevice(list.left0, hScale));
         break;
-    case 1:
+    case document::ListLayoutStyle::AlongCircle:
         painter.DrawAlongCircle(0, count, list.top1, ToDevice(list.left1, hScale), Side::Left);
         break;
-    default: {
+    case document::ListLayoutStyle::TwoColumns: {
         int first = count - SecondColumnSize(count, list.secondColumnStart);
         painter.DrawAlongCircle(0, first, list.top2, ToDevice(list.left2, hScale), Side::Left);
         painter.DrawAlongCircle(first, count, list.top2, ToDevice(list.left22, hScale), Side::Right);

@@ -5,6 +5,7 @@
 #include "document/LabelDocument.h"
 #include "document/LayerSettings.h"
 #include "document/Records.h"
+#include "settings/GridLineType.h"
 
 namespace quillora::settings {
 
@@ -12,13 +13,23 @@ namespace quillora::settings {
 inline constexpr char kDefaultLayerText[] = "\x82\xb1\x82\xb1\x82\xc9\x95\xb6\x8e\x9a\x82\xf0\x93\xfc\x97\xcd";  // ここに文字を入力
 inline constexpr char kDefaultFontFace[] = "\x82\x6c\x82\x72\x20\x82\x6f\x96\xbe\x92\xa9";  // ＭＳ Ｐ明朝
 
-struct FramePlacement { std::int32_t posX = 0, posY = 0, sizeW = 800, sizeH = 600, max = 0; };
+// The frame's size at the first start, centred on the screen.
+inline constexpr std::int32_t kFirstRunFrameWidth = 800;
+inline constexpr std::int32_t kFirstRunFrameHeight = 600;
+
+struct FramePlacement {
+    std::int32_t posX = 0, posY = 0, sizeW = kFirstRunFrameWidth, sizeH = kFirstRunFrameHeight, max = 0;
+};
 struct FloatingWindowPlacement { std::int32_t view = 1, posX = 0, posY = 0; };
 // The grid spacing the environment settings accept and the view draws, in mm.
 inline constexpr std::int32_t kMinGridSpacing = 5;
 inline constexpr std::int32_t kMaxGridSpacing = 100;
 
-struct GridSettings { std::int32_t visible = 0, spacing = 5; document::Colour color = 0x808080; std::int32_t lineType = 2; };
+struct GridSettings {
+    std::int32_t visible = 0, spacing = kMinGridSpacing;
+    document::Colour color = 0x808080;
+    std::int32_t lineType = static_cast<std::int32_t>(GridLineType::Dot);
+};
 
 struct AppSettings {
     FramePlacement frame;

@@ -41,16 +41,18 @@ constexpr ContextItem kContextMenu[] = {
     {40063, CommandId::BackgroundLayer, caption::kBackgroundLayerItem},
 };
 
-// Pen styles as the settings file numbers them (0 solid, 1 dash, 2 dot, ...).
-Qt::PenStyle GridPenStyle(int lineType) {
-    switch (lineType) {
-    case 1: return Qt::DashLine;
-    case 2: return Qt::DotLine;
-    case 3: return Qt::DashDotLine;
-    case 4: return Qt::DashDotDotLine;
-    case 5: return Qt::NoPen;
-    default: return Qt::SolidLine;
+// An unknown stored line draws solid.
+Qt::PenStyle GridPenStyle(std::int32_t stored) {
+    using settings::GridLineType;
+    switch (settings::KnownGridLineType(stored).value_or(GridLineType::Solid)) {
+    case GridLineType::Solid: return Qt::SolidLine;
+    case GridLineType::Dash: return Qt::DashLine;
+    case GridLineType::Dot: return Qt::DotLine;
+    case GridLineType::DashDot: return Qt::DashDotLine;
+    case GridLineType::DashDotDot: return Qt::DashDotDotLine;
+    case GridLineType::None: return Qt::NoPen;
     }
+    return Qt::SolidLine;
 }
 
 // "ＭＳ Ｐ明朝" with a 10-pixel cell.

@@ -1,7 +1,10 @@
+#include <climits>
 #include <cstring>
+#include <optional>
 #include <gtest/gtest.h>
 
 #include "document/LabelDocument.h"
+#include "document/ListLayoutStyle.h"
 #include "text/FixedField.h"
 
 using namespace quillora::document;
@@ -215,4 +218,12 @@ TEST(LabelDocument, OutOfRangeStoredValuesAreUsedSafely) {
     EXPECT_EQ(doc.SafeOuterMm(), 1);
     doc.state.outerMm = 2147483647;
     EXPECT_EQ(doc.SafeOuterMm(), 300);
+}
+
+TEST(ListLayoutStyleTest, OnlyTheThreeStoredStylesAreKnown) {
+    using quillora::document::ListLayoutStyle;
+    const std::pair<std::int32_t, std::optional<ListLayoutStyle>> table[] = {
+        {-1, std::nullopt}, {0, ListLayoutStyle::LeftAligned}, {1, ListLayoutStyle::AlongCircle},
+        {2, ListLayoutStyle::TwoColumns}, {3, std::nullopt}, {INT32_MIN, std::nullopt}};
+    for (const auto& [stored, known] : table) EXPECT_EQ(quillora::document::KnownListLayoutStyle(stored), known) << stored;
 }

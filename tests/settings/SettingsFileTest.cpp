@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "Fifo.h"
 #include "TempDir.h"
+#include "settings/GridLineType.h"
 #include "settings/SettingsFile.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
@@ -279,3 +281,10 @@ TEST_F(SettingsFileTest, AFifoInPlaceOfTheFileGivesDefaultsWithoutBlockingAndIsK
 
 }  // namespace
 }  // namespace quillora::settings
+
+TEST(GridLineTypeTest, ThePenStylesZeroToFiveAreKnown) {
+    using quillora::settings::GridLineType;
+    const std::pair<std::int32_t, std::optional<GridLineType>> table[] = {
+        {-1, std::nullopt}, {0, GridLineType::Solid}, {2, GridLineType::Dot}, {5, GridLineType::None}, {6, std::nullopt}};
+    for (const auto& [stored, known] : table) EXPECT_EQ(quillora::settings::KnownGridLineType(stored), known) << stored;
+}
