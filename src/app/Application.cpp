@@ -28,6 +28,7 @@
 #include "windows/NewLabelSizeDialog.h"
 #include "windows/TipsDialog.h"
 #include "view/LabelView.h"
+#include "document/Limits.h"
 
 namespace quillora::app {
 namespace {
@@ -231,7 +232,7 @@ void Application::ArrangeFloatingWindows() {
 }
 
 void Application::FitDocumentWindow() {
-    if (documentWindow_) documentWindow_->FitToLabel(doc_.SafeOuterMm() * canvas::ViewBitmap::kPixelsPerMm);
+    if (documentWindow_) documentWindow_->FitToLabel(doc_.SafeOuterMm() * document::kViewPixelsPerMm);
 }
 
 void Application::ShowChange(document::ChangeScope scope) {

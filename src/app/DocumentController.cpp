@@ -4,18 +4,18 @@
 #include "print/PaperCodes.h"
 #include "text/Cp932.h"
 #include "workspace/Captions.h"
+#include "document/Limits.h"
 
 namespace quillora::app {
 namespace {
 
-constexpr std::size_t kMaxPathBytes = 255;
 // The chooser shows the description as the original gave it.
 const QString kQlrFilter = QStringLiteral("CDﾗﾍﾞﾙﾃﾞｰﾀ(*.qlr) (*.qlr *.QLR)");
 
 QString DisplayPath(const std::string& path) { return QString::fromStdString(path); }
 
 // Whether a path fits the 255 bytes it takes stored (code page 932 where it can be).
-bool FitsStored(const std::string& path) { return text::Utf8PathToStored(path).size() <= kMaxPathBytes; }
+bool FitsStored(const std::string& path) { return text::Utf8PathToStored(path).size() <= document::kStoredPathBytes; }
 
 }  // namespace
 

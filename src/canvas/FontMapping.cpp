@@ -13,6 +13,7 @@
 #include <string>
 
 #include "text/Cp932.h"
+#include "canvas/RecordText.h"
 
 namespace quillora::canvas {
 
@@ -113,7 +114,7 @@ double FontMapping::CellPerPixel(const QFont& font) {
 }
 
 QFont FontMapping::Resolve(const render::FontRequest& request) {
-    QFont font(MappedFamily(QString::fromStdString(text::Cp932ToUtf8(request.face))));
+    QFont font(MappedFamily(Cp932ToQString(request.face)));
     // Weight 0 asks for the face's normal weight.
     font.setWeight(request.weight == 0 ? QFont::Normal : static_cast<QFont::Weight>(std::clamp(request.weight, 1, 1000)));
     font.setItalic(request.italic);

@@ -16,14 +16,10 @@
 #include "FontMapping.h"
 #include "PictureStretch.h"
 #include "text/Cp932.h"
+#include "canvas/RecordText.h"
 
 namespace quillora::canvas {
 
-namespace {
-
-QString Decode(std::string_view cp932) { return QString::fromStdString(text::Cp932ToUtf8(cp932)); }
-
-}  // namespace
 
 PainterCanvas::PainterCanvas(QPainter& painter) : painter_(painter) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -98,7 +94,7 @@ void PainterCanvas::SelectFont(const render::FontRequest& font) {
 void PainterCanvas::DrawText(int x, int y, std::string_view text, document::Colour colour) {
     if (!metrics_ || text.empty()) return;
     painter_.setPen(ToQColor(colour));
-    QString decoded = Decode(text);
+    QString decoded = Cp932ToQString(text);
     if (angle_ == 0) {
         painter_.drawText(QPoint(x, y + metrics_->ascent()), decoded);
         return;
@@ -113,7 +109,7 @@ void PainterCanvas::DrawText(int x, int y, std::string_view text, document::Colo
 render::DeviceSize PainterCanvas::MeasureText(std::string_view text) {
     if (!metrics_) return {};
     // Layout works with the requested cell, not the rounded metrics of the face.
-    return {metrics_->horizontalAdvance(Decode(text)), cellHeight_};
+    return {metrics_->horizontalAdvance(Cp932ToQString(text)), cellHeight_};
 }
 
 void PainterCanvas::DrawPicture(const document::Picture& picture, const render::DeviceRect& dest,

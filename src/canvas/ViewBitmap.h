@@ -9,7 +9,6 @@ namespace quillora::canvas {
 
 class ViewBitmap {
 public:
-    static constexpr int kPixelsPerMm = 3;
 
     // outerPx x outerPx pixels, the corners masked in the window's face colour.
     void Render(const document::LabelDocument& doc);

@@ -4,6 +4,7 @@
 
 #include "AtomicFile.h"
 #include "RegularFile.h"
+#include "Limits.h"
 
 namespace quillora::document {
 
@@ -104,7 +105,7 @@ std::string AddQlrExtension(std::string_view name) {
 
 std::optional<std::string> WithQlrExtension(std::string_view storedName) {
     std::string name = AddQlrExtension(storedName);
-    if (name.size() > kPathBytes - 1) return std::nullopt;
+    if (name.size() > kStoredPathBytes) return std::nullopt;
     return name;
 }
 

@@ -5,13 +5,13 @@
 #include <cstring>
 
 #include "text/FixedField.h"
+#include "Limits.h"
 
 namespace quillora::document {
 
 namespace {
 constexpr const char kListName[] = "\x83\x8a\x83\x58\x83\x67";  // リスト
 constexpr const char kBackgroundName[] = "\x94\x77\x8c\x69";    // 背景
-constexpr int kMaxDiameter = 300;
 }  // namespace
 
 LabelDocument::LabelDocument() { InitialiseAtStartup(); }
@@ -38,8 +38,8 @@ void LabelDocument::InitialiseAtStartup() {
 void LabelDocument::Create(const NewDocumentDefaults& defaults) {
     state.outerMm = header.outerDiameter;
     state.innerMm = header.innerDiameter;
-    state.outerPx = header.outerDiameter * 3;
-    state.innerPx = header.innerDiameter * 3;
+    state.outerPx = header.outerDiameter * kViewPixelsPerMm;
+    state.innerPx = header.innerDiameter * kViewPixelsPerMm;
     state.backColor = defaults.backColor;
     state.lineColor = defaults.lineColor;
     state.borderLine = defaults.borderLine;
@@ -169,8 +169,8 @@ LayerKind LabelDocument::KindAt(int pos) const {
     return layer ? layer->kind : LayerKind::Free;
 }
 
-int LabelDocument::SafeOuterMm() const { return std::clamp(state.outerMm, 1, kMaxDiameter); }
-int LabelDocument::SafeInnerMm() const { return std::clamp(state.innerMm, 1, kMaxDiameter); }
+int LabelDocument::SafeOuterMm() const { return std::clamp(state.outerMm, kMinDiameterMm, kMaxDiameterMm); }
+int LabelDocument::SafeInnerMm() const { return std::clamp(state.innerMm, kMinDiameterMm, kMaxDiameterMm); }
 
 int LabelDocument::ListEntryCount() const {
     int n = 0;

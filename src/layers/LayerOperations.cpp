@@ -12,6 +12,7 @@
 #include "text/Cp932.h"
 #include "text/FixedField.h"
 #include "workspace/Captions.h"
+#include "canvas/RecordText.h"
 
 namespace quillora::layers {
 
@@ -151,7 +152,7 @@ void LayerOperations::DeleteLayer(int pos) {
     workspace::Message question;
     question.owner = messageOwner_;
     question.text = QStringLiteral("ﾚｲﾔｰ：「%1」を削除します。よろしいですか？")
-                        .arg(QString::fromStdString(text::Cp932ToUtf8(text::FieldView(layer->name))));
+                        .arg(canvas::FieldToQString(layer->name));
     question.caption = QString::fromUtf8(caption::kDeleteLayer);
     question.icon = workspace::MessageIcon::Question;
     question.buttons = workspace::MessageButtons::YesNo;

@@ -23,6 +23,7 @@
 #include "widgets/ControlId.h"
 #include "widgets/UiFont.h"
 #include "widgets/FloatingWindowFlags.h"
+#include "canvas/RecordText.h"
 
 namespace quillora::layers {
 
@@ -202,7 +203,7 @@ void LayerWindow::paintEvent(QPaintEvent*) {
         painter.setPen(Qt::black);
         if (r < kRows - 1) painter.drawLine(0, top + kRowHeight - 1, width() - 1, top + kRowHeight - 1);
         painter.setPen(selected ? palette().color(QPalette::HighlightedText) : QColor(Qt::black));
-        QString name = QString::fromStdString(text::Cp932ToUtf8(text::FieldView(layer->name)));
+        QString name = canvas::FieldToQString(layer->name);
         painter.drawText(25, top + 6 + ascent, name);
     }
 }

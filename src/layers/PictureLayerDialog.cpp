@@ -22,6 +22,7 @@
 #include "widgets/ControlId.h"
 #include "widgets/NumberField.h"
 #include "workspace/Captions.h"
+#include "document/Limits.h"
 
 namespace quillora::layers {
 
@@ -33,8 +34,6 @@ namespace {
 constexpr int kPathWidth = 200;
 constexpr int kWidthDu = 230;
 constexpr int kHeightDu = 163;
-// Pictures are shown at 3 pixels per millimetre.
-constexpr int kPixelsPerMm = 3;
 
 std::string StoredPath(const document::PicLayerSettings& s) { return std::string(FieldView(s.picturePath)); }
 }  // namespace
@@ -140,8 +139,8 @@ void PictureLayerDialog::ProposeNaturalSize() {
     pictures::PictureSize size = ws_.pictures.GetPictureSize(StoredPath(settings_));
     settings_.imageWidthPx = size.width;
     settings_.imageHeightPx = size.height;
-    width_->SetValue(size.width / kPixelsPerMm);
-    height_->SetValue(size.height / kPixelsPerMm);
+    width_->SetValue(size.width / document::kViewPixelsPerMm);
+    height_->SetValue(size.height / document::kViewPixelsPerMm);
 }
 
 void PictureLayerDialog::ChooseFile() {

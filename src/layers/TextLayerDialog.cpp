@@ -20,6 +20,8 @@
 #include "widgets/ControlId.h"
 #include "widgets/NumberField.h"
 #include "workspace/Captions.h"
+#include "document/Limits.h"
+#include "canvas/RecordText.h"
 
 namespace quillora::layers {
 
@@ -28,11 +30,9 @@ using widgets::NumberField;
 using widgets::WithId;
 
 namespace {
-constexpr int kTextBytes = 255;
 constexpr int kWidthDu = 207;
 constexpr int kHeightDu = 229;
 
-QString FromRecord(std::string_view bytes) { return QString::fromStdString(text::Cp932ToUtf8(bytes)); }
 }  // namespace
 
 TextLayerDialog::TextLayerDialog(workspace::Workspace& ws, DialogVariant variant, int editedSlot)
@@ -42,7 +42,7 @@ TextLayerDialog::TextLayerDialog(workspace::Workspace& ws, DialogVariant variant
     setWindowTitle(QString::fromUtf8(settingsVariant ? workspace::caption::kTextLayerSettings : workspace::caption::kNewTextLayer));
 
     text_ = widgets::WithId(new QLineEdit(this), text_dialog_id::kText);
-    text_->setValidator(new widgets::Cp932TextValidator(kTextBytes, [&ws] { ws.interaction.Beep(); }, text_));
+    text_->setValidator(new widgets::Cp932TextValidator(document::kLayerTextBytes, [&ws] { ws.interaction.Beep(); }, text_));
     posX_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), text_dialog_id::kPosX);
     posY_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), text_dialog_id::kPosY);
     angle_ = widgets::WithId(new widgets::NumberField(0, 360, widgets::NumberField::DigitsOnly, this), text_dialog_id::kAngle);
@@ -108,7 +108,7 @@ TextLayerDialog::TextLayerDialog(workspace::Workspace& ws, DialogVariant variant
 }
 
 void TextLayerDialog::Fill() {
-    shownText_ = FromRecord(FieldView(settings_.text));
+    shownText_ = canvas::Cp932ToQString(FieldView(settings_.text));
     text_->setText(shownText_);
     posX_->SetValue(settings_.posX);
     posY_->SetValue(settings_.posY);
@@ -150,7 +150,7 @@ void TextLayerDialog::ReadControls() {
     // edit loses only those (shown as U+FFFD); the validator keeps the rest representable.
     if (text_->text() != shownText_) {
         const QString typed = QString(text_->text()).remove(QChar::ReplacementCharacter);
-        text::StoreField(settings_.text, text::Utf8ToCp932(typed.toStdString()).value_or(std::string()), kTextBytes);
+        text::StoreField(settings_.text, text::Utf8ToCp932(typed.toStdString()).value_or(std::string()), document::kLayerTextBytes);
         shownText_ = text_->text();
     }
     settings_.posX = posX_->Value();

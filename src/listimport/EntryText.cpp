@@ -6,6 +6,7 @@
 #include "AccentFolding.h"
 #include "Utf8.h"
 #include "text/Cp932.h"
+#include "document/Limits.h"
 
 namespace quillora::listimport {
 namespace {
@@ -52,7 +53,7 @@ EntryText ToEntryText(std::string_view utf8) {
     EntryText entry;
     std::optional<std::string> whole = text::Utf8ToCp932(line);
     std::string converted = whole ? std::move(*whole) : ConvertReplacing(line, entry.charactersReplaced);
-    entry.cp932 = CutCp932(converted, kEntryTextBytes);
+    entry.cp932 = CutCp932(converted, document::kEntryTextBytes);
     entry.cut = entry.cp932.size() < converted.size();
     return entry;
 }

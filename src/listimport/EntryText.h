@@ -6,8 +6,6 @@
 
 namespace quillora::listimport {
 
-constexpr std::size_t kEntryTextBytes = 255;
-
 struct EntryText {
     std::string cp932;
     bool charactersReplaced = false;  // an accent dropped, or a character turned into "?"

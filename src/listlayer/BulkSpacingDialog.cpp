@@ -6,13 +6,14 @@
 #include "widgets/DialogParts.h"
 #include "widgets/DialogSize.h"
 #include "widgets/NumberField.h"
+#include "SpacingField.h"
 
 namespace quillora::listlayer {
 
 BulkSpacingDialog::BulkSpacingDialog(document::ListBlock& list, workspace::Interaction& interaction, QWidget* parent)
     : QDialog(parent), list_(list), interaction_(interaction) {
     setWindowTitle(QStringLiteral("間隔の一括設定"));
-    spacing_ = new widgets::NumberField(0, 100, widgets::NumberField::Signed, this);
+    spacing_ = NewSpacingField(widgets::NumberField::Signed, this);
     spacing_->setObjectName(QStringLiteral("spacing"));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;

@@ -7,6 +7,8 @@
 
 #include "ListSlots.h"
 #include "text/Cp932.h"
+#include "document/Limits.h"
+#include "canvas/RecordText.h"
 
 namespace quillora::listlayer {
 namespace {
@@ -28,7 +30,7 @@ EntryTextEdit::EntryTextEdit(std::function<void()> beep, QWidget* parent)
 std::string EntryTextEdit::EntryBytes() const { return ToEntryBytes(toPlainText()).value_or(std::string()); }
 
 void EntryTextEdit::SetEntryBytes(std::string_view bytes) {
-    QString text = QString::fromStdString(text::Cp932ToUtf8(bytes));
+    QString text = canvas::Cp932ToQString(bytes);
     text.remove(QLatin1Char('\r'));
     setPlainText(text);
 }
@@ -37,7 +39,7 @@ void EntryTextEdit::CheckText() {
     if (reverting_) return;
     const QString now = toPlainText();
     const std::optional<std::string> bytes = ToEntryBytes(now);
-    if (bytes && bytes->size() <= std::size_t(kEntryTextBytes)) {
+    if (bytes && bytes->size() <= document::kEntryTextBytes) {
         accepted_ = now;
         return;
     }

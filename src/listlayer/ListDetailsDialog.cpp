@@ -13,6 +13,8 @@
 #include "widgets/DialogSize.h"
 #include "widgets/DialogParts.h"
 #include "widgets/NumberField.h"
+#include "SpacingField.h"
+#include "canvas/RecordText.h"
 
 namespace quillora::listlayer {
 namespace {
@@ -29,7 +31,7 @@ ListDetailsDialog::ListDetailsDialog(document::ListBlock& list, workspace::Inter
     separator_ = new QLineEdit(this);
     separator_->setObjectName(QStringLiteral("separator"));
     separator_->setValidator(new widgets::Cp932TextValidator(kSeparatorBytes, [&interaction] { interaction.Beep(); }, separator_));
-    defaultSpacing_ = new widgets::NumberField(0, 100, widgets::NumberField::Signed, this);
+    defaultSpacing_ = NewSpacingField(widgets::NumberField::Signed, this);
     defaultSpacing_->setObjectName(QStringLiteral("defaultSpacing"));
 
     auto* layout = new QVBoxLayout(this);
@@ -46,7 +48,7 @@ ListDetailsDialog::ListDetailsDialog(document::ListBlock& list, workspace::Inter
 
     printNumbers_->setChecked(list.printNumbers != 0);
     addZero_->setChecked(list.addZero != 0);
-    separator_->setText(QString::fromStdString(text::Cp932ToUtf8(text::FieldView(list.numberSeparator))));
+    separator_->setText(canvas::FieldToQString(list.numberSeparator));
     defaultSpacing_->SetValue(list.defaultSpacing);
     // No template size is known for it: fixed at what its contents need.
     widgets::FixDialogSize(*this, 0, 0);

@@ -22,13 +22,13 @@
 #include "text/FixedField.h"
 #include "widgets/DialogParts.h"
 #include "widgets/NumberField.h"
+#include "SpacingField.h"
+#include "canvas/RecordText.h"
 
 namespace quillora::listlayer {
 namespace {
 
 constexpr int kLastSlot = document::kListEntries - 1;
-
-QString FromRecord(std::string_view bytes) { return QString::fromStdString(text::Cp932ToUtf8(bytes)); }
 
 QPushButton* MakeButton(QWidget* parent, const QString& caption, const char* name) {
     auto* button = new QPushButton(caption, parent);
@@ -61,7 +61,7 @@ ListEditPage::ListEditPage(workspace::Workspace& ws, QWidget* parent) : Property
     entry_->setObjectName(QStringLiteral("entryText"));
     // Room for a few lines; the list above takes the rest.
     entry_->setFixedHeight(4 * entry_->fontMetrics().lineSpacing() + 2 * entry_->frameWidth() + 8);
-    spacing_ = new widgets::NumberField(0, 100, widgets::NumberField::DigitsOnly, this);
+    spacing_ = NewSpacingField(widgets::NumberField::DigitsOnly, this);
     spacing_->setObjectName(QStringLiteral("entrySpacing"));
 
     auto* add = MakeButton(this, QStringLiteral("追加(&D)"), "add");
@@ -123,8 +123,8 @@ void ListEditPage::Refill() {
     const document::ListBlock& list = ws_.doc.list;
     view_->clearSelection();
     for (int i = 0; i < document::kListEntries; ++i) {
-        view_->setItem(i, 0, new QTableWidgetItem(FromRecord(text::FieldView(list.entryNumber[i]))));
-        view_->setItem(i, 1, new QTableWidgetItem(FromRecord(text::FieldView(list.entryEditText[i]))));
+        view_->setItem(i, 0, new QTableWidgetItem(canvas::Cp932ToQString(text::FieldView(list.entryNumber[i]))));
+        view_->setItem(i, 1, new QTableWidgetItem(canvas::Cp932ToQString(text::FieldView(list.entryEditText[i]))));
         auto* spacing = new QTableWidgetItem(QStringLiteral("%1mm").arg(list.entrySpacing[i]));
         spacing->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         view_->setItem(i, 2, spacing);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "text/FixedField.h"
+#include "document/Limits.h"
 
 namespace quillora::listlayer {
 namespace {
@@ -19,8 +20,8 @@ void CopyEntry(document::ListBlock& list, int from, int to) {
 
 void InsertEntry(document::ListBlock& list, int slot, std::string_view text, int spacing) {
     for (int i = document::kListEntries - 1; i > slot; --i) CopyEntry(list, i - 1, i);
-    text::StoreField(list.entryEditText[slot], text, kEntryTextBytes);
-    text::StoreField(list.entryText[slot], text, kEntryTextBytes);
+    text::StoreField(list.entryEditText[slot], text, document::kEntryTextBytes);
+    text::StoreField(list.entryText[slot], text, document::kEntryTextBytes);
     list.entrySpacing[slot] = spacing;
 }
 

@@ -7,9 +7,6 @@
 
 namespace quillora::listlayer {
 
-// Entry texts hold at most this many bytes.
-inline constexpr int kEntryTextBytes = 255;
-
 // Moves the entries of slots `slot`..48 one slot down (slot 49's entry is lost) and stores the
 // new entry in `slot`.
 void InsertEntry(document::ListBlock& list, int slot, std::string_view text, int spacing);

@@ -11,6 +11,7 @@
 #include "document/Records.h"
 #include "document/RegularFile.h"
 #include "text/StoredPath.h"
+#include "document/Limits.h"
 
 namespace quillora::pictures {
 
@@ -19,7 +20,7 @@ namespace {
 // names no readable regular file. Checked before any reader or plug-in is given the path, so a
 // FIFO never blocks them and Qt has no missing file to complain about.
 std::optional<std::string> FileSystemPath(const std::string& storedPath) {
-    if (storedPath.empty() || storedPath.size() >= static_cast<std::size_t>(document::kPathBytes) ||
+    if (storedPath.empty() || storedPath.size() > document::kStoredPathBytes ||
         storedPath.find('\0') != std::string::npos)
         return std::nullopt;
     std::string path = text::ResolveStoredPath(storedPath);

@@ -2,13 +2,15 @@
 
 #include <utility>
 
+#include "document/Limits.h"
+
 namespace quillora::print {
 
 PaperSize PreviewPaperSize(const PrinterPaper& paper) {
     PaperSize size;
     switch (paper.code) {
     case kPaperA3: size = {297, 420}; break;
-    case kPaperA4: size = {210, 297}; break;
+    case kPaperA4: size = {document::kA4WidthMm, document::kA4HeightMm}; break;
     case kPaperA5: size = {148, 210}; break;
     case kPaperB4: size = {250, 354}; break;
     case kPaperB5: size = {182, 257}; break;

@@ -13,13 +13,14 @@
 #include "print/PrintControlIds.h"
 #include "widgets/ControlId.h"
 #include "widgets/NumberField.h"
+#include "document/Limits.h"
 
 namespace quillora::print {
 namespace {
 
 constexpr int kPaperMin = 1;
 constexpr int kPaperMax = 1000;
-constexpr PaperSize kA4Portrait{210, 297};
+constexpr PaperSize kA4Portrait{document::kA4WidthMm, document::kA4HeightMm};
 
 QPushButton* Button(const char* text, int id, QWidget* parent) {
     return widgets::WithId(new QPushButton(QString::fromUtf8(text), parent), id);

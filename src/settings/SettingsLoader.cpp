@@ -10,6 +10,7 @@
 #include "SettingsTable.h"
 #include "text/FixedField.h"
 #include "text/StoredPath.h"
+#include "document/Limits.h"
 
 namespace quillora::settings {
 
@@ -41,7 +42,7 @@ public:
     // the file-system path they name.
     void Path(KeyName key, std::string& path) {
         std::string_view value = Lookup(key).value_or("");
-        value = value.substr(0, std::min(value.find('\0'), std::size_t{document::kPathBytes - 1}));
+        value = value.substr(0, std::min(value.find('\0'), document::kStoredPathBytes));
         path = value.empty() ? std::string() : text::ResolveStoredPath(value);
     }
 

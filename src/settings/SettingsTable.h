@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "AppSettings.h"
+#include "document/Limits.h"
 
 namespace quillora::settings {
 
@@ -53,8 +54,8 @@ void VisitSettingsTable(Visitor& v, App& app, Doc& doc) {
     v.Int("MarginTop", header.marginTop, 15);
     v.Int(KeyName("Marginleft", "MarginLeft"), header.marginLeft, 15);
     v.Int("Tombo", header.cropMarks, 0);
-    v.Int("PreviewW", header.previewPaperWidth, 210);
-    v.Int("PreviewH", header.previewPaperHeight, 297);
+    v.Int("PreviewW", header.previewPaperWidth, document::kA4WidthMm);
+    v.Int("PreviewH", header.previewPaperHeight, document::kA4HeightMm);
 
     v.Section("DocData");
     v.Colour("BackColor", app.docDefaults.backColor, d.docDefaults.backColor);

@@ -20,6 +20,7 @@
 #include "render/LabelRenderer.h"
 #include "view/ViewGeometry.h"
 #include "workspace/Captions.h"
+#include "document/Limits.h"
 
 namespace quillora::view {
 namespace {
@@ -106,7 +107,7 @@ void LabelView::resizeEvent(QResizeEvent* event) {
     UpdateScrollBars();
 }
 
-int LabelView::OuterPx() const { return doc_.SafeOuterMm() * canvas::ViewBitmap::kPixelsPerMm; }
+int LabelView::OuterPx() const { return doc_.SafeOuterMm() * document::kViewPixelsPerMm; }
 
 void LabelView::scrollContentsBy(int, int) {
     // The offsets live in the document state and are set by onScrollAction.

@@ -39,18 +39,18 @@ std::vector<RulerMark> RulerMarks(int origin, int scroll, int extent) {
     std::vector<RulerMark> marks;
     const int start = origin - scroll;
     for (int j = 0;; ++j) {
-        marks.push_back({start + kLabelledTickStep * j, 10 * j, kPixelsPerMm});
+        marks.push_back({start + kLabelledTickStep * j, 10 * j, document::kViewPixelsPerMm});
         if (start + kLabelledTickStep * (j + 1) > extent) break;
     }
     for (int j = 0;; ++j) {
-        marks.push_back({start - kLabelledTickStep * j, -10 * j, -kPixelsPerMm});
+        marks.push_back({start - kLabelledTickStep * j, -10 * j, -document::kViewPixelsPerMm});
         if (start - kLabelledTickStep * (j + 1) < 0) break;
     }
     return marks;
 }
 
 std::vector<int> GridOffsets(int outerPx, int spacingMm) {
-    const int step = std::clamp(spacingMm, settings::kMinGridSpacing, settings::kMaxGridSpacing) * kPixelsPerMm;
+    const int step = std::clamp(spacingMm, settings::kMinGridSpacing, settings::kMaxGridSpacing) * document::kViewPixelsPerMm;
     std::vector<int> offsets;
     for (int k = 0; k == 0 || k < outerPx; k += step) offsets.push_back(k);
     return offsets;
@@ -58,6 +58,6 @@ std::vector<int> GridOffsets(int outerPx, int spacingMm) {
 
 bool InRulerBand(int x, int y) { return x < kRulerBand || y < kRulerBand; }
 
-int PixelToMm(int pos, int origin, int scroll) { return (pos - origin + scroll) / kPixelsPerMm; }
+int PixelToMm(int pos, int origin, int scroll) { return (pos - origin + scroll) / document::kViewPixelsPerMm; }
 
 }  // namespace quillora::view

@@ -3,11 +3,12 @@
 // ruler marks and grid lines go, and how a mouse position turns into millimetres.
 #include <vector>
 
+#include "document/Limits.h"
+
 namespace quillora::view {
 
 inline constexpr int kRulerBand = 15;      // rulers along the top and left edges, pixels
-inline constexpr int kPixelsPerMm = 3;
-inline constexpr int kLabelledTickStep = 30;  // a labelled tick every 10 mm
+inline constexpr int kLabelledTickStep = 10 * document::kViewPixelsPerMm;  // a labelled tick every 10 mm
 
 // Client coordinate of the label's bounding square along one axis: centred right of / below the
 // ruler when it fits, pinned to the ruler otherwise.

@@ -8,6 +8,7 @@
 #include "text/Cp932.h"
 #include "text/FixedField.h"
 #include "workspace/Interaction.h"
+#include "canvas/RecordText.h"
 
 namespace quillora::widgets {
 namespace {
@@ -46,7 +47,7 @@ bool ChooseRecordFont(workspace::Interaction& interaction, QWidget* owner, FontF
 }
 
 QString FontLabelText(const FontFields& fields) {
-    const QString face = QString::fromStdString(text::Cp932ToUtf8(text::FieldView(fields.fontFace)));
+    const QString face = canvas::FieldToQString(fields.fontFace);
     return QStringLiteral("%1 / %2pt").arg(face).arg(fields.fontSize);
 }
 

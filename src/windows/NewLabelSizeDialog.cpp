@@ -12,18 +12,17 @@
 #include "widgets/ControlId.h"
 #include "widgets/DialogSize.h"
 #include "widgets/NumberField.h"
+#include "document/Limits.h"
 
 namespace quillora::windows {
 namespace {
 
-constexpr int kMinDiameter = 1;
-constexpr int kMaxDiameter = 300;
 constexpr int kWidthDu = 150;
 constexpr int kHeightDu = 60;
 
 widgets::NumberField* AddDiameterRow(QGridLayout& grid, int row, const char* caption, const char* name, int value,
                             QWidget* parent) {
-    auto* field = new widgets::NumberField(kMinDiameter, kMaxDiameter, widgets::NumberField::DigitsOnly, parent);
+    auto* field = new widgets::NumberField(document::kMinDiameterMm, document::kMaxDiameterMm, widgets::NumberField::DigitsOnly, parent);
     field->setObjectName(QString::fromLatin1(name));
     field->SetValue(value);
     auto* label = new QLabel(QString::fromUtf8(caption), parent);
@@ -36,7 +35,7 @@ widgets::NumberField* AddDiameterRow(QGridLayout& grid, int row, const char* cap
 
 }  // namespace
 
-int LimitDiameter(int typed) { return std::clamp(typed, kMinDiameter, kMaxDiameter); }
+int LimitDiameter(int typed) { return std::clamp(typed, document::kMinDiameterMm, document::kMaxDiameterMm); }
 
 NewLabelSizeDialog::NewLabelSizeDialog(document::DocHeader& header, QWidget* parent)
     : QDialog(parent), header_(header) {

@@ -7,6 +7,7 @@
 #include "PictureReport.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
+#include "text/FieldText.h"
 
 namespace qlrtool {
 namespace {
@@ -15,10 +16,6 @@ using namespace quillora::document;
 
 constexpr char kUsage[] = "info FILE.qlr";
 
-template <std::size_t N>
-std::string Text(const char (&field)[N]) {
-    return quillora::text::Cp932ToUtf8(quillora::text::FieldView(field));
-}
 
 void WriteHeader(JsonWriter& j, const DocHeader& h) {
     j.Key("header").BeginObject();
@@ -44,7 +41,7 @@ void WriteState(JsonWriter& j, const DocState& s) {
 void WriteList(JsonWriter& j, const ListBlock& l) {
     j.Key("list").BeginObject();
     j.Field("printNumbers", l.printNumbers).Field("addZero", l.addZero).Field("defaultSpacing", l.defaultSpacing);
-    j.Field("numberSeparator", Text(l.numberSeparator)).Field("fontFace", Text(l.fontFace));
+    j.Field("numberSeparator", quillora::text::FieldToUtf8(l.numberSeparator)).Field("fontFace", quillora::text::FieldToUtf8(l.fontFace));
     j.Field("fontSize", l.fontSize).Field("fontItalic", l.fontItalic).Field("fontUnderline", l.fontUnderline);
     j.Field("fontBold", l.fontBold).Field("fontStrike", l.fontStrike).Field("fontColor", l.fontColor);
     j.Field("layoutStyle", l.layoutStyle);
@@ -56,8 +53,8 @@ void WriteList(JsonWriter& j, const ListBlock& l) {
     j.Key("entries").BeginArray();
     for (int i = 0; i < kListEntries; ++i) {
         j.BeginObject();
-        j.Field("number", Text(l.entryNumber[i])).Field("text", Text(l.entryText[i]));
-        j.Field("editText", Text(l.entryEditText[i])).Field("spacing", l.entrySpacing[i]);
+        j.Field("number", quillora::text::FieldToUtf8(l.entryNumber[i])).Field("text", quillora::text::FieldToUtf8(l.entryText[i]));
+        j.Field("editText", quillora::text::FieldToUtf8(l.entryEditText[i])).Field("spacing", l.entrySpacing[i]);
         j.EndObject();
     }
     j.EndArray();
@@ -66,8 +63,8 @@ void WriteList(JsonWriter& j, const ListBlock& l) {
 
 void WriteLayer(JsonWriter& j, const LayerRecord& r) {
     j.BeginObject();
-    j.Field("kind", static_cast<int>(r.kind)).Field("visible", r.visible).Field("name", Text(r.name));
-    j.Field("text", Text(r.text)).Field("fontFace", Text(r.fontFace));
+    j.Field("kind", static_cast<int>(r.kind)).Field("visible", r.visible).Field("name", quillora::text::FieldToUtf8(r.name));
+    j.Field("text", quillora::text::FieldToUtf8(r.text)).Field("fontFace", quillora::text::FieldToUtf8(r.fontFace));
     j.Field("fontSize", r.fontSize).Field("fontItalic", r.fontItalic).Field("fontUnderline", r.fontUnderline);
     j.Field("fontBold", r.fontBold).Field("fontStrike", r.fontStrike).Field("fontColor", r.fontColor);
     j.Field("angle", r.angle).Field("shadow", r.shadow).Field("shadowColor", r.shadowColor);

@@ -11,6 +11,7 @@
 #include "listimport/ListEntries.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
+#include "text/FieldText.h"
 
 namespace qlrtool {
 namespace {
@@ -50,7 +51,7 @@ int List(const std::vector<std::string>& args) {
         return kExitFile;
     }
     for (int slot = 0; slot < result.entriesSet; ++slot)
-        std::cout << text::Cp932ToUtf8(text::FieldView(doc->list.entryText[slot])) << '\n';
+        std::cout << text::FieldToUtf8(doc->list.entryText[slot]) << '\n';
     std::cerr << listimport::ImportNotice(result);
     return kExitOk;
 }

@@ -8,6 +8,7 @@
 #include "document/DocumentFile.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsLoader.h"
+#include "document/Limits.h"
 
 namespace qlrtool {
 namespace {
@@ -45,9 +46,12 @@ int New(const std::vector<std::string>& args) {
     else
         settings::LoadSettings(settingsDir, app, *doc);
     doc->RenumberListEntries();
-    // The new-document dialog limits each diameter to 1..300.
-    if (outer) doc->header.outerDiameter = static_cast<std::int32_t>(std::clamp(*outer, 1L, 300L));
-    if (inner) doc->header.innerDiameter = static_cast<std::int32_t>(std::clamp(*inner, 1L, 300L));
+    // Each diameter within the range the new-document dialog keeps.
+    const auto limit = [](long mm) {
+        return static_cast<std::int32_t>(std::clamp<long>(mm, document::kMinDiameterMm, document::kMaxDiameterMm));
+    };
+    if (outer) doc->header.outerDiameter = limit(*outer);
+    if (inner) doc->header.innerDiameter = limit(*inner);
     doc->Create(app.docDefaults);
 
     if (!document::WriteDocumentFile(out, *doc)) {

@@ -15,6 +15,7 @@
 #include "render/DeviceUnits.h"
 #include "render/LabelRenderer.h"
 #include "settings/ProgramDirectory.h"
+#include "document/Limits.h"
 
 namespace qlrtool {
 namespace {
@@ -23,7 +24,7 @@ using quillora::render::RenderTarget;
 
 constexpr char kUsage[] = "render FILE.qlr OUT.png [--scale S | --dpi D] [--view]";
 
-constexpr float kViewScale = 3.0f;
+constexpr float kViewScale = quillora::document::kViewPixelsPerMm;
 constexpr double kMmPerInch = 25.4;
 // A 300 mm label at 1200 dpi needs 14173 pixels; anything larger is a typing error.
 constexpr int kMaxImageSide = 16384;

@@ -15,6 +15,7 @@
 #include "settings/SettingsTable.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
+#include "text/FieldText.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ public:
     }
     template <std::size_t N>
     void Text(KeyName key, const char (&field)[N], std::string_view) {
-        json_.Field(key.written, quillora::text::Cp932ToUtf8(quillora::text::FieldView(field)));
+        json_.Field(key.written, quillora::text::FieldToUtf8(field));
     }
     template <std::size_t N>
     void Path(KeyName key, const char (&field)[N]) {
