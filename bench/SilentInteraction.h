@@ -15,7 +15,7 @@ public:
     void Beep() override {}
     std::optional<QString> ChooseOpenFile(const workspace::FileChoice&) override { return std::nullopt; }
     std::optional<QString> ChooseSaveFile(const workspace::FileChoice&) override { return std::nullopt; }
-    std::optional<QString> ChooseFolder(QWidget*, const QString&) override { return std::nullopt; }
+    std::optional<QString> ChooseFolder(QWidget*, const QString&, const QString&) override { return std::nullopt; }
     std::optional<QColor> ChooseColour(QWidget*, const QColor&, bool) override { return std::nullopt; }
     std::optional<workspace::FontChoice> ChooseFont(QWidget*, const workspace::FontChoice&) override { return std::nullopt; }
     int RunDialog(QDialog&) override { return QDialog::Rejected; }

@@ -4,22 +4,20 @@
 #include <optional>
 
 #include "AccentFolding.h"
-#include "Utf8.h"
+#include "text/Utf8.h"
 #include "text/Cp932.h"
 #include "document/Limits.h"
 
 namespace quillora::listimport {
 namespace {
 
-bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-
 // Converts character by character, replacing what the code page lacks.
 std::string ConvertReplacing(std::string_view utf8, bool& replaced) {
     std::string out;
-    for (char32_t cp : DecodeUtf8(utf8)) {
+    for (char32_t cp : text::DecodeUtf8(utf8)) {
         if (cp < 0x80) {
             out += static_cast<char>(cp);
-        } else if (auto bytes = text::Utf8ToCp932(EncodeUtf8(cp))) {
+        } else if (auto bytes = text::Utf8ToCp932(text::EncodeUtf8(cp))) {
             out += *bytes;
         } else if (const char base = BaseLetterOf(cp)) {
             out += base;
@@ -32,17 +30,6 @@ std::string ConvertReplacing(std::string_view utf8, bool& replaced) {
     return out;
 }
 
-// The longest prefix of at most `limit` bytes that ends on a character boundary.
-std::string_view CutCp932(std::string_view cp932, std::size_t limit) {
-    std::size_t end = 0;
-    while (end < cp932.size()) {
-        const std::size_t length = IsLeadByte(static_cast<unsigned char>(cp932[end])) ? 2 : 1;
-        if (end + length > limit) break;
-        end += length;
-    }
-    return cp932.substr(0, std::min(end, cp932.size()));
-}
-
 }  // namespace
 
 EntryText ToEntryText(std::string_view utf8) {
@@ -53,7 +40,7 @@ EntryText ToEntryText(std::string_view utf8) {
     EntryText entry;
     std::optional<std::string> whole = text::Utf8ToCp932(line);
     std::string converted = whole ? std::move(*whole) : ConvertReplacing(line, entry.charactersReplaced);
-    entry.cp932 = CutCp932(converted, document::kEntryTextBytes);
+    entry.cp932 = text::CutCp932(converted, document::kEntryTextBytes);
     entry.cut = entry.cp932.size() < converted.size();
     return entry;
 }

@@ -11,4 +11,9 @@ namespace quillora::listimport {
 // cannot be decoded.
 std::string DecodeTextBytes(std::string_view bytes);
 
+// Whether the bytes are text a track list can be made of: at most one character in a hundred
+// undecodable or a control character other than a tab or a line end (random bytes hold one in
+// eight; UTF-16 without a byte order mark is half NULs).
+bool IsListText(std::string_view bytes);
+
 }  // namespace quillora::listimport

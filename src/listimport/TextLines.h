@@ -8,7 +8,8 @@ namespace quillora::listimport {
 // Splits at CR LF, LF and a lone CR; the views point into `text`.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
-// Without spaces and tabs at either end.
+// Without spaces, tabs and other control characters at either end: a line of NULs or
+// control characters is a blank line.
 std::string_view Trimmed(std::string_view text);
 
 }  // namespace quillora::listimport

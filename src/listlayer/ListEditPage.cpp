@@ -14,14 +14,11 @@
 #include "EntryTextEdit.h"
 #include "ListDetailsDialog.h"
 #include "ListSlots.h"
-#include "listimport/AudioFolderReader.h"
-#include "listimport/EntrySource.h"
-#include "listimport/ImportNotice.h"
-#include "listimport/ListEntries.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
 #include "widgets/DialogParts.h"
 #include "widgets/NumberField.h"
+#include "ListImport.h"
 #include "SpacingField.h"
 #include "canvas/RecordText.h"
 
@@ -222,42 +219,19 @@ void ListEditPage::EditDetails() {
 }
 
 void ListEditPage::ImportListFile() {
-    const std::optional<QString> path = ws_.interaction.ChooseOpenFile(
-        {this, QStringLiteral("ﾘｽﾄﾃﾞｰﾀの読み込み"),
-         QStringLiteral("ﾘｽﾄﾌｧｲﾙ (*.txt *.m3u *.m3u8 *.cue);;ﾃｷｽﾄﾌｧｲﾙ (*.txt);;ﾌﾟﾚｲﾘｽﾄ (*.m3u *.m3u8);;"
-                        "CUEｼｰﾄ (*.cue);;すべてのﾌｧｲﾙ (*)"),
-         QString()});
-    if (!path) return;
-    Import(listimport::ReadListFile(path->toStdString()));
+    if (listlayer::ImportListFile(ws_, this)) ShowImported();
 }
 
 void ListEditPage::ImportAudioFolder() {
-    const std::optional<QString> folder = ws_.interaction.ChooseFolder(this, QStringLiteral("音楽ﾌｫﾙﾀﾞの選択"));
-    if (!folder) return;
-    Import(listimport::ReadAudioFolderEntries(folder->toStdString()));
+    if (listlayer::ImportAudioFolder(ws_, this)) ShowImported();
 }
 
-void ListEditPage::Import(const std::optional<std::vector<std::string>>& entries) {
-    if (!entries || entries->empty()) {
-        ws_.interaction.ShowMessage({this, QStringLiteral("ﾘｽﾄﾃﾞｰﾀを読み込めませんでした。"), QStringLiteral("Quillora"),
-                                     workspace::MessageIcon::Exclamation, workspace::MessageButtons::Ok,
-                                     workspace::Answer::Ok});
-        return;
-    }
-    if (HasEntries(ws_.doc.list) &&
-        ws_.interaction.ShowMessage({this, QStringLiteral("現在のﾘｽﾄﾃﾞｰﾀを読み込んだﾃﾞｰﾀで置き換えます。よろしいですか？"),
-                                     QStringLiteral("確認"), workspace::MessageIcon::Question,
-                                     workspace::MessageButtons::YesNo, workspace::Answer::No}) != workspace::Answer::Yes)
-        return;
-    const listimport::ApplyResult result = listimport::ApplyEntries(ws_.doc.list, *entries);
+void ListEditPage::ShowImported() {
     spacing_->SetValue(ws_.doc.list.defaultSpacing);
     Refill();
     SelectSlot(0);
     CloseEdit();
-    const QString notice = QString::fromStdString(listimport::ImportNotice(result)).trimmed();
-    if (!notice.isEmpty())
-        ws_.interaction.ShowMessage({this, notice, QStringLiteral("警告"), workspace::MessageIcon::Exclamation,
-                                     workspace::MessageButtons::Ok, workspace::Answer::Ok});
+    emit changed();
 }
 
 }  // namespace quillora::listlayer

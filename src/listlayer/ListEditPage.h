@@ -45,7 +45,8 @@ private:
     void LoadSelectedEntry();
     void FocusEntry();
     void CloseEdit();
-    void Import(const std::optional<std::vector<std::string>>& entries);
+    // The list after an import: its first entry selected, the entry field closed.
+    void ShowImported();
 
     workspace::Workspace& ws_;
     QTableWidget* view_;

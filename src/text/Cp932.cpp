@@ -1,9 +1,10 @@
 #include "Cp932.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
-#include "StoredPath.h"
+#include "Utf8.h"
 
 namespace quillora::text {
 namespace {
@@ -87,6 +88,17 @@ std::string Cp932ToUtf8(std::string_view bytes) {
         bytes.remove_prefix(1);
     }
     return out;
+}
+
+std::string_view CutCp932(std::string_view cp932, std::size_t limit) {
+    const auto isLead = [](unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); };
+    std::size_t end = 0;
+    while (end < cp932.size()) {
+        const std::size_t length = isLead(static_cast<unsigned char>(cp932[end])) ? 2 : 1;
+        if (end + length > limit) break;
+        end += length;
+    }
+    return cp932.substr(0, std::min(end, cp932.size()));
 }
 
 std::string Utf8PathToStored(std::string_view utf8Path) {

@@ -24,6 +24,9 @@ std::string Utf8PathToStored(std::string_view utf8Path);
 // Decoding only; to reach the file a stored path names, use ResolveStoredPath (StoredPath.h).
 std::string StoredPathToUtf8(std::string_view stored);
 
+// The longest prefix of at most `limit` bytes that ends on a character boundary.
+std::string_view CutCp932(std::string_view cp932, std::size_t limit);
+
 // Text made from a file name (a layer name): valid code page 932 of at most `maxBytes` bytes,
 // "?" for every character (or invalid UTF-8 byte) without a mapping, cut before the first
 // character that would not fit whole.

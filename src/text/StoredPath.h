@@ -12,6 +12,4 @@ namespace quillora::text {
 // or the raw bytes, when they are not valid code page 932).
 std::string ResolveStoredPath(std::string_view stored);
 
-bool IsValidUtf8(std::string_view bytes);
-
 }  // namespace quillora::text

@@ -50,8 +50,8 @@ public:
     virtual std::optional<QString> ChooseOpenFile(const FileChoice& choice) = 0;
     // Asks before replacing an existing file.
     virtual std::optional<QString> ChooseSaveFile(const FileChoice& choice) = 0;
-    // An existing folder.
-    virtual std::optional<QString> ChooseFolder(QWidget* owner, const QString& title) = 0;
+    // An existing folder, starting in `initialFolder` (empty: the chooser's own choice).
+    virtual std::optional<QString> ChooseFolder(QWidget* owner, const QString& title, const QString& initialFolder) = 0;
     virtual std::optional<QColor> ChooseColour(QWidget* owner, const QColor& initial, bool fullOpen) = 0;
     virtual std::optional<FontChoice> ChooseFont(QWidget* owner, const FontChoice& initial) = 0;
     // Runs one of the program's own dialogs modal to its parent window and returns its result

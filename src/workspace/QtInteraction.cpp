@@ -41,8 +41,8 @@ std::optional<QString> QtInteraction::ChooseSaveFile(const FileChoice& choice) {
     return path;
 }
 
-std::optional<QString> QtInteraction::ChooseFolder(QWidget* owner, const QString& title) {
-    const QString folder = QFileDialog::getExistingDirectory(owner, title);
+std::optional<QString> QtInteraction::ChooseFolder(QWidget* owner, const QString& title, const QString& initialFolder) {
+    const QString folder = QFileDialog::getExistingDirectory(owner, title, initialFolder);
     if (folder.isEmpty()) return std::nullopt;
     return folder;
 }

@@ -10,7 +10,7 @@ public:
     void Beep() override;
     std::optional<QString> ChooseOpenFile(const FileChoice& choice) override;
     std::optional<QString> ChooseSaveFile(const FileChoice& choice) override;
-    std::optional<QString> ChooseFolder(QWidget* owner, const QString& title) override;
+    std::optional<QString> ChooseFolder(QWidget* owner, const QString& title, const QString& initialFolder) override;
     std::optional<QColor> ChooseColour(QWidget* owner, const QColor& initial, bool fullOpen) override;
     std::optional<FontChoice> ChooseFont(QWidget* owner, const FontChoice& initial) override;
     int RunDialog(QDialog& dialog) override;

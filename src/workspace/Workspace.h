@@ -22,6 +22,7 @@ struct Workspace {
     pictures::PictureLibrary pictures;  // BMP and the plug-ins of the program folder
     QString pictureFilter;       // the picture file chooser's filter, Qt form
     QWidget* frame = nullptr;    // owner of the modal dialogs
+    std::string lastImportFolder{};  // where the track-list import's chooser opens next, for the run
 };
 
 }  // namespace quillora::workspace

@@ -47,8 +47,9 @@ std::optional<QString> ScriptedInteraction::ChooseSaveFile(const quillora::works
     return path;
 }
 
-std::optional<QString> ScriptedInteraction::ChooseFolder(QWidget*, const QString& title) {
+std::optional<QString> ScriptedInteraction::ChooseFolder(QWidget*, const QString& title, const QString& initialFolder) {
     folderTitles.push_back(title);
+    folderStarts.push_back(initialFolder);
     std::optional<QString> folder;
     Take(folders_, folder, "folder chooser", title);
     return folder;

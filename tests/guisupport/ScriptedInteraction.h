@@ -36,7 +36,7 @@ public:
     void Beep() override { ++beeps; }
     std::optional<QString> ChooseOpenFile(const quillora::workspace::FileChoice& choice) override;
     std::optional<QString> ChooseSaveFile(const quillora::workspace::FileChoice& choice) override;
-    std::optional<QString> ChooseFolder(QWidget* owner, const QString& title) override;
+    std::optional<QString> ChooseFolder(QWidget* owner, const QString& title, const QString& initialFolder) override;
     std::optional<QColor> ChooseColour(QWidget* owner, const QColor& initial, bool fullOpen) override;
     std::optional<quillora::workspace::FontChoice> ChooseFont(QWidget* owner, const quillora::workspace::FontChoice& initial) override;
     int RunDialog(QDialog& dialog) override;
@@ -46,6 +46,7 @@ public:
     std::vector<quillora::workspace::Message> messages;
     std::vector<quillora::workspace::FileChoice> fileChoices;  // open and save, in order
     std::vector<QString> folderTitles;                   // the folder choosers' titles
+    std::vector<QString> folderStarts;                   // the folders they opened in
     std::vector<bool> colourFullOpen;                    // whether each colour chooser opened in full
     std::vector<QColor> colourRequests;                  // the initial colours asked with
     std::vector<quillora::workspace::FontChoice> fontRequests;

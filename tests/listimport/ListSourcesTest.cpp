@@ -1,9 +1,11 @@
 // Text files, playlists and CUE sheets in the shapes they come in from other programs.
 #include <gtest/gtest.h>
 
+#include "Fifo.h"
 #include "TempDir.h"
 #include "listimport/CueSheetReader.h"
 #include "listimport/EntrySource.h"
+#include "listimport/ListFormats.h"
 #include "listimport/PlainTextReader.h"
 #include "listimport/PlaylistReader.h"
 #include "text/Cp932.h"
@@ -104,19 +106,53 @@ TEST(CueSheet, WithoutADiscPerformerEveryTrackPerformerIsAppended) {
     EXPECT_EQ(ReadCueSheetEntries(cue), (Entries{"夜明け / 歌手", "夕暮れ"}));
 }
 
-TEST(EntrySource, TheExtensionChoosesTheFormat) {
-    EXPECT_EQ(FormatOfFileName("list.M3U"), ListFileFormat::Playlist);
-    EXPECT_EQ(FormatOfFileName("/a/list.m3u8"), ListFileFormat::Playlist);
-    EXPECT_EQ(FormatOfFileName("disc.Cue"), ListFileFormat::CueSheet);
-    EXPECT_EQ(FormatOfFileName("tracks.txt"), ListFileFormat::PlainText);
-    EXPECT_EQ(FormatOfFileName("cue"), ListFileFormat::PlainText);
+TEST(EntrySource, TheExtensionChoosesTheFormatFromTheOneTable) {
+    const auto name = [](std::string_view file) { return std::string(FormatOfFileName(file).name); };
+    EXPECT_EQ(name("list.M3U"), "ﾌﾟﾚｲﾘｽﾄ");
+    EXPECT_EQ(name("/a/list.m3u8"), "ﾌﾟﾚｲﾘｽﾄ");
+    EXPECT_EQ(name("disc.Cue"), "CUEｼｰﾄ");
+    EXPECT_EQ(name("tracks.txt"), "ﾃｷｽﾄﾌｧｲﾙ");
+    EXPECT_EQ(name("cue"), "ﾃｷｽﾄﾌｧｲﾙ");
+    EXPECT_EQ(name("/a.cue/list"), "ﾃｷｽﾄﾌｧｲﾙ");
+    EXPECT_EQ(ListChooserFilter(), "ﾘｽﾄﾌｧｲﾙ (*.txt *.m3u *.m3u8 *.cue);;ﾃｷｽﾄﾌｧｲﾙ (*.txt);;ﾌﾟﾚｲﾘｽﾄ (*.m3u *.m3u8);;"
+                                   "CUEｼｰﾄ (*.cue);;すべてのﾌｧｲﾙ (*)");
 
     TempDir dir;
     const std::string body = "#EXTINF:1,Title\nfile.mp3\n";
     WriteWholeFile(dir.File("a.m3u8"), body);
     WriteWholeFile(dir.File("a.txt"), body);
-    EXPECT_EQ(ReadEntrySource(dir.File("a.m3u8")), Entries{"Title"});
-    EXPECT_EQ(ReadEntrySource(dir.File("a.txt")), (Entries{"#EXTINF:1,Title", "file.mp3"}));
-    EXPECT_EQ(ReadEntrySource(dir.File("missing.txt")), std::nullopt);
-    EXPECT_EQ(ReadListFile(dir.Path()), std::nullopt);  // a folder is no list file
+    EXPECT_EQ(ReadEntrySource(dir.File("a.m3u8")).entries, Entries{"Title"});
+    EXPECT_EQ(ReadEntrySource(dir.File("a.txt")).entries, (Entries{"#EXTINF:1,Title", "file.mp3"}));
+}
+
+TEST(EntrySource, SourcesThatAreNoTrackListAreRefusedAtOnce) {
+    TempDir dir;
+    std::string random(3000, '\0');
+    unsigned seed = 12345;
+    for (char& c : random) c = static_cast<char>((seed = seed * 1103515245 + 12345) >> 16);
+    WriteWholeFile(dir.File("random.m3u"), random);
+    WriteWholeFile(dir.File("utf16.txt"), std::string("T\0i\0t\0l\0e\0\n\0", 12));
+    WriteWholeFile(dir.File("empty.cue"), "");
+    WriteWholeFile(dir.File("huge.txt"), std::string(kMaxListFileBytes + 1, 'a'));
+    ASSERT_TRUE(MakeFifo(dir.File("pipe.m3u")));
+    const std::pair<std::string, SourceStatus> table[] = {
+        {dir.File("missing.txt"), SourceStatus::CannotOpen},
+        {"/dev/zero", SourceStatus::CannotOpen},
+        {"/proc/self/mem", SourceStatus::CannotOpen},
+        {dir.File("pipe.m3u"), SourceStatus::CannotOpen},
+        {dir.File("random.m3u"), SourceStatus::NoEntries},
+        {dir.File("utf16.txt"), SourceStatus::NoEntries},
+        {dir.File("empty.cue"), SourceStatus::NoEntries},
+        {dir.File("huge.txt"), SourceStatus::NoEntries},
+    };
+    for (const auto& [path, status] : table) {
+        const SourceEntries read = ReturnsWithoutBlocking(path, [&path = path] { return ReadEntrySource(path); });
+        EXPECT_EQ(read.status, status) << path;
+        EXPECT_TRUE(read.entries.empty()) << path;
+    }
+    EXPECT_EQ(ReadListFile(dir.Path()).status, SourceStatus::CannotOpen);  // a folder is no list file
+}
+
+TEST(PlainText, LinesOfNulsOrControlCharactersAreBlankLines) {
+    EXPECT_EQ(ReadPlainTextEntries(std::string("One\n\0\0\0\n\x01\x02\t\nTwo\x7F\n", 19)), (Entries{"One", "Two"}));
 }

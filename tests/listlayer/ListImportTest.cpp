@@ -59,22 +59,40 @@ TEST_F(ListImportTest, AListWithEntriesIsReplacedOnlyAfterYes) {
     EXPECT_EQ(Entry(0), "");
 }
 
-TEST_F(ListImportTest, SourcesThatCannotBeReadOrHoldNothingGiveAMessage) {
-    w.interaction.QueueOpenFile(QString::fromStdString(dir.File("missing.cue")));
+TEST_F(ListImportTest, SourcesThatCannotBeReadOrHoldNothingNameTheSourceUnderWarning) {
+    const QString missing = QString::fromStdString(dir.File("missing.cue"));
+    const QString folder = QString::fromStdString(dir.Path());
+    w.interaction.QueueOpenFile(missing);
     w.interaction.QueueAnswer(workspace::Answer::Ok);
     FindChild<QPushButton>(*sheet, "importFile").click();
-    w.interaction.QueueFolder(QString::fromStdString(dir.Path()));
+    w.interaction.QueueFolder(folder);
     w.interaction.QueueAnswer(workspace::Answer::Ok);
     FindChild<QPushButton>(*sheet, "importFolder").click();
     ASSERT_EQ(w.interaction.messages.size(), 2u);
-    EXPECT_EQ(w.interaction.messages[0].text, QStringLiteral("ﾘｽﾄﾃﾞｰﾀを読み込めませんでした。"));
-    EXPECT_EQ(w.interaction.messages[1].text, w.interaction.messages[0].text);
-    EXPECT_EQ(w.interaction.folderTitles.size(), 1u);
+    EXPECT_EQ(w.interaction.messages[0].text, QStringLiteral("\"%1\" を開けません。").arg(missing));
+    EXPECT_EQ(w.interaction.messages[1].text, QStringLiteral("\"%1\" にﾘｽﾄﾃﾞｰﾀがありません。").arg(folder));
+    for (const auto& message : w.interaction.messages) EXPECT_EQ(message.caption, QStringLiteral("警告"));
     EXPECT_FALSE(sheet->ApplyButton()->isEnabled());
     // A chooser closed without a choice does nothing.
     w.interaction.QueueFolder(std::nullopt);
     FindChild<QPushButton>(*sheet, "importFolder").click();
     EXPECT_EQ(w.interaction.messages.size(), 2u);
+}
+
+TEST_F(ListImportTest, TheChooserOpensWhereTheLastImportWasElseBesideTheLabel) {
+    w.doc.currentFileName = dir.File("label.qlr");
+    w.interaction.QueueOpenFile(std::nullopt);
+    FindChild<QPushButton>(*sheet, "importFile").click();
+    const QString sub = QString::fromStdString(dir.File("music"));
+    w.interaction.QueueFolder(sub + QStringLiteral("/album"));
+    w.interaction.QueueAnswer(workspace::Answer::Ok);
+    FindChild<QPushButton>(*sheet, "importFolder").click();
+    w.interaction.QueueOpenFile(std::nullopt);
+    FindChild<QPushButton>(*sheet, "importFile").click();
+    ASSERT_EQ(w.interaction.fileChoices.size(), 2u);
+    EXPECT_EQ(w.interaction.fileChoices[0].initialPath, QString::fromStdString(dir.Path()));
+    EXPECT_EQ(w.interaction.folderStarts, std::vector<QString>{QString::fromStdString(dir.Path())});
+    EXPECT_EQ(w.interaction.fileChoices[1].initialPath, sub);
 }
 
 TEST_F(ListImportTest, EntriesBeyondFiftyAreLeftOutAndTheUserIsTold) {

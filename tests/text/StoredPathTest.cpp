@@ -4,6 +4,7 @@
 #include "TempDir.h"
 #include "text/Cp932.h"
 #include "text/StoredPath.h"
+#include "text/Utf8.h"
 
 using namespace quillora::text;
 
@@ -47,7 +48,7 @@ TEST(StoredPath, AMissingFileResolvesToTheCodePage932DecodingOrTheUtf8Bytes) {
     EXPECT_EQ(ResolveStoredPath(dir.File("a\x81")), dir.File("a\x81"));
 }
 
-TEST(StoredPath, Utf8ValidityRejectsBrokenOverlongAndSurrogateSequences) {
+TEST(Utf8, ValidityRejectsBrokenOverlongAndSurrogateSequences) {
     EXPECT_TRUE(IsValidUtf8("café 한 \U0001F600"));
     EXPECT_TRUE(IsValidUtf8(""));
     EXPECT_FALSE(IsValidUtf8("caf\xC3"));          // cut sequence

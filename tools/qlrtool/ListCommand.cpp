@@ -35,12 +35,12 @@ int List(const std::vector<std::string>& args) {
 
     auto doc = std::make_unique<document::LabelDocument>();
     if (!ReadDocumentOrReport(labelPath, *doc)) return kExitFile;
-    const std::optional<std::vector<std::string>> entries = listimport::ReadEntrySource(source);
-    if (!entries) {
+    const listimport::SourceEntries read = listimport::ReadEntrySource(source);
+    if (read.status == listimport::SourceStatus::CannotOpen) {
         std::cerr << "\"" << source << "\" を開けません。\n";
         return kExitFile;
     }
-    const listimport::ApplyResult result = listimport::ApplyEntries(doc->list, *entries);
+    const listimport::ApplyResult result = listimport::ApplyEntries(doc->list, read.entries);
     // Emptying the whole list is never what a script means by filling it.
     if (result.entriesSet == 0) {
         std::cerr << "\"" << source << "\" にﾘｽﾄﾃﾞｰﾀがありません。\n";

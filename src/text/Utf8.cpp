@@ -1,8 +1,8 @@
-#include "Utf8.h"
+#include "text/Utf8.h"
 
 #include <optional>
 
-namespace quillora::listimport {
+namespace quillora::text {
 namespace {
 
 // Decodes the sequence at the front of `bytes`; nullopt when it is ill-formed.
@@ -67,4 +67,4 @@ std::string EncodeUtf8(char32_t cp) {
     return out;
 }
 
-}  // namespace quillora::listimport
+}  // namespace quillora::text

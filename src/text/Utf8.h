@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace quillora::listimport {
+namespace quillora::text {
 
 // True when every byte belongs to a well-formed sequence (no overlong forms, no surrogates).
 bool IsValidUtf8(std::string_view bytes);
@@ -13,4 +13,4 @@ std::u32string DecodeUtf8(std::string_view bytes);
 
 std::string EncodeUtf8(char32_t codePoint);
 
-}  // namespace quillora::listimport
+}  // namespace quillora::text
