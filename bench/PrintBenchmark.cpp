@@ -47,7 +47,7 @@ void PrintToPdf(const LabelDocument& doc, const QString& path) {
     printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     printer.setFullPage(true);
     printer.setResolution(kDpi);
-    quillora::print::PrintDocument(printer, doc, [] { return true; });
+    quillora::print::PrintDocument(printer, doc);
 }
 
 void BM_RenderPrinter600Dpi(benchmark::State& state) {

@@ -1,12 +1,15 @@
 #include "print/PrintDocument.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
 
 #include "canvas/PainterCanvas.h"
+#include "document/AtomicFile.h"
 #include "print/CropMarks.h"
+#include "print/QueueState.h"
 #include "render/LabelRenderer.h"
 
 namespace quillora::print {
@@ -38,6 +41,26 @@ void DrawLabelSquare(QPainter& painter, const document::LabelDocument& doc, cons
     }
 }
 
+namespace {
+
+bool PaintOnePage(QPrinter& printer, const document::LabelDocument& doc) {
+    const PrintGeometry geometry = ComputePrintGeometry(PrintableAreaOf(printer), doc.header.marginLeft,
+                                                        doc.header.marginTop, doc.SafeOuterMm());
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    PaintPrintPage(painter, doc, geometry);
+    return painter.end();
+}
+
+bool EndsWithPdfTrailer(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    constexpr qint64 kTail = 64;
+    if (!file.open(QIODevice::ReadOnly) || file.size() < kTail || !file.seek(file.size() - kTail)) return false;
+    return file.read(kTail).contains("%%EOF");
+}
+
+}  // namespace
+
 void PaintPrintPage(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& geometry) {
     canvas::PainterCanvas canvas(painter);
     const render::DeviceSize area = canvas.Size();
@@ -47,17 +70,28 @@ void PaintPrintPage(QPainter& painter, const document::LabelDocument& doc, const
     if (doc.header.cropMarks != 0) DrawCropMarks(canvas, geometry);
 }
 
-PrintOutcome PrintDocument(QPrinter& printer, const document::LabelDocument& doc, const FitQuestion& mayNotFit) {
-    const PrintableArea area = PrintableAreaOf(printer);
-    const int outerMm = doc.SafeOuterMm();
-    if (MayNotFit(area, doc.header.marginLeft, doc.header.marginTop, outerMm) && !mayNotFit()) {
-        return PrintOutcome::Declined;
+bool LabelMayNotFit(const QPrinter& printer, const document::LabelDocument& doc) {
+    return MayNotFit(PrintableAreaOf(printer), doc.header.marginLeft, doc.header.marginTop, doc.SafeOuterMm());
+}
+
+PrintResult PrintDocument(QPrinter& printer, const document::LabelDocument& doc) {
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    if (!toFile) {
+        if (auto refusal = QueueRefusal(printer.printerName())) return {PrintOutcome::SpoolerFailed, *refusal};
+        return {PaintOnePage(printer, doc) ? PrintOutcome::Printed : PrintOutcome::SpoolerFailed, {}};
     }
-    const PrintGeometry geometry = ComputePrintGeometry(area, doc.header.marginLeft, doc.header.marginTop, outerMm);
-    QPainter painter;
-    if (!painter.begin(&printer)) return PrintOutcome::SpoolerFailed;
-    PaintPrintPage(painter, doc, geometry);
-    return painter.end() ? PrintOutcome::Printed : PrintOutcome::SpoolerFailed;
+    const QString name = printer.outputFileName();
+    document::ReplacementFile file(name.toStdString());
+    if (!doc.currentFileName.empty() && file.Replaces(doc.currentFileName)) return {PrintOutcome::OutputIsLabel, {}};
+    if (!file.IsOpen()) return {PrintOutcome::FileNotWritten, {}};
+    printer.setOutputFileName(QString::fromStdString(file.TemporaryPath()));
+    const bool painted = PaintOnePage(printer, doc);
+    printer.setOutputFileName(name);
+    // The PDF writer reports no write error: a complete file ends with its trailer.
+    if (!painted || !EndsWithPdfTrailer(file.TemporaryPath()) || !file.Commit()) {
+        return {PrintOutcome::FileNotWritten, {}};
+    }
+    return {};
 }
 
 }  // namespace quillora::print

@@ -1,8 +1,8 @@
 #pragma once
 // One label on one page of a printer, without asking anybody: the part of the print job that
 // scripts share with the program.
+#include <QString>
 #include <QtGlobal>
-#include <functional>
 
 #include "document/LabelDocument.h"
 #include "print/PrintGeometry.h"
@@ -14,12 +14,15 @@ namespace quillora::print {
 
 enum class PrintOutcome {
     Printed,
-    Declined,       // the label may not fit and the question said no
-    SpoolerFailed,  // the printer or the print system refused the job; nothing printed
+    SpoolerFailed,   // the printer or the print system refused the job; nothing printed
+    FileNotWritten,  // printing to a file: it could not be written; any earlier file is kept
+    OutputIsLabel,   // printing to a file: it is the label being printed, which is kept
 };
 
-// Asked when the label may not fit the printable area; true prints anyway.
-using FitQuestion = std::function<bool()>;
+struct PrintResult {
+    PrintOutcome outcome = PrintOutcome::Printed;
+    QString reason;  // the print system's words for a refusal, when it gave any
+};
 
 // The printer's printable area (the whole page when it prints full page).
 PrintableArea PrintableAreaOf(const QPrinter& printer);
@@ -36,7 +39,11 @@ void DrawLabelSquare(QPainter& painter, const document::LabelDocument& doc, cons
 // document asks for them. The painter is active on the page.
 void PaintPrintPage(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& geometry);
 
-// Prints the document on exactly one page; copies are the printer's business.
-PrintOutcome PrintDocument(QPrinter& printer, const document::LabelDocument& doc, const FitQuestion& mayNotFit);
+// True when the label's square may reach beyond the printer's printable area.
+bool LabelMayNotFit(const QPrinter& printer, const document::LabelDocument& doc);
+
+// Prints the document on exactly one page; copies are the printer's business. A file output is
+// written beside its name and renamed over it only when complete.
+PrintResult PrintDocument(QPrinter& printer, const document::LabelDocument& doc);
 
 }  // namespace quillora::print

@@ -29,8 +29,9 @@ PrintGeometry ComputePrintGeometry(const PrintableArea& area, int marginLeft, in
 }
 
 bool MayNotFit(const PrintableArea& area, int marginLeft, int marginTop, int outerMm) {
-    // Margins come from files unchecked: add in 64 bits.
-    return std::int64_t{area.widthMm} < std::int64_t{outerMm} + marginLeft ||
+    // Margins come from files unchecked: a negative one starts the square off the printable area,
+    // and the sums are taken in 64 bits.
+    return marginLeft < 0 || marginTop < 0 || std::int64_t{area.widthMm} < std::int64_t{outerMm} + marginLeft ||
            std::int64_t{area.heightMm} < std::int64_t{outerMm} + marginTop;
 }
 

@@ -24,7 +24,7 @@ struct PrintGeometry {
 
 PrintGeometry ComputePrintGeometry(const PrintableArea& area, int marginLeft, int marginTop, int outerMm);
 
-// True when the label's square may reach beyond the printable area. The crop marks are not
+// True when the label's square may start or reach beyond the printable area. The crop marks are not
 // counted: they may be cut off.
 bool MayNotFit(const PrintableArea& area, int marginLeft, int marginTop, int outerMm);
 

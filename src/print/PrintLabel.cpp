@@ -4,11 +4,13 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDeadlineTimer>
+#include <QPrinter>
 #include <QWindow>
 
 #include "print/PrintDocument.h"
 #include "print/PrinterSelection.h"
 #include "windows/NoticeWindow.h"
+#include "workspace/Captions.h"
 
 namespace quillora::print {
 namespace {
@@ -41,7 +43,7 @@ workspace::Message FitWarning(QWidget* frame) {
     workspace::Message m;
     m.owner = frame;
     m.text = QString::fromUtf8("全体を印刷できない可能性があります。印刷を続行してもよろしいですか？");
-    m.caption = QString::fromUtf8("警告");
+    m.caption = QString::fromUtf8(workspace::caption::kWarning);
     m.icon = workspace::MessageIcon::Exclamation;
     m.buttons = workspace::MessageButtons::YesNo;
     m.defaultButton = workspace::Answer::Yes;
@@ -51,17 +53,30 @@ workspace::Message FitWarning(QWidget* frame) {
 void PrintLabel(workspace::Workspace& ws, PrinterSelection& selection, QWidget* owner) {
     QPrinter& printer = selection.Printer();
     if (!ws.interaction.RunPrintDialog(printer, owner)) return;
-    windows::NoticeWindow notice(QString::fromUtf8("印刷中....."));
-    ShowPainted(notice);
-    const document::DocHeader& header = ws.doc.header;
-    if (MayNotFit(PrintableAreaOf(printer), header.marginLeft, header.marginTop, ws.doc.SafeOuterMm()) &&
-        ws.interaction.ShowMessage(FitWarning(ws.frame)) != workspace::Answer::Yes) {
+    if (LabelMayNotFit(printer, ws.doc) && ws.interaction.ShowMessage(FitWarning(ws.frame)) != workspace::Answer::Yes) {
         return;
     }
-    // The question is answered before the wait begins; a refused job prints nothing and says
-    // nothing.
-    WaitCursor wait;
-    PrintDocument(printer, ws.doc, [] { return true; });
+    PrintResult result;
+    {
+        // The notice and the wait come after the question, which they would otherwise cover.
+        windows::NoticeWindow notice(QString::fromUtf8("印刷中....."));
+        ShowPainted(notice);
+        WaitCursor wait;
+        result = PrintDocument(printer, ws.doc);
+    }
+    switch (result.outcome) {
+    case PrintOutcome::Printed: break;
+    case PrintOutcome::SpoolerFailed:
+        // A refused job says nothing, as it always has; the reason goes to the log.
+        qWarning("print: the job was refused: %s", qUtf8Printable(result.reason));
+        break;
+    case PrintOutcome::FileNotWritten:
+    case PrintOutcome::OutputIsLabel:
+        ws.interaction.ShowMessage({ws.frame, QStringLiteral("\"%1\" に書き込めません。").arg(printer.outputFileName()),
+                                    QString::fromUtf8(workspace::caption::kWarning), workspace::MessageIcon::Exclamation,
+                                    workspace::MessageButtons::Ok, workspace::Answer::Ok});
+        break;
+    }
 }
 
 }  // namespace quillora::print

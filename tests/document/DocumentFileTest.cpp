@@ -1,11 +1,10 @@
-#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "Fifo.h"
+#include "FileSizeLimit.h"
 #include "TempDir.h"
 #include "document/DocumentFile.h"
 #include "text/FixedField.h"
@@ -189,14 +188,12 @@ TEST(DocumentFile, AFailedSaveKeepsThePreviousFile) {
     WriteWholeFile(dir.File("keep.qlr"), previous);
 
     // A write that fails part-way, as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    bool saved = WriteDocumentFile(dir.File("keep.qlr"), BusyDocument());
-    ::setrlimit(RLIMIT_FSIZE, &old);
+    bool saved = true;
+    {
+        FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.Applied());
+        saved = WriteDocumentFile(dir.File("keep.qlr"), BusyDocument());
+    }
 
     EXPECT_FALSE(saved);
     EXPECT_EQ(ReadWholeFile(dir.File("keep.qlr")), previous);
@@ -206,6 +203,21 @@ TEST(DocumentFile, AFailedSaveKeepsThePreviousFile) {
     EXPECT_FALSE(WriteDocumentFile(dir.File("nowhere/a.qlr"), BusyDocument()));
     std::filesystem::create_directory(dir.File("folder.qlr"));
     EXPECT_FALSE(WriteDocumentFile(dir.File("folder.qlr"), BusyDocument()));
+}
+
+TEST(DocumentFile, NamesUpToTheLimitSaveAndALinkKeepsPointingAtTheSavedFile) {
+    TempDir dir;
+    for (const std::size_t bytes : {249u, 255u}) {
+        const std::string name = std::string(bytes - 4, 'n') + ".qlr";
+        ASSERT_TRUE(WriteDocumentFile(dir.File(name), BusyDocument())) << bytes;
+        EXPECT_EQ(std::filesystem::file_size(dir.File(name)), kDocumentFileSize);
+    }
+    WriteWholeFile(dir.File("target.qlr"), "old");
+    std::filesystem::create_symlink("target.qlr", dir.File("link.qlr"));
+    ASSERT_TRUE(WriteDocumentFile(dir.File("link.qlr"), BusyDocument()));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.qlr")));
+    EXPECT_EQ(std::filesystem::file_size(dir.File("target.qlr")), kDocumentFileSize);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 4);
 }
 
 TEST(DocumentFile, ReadOnlyFolderRefusesTheSave) {

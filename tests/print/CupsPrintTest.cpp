@@ -20,6 +20,14 @@
 using namespace quillora;
 using namespace quillora::print;
 
+// The first red dot in reading order.
+QPoint FirstPrintedRed(const QImage& page) {
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (IsPrintedRed(page.pixel(x, y))) return {x, y};
+    return {-1, -1};
+}
+
 class CupsPrintTest : public ::testing::Test {
 protected:
     // One scheduler per test program, started before anything asks the print system.
@@ -113,4 +121,29 @@ TEST_F(CupsPrintTest, QlrtoolPrintsToANamedQueue) {
     // The tool prints as the selection of the program would on that queue.
     auto printer = MakePrinter(QString::fromLatin1(CupsScheduler::kQueue));
     ExpectPrintedLabel(RasterisePdf(scheduler->Output(), 150, dir.Path()), Placement(*printer, doc), false);
+}
+
+// The label's stored paper and orientation reach the queue's job; a queue that refuses jobs
+// makes the tool fail with the scheduler's reason.
+TEST_F(CupsPrintTest, QlrtoolAppliesTheStoredPaperAndTellsARefusingQueue) {
+    document::LabelDocument doc = RedLabel();
+    const std::string file = dir.File("label.qlr");
+    const std::string print = "print " + ShellQuoted(file) + " --printer " + CupsScheduler::kQueue;
+    QPoint corner[2];
+    for (const std::int16_t orientation : {1, 2}) {
+        doc.paper = {11, orientation};  // A5
+        ASSERT_TRUE(document::WriteDocumentFile(file, doc));
+        ASSERT_EQ(RunBuiltTool("qlrtool", print).exitCode, 0);
+        ASSERT_TRUE(scheduler->WaitUntilIdle(30000)) << "the job did not finish";
+        const QImage page = RasterisePdf(scheduler->Output(), 50, dir.Path());
+        EXPECT_EQ(page.size(), QSize(292, 414));  // 148 x 210 mm at 50 dpi; landscape turns the content
+        corner[orientation - 1] = FirstPrintedRed(page);
+    }
+    EXPECT_NE(corner[0], corner[1]);
+
+    ASSERT_EQ(std::system((std::string("cupsreject -r 'out of labels' ") + CupsScheduler::kQueue).c_str()), 0);
+    const ToolRun refused = RunBuiltTool("qlrtool", print);
+    std::system((std::string("cupsaccept ") + CupsScheduler::kQueue).c_str());
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_NE(refused.err.find("out of labels"), std::string::npos) << refused.err;
 }

@@ -46,7 +46,11 @@ TEST(PrintGeometry, FitTestComparesMarginPlusDiameterWithThePrintableMillimetres
     EXPECT_TRUE(MayNotFit(area, 90, 15, 120));    // 210 > 200
     EXPECT_FALSE(MayNotFit(area, 80, 167, 120));  // exactly 200 and 287 still fit
     EXPECT_TRUE(MayNotFit(area, 15, 168, 120));   // 288 > 287
-    // Stored margins are not limited: huge ones do not wrap round into "fits".
+    // Stored margins are not limited: huge ones do not wrap round into "fits", negative ones
+    // start the square off the area.
     EXPECT_TRUE(MayNotFit(area, 2147483647, 15, 120));
-    EXPECT_FALSE(MayNotFit(area, -2147483647 - 1, 15, 120));
+    EXPECT_TRUE(MayNotFit(area, -2147483647 - 1, 15, 120));
+    EXPECT_TRUE(MayNotFit(area, -20, -20, 120));
+    EXPECT_TRUE(MayNotFit(area, 15, -1, 120));
+    EXPECT_FALSE(MayNotFit(area, 0, 0, 120));
 }

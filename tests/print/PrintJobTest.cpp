@@ -2,9 +2,11 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QPrinter>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "EnsureApplication.h"
+#include "FileSizeLimit.h"
 #include "PrintedPage.h"
 #include "TempDir.h"
 #include "TestPrinters.h"
@@ -113,7 +115,8 @@ TEST_F(PrintJobTest, PrintsExactlyOnePageAtTheMarginsWithThePaintedNoticeShownMe
     ExpectPrintedLabel(RasterisePdf(output, 150, dir.Path()), Placement(selection->Printer()), true);
 }
 
-TEST_F(PrintJobTest, ALabelThatMayNotFitAsksOwnedByTheFrameAndNoPrintsNothing) {
+TEST_F(PrintJobTest, ALabelThatMayNotFitAsksOwnedByTheFrameBeforeAnyNoticeAndNoPrintsNothing) {
+    NoticePaints notice(output);
     t.doc.header.marginLeft = 100;  // 220 mm on A4
     t.interaction.QueuePrintDialog([](QPrinter&) { return true; });
     t.interaction.QueueAnswer(workspace::Answer::No);
@@ -127,7 +130,7 @@ TEST_F(PrintJobTest, ALabelThatMayNotFitAsksOwnedByTheFrameAndNoPrintsNothing) {
     EXPECT_EQ(m.icon, workspace::MessageIcon::Exclamation);
     EXPECT_EQ(m.buttons, workspace::MessageButtons::YesNo);
     EXPECT_EQ(m.owner, &frame);
-    EXPECT_EQ(VisibleNotice(), nullptr);
+    EXPECT_EQ(notice.paints, 0);
 }
 
 TEST_F(PrintJobTest, YesToTheWarningPrintsTheLabelCutAtThePage) {
@@ -142,32 +145,54 @@ TEST_F(PrintJobTest, YesToTheWarningPrintsTheLabelCutAtThePage) {
     EXPECT_EQ(PdfPageCount(output), 1);
 }
 
-TEST_F(PrintJobTest, ARefusingSpoolerPrintsNothingAndSaysNothing) {
-    auto unwritable = PdfFileSelection(dir.File("no such folder/label.pdf"));
+// A file that cannot be written is said so; the label and any earlier file are kept whole.
+TEST_F(PrintJobTest, PrintingToAFileThatCannotBeWrittenKeepsWhatWasThereAndSaysSo) {
+    WriteWholeFile(dir.File("label.qlr"), "label");
+    WriteWholeFile(dir.File("old.pdf"), "earlier");
+    std::filesystem::create_symlink("label.qlr", dir.File("link.pdf"));
+    t.doc.currentFileName = dir.File("label.qlr");
+    const struct {
+        std::string path;
+        PrintOutcome outcome;
+    } outputs[] = {
+        {dir.File("no such folder/label.pdf"), PrintOutcome::FileNotWritten},
+        {"/dev/full", PrintOutcome::FileNotWritten},
+        {dir.File("label.qlr"), PrintOutcome::OutputIsLabel},
+        {dir.File("link.pdf"), PrintOutcome::OutputIsLabel},
+    };
+    for (const auto& out : outputs) {
+        auto unwritable = PdfFileSelection(out.path);
+        EXPECT_EQ(PrintDocument(unwritable->Printer(), t.doc).outcome, out.outcome) << out.path;
+    }
+    // A write that fails part-way, as on a full disk, leaves the earlier file.
+    auto earlier = PdfFileSelection(dir.File("old.pdf"));
+    {
+        FileSizeLimit limit(2048);
+        ASSERT_TRUE(limit.Applied());
+        EXPECT_EQ(PrintDocument(earlier->Printer(), t.doc).outcome, PrintOutcome::FileNotWritten);
+    }
+    EXPECT_EQ(ReadWholeFile(dir.File("old.pdf")), "earlier");
+    EXPECT_EQ(ReadWholeFile(dir.File("label.qlr")), "label");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);
+
     t.interaction.QueuePrintDialog([](QPrinter&) { return true; });
-    PrintLabel(t.ws, *unwritable, &frame);
-    EXPECT_TRUE(t.interaction.messages.empty());
+    t.interaction.QueueAnswer(workspace::Answer::Ok);
+    const std::string nowhere = dir.File("no such folder/label.pdf");
+    PrintLabel(t.ws, *PdfFileSelection(nowhere), &frame);
+    ASSERT_EQ(t.interaction.messages.size(), 1u);
+    EXPECT_EQ(t.interaction.messages[0].text, QStringLiteral("\"%1\" に書き込めません。").arg(QString::fromStdString(nowhere)));
     EXPECT_EQ(VisibleNotice(), nullptr);
-    EXPECT_EQ(PrintDocument(unwritable->Printer(), t.doc, [] { return true; }), PrintOutcome::SpoolerFailed);
 }
 
 // The dialog-free job on a full-page printer: the square starts at the margins from the
 // paper's corner.
-TEST_F(PrintJobTest, WithoutDialogsTheQuestionIsACallbackAndCropMarksAreOptional) {
+TEST_F(PrintJobTest, WithoutDialogsTheJobAsksNothingAndCropMarksAreOptional) {
     QPrinter& printer = selection->Printer();
     printer.setFullPage(true);
     printer.setResolution(600);
-    int asked = 0;
     t.doc.header.cropMarks = 0;
-    EXPECT_EQ(PrintDocument(printer, t.doc, [&] { return ++asked, false; }), PrintOutcome::Printed);
-    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(PrintDocument(printer, t.doc).outcome, PrintOutcome::Printed);
     ExpectPrintedLabel(RasterisePdf(output, 150, dir.Path()), Placement(printer), false);
-
-    t.doc.header.marginLeft = 91;  // 211 mm on 210 mm of paper
-    QFile::remove(QString::fromStdString(output));
-    EXPECT_EQ(PrintDocument(printer, t.doc, [&] { return ++asked, false; }), PrintOutcome::Declined);
-    EXPECT_EQ(asked, 1);
-    EXPECT_FALSE(Exists(output));
 }
 
 // At 2400 dpi the 120 mm square is 11338 dots wide and goes to the printer in several bands,
@@ -176,7 +201,7 @@ TEST_F(PrintJobTest, ALabelAtAHighResolutionIsSentInBandsThatJoin) {
     QPrinter& printer = selection->Printer();
     printer.setFullPage(true);
     printer.setResolution(2400);
-    ASSERT_EQ(PrintDocument(printer, t.doc, [] { return true; }), PrintOutcome::Printed);
+    ASSERT_EQ(PrintDocument(printer, t.doc).outcome, PrintOutcome::Printed);
     const QImage page = RasterisePdf(output, 150, dir.Path());
     const PagePlacement place = Placement(printer);
     ExpectPrintedLabel(page, place, true);

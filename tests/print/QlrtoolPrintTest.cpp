@@ -1,6 +1,7 @@
-#include <QFileInfo>
+#include <filesystem>
 #include <gtest/gtest.h>
 
+#include "FileSizeLimit.h"
 #include "PrintedPage.h"
 #include "TempDir.h"
 #include "ToolRun.h"
@@ -65,6 +66,35 @@ TEST_F(QlrtoolPrint, ExitCodesTellUsageFileAndPrinterFailuresApart) {
     const ToolRun noQueue = Print("--printer 'no such printer'");
     EXPECT_EQ(noQueue.exitCode, 3);
     EXPECT_NE(noQueue.err.find("no such printer"), std::string::npos);
-    EXPECT_EQ(Print("--pdf " + ShellQuoted(dir.File("no folder/out.pdf"))).exitCode, 3);
-    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(pdf)));
+}
+
+// Outputs that cannot be written, or that are the label itself, exit 3 and leave every file as
+// it was: the label, an earlier PDF, and no partial file beside them.
+TEST_F(QlrtoolPrint, BadOutputsExitThreeAndKeepWhatWasThere) {
+    WriteWholeFile(pdf, "earlier");
+    std::filesystem::create_symlink("my label.qlr", dir.File("link.pdf"));
+    const struct {
+        std::string arguments;
+        std::string says;
+    } outputs[] = {
+        {"--pdf " + ShellQuoted(label), "is the label being printed"},
+        {"--pdf " + ShellQuoted(dir.File("link.pdf")), "is the label being printed"},
+        {"--pdf /dev/full", "could not be written"},
+        {"--pdf " + ShellQuoted(dir.File("no folder/out.pdf")), "could not be written"},
+    };
+    const std::string before = ReadWholeFile(label);
+    for (const auto& out : outputs) {
+        const ToolRun run = Print(out.arguments);
+        EXPECT_EQ(run.exitCode, 3) << out.arguments;
+        EXPECT_NE(run.err.find(out.says), std::string::npos) << run.err;
+    }
+    // A disk that fills up part-way through the PDF.
+    {
+        FileSizeLimit limit(2048);
+        ASSERT_TRUE(limit.Applied());
+        EXPECT_EQ(Print("--pdf " + ShellQuoted(pdf)).exitCode, 3);
+    }
+    EXPECT_EQ(ReadWholeFile(label), before);
+    EXPECT_EQ(ReadWholeFile(pdf), "earlier");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);
 }

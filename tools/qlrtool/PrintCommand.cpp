@@ -15,6 +15,7 @@
 #include "DocumentReading.h"
 #include "PictureReport.h"
 #include "pictures/PictureLibrary.h"
+#include "print/PaperCodes.h"
 #include "print/PrintDocument.h"
 #include "print/PrinterSelection.h"
 #include "settings/ProgramDirectory.h"
@@ -78,6 +79,23 @@ std::unique_ptr<QPrinter> PdfPrinter(const std::string& path, int dpi) {
     return printer;
 }
 
+int Report(const quillora::print::PrintResult& result, const std::string& pdf) {
+    using quillora::print::PrintOutcome;
+    switch (result.outcome) {
+    case PrintOutcome::Printed: return kExitOk;
+    case PrintOutcome::SpoolerFailed:
+        std::cerr << "print: the printer or the print system refused the job";
+        if (!result.reason.isEmpty()) std::cerr << ": " << result.reason.toStdString();
+        std::cerr << "\n";
+        break;
+    case PrintOutcome::FileNotWritten: std::cerr << "print: \"" << pdf << "\" could not be written\n"; break;
+    case PrintOutcome::OutputIsLabel:
+        std::cerr << "print: \"" << pdf << "\" is the label being printed; it is left as it is\n";
+        break;
+    }
+    return kExitPrinter;
+}
+
 int Print(const std::vector<std::string>& args) {
     const auto options = ParseOptions(args);
     if (!options) return UsageError(kUsage);
@@ -103,17 +121,17 @@ int Print(const std::vector<std::string>& args) {
     } else {
         printer = PdfPrinter(*options->pdf, options->dpi);
     }
+    // The paper and orientation stored in the label, as the program applies them.
+    quillora::print::PrinterSelection selection(std::move(printer));
+    quillora::print::ApplyPaperCodes(selection, doc.paper);
     ReportMissingPictures(quillora::pictures::PictureLibrary(quillora::settings::ProgramDirectory()).RebuildPictures(doc));
 
-    const auto outcome = quillora::print::PrintDocument(*printer, doc, [] {
+    if (quillora::print::LabelMayNotFit(selection.Printer(), doc)) {
         std::cerr << "print: warning: the whole label may not fit the printable area; printing anyway\n";
-        return true;
-    });
-    if (outcome != quillora::print::PrintOutcome::Printed) {
-        std::cerr << "print: the printer or the print system refused the job\n";
-        return kExitPrinter;
     }
-    return kExitOk;
+    doc.currentFileName = options->input;  // never printed over
+    const quillora::print::PrintResult result = quillora::print::PrintDocument(selection.Printer(), doc);
+    return Report(result, options->pdf.value_or(std::string()));
 }
 
 const Command kPrint("print", kUsage, Print);
