@@ -1,5 +1,6 @@
 // qlrtool as users and scripts call it: its output, exit status and messages.
 #include <algorithm>
+#include <filesystem>
 
 #include <QImage>
 #include <QJsonArray>
@@ -169,6 +170,15 @@ TEST(Qlrtool, WhatIsNoRegularFileIsRefusedWithoutBlocking) {
     ToolRun settings = ReturnsWithoutBlocking(dir.File("quillora.ini"), [&] { return Qlrtool("settings " + ShellQuoted(dir.Path())); });
     EXPECT_EQ(settings.exitCode, 0);
     EXPECT_NE(settings.out.find("\"NewDoc\":{\"Out\":120,\"In\":30}"), std::string::npos) << settings.out;
+
+    // Path bytes that are no text in any encoding still give JSON.
+    std::filesystem::remove(dir.File("quillora.ini"));
+    WriteWholeFile(dir.File("quillora.ini"), "[UsedFile]\r\nPath=/tmp/\xff\xfe\x81.qlr\r\n");
+    settings = Qlrtool("settings " + ShellQuoted(dir.Path()));
+    QJsonParseError error{};
+    QJsonDocument::fromJson(QByteArray::fromStdString(settings.out), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << settings.out;
+    EXPECT_NE(settings.out.find("/tmp/\uFFFD"), std::string::npos) << settings.out;
 }
 
 TEST(Qlrtool, FilterAndPictureAnswerWithThePlugInsBesideTheTool) {

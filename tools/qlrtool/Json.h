@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/Utf8.h"
+
 namespace qlrtool {
 
 class JsonWriter {
@@ -69,9 +71,10 @@ private:
         if (!first_.back()) out_ << ',';
         first_.back() = false;
     }
+    // Bytes that are no UTF-8 (a path's, say) become U+FFFD, so the output is always JSON.
     void WriteString(std::string_view s) {
         out_ << '"';
-        for (unsigned char c : s) {
+        for (const char32_t c : quillora::text::DecodeUtf8(s)) {
             switch (c) {
                 case '"': out_ << "\\\""; break;
                 case '\\': out_ << "\\\\"; break;
@@ -83,7 +86,7 @@ private:
                         static const char hex[] = "0123456789abcdef";
                         out_ << "\\u00" << hex[c >> 4] << hex[c & 15];
                     } else {
-                        out_ << c;
+                        out_ << quillora::text::EncodeUtf8(c);
                     }
             }
         }
