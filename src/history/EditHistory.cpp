@@ -29,6 +29,11 @@ void EditHistory::MarkSaved() { stack_.setClean(); }
 
 void EditHistory::Record(const std::string& step, bool modifies) {
     std::shared_ptr<const LabelState> after = CaptureState(doc_);
+    // A dialog closed with OK but nothing changed makes no step and no change to save.
+    if (SameLabel(*after, *current_)) {
+        doc_.documentModified = ModifiedSinceSaved();
+        return;
+    }
     // Pushing drops the steps that were undone; the first redo it runs has nothing to do.
     stack_.push(new LabelStep(QString::fromStdString(step), current_, view_, after, modifies,
                               [this](const std::shared_ptr<const LabelState>& state, const LayerView& view) {

@@ -19,6 +19,9 @@ struct LabelState {
     std::array<std::shared_ptr<const document::Picture>, document::kMaxLayers> pictures;
 };
 
+// True when the label and its pictures are the same in both, wherever the windows stand.
+bool SameLabel(const LabelState& a, const LabelState& b);
+
 // Where the layer window stood: it moves without making a step, so a step keeps the place it had
 // just before it.
 struct LayerView {
@@ -29,7 +32,8 @@ struct LayerView {
 LayerView ViewOf(const document::LabelDocument& doc);
 
 std::shared_ptr<const LabelState> CaptureState(const document::LabelDocument& doc);
-// The records of a state, with the layer window placed at `view`.
+// The records of a state, with the layer window placed at `view`; the label's place and scroll
+// in the label window stay as they are.
 void RestoreState(const LabelState& from, const LayerView& view, document::LabelDocument& doc);
 
 }  // namespace quillora::history

@@ -108,6 +108,24 @@ TEST_F(EditHistoryTest, UndoPutsTheLayerWindowWhereItStoodBeforeTheStep) {
     EXPECT_EQ(doc.state.firstVisiblePos, 0);
 }
 
+// What the label window moves by itself is no step, and undo leaves it where the window has it.
+TEST_F(EditHistoryTest, AnEditThatChangesNothingMakesNoStepAndUndoKeepsTheWindowsPlace) {
+    doc.CommitEdit("nothing", document::ChangeScope::List);
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_FALSE(doc.documentModified);
+    doc.state.viewOriginX = 60;  // the window took its size after the label was made
+    doc.state.scrollY = 12;
+    doc.CommitEdit("nothing", document::ChangeScope::Background);
+    EXPECT_FALSE(history.CanUndo());
+    doc.state.borderLine ^= 1;
+    doc.CommitEdit("border", document::ChangeScope::Background);
+    EXPECT_TRUE(doc.documentModified);
+    history.Undo();
+    EXPECT_EQ(doc.state.viewOriginX, 60);
+    EXPECT_EQ(doc.state.scrollY, 12);
+    EXPECT_FALSE(doc.documentModified);
+}
+
 TEST_F(EditHistoryTest, ANewStepAfterUndoDropsTheRedoStepsAndStartsFromTheUndoneState) {
     AddLayer("one");
     AddLayer("two");
