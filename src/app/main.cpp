@@ -8,8 +8,6 @@
 // long (letting no events through) right after showing its notice, so that a test under a real
 // X server can take a picture of the notice as the slow work finds it.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 #include <QDateTime>
 #include <QTimer>
@@ -20,6 +18,7 @@
 
 #include "app/Application.h"
 #include "app/FrameWindow.h"
+#include "app/InterfaceLanguage.h"
 #include "settings/ProgramDirectory.h"
 #include "settings/SettingsFile.h"
 
@@ -51,11 +50,8 @@ void InstallMeasuringHook(quillora::app::Application& app, int quitAfterMs) {
 
 int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
-    // Qt's own dialogs (file, font, colour and print choosers) in Japanese, like the rest.
     QTranslator qtStrings;
-    if (qtStrings.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtStrings);
+    quillora::app::UseJapaneseInterface(qtStrings);
     quillora::app::StartupOptions options;
     options.programDir = quillora::settings::ProgramDirectory();
     options.settingsDir = quillora::settings::SettingsDirectory(options.programDir);

@@ -4,8 +4,11 @@
 #include <QMdiArea>
 #include <QScreen>
 #include <QTest>
+#include <QTranslator>
 
 #include "AppFixture.h"
+#include "EnsureApplication.h"
+#include "app/InterfaceLanguage.h"
 #include "app/WindowArrangement.h"
 #include "windows/ToolButton.h"
 #include "windows/ToolWindow.h"
@@ -250,4 +253,21 @@ TEST_F(Startup, ExitingDuringTheSplashRunsNoStartUpStep) {
     QTest::qWait(quillora::app::Application::kSecondStageDelayMs + 200);
     EXPECT_EQ(app->ToolWindow(), nullptr);
     EXPECT_TRUE(interaction.messages.empty());
+}
+
+// Whatever the system's locale, Qt's own dialogs show Japanese words, sizes and dates; the
+// numbers the program writes stay plain.
+TEST(InterfaceLanguage, IsJapaneseForQtsOwnDialogsOnly) {
+    EnsureApplication();
+    const QLocale before = QLocale();
+    QLocale::setDefault(QLocale::c());
+    QTranslator translator;
+    app::UseJapaneseInterface(translator);
+    EXPECT_EQ(QLocale().language(), QLocale::Japanese);
+    EXPECT_EQ(QWidget().locale().language(), QLocale::Japanese);
+    EXPECT_EQ(QLocale().toString(QDate(2026, 12, 8), QLocale::ShortFormat), QStringLiteral("2026/12/08"));
+    EXPECT_NE(QCoreApplication::translate("QFileDialog", "Folder"), QStringLiteral("Folder"));
+    EXPECT_EQ(QString::number(1234.5), QStringLiteral("1234.5"));
+    QCoreApplication::removeTranslator(&translator);
+    QLocale::setDefault(before);
 }
