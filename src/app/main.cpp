@@ -21,6 +21,7 @@
 #include "app/InterfaceLanguage.h"
 #include "settings/ProgramDirectory.h"
 #include "settings/SettingsFile.h"
+#include "widgets/ImmediateMnemonics.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
     QTranslator qtStrings;
     quillora::app::UseJapaneseInterface(qtStrings);
+    const quillora::widgets::ImmediateMnemonics mnemonics;
     quillora::app::StartupOptions options;
     options.programDir = quillora::settings::ProgramDirectory();
     options.settingsDir = quillora::settings::SettingsDirectory(options.programDir);

@@ -14,8 +14,9 @@ namespace {
 QGroupBox* MakeGroup(QWidget* parent, const QString& title, const QString& text, QPushButton* button) {
     auto* group = new QGroupBox(title, parent);
     auto* layout = new QVBoxLayout(group);
+    // One line each, as tall as the interface font makes it: wrapped, a label's height would
+    // depend on a width the sheet's other pages decide.
     auto* label = new QLabel(text, group);
-    label->setWordWrap(true);
     layout->addWidget(label);
     layout->addWidget(button, 0, Qt::AlignRight);
     return group;

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "DialogParts.h"
+#include "DialogSize.h"
 #include "PropertyPage.h"
 
 namespace quillora::widgets {
@@ -19,7 +20,7 @@ PropertySheet::PropertySheet(QWidget* parent, const QString& title) : QDialog(pa
     DialogButtons buttons = AddDialogButtons(*this, *layout, QStringLiteral("適用(&A)"), 0x3021);
     apply_ = buttons.apply;
     connect(apply_, &QPushButton::clicked, this, &PropertySheet::ApplyPages);
-    connect(tabs_, &QTabWidget::currentChanged, this, &PropertySheet::BuildPage);
+    connect(tabs_, &QTabWidget::currentChanged, this, &PropertySheet::ShowPage);
 }
 
 void PropertySheet::AddPage(const QString& title, PageFactory make) {
@@ -28,7 +29,7 @@ void PropertySheet::AddPage(const QString& title, PageFactory make) {
     layout->setContentsMargins(0, 0, 0, 0);
     pages_.push_back({std::move(make), holder, nullptr});
     const int index = tabs_->addTab(holder, title);
-    if (index == tabs_->currentIndex()) BuildPage(index);
+    if (index == tabs_->currentIndex()) ShowPage(index);
 }
 
 PropertyPage* PropertySheet::Page(int index) const {
@@ -41,16 +42,26 @@ void PropertySheet::BuildPage(int index) {
     PageSlot& slot = pages_[index];
     slot.page = slot.make(slot.holder);
     slot.holder->layout()->addWidget(slot.page);
-    // Built after the sheet is up, it would otherwise wait for the event loop to appear.
-    slot.page->show();
-    // A page larger than those before it widens the sheet.
-    if (isVisible()) resize(size().expandedTo(sizeHint()));
     connect(slot.page, &PropertyPage::changed, apply_, [this] { apply_->setEnabled(true); });
+}
+
+void PropertySheet::ShowPage(int index) {
+    BuildPage(index);
+    if (index >= 0 && index < int(pages_.size())) pages_[index].shown = true;
+}
+
+void PropertySheet::setVisible(bool visible) {
+    if (visible && !sized_) {
+        for (int i = 0; i < int(pages_.size()); ++i) BuildPage(i);
+        FixDialogSize(*this, 0, 0);
+        sized_ = true;
+    }
+    QDialog::setVisible(visible);
 }
 
 void PropertySheet::ApplyPages() {
     for (PageSlot& slot : pages_)
-        if (slot.page) slot.page->Apply();
+        if (slot.shown) slot.page->Apply();
     apply_->setEnabled(false);
     emit applied();
 }

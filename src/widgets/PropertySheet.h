@@ -1,7 +1,8 @@
 #pragma once
-// A property sheet: pages on tabs above OK, ｷｬﾝｾﾙ and 適用. A page is built the first time its
-// tab is shown, and only built pages apply, in page order. Apply is enabled while a page has
-// reported a change that has not been applied.
+// A property sheet: pages on tabs above OK, ｷｬﾝｾﾙ and 適用. Every page is built before the sheet
+// first appears, so its size is fixed once for the largest page; only pages whose tab has been
+// shown apply, in page order. Apply is enabled while a page has reported a change that has not
+// been applied.
 #include <QDialog>
 #include <functional>
 #include <vector>
@@ -22,12 +23,13 @@ public:
 
     // The first page added is the start page and is built at once.
     void AddPage(const QString& title, PageFactory make);
-    // The page at a tab, null while it has not been shown.
+    // The page at a tab, null while it has not been built.
     PropertyPage* Page(int index) const;
     QTabWidget* Tabs() const { return tabs_; }
     QPushButton* ApplyButton() const { return apply_; }
 
     void accept() override;
+    void setVisible(bool visible) override;
 
 signals:
     // After every built page has applied.
@@ -38,14 +40,17 @@ private:
         PageFactory make;
         QWidget* holder = nullptr;
         PropertyPage* page = nullptr;
+        bool shown = false;
     };
 
     void BuildPage(int index);
+    void ShowPage(int index);
     void ApplyPages();
 
     QTabWidget* tabs_;
     QPushButton* apply_;
     std::vector<PageSlot> pages_;
+    bool sized_ = false;
 };
 
 }  // namespace quillora::widgets

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # GUI checks of the built program under Xvfb with openbox: first-run stacking measured from the
 # window manager's frames and saved as such, the splash never above a dialog, a shortcut pressed
-# in a floating window, dialogs the window manager may not resize or maximise, and the exit
-# notice painted while the exit work runs.
+# in a floating window, dialogs the window manager may not resize or maximise, the property
+# sheets' fixed size, and the exit notice painted while the exit work runs.
 # Usage: run-under-openbox.sh PATH/TO/quillora
 set -uo pipefail
 program=$1
@@ -193,6 +193,32 @@ else
     same_window "$top" "$newdialog" || [ "$(xprop -id "$top" WM_NAME | sed 's/.*= //')" = '"確認"' ] \
         && pass "the splash stays below the new-document dialog" \
         || fail "the window $(xprop -id "$top" WM_NAME) stands above the new-document dialog"
+fi
+kill "$program_pid" 2>/dev/null
+
+# --- the property sheets keep one fixed size whichever page shows ------------------------------
+size_of() { xwininfo -id "$1" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}'; }
+start_program "$work/sheet"
+question=$(window_named '^確認$' 15) && press "$question" Escape
+tips=$(window_named '^ﾜﾝﾎﾟｲﾝﾄ$' 10) && press "$tips" Escape
+press "$(window_named '^Quillora$' 5)" alt+o
+xdotool key p
+sheet=$(window_named '^環境設定$' 5)
+if [ -z "$sheet" ]; then
+    fail "その他 → 環境設定 opened nothing"
+else
+    first=$(size_of "$sheet")
+    sizes="$first"
+    for _ in 1 2; do
+        press "$sheet" ctrl+Tab
+        sleep 0.3
+        sizes="$sizes $(size_of "$sheet")"
+    done
+    grep -q 'MAXIMIZE\|ACTION_RESIZE' <<<"$(xprop -id "$sheet" _NET_WM_ALLOWED_ACTIONS)" \
+        && fail "the environment sheet can be resized or maximised"
+    [ "$sizes" = "$first $first $first" ] && pass "the environment sheet keeps its size on every page ($first)" \
+        || fail "the environment sheet changes its size with the page: $sizes"
+    press "$sheet" Escape
 fi
 kill "$program_pid" 2>/dev/null
 

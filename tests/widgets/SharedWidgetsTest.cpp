@@ -15,6 +15,7 @@
 #include "widgets/Centring.h"
 #include "canvas/Colours.h"
 #include "widgets/ColourSwatch.h"
+#include "widgets/ImmediateMnemonics.h"
 #include "workspace/MessageBoxBuilder.h"
 #include "widgets/NumberField.h"
 #include "widgets/UiFont.h"
@@ -149,4 +150,24 @@ TEST(Centring, HalvesTheDifferenceTowardZero) {
     EXPECT_EQ(CentredPosition(QRect(0, 0, 1025, 769), QSize(320, 240)), QPoint(352, 264));
     EXPECT_EQ(CentredPosition(QRect(1920, 0, 1024, 768), QSize(320, 240)), QPoint(2272, 264));
     EXPECT_EQ(CentredPosition(QRect(0, 0, 100, 100), QSize(321, 100)), QPoint(-110, 0));
+}
+
+// Alt+D clicks 削除(&D) before the next key is handled, and the typed keys stay in the field.
+TEST_F(SharedWidgets, AMnemonicClicksAtOnceAndLeavesTheFocusWhereItWas) {
+    ImmediateMnemonics mnemonics;
+    QWidget window;
+    auto* field = new QLineEdit(&window);
+    auto* button = new QPushButton(QStringLiteral("削除(&D)"), &window);
+    button->move(0, 40);
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { field->clear(), ++clicks; });
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    field->setFocus();
+    QTest::keyClick(&window, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(clicks, 1);
+    QTest::keyClicks(field, "ab");
+    EXPECT_EQ(field->text(), QStringLiteral("ab"));
+    EXPECT_TRUE(field->hasFocus());
 }
