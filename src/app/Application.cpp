@@ -228,7 +228,8 @@ QWidget* Application::LayerWindow() const { return layerWindow_.get(); }
 void Application::ArrangeFloatingWindows() {
     const auto stack = floating_->StackOrder();
     app::StackFloatingWindows(frame_->ClientTopRight(), stack);
-    frame_->activateWindow();
+    // From a sheet's Apply the keys stay with the sheet.
+    if (!QApplication::activeModalWidget()) frame_->activateWindow();
 }
 
 void Application::FitDocumentWindow() {

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCursor>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QScreen>
@@ -102,6 +103,20 @@ TEST_F(Startup, HiddenWindowsTakeNoPlaceAndCloseBoxesClearTheirFlags) {
     app->Settings().autoArrange = 1;
     app->Frame().resize(700, 500);
     EXPECT_EQ(app->ToolWindow()->pos(), app->Frame().ClientTopRight() - QPoint(200, 0));
+}
+
+// Arranging from a sheet's Apply moves the windows and leaves the keys with the sheet.
+TEST_F(Startup, ArrangingWhileAModalSheetIsOpenKeepsTheSheetActive) {
+    LaunchQuietly();
+    QDialog sheet(&app->Frame());
+    sheet.setModal(true);
+    sheet.show();
+    sheet.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+    app->Commands().RunIfEnabled(quillora::commands::CommandId::ArrangeWindows);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &sheet);
+    EXPECT_EQ(app->PositionWindow()->pos().x(), app->Frame().ClientTopRight().x() - 200);
 }
 
 TEST_F(Startup, LayerWindowJoinsTheStackBelowTheOthers) {
