@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 #include "quillora_picture_plugin.h"
 
@@ -21,6 +22,23 @@ static void OnError(j_common_ptr cinfo) {
 }
 
 static void OnMessage(j_common_ptr cinfo) { (void)cinfo; }
+
+/* Warnings are quiet, except that data ending before the picture does is a failure: libjpeg
+ * would fill the rest with grey and call it read. */
+static void OnEmit(j_common_ptr cinfo, int level) {
+    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) OnError(cinfo);
+}
+
+/* Huffman coding spends at least a bit on every 8 x 8 block: a smaller file claims a size it
+ * cannot hold, and is refused before anything of that size is allocated. (Arithmetic coding
+ * has no such floor; a short file of it fails when it is read.) */
+static int FileCanHold(struct jpeg_decompress_struct* cinfo, FILE* file) {
+    if (cinfo->arith_code) return 1;
+    if (fseek(file, 0, SEEK_END) != 0) return 0;
+    long size = ftell(file);
+    double blocks = (((double)cinfo->image_width + 7.0) / 8.0) * (((double)cinfo->image_height + 7.0) / 8.0);
+    return size >= 0 && (double)size >= blocks / 8.0;
+}
 
 /* A decompressor on an open file, with the header read. */
 struct Reader {
@@ -102,6 +120,7 @@ int32_t imGetInfo(int32_t code, char* buffer, int32_t size) {
     (reader).cinfo.err = jpeg_std_error(&(reader).errors.base);        \
     (reader).errors.base.error_exit = OnError;                          \
     (reader).errors.base.output_message = OnMessage;                    \
+    (reader).errors.base.emit_message = OnEmit;                         \
     if (setjmp((reader).errors.escape)) {                               \
         CloseReader(&(reader));                                         \
         return 0;                                                       \
@@ -127,8 +146,9 @@ uint8_t imGetPictureSize(const char* path, int32_t* width, int32_t* height) {
     OPEN_READER(reader, path);
     *width = (int32_t)reader.cinfo.image_width;
     *height = (int32_t)reader.cinfo.image_height;
+    int ok = FileCanHold(&reader.cinfo, reader.file);
     CloseReader(&reader);
-    return 1;
+    return (uint8_t)ok;
 }
 
 uint8_t imReadPicture(const char* path, int32_t width, int32_t height, uint8_t* pixels) {

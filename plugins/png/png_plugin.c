@@ -53,6 +53,18 @@ static int OpenReader(struct Reader* reader, const char* path) {
     return 1;
 }
 
+/* Deflate packs at most about 1032 bytes into one: a file smaller than the least its rows could
+ * compress to (one bit a pixel) claims a size it cannot hold, and is refused before anything
+ * of that size is allocated. */
+static int FileCanHold(FILE* file, png_uint_32 width, png_uint_32 height) {
+    long here = ftell(file);
+    if (here < 0 || fseek(file, 0, SEEK_END) != 0) return 0;
+    long size = ftell(file);
+    if (size < 0 || fseek(file, here, SEEK_SET) != 0) return 0;
+    double rawBytes = (double)height * (1.0 + ((double)width + 7.0) / 8.0);
+    return (double)size >= rawBytes / 1032.0;
+}
+
 /* Everything to 8-bit blue, green, red, alpha. */
 static void RequestBgra(png_structp png, png_infop info) {
     int colourType = png_get_color_type(png, info);
@@ -102,6 +114,7 @@ uint8_t imGetPictureSize(const char* path, int32_t* width, int32_t* height) {
             png_read_info(reader.png, reader.info);
             *width = (int32_t)png_get_image_width(reader.png, reader.info);
             *height = (int32_t)png_get_image_height(reader.png, reader.info);
+            ok = FileCanHold(reader.file, (png_uint_32)*width, (png_uint_32)*height);
         }
     }
     CloseReader(&reader);

@@ -81,6 +81,8 @@ std::optional<std::unique_ptr<document::Picture>> ReadBmp16(QIODevice& file) {
     if (offset < dataStart || !file.seek(offset)) return Damaged();
 
     const std::size_t fileRowBytes = (static_cast<std::size_t>(width) * 2 + 3) & ~std::size_t{3};
+    // Every row must be there before the picture is allocated.
+    if (file.size() - offset < static_cast<qint64>(fileRowBytes) * height) return Damaged();
     auto picture = std::make_unique<document::Picture>();
     picture->width = width;
     picture->height = static_cast<int>(height);

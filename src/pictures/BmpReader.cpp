@@ -18,11 +18,40 @@ namespace {
 // Enough for the largest accepted picture at 32 bits per pixel.
 constexpr int kAllocationLimitMb = static_cast<int>(kMaxPicturePixels * 4 / (1024 * 1024));
 
-std::unique_ptr<document::Picture> ReadThroughQt(QIODevice& file) {
+std::uint32_t Le(const QByteArray& bytes, int at, int size) {
+    std::uint32_t v = 0;
+    for (int k = size - 1; k >= 0; --k) v = (v << 8) | static_cast<unsigned char>(bytes[at + k]);
+    return v;
+}
+
+// An uncompressed file must hold every row it claims: Qt would allocate the whole picture
+// first and leave what is missing blank. (Run-length files have no such floor; the pixel
+// limit bounds them.)
+bool HoldsItsRows(QFileDevice& file) {
+    const QByteArray head = file.peek(34);
+    if (head.size() < 30) return true;  // too short to say: Qt refuses it
+    const std::uint32_t headerSize = Le(head, 14, 4);
+    const bool core = headerSize == 12;
+    // Signed in the longer headers: a negative height marks a top-down file.
+    const auto sign = [](std::uint32_t v) { return std::int64_t{static_cast<std::int32_t>(v)}; };
+    const std::int64_t width = core ? std::int64_t{Le(head, 18, 2)} : sign(Le(head, 18, 4));
+    std::int64_t height = core ? std::int64_t{Le(head, 20, 2)} : sign(Le(head, 22, 4));
+    const std::uint32_t bits = core ? Le(head, 24, 2) : Le(head, 28, 2);
+    const std::uint32_t compression = core || head.size() < 34 ? 0 : Le(head, 30, 4);
+    constexpr std::uint32_t kRgb = 0, kBitFields = 3;
+    if (compression != kRgb && compression != kBitFields) return true;
+    height = std::abs(height);
+    if (width <= 0 || height == 0 || bits == 0) return true;
+    const std::int64_t stride = (width * bits + 31) / 32 * 4;
+    const std::int64_t lastRow = (width * bits + 7) / 8;  // some writers leave its padding out
+    return file.size() >= std::int64_t{Le(head, 10, 4)} + stride * (height - 1) + lastRow;
+}
+
+std::unique_ptr<document::Picture> ReadThroughQt(QFileDevice& file) {
     QImageReader reader(&file, "bmp");
     reader.setAutoDetectImageFormat(false);  // only the BMP reader, whatever the name says
     reader.setAllocationLimit(kAllocationLimitMb);
-    if (!reader.canRead()) return nullptr;
+    if (!reader.canRead() || !HoldsItsRows(file)) return nullptr;
     // Qt reports a top-down file's height as negative.
     const QSize size = reader.size();
     if (!IsAcceptedPictureSize(size.width(), std::abs(size.height()))) return nullptr;

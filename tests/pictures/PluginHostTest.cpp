@@ -124,7 +124,7 @@ TEST_F(PluginVisit, ABmpFileNeverReachesAPlugin) {
 TEST_F(PluginVisit, SizesThatCannotBeAllocatedSafelyCountAsUnreadable) {
     folder.Install("tp_accept", "a.pip");
     for (auto [w, h] : {std::pair{0L, 5L}, {5L, 0L}, {-1L, 5L}, {5L, -3L}, {16385L, 1L}, {1L, 16385L},
-                        {16384L, 16385L}, {65536L, 65536L}, {2147483647L, 2147483647L}}) {
+                        {16384L, 16385L}, {10001L, 10000L}, {65536L, 65536L}, {2147483647L, 2147483647L}}) {
         SCOPED_TRACE(std::to_string(w) + " x " + std::to_string(h));
         auto file = folder.Script("p.any", w, h);
         EXPECT_EQ(PictureLibrary(folder.Dir()).LoadPicture(file), nullptr);
@@ -133,8 +133,10 @@ TEST_F(PluginVisit, SizesThatCannotBeAllocatedSafelyCountAsUnreadable) {
         EXPECT_EQ(size.height, 0);
         for (const auto& call : folder.TakeLog()) EXPECT_NE(call, "a.pip imReadPicture");
     }
-    auto largest = folder.Script("p.any", 16384, 2);
-    EXPECT_EQ(PictureLibrary(folder.Dir()).GetPictureSize(largest).width, 16384);
+    auto longest = folder.Script("p.any", 16384, 2);
+    EXPECT_EQ(PictureLibrary(folder.Dir()).GetPictureSize(longest).width, 16384);
+    auto largest = folder.Script("p.any", 10000, 10000);  // 100 megapixels
+    EXPECT_EQ(PictureLibrary(folder.Dir()).GetPictureSize(largest).width, 10000);
 }
 
 TEST_F(PluginVisit, PathsLongerThan255BytesAreRefusedBeforeAnyPluginSeesThem) {
