@@ -141,6 +141,8 @@ int LabelDocument::CopyLayerRecord(int pos) {
     int source = SlotAt(pos);
     int slot = FindFreeSlot();
     layers[slot] = layers[source];
+    // Pictures are never changed, only replaced: the copy shares the decoded pixels.
+    pictures[slot] = pictures[source];
     InsertAtSelection(slot);
     return slot;
 }

@@ -79,7 +79,8 @@ public:
     bool CanMove(int pos, MoveDirection d) const;
     bool CanCopyOrDelete(int pos) const { return IsCopyableKind(KindAt(pos)); }
     bool MoveLayer(int pos, MoveDirection d);
-    // Copies the record at `pos` into a free slot inserted at the selection; returns the slot or -1.
+    // Copies the record at `pos` and its picture into a free slot inserted at the selection;
+    // returns the slot or -1.
     int CopyLayerRecord(int pos);
 
     // Safe views of stored values.

@@ -138,10 +138,7 @@ void LayerOperations::CopyLayer(int pos) {
     if (!ws_.doc.documentOpen) return;
     if (!ws_.doc.CanCopyOrDelete(pos)) return;
     if (RefuseAtLimit()) return;
-    int slot = ws_.doc.CopyLayerRecord(pos);
-    if (slot < 0) return;
-    // The copy gets a picture of its own, never the source's.
-    if (ws_.doc.layers[slot].kind == LayerKind::Picture) LoadLayerPicture(ws_, slot);
+    if (ws_.doc.CopyLayerRecord(pos) < 0) return;
     ws_.doc.CommitEdit(caption::kCopyLayer, ChangeScope::Stack);
 }
 
