@@ -14,11 +14,6 @@
 
 namespace quillora::print {
 
-PrintableArea PrintableAreaOf(const QPrinter& printer) {
-    // Whole device pixels and whole millimetres, as the printer reports its printable area.
-    return {printer.width(), printer.height(), printer.widthMM(), printer.heightMM()};
-}
-
 // The label is rendered at the printer's resolution into images of its square, band by band,
 // and sent as those images: drawn on the page directly, every picture layer would go to the
 // print system whole, at its own size, which makes the job many times slower and larger.
@@ -44,12 +39,19 @@ void DrawLabelSquare(QPainter& painter, const document::LabelDocument& doc, cons
 namespace {
 
 bool PaintOnePage(QPrinter& printer, const document::LabelDocument& doc) {
-    const PrintGeometry geometry = ComputePrintGeometry(PrintableAreaOf(printer), doc.header.marginLeft,
-                                                        doc.header.marginTop, doc.SafeOuterMm());
+    const PrintablePage page = PrintablePageOf(printer);
+    const PrintGeometry geometry =
+        ComputePrintGeometry(page.area, doc.header.marginLeft, doc.header.marginTop, doc.SafeOuterMm());
+    if (page.fromPaperCorner) printer.setFullPage(true);
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    PaintPrintPage(painter, doc, geometry);
-    return painter.end();
+    bool printed = painter.begin(&printer);
+    if (printed) {
+        painter.translate(page.leftDots, page.topDots);
+        PaintPrintPage(painter, doc, geometry);
+        printed = painter.end();
+    }
+    if (page.fromPaperCorner) printer.setFullPage(false);
+    return printed;
 }
 
 bool EndsWithPdfTrailer(const std::string& path) {

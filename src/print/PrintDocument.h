@@ -6,6 +6,7 @@
 
 #include "document/LabelDocument.h"
 #include "print/PrintGeometry.h"
+#include "print/PrintablePage.h"
 
 class QPainter;
 class QPrinter;
@@ -23,9 +24,6 @@ struct PrintResult {
     PrintOutcome outcome = PrintOutcome::Printed;
     QString reason;  // the print system's words for a refusal, when it gave any
 };
-
-// The printer's printable area (the whole page when it prints full page).
-PrintableArea PrintableAreaOf(const QPrinter& printer);
 
 // Rows of the label rendered at a time: a 300 mm label at 1200 dpi would need 800 MB at once.
 constexpr qsizetype kBandBytes = qsizetype{64} << 20;

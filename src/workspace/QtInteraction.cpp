@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "workspace/MessageBoxBuilder.h"
+#include "workspace/QtPrintDialogs.h"
 
 namespace quillora::workspace {
 
@@ -80,17 +81,23 @@ int QtInteraction::RunDialog(QDialog& dialog) {
 }
 
 bool QtInteraction::RunPrintDialog(QPrinter& printer, QWidget* owner) {
+    QtPrintDialogs keep(printer);
     QPrintDialog dialog(&printer, owner);
     // One page, always the whole label: no selection, page ranges or current page.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     dialog.setWindowModality(Qt::WindowModal);
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted) return false;
+    keep.Confirm();
+    return true;
 }
 
 bool QtInteraction::RunPrinterSetup(QPrinter& printer, QWidget* owner) {
+    QtPrintDialogs keep(printer);
     QPageSetupDialog dialog(&printer, owner);
     dialog.setWindowModality(Qt::WindowModal);
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted) return false;
+    keep.Confirm();
+    return true;
 }
 
 }  // namespace quillora::workspace

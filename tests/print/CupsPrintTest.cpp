@@ -1,7 +1,13 @@
 // Printing on a real print system: a private CUPS scheduler with a PDF queue, the program's
 // print job sending the label to it, and the PDF that comes out checked in pixels.
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QPrintEngine>
 #include <QPrinter>
+#include <QRadioButton>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -16,16 +22,18 @@
 #include "print/PrintDocument.h"
 #include "print/PrintLabel.h"
 #include "print/PrinterSelection.h"
+#include "workspace/QtInteraction.h"
 
 using namespace quillora;
 using namespace quillora::print;
 
-// The first red dot in reading order.
-QPoint FirstPrintedRed(const QImage& page) {
+// The smallest rectangle around every red dot.
+QRect PrintedRedBounds(const QImage& page) {
+    QRect bounds;
     for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x)
-            if (IsPrintedRed(page.pixel(x, y))) return {x, y};
-    return {-1, -1};
+            if (IsPrintedRed(page.pixel(x, y))) bounds |= QRect(x, y, 1, 1);
+    return bounds;
 }
 
 class CupsPrintTest : public ::testing::Test {
@@ -129,7 +137,7 @@ TEST_F(CupsPrintTest, QlrtoolAppliesTheStoredPaperAndTellsARefusingQueue) {
     document::LabelDocument doc = RedLabel();
     const std::string file = dir.File("label.qlr");
     const std::string print = "print " + ShellQuoted(file) + " --printer " + CupsScheduler::kQueue;
-    QPoint corner[2];
+    QRect corner[2];
     for (const std::int16_t orientation : {1, 2}) {
         doc.paper = {11, orientation};  // A5
         ASSERT_TRUE(document::WriteDocumentFile(file, doc));
@@ -137,7 +145,7 @@ TEST_F(CupsPrintTest, QlrtoolAppliesTheStoredPaperAndTellsARefusingQueue) {
         ASSERT_TRUE(scheduler->WaitUntilIdle(30000)) << "the job did not finish";
         const QImage page = RasterisePdf(scheduler->Output(), 50, dir.Path());
         EXPECT_EQ(page.size(), QSize(292, 414));  // 148 x 210 mm at 50 dpi; landscape turns the content
-        corner[orientation - 1] = FirstPrintedRed(page);
+        corner[orientation - 1] = PrintedRedBounds(page);
     }
     EXPECT_NE(corner[0], corner[1]);
 
@@ -146,4 +154,73 @@ TEST_F(CupsPrintTest, QlrtoolAppliesTheStoredPaperAndTellsARefusingQueue) {
     std::system((std::string("cupsaccept ") + CupsScheduler::kQueue).c_str());
     EXPECT_EQ(refused.exitCode, 3);
     EXPECT_NE(refused.err.find("out of labels"), std::string::npos) << refused.err;
+}
+// Qt's own dialogs on a queue whose default paper is Letter: the paper and orientation the
+// selection has, or the user chooses, stay on the printer; the dialog offers one page only.
+TEST_F(CupsPrintTest, QtsDialogsKeepTheSelectedPaperAndPrintOnePage) {
+    PrinterSelection selection;
+    selection.ChooseDefault();
+    QPrinter& printer = selection.Printer();
+    ApplyPaperCodes(selection, {11, 2});  // A5 landscape
+    workspace::QtInteraction interaction;
+    // Runs `drive` on the modal dialog once it is up, then presses OK.
+    const auto whenUp = [](std::function<void(QDialog&)> drive) {
+        QTimer::singleShot(100, [drive] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            drive(*dialog);
+            dialog->accept();
+        });
+    };
+    // As an earlier dialog's "2 pages per sheet" and "even pages" would have left them.
+    const auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+    printer.printEngine()->setProperty(kCupsOptions, QStringList{"number-up", "2", "page-set", "even"});
+    bool oneChoice = false;
+    whenUp([&](QDialog& dialog) {
+        auto* range = dialog.findChild<QWidget*>("gbPrintRange");
+        auto* pageSet = dialog.findChild<QWidget*>("pageSetCombo");
+        oneChoice = range && !range->isEnabled() && pageSet && !pageSet->isEnabled();
+    });
+    ASSERT_TRUE(interaction.RunPrintDialog(printer, nullptr));
+    EXPECT_TRUE(oneChoice);
+    EXPECT_EQ(PaperCodesOf(selection).size, 11);
+    EXPECT_EQ(PaperCodesOf(selection).orientation, 2);
+    const QStringList options = printer.printEngine()->property(kCupsOptions).toStringList();
+    const auto option = [&](const char* name) { return options.value(options.indexOf(QLatin1String(name)) + 1); };
+    EXPECT_EQ(option("number-up"), QStringLiteral("1"));
+    EXPECT_EQ(option("page-set"), QStringLiteral("all"));
+
+    whenUp([](QDialog& dialog) {
+        auto* combo = dialog.findChild<QComboBox*>("pageSizeCombo");
+        ASSERT_NE(combo, nullptr);
+        combo->setCurrentIndex(combo->findText(QStringLiteral("A4")));
+        dialog.findChild<QRadioButton*>("portrait")->setChecked(true);
+    });
+    ASSERT_TRUE(interaction.RunPrinterSetup(printer, nullptr));
+    EXPECT_EQ(PaperCodesOf(selection).size, 9);
+    EXPECT_EQ(PaperCodesOf(selection).orientation, 1);
+}
+
+// A4 landscape on a queue with borders of 6.35 mm left and right, 12.7 mm top and bottom: the
+// borders turn with the paper, so the label lands at the margins from the turned corner.
+TEST_F(CupsPrintTest, LandscapeTakesTheBordersTurnedWithThePaper) {
+    PrinterSelection selection;
+    selection.ChooseDefault();
+    ApplyPaperCodes(selection, {9, 2});
+    const PrintableArea area = PrintableAreaOf(selection.Printer());
+    EXPECT_EQ(area.widthMm, 272);   // 297 - 2 x 12.7
+    EXPECT_EQ(area.heightMm, 197);  // 210 - 2 x 6.35
+    document::LabelDocument doc = RedLabel();  // margins 15 / 15
+    doc.header.cropMarks = 0;
+    doc.header.marginTop = 70;  // 70 + 120 fits 197
+    EXPECT_FALSE(LabelMayNotFit(selection.Printer(), doc));
+    doc.header.marginTop = 15;
+    ASSERT_EQ(PrintDocument(selection.Printer(), doc).outcome, PrintOutcome::Printed);
+    ASSERT_TRUE(scheduler->WaitUntilIdle(30000)) << "the job did not finish";
+    // The queue puts the turned page on portrait paper: the landscape top is the paper's left,
+    // the landscape left its bottom.
+    const QImage page = RasterisePdf(scheduler->Output(), 100, dir.Path());
+    const QRect red = PrintedRedBounds(page);
+    EXPECT_NEAR(red.left() * 0.254, 6.35 + 15, 0.6);
+    EXPECT_NEAR((page.height() - 1 - red.bottom()) * 0.254, 12.7 + 15, 0.6);
 }
