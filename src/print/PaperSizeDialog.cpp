@@ -22,10 +22,6 @@ constexpr int kPaperMin = 1;
 constexpr int kPaperMax = 1000;
 constexpr PaperSize kA4Portrait{document::kA4WidthMm, document::kA4HeightMm};
 
-QPushButton* Button(const char* text, int id, QWidget* parent) {
-    return widgets::WithId(new QPushButton(QString::fromUtf8(text), parent), id);
-}
-
 }  // namespace
 
 int StoredPaperDimension(const QString& typed) {
@@ -51,8 +47,8 @@ PaperSizeDialog::PaperSizeDialog(document::DocHeader& header, QWidget* parent) :
     widgets::AddNumberRow(*grid, 0, 0, QString::fromUtf8("横(&W)"), width_, QStringLiteral("mm"));
     widgets::AddNumberRow(*grid, 1, 0, QString::fromUtf8("縦(&H)"), height_, QStringLiteral("mm"));
 
-    auto* portrait = Button("A4 縦置き(&V)", kIdA4Portrait, this);
-    auto* landscape = Button("A4 横置き(&O)", kIdA4Landscape, this);
+    auto* portrait = widgets::MakeButton(*this, QString::fromUtf8("A4 縦置き(&V)"), kIdA4Portrait);
+    auto* landscape = widgets::MakeButton(*this, QString::fromUtf8("A4 横置き(&O)"), kIdA4Landscape);
     connect(portrait, &QPushButton::clicked, this, [this] { SetSize(kA4Portrait.width, kA4Portrait.height); });
     connect(landscape, &QPushButton::clicked, this, [this] { SetSize(kA4Portrait.height, kA4Portrait.width); });
     auto* presets = new QVBoxLayout;
@@ -60,11 +56,7 @@ PaperSizeDialog::PaperSizeDialog(document::DocHeader& header, QWidget* parent) :
     presets->addWidget(portrait);
     presets->addWidget(landscape);
 
-    auto* ok = Button("OK", widgets::kOkId, this);
-    ok->setDefault(true);
-    auto* cancel = Button("ｷｬﾝｾﾙ", widgets::kCancelId, this);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const widgets::DialogButtons okCancel = widgets::MakeOkCancel(*this);
 
     auto* message = new QHBoxLayout;
     message->addWidget(icon, 0, Qt::AlignTop);
@@ -76,13 +68,13 @@ PaperSizeDialog::PaperSizeDialog(document::DocHeader& header, QWidget* parent) :
     fields->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    buttons->addWidget(okCancel.ok);
+    buttons->addWidget(okCancel.cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(message);
     layout->addLayout(fields);
     layout->addLayout(buttons);
-    ok->setFocus();
+    okCancel.ok->setFocus();
     // No template size is known for it: fixed at what its contents need.
     widgets::FixDialogSize(*this, 0, 0);
 }

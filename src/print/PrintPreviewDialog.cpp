@@ -7,6 +7,7 @@
 #include "print/PrintControlIds.h"
 #include "print/PreviewPage.h"
 #include "widgets/ControlId.h"
+#include "widgets/DialogParts.h"
 
 namespace quillora::print {
 
@@ -14,7 +15,7 @@ PrintPreviewDialog::PrintPreviewDialog(const PaperSize& paper, const document::L
     : QDialog(parent), page_(PreviewPage(paper, doc)) {
     setWindowTitle(QString::fromUtf8("印刷ﾌﾟﾚﾋﾞｭｰ [%1mm×%2mm]").arg(paper.width).arg(paper.height));
     // Escape and the close box reject the dialog, as the button does.
-    auto* close = widgets::WithId(new QPushButton(QString::fromUtf8("閉じる"), this), widgets::kCancelId);
+    auto* close = widgets::MakeButton(*this, QString::fromUtf8("閉じる"), widgets::kCancelId);
     close->move(kPageX, (kPageY - close->sizeHint().height()) / 2);
     close->resize(close->sizeHint());
     close->setDefault(true);

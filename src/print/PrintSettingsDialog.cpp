@@ -22,10 +22,6 @@ namespace {
 constexpr int kMarginMin = 0;
 constexpr int kMarginMax = 200;
 
-QPushButton* Button(const char* text, int id, QWidget* parent) {
-    return widgets::WithId(new QPushButton(QString::fromUtf8(text), parent), id);
-}
-
 }  // namespace
 
 PrintSettingsDialog::PrintSettingsDialog(workspace::Workspace& ws, PrinterSelection& selection, QWidget* parent)
@@ -43,14 +39,10 @@ PrintSettingsDialog::PrintSettingsDialog(workspace::Workspace& ws, PrinterSelect
     cropMarks_ = widgets::WithId(new QCheckBox(QString::fromUtf8("ﾄﾝﾎﾞ印刷(&O)"), this), kIdCropMarks);
     cropMarks_->setChecked(header.cropMarks != 0);
 
-    auto* ok = Button("OK", widgets::kOkId, this);
-    ok->setDefault(true);
-    auto* cancel = Button("ｷｬﾝｾﾙ", widgets::kCancelId, this);
-    auto* print = Button("印刷(&P)...", kIdPrint, this);
-    auto* preview = Button("印刷ﾌﾟﾚﾋﾞｭｰ(&R)...", kIdPreview, this);
-    auto* setup = Button("ﾌﾟﾘﾝﾀの設定(&C)...", kIdPrinterSetup, this);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const widgets::DialogButtons okCancel = widgets::MakeOkCancel(*this);
+    auto* print = widgets::MakeButton(*this, QString::fromUtf8("印刷(&P)..."), kIdPrint);
+    auto* preview = widgets::MakeButton(*this, QString::fromUtf8("印刷ﾌﾟﾚﾋﾞｭｰ(&R)..."), kIdPreview);
+    auto* setup = widgets::MakeButton(*this, QString::fromUtf8("ﾌﾟﾘﾝﾀの設定(&C)..."), kIdPrinterSetup);
     connect(print, &QPushButton::clicked, this, [this] {
         Store();
         PrintLabel(ws_, selection_, this);
@@ -65,13 +57,10 @@ PrintSettingsDialog::PrintSettingsDialog(workspace::Workspace& ws, PrinterSelect
     fields->addLayout(grid);
     fields->addWidget(cropMarks_);
     fields->addStretch();
-    auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {ok, cancel, print, preview, setup}) buttons->addWidget(b);
-    buttons->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
-    ok->setFocus();
+    layout->addLayout(widgets::ButtonColumn({okCancel.ok, okCancel.cancel, print, preview, setup}));
+    okCancel.ok->setFocus();
     // No template size is known for it: fixed at what its contents need.
     widgets::FixDialogSize(*this, 0, 0);
 }

@@ -8,17 +8,33 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "widgets/ControlId.h"
 #include "widgets/NumberField.h"
 
 namespace quillora::widgets {
 
-namespace {
-QPushButton* MakeButton(QDialog& dialog, const QString& text, int id) {
-    return widgets::WithId(new QPushButton(text, &dialog), id);
+QPushButton* MakeButton(QWidget& parent, const QString& text, int id) {
+    return WithId(new QPushButton(text, &parent), id);
 }
-}  // namespace
+
+DialogButtons MakeOkCancel(QDialog& dialog) {
+    DialogButtons buttons;
+    buttons.ok = MakeButton(dialog, QStringLiteral("OK"), kOkId);
+    buttons.ok->setDefault(true);
+    buttons.cancel = MakeButton(dialog, QStringLiteral("ｷｬﾝｾﾙ"), kCancelId);
+    QObject::connect(buttons.ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    return buttons;
+}
+
+QBoxLayout* ButtonColumn(std::initializer_list<QPushButton*> buttons) {
+    auto* column = new QVBoxLayout;
+    for (QPushButton* button : buttons) column->addWidget(button);
+    column->addStretch();
+    return column;
+}
 
 void AddNumberRow(QGridLayout& grid, int row, int column, const QString& label, widgets::NumberField* field,
                   const QString& unit) {
@@ -33,10 +49,7 @@ DialogButtons AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const QStrin
     // A dialog taller than its contents keeps the buttons at its bottom.
     layout.addStretch(1);
     layout.addWidget(MakeSeparator(dialog));
-    DialogButtons buttons;
-    buttons.ok = MakeButton(dialog, QStringLiteral("OK"), kOkId);
-    buttons.ok->setDefault(true);
-    buttons.cancel = MakeButton(dialog, QStringLiteral("ｷｬﾝｾﾙ"), kCancelId);
+    DialogButtons buttons = MakeOkCancel(dialog);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     row->addWidget(buttons.ok);
@@ -47,8 +60,6 @@ DialogButtons AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const QStrin
         row->addWidget(buttons.apply);
     }
     layout.addLayout(row);
-    QObject::connect(buttons.ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    QObject::connect(buttons.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     return buttons;
 }
 

@@ -7,6 +7,7 @@
 
 #include "desktop/AppIcon.h"
 #include "widgets/ControlId.h"
+#include "widgets/DialogParts.h"
 #include "widgets/DialogSize.h"
 
 namespace quillora::windows {
@@ -22,7 +23,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(desktop::ApplicationIcon().pixmap(32, 32));
     auto* version = new QLabel(QString::fromLatin1(kVersionText), this);
     version->setObjectName(QStringLiteral("version"));
-    auto* ok = widgets::WithId(new QPushButton(QStringLiteral("OK"), this), widgets::kOkId);
+    auto* ok = widgets::MakeButton(*this, QStringLiteral("OK"), widgets::kOkId);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

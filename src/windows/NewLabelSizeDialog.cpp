@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "widgets/ControlId.h"
+#include "widgets/DialogParts.h"
 #include "widgets/DialogSize.h"
 #include "widgets/NumberField.h"
 #include "document/Limits.h"
@@ -45,21 +46,12 @@ NewLabelSizeDialog::NewLabelSizeDialog(document::DocHeader& header, QWidget* par
     outer_ = AddDiameterRow(*grid, 0, "外径(&O)：", "idOuter", header.outerDiameter, group);
     inner_ = AddDiameterRow(*grid, 1, "内径(&I)：", "idInner", header.innerDiameter, group);
 
-    auto* ok = widgets::WithId(new QPushButton(QStringLiteral("OK"), this), widgets::kOkId);
-    ok->setDefault(true);
-    auto* cancel = widgets::WithId(new QPushButton(QString::fromUtf8("ｷｬﾝｾﾙ"), this), widgets::kCancelId);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
+    const widgets::DialogButtons okCancel = widgets::MakeOkCancel(*this);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(group);
-    layout->addLayout(buttons);
+    layout->addLayout(widgets::ButtonColumn({okCancel.ok, okCancel.cancel}));
     widgets::FixDialogSize(*this, kWidthDu, kHeightDu);
-    ok->setFocus();
+    okCancel.ok->setFocus();
 }
 
 void NewLabelSizeDialog::accept() {
