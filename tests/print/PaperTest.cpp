@@ -15,13 +15,9 @@
 using namespace quillora;
 using namespace quillora::print;
 
-TEST(PaperDecision, FivePapersByCodeOthersFromTheirTenthsOfAMillimetre) {
-    // The size fields are ignored for the five named papers.
-    EXPECT_EQ(PreviewPaperSize({kPaperA3, 1, 1, kOrientationPortrait}), (PaperSize{297, 420}));
+TEST(PaperDecision, NamedPapersByCodeOthersFromTheirTenthsOfAMillimetre) {
+    // A named paper's size fields are ignored; any other paper's are truncated to millimetres.
     EXPECT_EQ(PreviewPaperSize({kPaperA4, 1, 1, kOrientationPortrait}), (PaperSize{210, 297}));
-    EXPECT_EQ(PreviewPaperSize({kPaperA5, 0, 0, kOrientationPortrait}), (PaperSize{148, 210}));
-    EXPECT_EQ(PreviewPaperSize({kPaperB4, 0, 0, kOrientationPortrait}), (PaperSize{250, 354}));
-    EXPECT_EQ(PreviewPaperSize({kPaperB5, 0, 0, kOrientationPortrait}), (PaperSize{182, 257}));
     EXPECT_EQ(PreviewPaperSize({1, 2159, 2794, kOrientationPortrait}), (PaperSize{215, 279}));  // Letter
     EXPECT_EQ(PreviewPaperSize({256, 1009, 9, kOrientationPortrait}), (PaperSize{100, 0}));
 }

