@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 
 #include "desktop/FileAssociation.h"
+#include "environment/EnvironmentIds.h"
+#include "widgets/ControlId.h"
 
 namespace quillora::environment {
 namespace {
@@ -26,9 +28,9 @@ QGroupBox* MakeGroup(QWidget* parent, const QString& title, const QString& text,
 
 AssociationPage::AssociationPage(workspace::Workspace& ws, QWidget* parent) : PropertyPage(parent), ws_(ws) {
     auto* set = new QPushButton(QStringLiteral("関連付けの設定(&R)"), this);
-    set->setObjectName(QStringLiteral("setAssociation"));
+    widgets::WithId(set, environment_id::kSetAssociation);
     auto* remove = new QPushButton(QStringLiteral("関連付けの解除(&D)"), this);
-    remove->setObjectName(QStringLiteral("removeAssociation"));
+    widgets::WithId(remove, environment_id::kRemoveAssociation);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MakeGroup(this, QStringLiteral("設定"),
                                 QStringLiteral("CDﾗﾍﾞﾙﾃﾞｰﾀﾌｧｲﾙ（*.qlr）を本ｿﾌﾄに関連付けます。"), set));

@@ -8,8 +8,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "environment/EnvironmentIds.h"
 #include "widgets/ColourChooser.h"
 #include "widgets/ColourSwatch.h"
+#include "widgets/ControlId.h"
 #include "widgets/DialogParts.h"
 #include "widgets/NumberField.h"
 
@@ -39,16 +41,16 @@ GridPage::GridPage(workspace::Workspace& ws, QWidget* parent)
     : PropertyPage(parent), ws_(ws), colour_(ws.settings.grid.color) {
     const settings::GridSettings& grid = ws.settings.grid;
     visible_ = new QCheckBox(QStringLiteral("ｸﾞﾘｯﾄﾞを表示(&G)"), this);
-    visible_->setObjectName(QStringLiteral("gridVisible"));
+    widgets::WithId(visible_, environment_id::kGridVisible);
     swatch_ = new widgets::ColourSwatch(this);
-    swatch_->setObjectName(QStringLiteral("gridColour"));
+    widgets::WithId(swatch_, environment_id::kGridColour);
     auto* colourButton = new QPushButton(QStringLiteral("変更(&C)..."), this);
-    colourButton->setObjectName(QStringLiteral("chooseGridColour"));
+    widgets::WithId(colourButton, environment_id::kChooseGridColour);
     lineType_ = new QComboBox(this);
-    lineType_->setObjectName(QStringLiteral("gridLineType"));
+    widgets::WithId(lineType_, environment_id::kGridLineType);
     lineType_->addItems({QStringLiteral("実線"), QStringLiteral("破線")});
     spacing_ = new widgets::NumberField(settings::kMinGridSpacing, settings::kMaxGridSpacing, widgets::NumberField::DigitsOnly, this);
-    spacing_->setObjectName(QStringLiteral("gridSpacing"));
+    widgets::WithId(spacing_, environment_id::kGridSpacing);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(visible_);

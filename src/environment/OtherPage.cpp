@@ -1,4 +1,6 @@
 #include "OtherPage.h"
+#include "environment/EnvironmentIds.h"
+#include "widgets/ControlId.h"
 
 #include <QCheckBox>
 #include <QVBoxLayout>
@@ -9,9 +11,9 @@ namespace quillora::environment {
 OtherPage::OtherPage(workspace::Workspace& ws, std::function<void()> arrangeWindows, QWidget* parent)
     : PropertyPage(parent), ws_(ws), arrangeWindows_(std::move(arrangeWindows)) {
     tips_ = new QCheckBox(QStringLiteral("起動時にﾜﾝﾎﾟｲﾝﾄを表示(&O)"), this);
-    tips_->setObjectName(QStringLiteral("showTips"));
+    widgets::WithId(tips_, environment_id::kShowTips);
     arrange_ = new QCheckBox(QStringLiteral("常に各ｳｨﾝﾄﾞｳを整列する(&D)"), this);
-    arrange_->setObjectName(QStringLiteral("autoArrange"));
+    widgets::WithId(arrange_, environment_id::kAutoArrange);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tips_);
     layout->addWidget(arrange_);

@@ -93,9 +93,9 @@ LayerWindow::LayerWindow(workspace::Workspace& ws, commands::CommandRegistry& co
     newPicture_ = AddButton(kNewPicture, CommandId::NewPictureLayer, new FaceButton(QStringLiteral("新規画像ﾚｲﾔｰ..."), QSize(94, 19), this), {98, 2});
     label_ = MakeStatic(this, QRect(2, 24, 40, 14));
     count_ = MakeStatic(this, QRect(44, 24, kWidth - 100, 14));
-    count_->setObjectName(QStringLiteral("layerCount"));
+    widgets::WithId(count_, layer_window_id::kCount);
     countBar_ = new QProgressBar(this);
-    countBar_->setObjectName(QStringLiteral("layerCountBar"));
+    widgets::WithId(countBar_, layer_window_id::kCountBar);
     countBar_->setRange(0, document::kMaxLayers);
     countBar_->setTextVisible(false);
     countBar_->setGeometry(kWidth - 54, 24, 52, 14);

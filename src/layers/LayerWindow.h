@@ -27,6 +27,7 @@ class LayerOperations;
 namespace layer_window_id {
 inline constexpr int kNewText = 40029, kNewPicture = 40030, kCopy = 40031, kDelete = 40032, kScrollBar = 40033,
                      kMoveUp = 40034, kMoveDown = 40035, kSettings = 40051;
+inline constexpr int kCount = 1040, kCountBar = 1041;  // the layer count and its bar
 inline constexpr int kLampRow0 = 40047, kLampRow1 = 40038;  // rows 1..9: 40038..40046
 inline constexpr int kMenuSettings = 40073, kMenuCopy = 40074, kMenuDelete = 40075, kMenuMoveUp = 40076,
                      kMenuMoveDown = 40077;

@@ -3,10 +3,12 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+#include "SpacingField.h"
+#include "listlayer/ListSheetIds.h"
+#include "widgets/ControlId.h"
 #include "widgets/DialogParts.h"
 #include "widgets/DialogSize.h"
 #include "widgets/NumberField.h"
-#include "SpacingField.h"
 
 namespace quillora::listlayer {
 
@@ -14,7 +16,7 @@ BulkSpacingDialog::BulkSpacingDialog(document::ListBlock& list, workspace::Inter
     : QDialog(parent), list_(list), interaction_(interaction) {
     setWindowTitle(QStringLiteral("間隔の一括設定"));
     spacing_ = NewSpacingField(widgets::NumberField::Signed, this);
-    spacing_->setObjectName(QStringLiteral("spacing"));
+    widgets::WithId(spacing_, list_sheet_id::kBulkSpacingValue);
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     widgets::AddNumberRow(*grid, 0, 0, QStringLiteral("間隔(&M)："), spacing_, QStringLiteral("mm"));

@@ -7,14 +7,16 @@
 #include <QVBoxLayout>
 #include <cstring>
 
-#include "text/Cp932.h"
-#include "text/FixedField.h"
-#include "widgets/Cp932TextValidator.h"
-#include "widgets/DialogSize.h"
-#include "widgets/DialogParts.h"
-#include "widgets/NumberField.h"
 #include "SpacingField.h"
 #include "canvas/RecordText.h"
+#include "listlayer/ListSheetIds.h"
+#include "text/Cp932.h"
+#include "text/FixedField.h"
+#include "widgets/ControlId.h"
+#include "widgets/Cp932TextValidator.h"
+#include "widgets/DialogParts.h"
+#include "widgets/DialogSize.h"
+#include "widgets/NumberField.h"
 
 namespace quillora::listlayer {
 namespace {
@@ -25,14 +27,14 @@ ListDetailsDialog::ListDetailsDialog(document::ListBlock& list, workspace::Inter
     : QDialog(parent), list_(list) {
     setWindowTitle(QStringLiteral("ﾘｽﾄﾚｲﾔｰの詳細設定"));
     printNumbers_ = new QCheckBox(QStringLiteral("番号を印刷する(&N)"), this);
-    printNumbers_->setObjectName(QStringLiteral("printNumbers"));
+    widgets::WithId(printNumbers_, list_sheet_id::kPrintNumbers);
     addZero_ = new QCheckBox(QStringLiteral("1桁番号の前に0を付ける(&A)"), this);
-    addZero_->setObjectName(QStringLiteral("addZero"));
+    widgets::WithId(addZero_, list_sheet_id::kAddZero);
     separator_ = new QLineEdit(this);
-    separator_->setObjectName(QStringLiteral("separator"));
+    widgets::WithId(separator_, list_sheet_id::kSeparator);
     separator_->setValidator(new widgets::Cp932TextValidator(kSeparatorBytes, [&interaction] { interaction.Beep(); }, separator_));
     defaultSpacing_ = NewSpacingField(widgets::NumberField::Signed, this);
-    defaultSpacing_->setObjectName(QStringLiteral("defaultSpacing"));
+    widgets::WithId(defaultSpacing_, list_sheet_id::kDefaultSpacing);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(printNumbers_);

@@ -13,31 +13,31 @@
 #include "BulkSpacingDialog.h"
 #include "EntryTextEdit.h"
 #include "ListDetailsDialog.h"
-#include "ListSlots.h"
-#include "text/Cp932.h"
-#include "text/FixedField.h"
-#include "widgets/DialogParts.h"
-#include "widgets/NumberField.h"
 #include "ListImport.h"
+#include "ListSlots.h"
 #include "SpacingField.h"
 #include "canvas/RecordText.h"
+#include "listlayer/ListSheetIds.h"
+#include "text/Cp932.h"
+#include "text/FixedField.h"
+#include "widgets/ControlId.h"
+#include "widgets/DialogParts.h"
+#include "widgets/NumberField.h"
 
 namespace quillora::listlayer {
 namespace {
 
 constexpr int kLastSlot = document::kListEntries - 1;
 
-QPushButton* MakeButton(QWidget* parent, const QString& caption, const char* name) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
+QPushButton* MakeButton(QWidget* parent, const QString& caption, int id) {
+    return widgets::WithId(new QPushButton(caption, parent), id);
 }
 
 }  // namespace
 
 ListEditPage::ListEditPage(workspace::Workspace& ws, QWidget* parent) : PropertyPage(parent), ws_(ws) {
     view_ = new QTableWidget(document::kListEntries, 3, this);
-    view_->setObjectName(QStringLiteral("listView"));
+    widgets::WithId(view_, list_sheet_id::kListView);
     view_->setHorizontalHeaderLabels({QStringLiteral("番号"), QStringLiteral("ﾘｽﾄﾃﾞｰﾀ"), QStringLiteral("間隔")});
     view_->horizontalHeaderItem(2)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     view_->horizontalHeader()->setSectionsClickable(false);
@@ -55,20 +55,20 @@ ListEditPage::ListEditPage(workspace::Workspace& ws, QWidget* parent) : Property
                           12 * (view_->fontMetrics().height() + 4));
 
     entry_ = new EntryTextEdit([&ws] { ws.interaction.Beep(); }, this);
-    entry_->setObjectName(QStringLiteral("entryText"));
+    widgets::WithId(entry_, list_sheet_id::kEntryText);
     // Room for a few lines; the list above takes the rest.
     entry_->setFixedHeight(4 * entry_->fontMetrics().lineSpacing() + 2 * entry_->frameWidth() + 8);
     spacing_ = NewSpacingField(widgets::NumberField::DigitsOnly, this);
-    spacing_->setObjectName(QStringLiteral("entrySpacing"));
+    widgets::WithId(spacing_, list_sheet_id::kEntrySpacing);
 
-    auto* add = MakeButton(this, QStringLiteral("追加(&D)"), "add");
-    auto* remove = MakeButton(this, QStringLiteral("削除(&E)"), "delete");
-    auto* up = MakeButton(this, QStringLiteral("↑(&U)"), "up");
-    auto* down = MakeButton(this, QStringLiteral("↓(&O)"), "down");
-    auto* bulk = MakeButton(this, QStringLiteral("間隔設定(&I)..."), "bulkSpacing");
-    auto* details = MakeButton(this, QStringLiteral("詳細設定(&T)..."), "details");
-    auto* importFile = MakeButton(this, QStringLiteral("読み込み(&R)..."), "importFile");
-    auto* importFolder = MakeButton(this, QStringLiteral("ﾌｫﾙﾀﾞ(&F)..."), "importFolder");
+    auto* add = MakeButton(this, QStringLiteral("追加(&D)"), list_sheet_id::kAdd);
+    auto* remove = MakeButton(this, QStringLiteral("削除(&E)"), list_sheet_id::kDelete);
+    auto* up = MakeButton(this, QStringLiteral("↑(&U)"), list_sheet_id::kUp);
+    auto* down = MakeButton(this, QStringLiteral("↓(&O)"), list_sheet_id::kDown);
+    auto* bulk = MakeButton(this, QStringLiteral("間隔設定(&I)..."), list_sheet_id::kBulkSpacing);
+    auto* details = MakeButton(this, QStringLiteral("詳細設定(&T)..."), list_sheet_id::kDetails);
+    auto* importFile = MakeButton(this, QStringLiteral("読み込み(&R)..."), list_sheet_id::kImportFile);
+    auto* importFolder = MakeButton(this, QStringLiteral("ﾌｫﾙﾀﾞ(&F)..."), list_sheet_id::kImportFolder);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_, 1);

@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "listlayer/ListSheetIds.h"
 #include "widgets/ColourChooser.h"
 #include "widgets/ColourSwatch.h"
+#include "widgets/ControlId.h"
 #include "widgets/DialogParts.h"
 #include "widgets/FontChooser.h"
 #include "widgets/NumberField.h"
@@ -19,26 +21,26 @@ using widgets::NumberField;
 ListFormatPage::ListFormatPage(workspace::Workspace& ws, QWidget* parent) : PropertyPage(parent), ws_(ws) {
     document::ListBlock& list = ws.doc.list;
     font_ = new QLabel(this);
-    font_->setObjectName(QStringLiteral("font"));
+    widgets::WithId(font_, list_sheet_id::kFont);
     font_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto* fontButton = new QPushButton(QStringLiteral("変更(&F)..."), this);
-    fontButton->setObjectName(QStringLiteral("chooseFont"));
+    widgets::WithId(fontButton, list_sheet_id::kChooseFont);
     fontColour_ = new widgets::ColourSwatch(this);
-    fontColour_->setObjectName(QStringLiteral("fontColour"));
+    widgets::WithId(fontColour_, list_sheet_id::kFontColour);
     auto* fontColourButton = new QPushButton(QStringLiteral("変更(&C)..."), this);
-    fontColourButton->setObjectName(QStringLiteral("chooseFontColour"));
+    widgets::WithId(fontColourButton, list_sheet_id::kChooseFontColour);
     lineGap_ = new NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, NumberField::Signed, this);
-    lineGap_->setObjectName(QStringLiteral("lineGap"));
+    widgets::WithId(lineGap_, list_sheet_id::kLineGap);
     shadow_ = new QCheckBox(QStringLiteral("影を付ける(&S)"), this);
-    shadow_->setObjectName(QStringLiteral("shadow"));
+    widgets::WithId(shadow_, list_sheet_id::kShadow);
     shadowColour_ = new widgets::ColourSwatch(this);
-    shadowColour_->setObjectName(QStringLiteral("shadowColour"));
+    widgets::WithId(shadowColour_, list_sheet_id::kShadowColour);
     shadowColourButton_ = new QPushButton(QStringLiteral("変更(&H)..."), this);
-    shadowColourButton_->setObjectName(QStringLiteral("chooseShadowColour"));
+    widgets::WithId(shadowColourButton_, list_sheet_id::kChooseShadowColour);
     shadowX_ = new NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, NumberField::Signed, this);
-    shadowX_->setObjectName(QStringLiteral("shadowX"));
+    widgets::WithId(shadowX_, list_sheet_id::kShadowX);
     shadowY_ = new NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, NumberField::Signed, this);
-    shadowY_->setObjectName(QStringLiteral("shadowY"));
+    widgets::WithId(shadowY_, list_sheet_id::kShadowY);
 
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;

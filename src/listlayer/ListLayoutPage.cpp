@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "LayoutStyleIcon.h"
+#include "listlayer/ListSheetIds.h"
+#include "widgets/ControlId.h"
 #include "widgets/DialogParts.h"
 #include "widgets/NumberField.h"
 
@@ -54,7 +56,7 @@ ListLayoutPage::ListLayoutPage(workspace::Workspace& ws, QWidget* parent) : Prop
         icon->setPixmap(LayoutStyleIcon(kind));
         column->addWidget(icon, 0, Qt::AlignHCenter);
         styles_[style] = new QRadioButton(captions[style], group);
-        styles_[style]->setObjectName(QStringLiteral("style%1").arg(style));
+        widgets::WithId(styles_[style], list_sheet_id::StyleId(style));
         column->addWidget(styles_[style]);
         grids[style] = new QGridLayout;
         column->addLayout(grids[style]);
@@ -71,7 +73,7 @@ ListLayoutPage::ListLayoutPage(workspace::Workspace& ws, QWidget* parent) : Prop
     const auto values = Values(ws.doc.list);
     for (int i = 0; i < 8; ++i) {
         fields_[i] = new widgets::NumberField(0, kFieldMax, widgets::NumberField::Unsigned, this);
-        fields_[i]->setObjectName(QStringLiteral("field%1").arg(i));
+        widgets::WithId(fields_[i], list_sheet_id::FieldId(i));
         fields_[i]->SetValue(*values[i]);
         const int style = BoxOf(kRows[i].style);
         widgets::AddNumberRow(*grids[style], rowsUsed[style]++, 0, QString::fromUtf8(kRows[i].label), fields_[i],

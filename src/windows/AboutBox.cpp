@@ -19,10 +19,10 @@ constexpr int kHeightDu = 64;
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
     auto* icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("icon"));
+    widgets::WithId(icon, about_box_id::kIcon);
     icon->setPixmap(desktop::ApplicationIcon().pixmap(32, 32));
     auto* version = new QLabel(QString::fromLatin1(kVersionText), this);
-    version->setObjectName(QStringLiteral("version"));
+    widgets::WithId(version, about_box_id::kVersion);
     auto* ok = widgets::MakeButton(*this, QStringLiteral("OK"), widgets::kOkId);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

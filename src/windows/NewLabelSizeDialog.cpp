@@ -21,10 +21,10 @@ namespace {
 constexpr int kWidthDu = 150;
 constexpr int kHeightDu = 60;
 
-widgets::NumberField* AddDiameterRow(QGridLayout& grid, int row, const char* caption, const char* name, int value,
+widgets::NumberField* AddDiameterRow(QGridLayout& grid, int row, const char* caption, int id, int value,
                             QWidget* parent) {
     auto* field = new widgets::NumberField(document::kMinDiameterMm, document::kMaxDiameterMm, widgets::NumberField::DigitsOnly, parent);
-    field->setObjectName(QString::fromLatin1(name));
+    widgets::WithId(field, id);
     field->SetValue(value);
     auto* label = new QLabel(QString::fromUtf8(caption), parent);
     label->setBuddy(field->Edit());
@@ -43,8 +43,8 @@ NewLabelSizeDialog::NewLabelSizeDialog(document::DocHeader& header, QWidget* par
     setWindowTitle(QString::fromUtf8("新規作成"));
     auto* group = new QGroupBox(QString::fromUtf8("ﾗﾍﾞﾙｻｲｽﾞ"), this);
     auto* grid = new QGridLayout(group);
-    outer_ = AddDiameterRow(*grid, 0, "外径(&O)：", "idOuter", header.outerDiameter, group);
-    inner_ = AddDiameterRow(*grid, 1, "内径(&I)：", "idInner", header.innerDiameter, group);
+    outer_ = AddDiameterRow(*grid, 0, "外径(&O)：", new_label_id::kOuter, header.outerDiameter, group);
+    inner_ = AddDiameterRow(*grid, 1, "内径(&I)：", new_label_id::kInner, header.innerDiameter, group);
 
     const widgets::DialogButtons okCancel = widgets::MakeOkCancel(*this);
     auto* layout = new QHBoxLayout(this);

@@ -10,6 +10,11 @@ class NumberField;
 
 namespace quillora::windows {
 
+// The dialog's diameter fields by their ids, for the dialog and its tests alike.
+namespace new_label_id {
+inline constexpr int kOuter = 1010, kInner = 1011;
+}  // namespace new_label_id
+
 class NewLabelSizeDialog : public QDialog {
     Q_OBJECT
 public:

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "resources/Resources.h"
+#include "widgets/ControlId.h"
 #include "widgets/DialogSize.h"
 #include "windows/Tips.h"
 
@@ -27,20 +28,20 @@ TipsDialog::TipsDialog(settings::AppSettings& settings, QWidget* parent)
     picture->setPixmap(QPixmap(QStringLiteral(":/quillora/pictures/tips.png")));
     picture->setFixedSize(50, 200);
 
-    text_->setObjectName(QStringLiteral("tipText"));
+    widgets::WithId(text_, tips_dialog_id::kText);
     text_->setReadOnly(true);
     text_->setTextInteractionFlags(Qt::NoTextInteraction);
     text_->setFocusPolicy(Qt::NoFocus);
     text_->setFixedSize(300, 200);
     text_->setPlainText(TipText(settings_.nextTipNumber));
 
-    showAtStart_->setObjectName(QStringLiteral("showAtStart"));
+    widgets::WithId(showAtStart_, tips_dialog_id::kShowAtStart);
     showAtStart_->setChecked(settings_.showTipsAtStart != 0);
     auto* next = new QPushButton(QString::fromUtf8("次を表示(&N)"), this);
-    next->setObjectName(QStringLiteral("nextButton"));
+    widgets::WithId(next, tips_dialog_id::kNext);
     next->setAutoDefault(false);
     auto* close = new QPushButton(QString::fromUtf8("閉じる"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
+    widgets::WithId(close, tips_dialog_id::kClose);
     close->setDefault(true);
     connect(next, &QPushButton::clicked, this, &TipsDialog::ShowNext);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

@@ -20,6 +20,7 @@
 #include "document/DocumentFile.h"
 #include "document/LabelDocument.h"
 #include "widgets/NumberField.h"
+#include "windows/NewLabelSizeDialog.h"
 
 class AppFixture : public ::testing::Test {
 protected:
@@ -54,8 +55,8 @@ protected:
     // Answers the new-document dialog with two typed diameters.
     void QueueNewLabelSize(const QString& outer, const QString& inner) {
         interaction.QueueDialog([outer, inner](QDialog& dialog) {
-            FindChild<quillora::widgets::NumberField>(dialog, "idOuter").Edit()->setText(outer);
-            FindChild<quillora::widgets::NumberField>(dialog, "idInner").Edit()->setText(inner);
+            FindChild<quillora::widgets::NumberField>(dialog, quillora::windows::new_label_id::kOuter).Edit()->setText(outer);
+            FindChild<quillora::widgets::NumberField>(dialog, quillora::windows::new_label_id::kInner).Edit()->setText(inner);
             dialog.accept();
             return dialog.result();
         });

@@ -21,6 +21,7 @@
 #include "history/EditHistory.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
+#include "listlayer/ListSheetIds.h"
 
 using namespace quillora;
 using commands::CommandId;
@@ -79,7 +80,7 @@ TEST_F(EditCommands, EachLayerEditIsOneStepWithTheLabelSelectionAndScrollPutBack
     EXPECT_EQ(app->Doc().state.firstVisiblePos, before.firstVisiblePos);
     EXPECT_EQ(Caption(CommandId::Redo), QStringLiteral("やり直し(&R)：ﾚｲﾔｰ移動\tCtrl+Y"));
     // The layer window shows the restored stack.
-    EXPECT_EQ(FindChild<QLabel>(*app->LayerWindow(), "layerCount").text(), QStringLiteral("ﾚｲﾔｰ数： 14/50"));
+    EXPECT_EQ(FindChild<QLabel>(*app->LayerWindow(), quillora::layers::layer_window_id::kCount).text(), QStringLiteral("ﾚｲﾔｰ数： 14/50"));
 
     Redo();
     Redo();
@@ -139,11 +140,11 @@ TEST_F(EditCommands, SheetBackgroundAndPrintSettingsOkAreOneStepEach) {
     NewDocument();
     interaction.QueueDialog([](QDialog& dialog) {
         auto& sheet = static_cast<widgets::PropertySheet&>(dialog);
-        FindChild<listlayer::EntryTextEdit>(sheet, "entryText").setPlainText(QStringLiteral("Opening"));
-        FindChild<QPushButton>(sheet, "add").click();
+        FindChild<listlayer::EntryTextEdit>(sheet, quillora::listlayer::list_sheet_id::kEntryText).setPlainText(QStringLiteral("Opening"));
+        FindChild<QPushButton>(sheet, quillora::listlayer::list_sheet_id::kAdd).click();
         sheet.Tabs()->setCurrentIndex(1);
         sheet.Tabs()->setCurrentIndex(2);
-        FindChild<widgets::NumberField>(sheet, "lineGap").SetValue(5);
+        FindChild<widgets::NumberField>(sheet, quillora::listlayer::list_sheet_id::kLineGap).SetValue(5);
         sheet.accept();
         return sheet.result();
     });

@@ -32,7 +32,7 @@ void QueueTextDialog(ScriptedInteraction& interaction, const QString& text) {
     });
 }
 
-QString CountText(QWidget* layerWindow) { return FindChild<QLabel>(*layerWindow, "layerCount").text(); }
+QString CountText(QWidget* layerWindow) { return FindChild<QLabel>(*layerWindow, quillora::layers::layer_window_id::kCount).text(); }
 
 std::string LayerName(const document::LabelDocument& doc, int pos) {
     return text::Cp932ToUtf8(text::FieldView(doc.LayerAt(pos)->name));

@@ -6,6 +6,8 @@
 #include "AppFixture.h"
 #include "listlayer/EntryTextEdit.h"
 #include "text/FixedField.h"
+#include "listlayer/ListSheetIds.h"
+#include "environment/EnvironmentIds.h"
 
 using namespace quillora;
 using commands::CommandId;
@@ -16,8 +18,8 @@ TEST_F(SheetCommands, TheListLayerCommandOpensTheListSheetWhoseOkReachesTheLabel
     LaunchQuietly();
     NewDocument();
     interaction.QueueDialog([](QDialog& sheet) {
-        FindChild<listlayer::EntryTextEdit>(sheet, "entryText").setPlainText(QStringLiteral("Opening"));
-        FindChild<QPushButton>(sheet, "add").click();
+        FindChild<listlayer::EntryTextEdit>(sheet, quillora::listlayer::list_sheet_id::kEntryText).setPlainText(QStringLiteral("Opening"));
+        FindChild<QPushButton>(sheet, quillora::listlayer::list_sheet_id::kAdd).click();
         sheet.accept();
         return sheet.result();
     });
@@ -30,7 +32,7 @@ TEST_F(SheetCommands, TheListLayerCommandOpensTheListSheetWhoseOkReachesTheLabel
 TEST_F(SheetCommands, TheEnvironmentCommandOpensTheEnvironmentSheet) {
     LaunchQuietly();
     interaction.QueueDialog([](QDialog& sheet) {
-        FindChild<QCheckBox>(sheet, "gridVisible").setChecked(true);
+        FindChild<QCheckBox>(sheet, quillora::environment::environment_id::kGridVisible).setChecked(true);
         sheet.accept();
         return sheet.result();
     });

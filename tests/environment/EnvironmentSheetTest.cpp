@@ -17,6 +17,7 @@
 #include "environment/EnvironmentSheet.h"
 #include "widgets/ColourSwatch.h"
 #include "widgets/NumberField.h"
+#include "environment/EnvironmentIds.h"
 
 using namespace quillora;
 using workspace::Answer;
@@ -32,9 +33,9 @@ protected:
         if (!sheet_) sheet_ = std::make_unique<environment::EnvironmentSheet>(w.ws, [this] { ++arranged; });
         return *sheet_;
     }
-    widgets::NumberField& Spacing() { return FindChild<widgets::NumberField>(Sheet(), "gridSpacing"); }
+    widgets::NumberField& Spacing() { return FindChild<widgets::NumberField>(Sheet(), quillora::environment::environment_id::kGridSpacing); }
     void ApplyChange() {
-        FindChild<QCheckBox>(Sheet(), "gridVisible").click();
+        FindChild<QCheckBox>(Sheet(), quillora::environment::environment_id::kGridVisible).click();
         Sheet().ApplyButton()->click();
     }
 
@@ -60,7 +61,7 @@ TEST_F(EnvironmentSheetTest, GridSpacingIsKeptWithinFiveToAHundred) {
 
 TEST_F(EnvironmentSheetTest, AnUnknownLineTypeShowsNoneAndIsStoredAsDottedUnlessSolidIsChosen) {
     w.settings.grid.lineType = 5;
-    auto& type = FindChild<QComboBox>(Sheet(), "gridLineType");
+    auto& type = FindChild<QComboBox>(Sheet(), quillora::environment::environment_id::kGridLineType);
     EXPECT_EQ(type.currentIndex(), -1);
     ApplyChange();
     EXPECT_EQ(w.settings.grid.lineType, 2);
@@ -72,11 +73,11 @@ TEST_F(EnvironmentSheetTest, AnUnknownLineTypeShowsNoneAndIsStoredAsDottedUnless
 TEST_F(EnvironmentSheetTest, GridColourIsAWorkingCopyUntilApply) {
     w.settings.grid.color = 0x808080;
     w.interaction.QueueColour(QColor(0x11, 0x22, 0x33));
-    FindChild<QPushButton>(Sheet(), "chooseGridColour").click();
+    FindChild<QPushButton>(Sheet(), quillora::environment::environment_id::kChooseGridColour).click();
     ASSERT_EQ(w.interaction.colourFullOpen.size(), 1u);
     EXPECT_TRUE(w.interaction.colourFullOpen[0]);
     EXPECT_EQ(w.interaction.colourRequests[0], QColor(0x80, 0x80, 0x80));
-    EXPECT_EQ(FindChild<widgets::ColourSwatch>(Sheet(), "gridColour").Colour(), 0x332211u);
+    EXPECT_EQ(FindChild<widgets::ColourSwatch>(Sheet(), quillora::environment::environment_id::kGridColour).Colour(), 0x332211u);
     EXPECT_EQ(w.settings.grid.color, 0x808080u);
     EXPECT_TRUE(Sheet().ApplyButton()->isEnabled());
     Sheet().accept();
@@ -84,10 +85,10 @@ TEST_F(EnvironmentSheetTest, GridColourIsAWorkingCopyUntilApply) {
 }
 
 TEST_F(EnvironmentSheetTest, CancelWritesNothing) {
-    FindChild<QCheckBox>(Sheet(), "gridVisible").click();
+    FindChild<QCheckBox>(Sheet(), quillora::environment::environment_id::kGridVisible).click();
     Spacing().SetValue(50);
     Sheet().Tabs()->setCurrentIndex(2);
-    FindChild<QCheckBox>(Sheet(), "autoArrange").click();
+    FindChild<QCheckBox>(Sheet(), quillora::environment::environment_id::kAutoArrange).click();
     Sheet().reject();
     EXPECT_EQ(w.settings.grid.visible, 0);
     EXPECT_EQ(w.settings.grid.spacing, 5);
@@ -99,11 +100,11 @@ TEST_F(EnvironmentSheetTest, CancelWritesNothing) {
 TEST_F(EnvironmentSheetTest, TurningArrangingOnArrangesAtOnceOnApply) {
     w.settings.showTipsAtStart = 1;
     Sheet().Tabs()->setCurrentIndex(2);
-    FindChild<QCheckBox>(Sheet(), "showTips").click();
+    FindChild<QCheckBox>(Sheet(), quillora::environment::environment_id::kShowTips).click();
     Sheet().ApplyButton()->click();
     EXPECT_EQ(w.settings.showTipsAtStart, 0);
     EXPECT_EQ(arranged, 0);
-    FindChild<QCheckBox>(Sheet(), "autoArrange").click();
+    FindChild<QCheckBox>(Sheet(), quillora::environment::environment_id::kAutoArrange).click();
     Sheet().ApplyButton()->click();
     EXPECT_EQ(w.settings.autoArrange, 1);
     EXPECT_EQ(arranged, 1);
@@ -139,20 +140,20 @@ protected:
 
 TEST_F(AssociationPageTest, EachButtonAsksAndReportsCompletionWhateverItMet) {
     w.interaction.QueueAnswer(Answer::No);
-    FindChild<QPushButton>(Sheet(), "setAssociation").click();
+    FindChild<QPushButton>(Sheet(), quillora::environment::environment_id::kSetAssociation).click();
     EXPECT_FALSE(Registered());
     w.interaction.QueueAnswer(Answer::Yes);
     w.interaction.QueueAnswer(Answer::Ok);
-    FindChild<QPushButton>(Sheet(), "setAssociation").click();
+    FindChild<QPushButton>(Sheet(), quillora::environment::environment_id::kSetAssociation).click();
     EXPECT_TRUE(Registered());
     w.interaction.QueueAnswer(Answer::Yes);
     w.interaction.QueueAnswer(Answer::Ok);
-    FindChild<QPushButton>(Sheet(), "removeAssociation").click();
+    FindChild<QPushButton>(Sheet(), quillora::environment::environment_id::kRemoveAssociation).click();
     EXPECT_FALSE(Registered());
     // Removing what is not there still reports completion.
     w.interaction.QueueAnswer(Answer::Yes);
     w.interaction.QueueAnswer(Answer::Ok);
-    FindChild<QPushButton>(Sheet(), "removeAssociation").click();
+    FindChild<QPushButton>(Sheet(), quillora::environment::environment_id::kRemoveAssociation).click();
 
     const auto& m = w.interaction.messages;
     ASSERT_EQ(m.size(), 7u);
@@ -172,7 +173,7 @@ TEST_F(AssociationPageTest, EachButtonAsksAndReportsCompletionWhateverItMet) {
 TEST_F(AssociationPageTest, CancellingTheSheetKeepsTheAssociation) {
     w.interaction.QueueAnswer(Answer::Yes);
     w.interaction.QueueAnswer(Answer::Ok);
-    FindChild<QPushButton>(Sheet(), "setAssociation").click();
+    FindChild<QPushButton>(Sheet(), quillora::environment::environment_id::kSetAssociation).click();
     Sheet().reject();
     EXPECT_TRUE(Registered());
     desktop::UnregisterFileAssociation();

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <map>
 
+#include "WidgetLookup.h"
 #include "LayerTestWorkspace.h"
 #include "layers/FaceButton.h"
 #include "layers/LampButton.h"
@@ -52,7 +53,7 @@ protected:
     }
     void TearDown() override { EXPECT_TRUE(w.interaction.AllConsumed()); }
 
-    QString CountText() { return window.findChild<QLabel*>(QStringLiteral("layerCount"))->text(); }
+    QString CountText() { return FindChild<QLabel>(window, layers::layer_window_id::kCount).text(); }
     QScrollBar* Bar() { return Control<QScrollBar>(window, 40033); }
     LampButton* LampOfRow(int row) { return Control<LampButton>(window, row == 0 ? 40047 : 40037 + row); }
     layers::FaceButton* Button(int id) { return Control<layers::FaceButton>(window, id); }
@@ -64,7 +65,7 @@ TEST_F(LayerWindowTest, NewDocumentShowsTwoLayersAndTheBarIsDisabled) {
     EXPECT_EQ(window.size(), QSize(LayerWindow::kWidth, LayerWindow::kHeight));
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(CountText(), QStringLiteral("ﾚｲﾔｰ数： 02/50"));
-    EXPECT_EQ(window.findChild<QProgressBar*>(QStringLiteral("layerCountBar"))->value(), 2);
+    EXPECT_EQ(FindChild<QProgressBar>(window, layers::layer_window_id::kCountBar).value(), 2);
     EXPECT_FALSE(Bar()->isEnabled());
     EXPECT_EQ(LampOfRow(0)->ShownLamp(), Lamp::List);
     EXPECT_EQ(LampOfRow(1)->ShownLamp(), Lamp::Frame);
@@ -79,7 +80,7 @@ TEST_F(LayerWindowTest, WithoutADocumentEverythingIsEmptyAndButtonsLookDisabled)
     w.doc.Reset();
     window.Refresh(workspace::LayerWindowRegion::All);
     EXPECT_EQ(CountText(), QString());
-    EXPECT_EQ(window.findChild<QProgressBar*>(QStringLiteral("layerCountBar"))->value(), 0);
+    EXPECT_EQ(FindChild<QProgressBar>(window, layers::layer_window_id::kCountBar).value(), 0);
     for (int id : {40029, 40030, 40031, 40032, 40034, 40035, 40051}) EXPECT_TRUE(Button(id)->DisabledLook()) << id;
     EXPECT_EQ(LampOfRow(0)->ShownLamp(), Lamp::None);
     Click(Qt::LeftButton, RowPoint(0));

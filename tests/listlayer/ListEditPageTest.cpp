@@ -11,6 +11,7 @@
 #include "listlayer/EntryTextEdit.h"
 #include "text/FixedField.h"
 #include "widgets/NumberField.h"
+#include "listlayer/ListSheetIds.h"
 
 using namespace quillora;
 
@@ -23,12 +24,12 @@ TEST_F(ListSheetTest, AFreshListShowsFiftyNumberedEmptyRowsWithRowZeroSelected) 
     EXPECT_EQ(Cell(17, 1), QString());
     EXPECT_EQ(Cell(49, 2), QStringLiteral("2mm"));
     EXPECT_EQ(Selected(), 0);
-    EXPECT_EQ(FindChild<widgets::NumberField>(*sheet, "entrySpacing").Value(), 2);
+    EXPECT_EQ(FindChild<widgets::NumberField>(*sheet, quillora::listlayer::list_sheet_id::kEntrySpacing).Value(), 2);
 }
 
 TEST_F(ListSheetTest, RepeatedAddsFillTheListInTypingOrder) {
     Add("one");
-    FindChild<widgets::NumberField>(*sheet, "entrySpacing").SetValue(7);
+    FindChild<widgets::NumberField>(*sheet, quillora::listlayer::list_sheet_id::kEntrySpacing).SetValue(7);
     Add("two");
     Add("three");
     EXPECT_EQ(Entry(0), "one");
@@ -39,8 +40,8 @@ TEST_F(ListSheetTest, RepeatedAddsFillTheListInTypingOrder) {
     EXPECT_EQ(Cell(1, 2), QStringLiteral("7mm"));
     EXPECT_EQ(Selected(), 3);
     // The spacing field goes back to the default and the text field is emptied after each add.
-    EXPECT_EQ(FindChild<widgets::NumberField>(*sheet, "entrySpacing").Value(), 2);
-    EXPECT_TRUE(FindChild<listlayer::EntryTextEdit>(*sheet, "entryText").toPlainText().isEmpty());
+    EXPECT_EQ(FindChild<widgets::NumberField>(*sheet, quillora::listlayer::list_sheet_id::kEntrySpacing).Value(), 2);
+    EXPECT_TRUE(FindChild<listlayer::EntryTextEdit>(*sheet, quillora::listlayer::list_sheet_id::kEntryText).toPlainText().isEmpty());
     EXPECT_TRUE(sheet->ApplyButton()->isEnabled());
     EXPECT_EQ(w.interaction.beeps, 0);
     // Nothing is drawn before Apply.
@@ -89,7 +90,7 @@ TEST_F(ListSheetTest, DeletingMovesTheEntriesUpButNotTheNumbers) {
     Add("c");
     w.doc.list.entrySpacing[49] = 9;
     page->SelectSlot(0);
-    Click("delete");
+    Click(listlayer::list_sheet_id::kDelete);
     EXPECT_EQ(Selected(), 0);
     EXPECT_EQ(Entry(0), "b");
     EXPECT_EQ(Entry(1), "c");
@@ -99,24 +100,24 @@ TEST_F(ListSheetTest, DeletingMovesTheEntriesUpButNotTheNumbers) {
     EXPECT_EQ(w.doc.list.entrySpacing[48], 9);
     EXPECT_EQ(w.doc.list.entrySpacing[49], 2);
     page->SelectSlot(1);
-    Click("delete");
+    Click(listlayer::list_sheet_id::kDelete);
     EXPECT_EQ(Selected(), 0);
     EXPECT_EQ(Entry(0), "b");
     EXPECT_EQ(Entry(1), "");
     page->SelectSlot(-1);
-    Click("delete");
+    Click(listlayer::list_sheet_id::kDelete);
     EXPECT_EQ(w.interaction.beeps, 1);
     EXPECT_EQ(Entry(0), "b");
 }
 
 TEST_F(ListSheetTest, UpAndDownSwapEntriesAndBeepAtTheEnds) {
     Add("a");
-    FindChild<widgets::NumberField>(*sheet, "entrySpacing").SetValue(5);
+    FindChild<widgets::NumberField>(*sheet, quillora::listlayer::list_sheet_id::kEntrySpacing).SetValue(5);
     Add("b");
     page->SelectSlot(0);
-    Click("up");
+    Click(listlayer::list_sheet_id::kUp);
     EXPECT_EQ(w.interaction.beeps, 1);
-    Click("down");
+    Click(listlayer::list_sheet_id::kDown);
     EXPECT_EQ(Entry(0), "b");
     EXPECT_EQ(Entry(1), "a");
     EXPECT_EQ(w.doc.list.entrySpacing[0], 5);
@@ -124,14 +125,14 @@ TEST_F(ListSheetTest, UpAndDownSwapEntriesAndBeepAtTheEnds) {
     EXPECT_EQ(Number(0), "01.");
     EXPECT_EQ(Cell(0, 0), QStringLiteral("01."));
     EXPECT_EQ(Selected(), 1);
-    Click("up");
+    Click(listlayer::list_sheet_id::kUp);
     EXPECT_EQ(Entry(0), "a");
     EXPECT_EQ(Selected(), 0);
     page->SelectSlot(49);
-    Click("down");
+    Click(listlayer::list_sheet_id::kDown);
     page->SelectSlot(-1);
-    Click("up");
-    Click("down");
+    Click(listlayer::list_sheet_id::kUp);
+    Click(listlayer::list_sheet_id::kDown);
     EXPECT_EQ(w.interaction.beeps, 4);
 }
 
@@ -141,13 +142,13 @@ TEST_F(ListSheetTest, LineBreaksAreStoredAsCrLfAndLoadedBackByDoubleClick) {
     EXPECT_EQ(std::string(text::FieldView(w.doc.list.entryText[0])), "first line\r\nsecond");
     w.doc.list.entrySpacing[0] = 11;
     page->SelectSlot(0);
-    emit FindChild<QTableWidget>(*sheet, "listView").cellDoubleClicked(0, 1);
-    EXPECT_EQ(FindChild<listlayer::EntryTextEdit>(*sheet, "entryText").toPlainText(), QStringLiteral("first line\nsecond"));
-    EXPECT_EQ(FindChild<widgets::NumberField>(*sheet, "entrySpacing").Value(), 11);
+    emit FindChild<QTableWidget>(*sheet, quillora::listlayer::list_sheet_id::kListView).cellDoubleClicked(0, 1);
+    EXPECT_EQ(FindChild<listlayer::EntryTextEdit>(*sheet, quillora::listlayer::list_sheet_id::kEntryText).toPlainText(), QStringLiteral("first line\nsecond"));
+    EXPECT_EQ(FindChild<widgets::NumberField>(*sheet, quillora::listlayer::list_sheet_id::kEntrySpacing).Value(), 11);
 }
 
 TEST_F(ListSheetTest, TheEntryFieldRefusesWhatAnEntryCannotHoldWithABeep) {
-    auto& field = FindChild<listlayer::EntryTextEdit>(*sheet, "entryText");
+    auto& field = FindChild<listlayer::EntryTextEdit>(*sheet, quillora::listlayer::list_sheet_id::kEntryText);
     field.setPlainText(QStringLiteral("ok"));
     field.insertPlainText(QStringLiteral("\U0001F600"));
     EXPECT_EQ(field.toPlainText(), QStringLiteral("ok"));
@@ -171,45 +172,45 @@ TEST_F(ListSheetTest, DetailsRenumberTheLabelsOnly) {
     w.doc.list.entrySpacing[0] = 9;
     page->SelectSlot(3);
     w.interaction.QueueDialog([](QDialog& dialog) {
-        FindChild<QCheckBox>(dialog, "addZero").setChecked(false);
-        FindChild<widgets::NumberField>(dialog, "defaultSpacing").SetValue(4);
+        FindChild<QCheckBox>(dialog, quillora::listlayer::list_sheet_id::kAddZero).setChecked(false);
+        FindChild<widgets::NumberField>(dialog, quillora::listlayer::list_sheet_id::kDefaultSpacing).SetValue(4);
         return AcceptDialog(dialog);
     });
-    Click("details");
+    Click(listlayer::list_sheet_id::kDetails);
     EXPECT_EQ(Number(0), "1.");
     EXPECT_EQ(Number(49), "50.");
     EXPECT_EQ(Cell(8, 0), QStringLiteral("9."));
     EXPECT_EQ(w.doc.list.entrySpacing[0], 9);
     EXPECT_EQ(w.doc.list.defaultSpacing, 4);
-    EXPECT_EQ(FindChild<widgets::NumberField>(*sheet, "entrySpacing").Value(), 4);
+    EXPECT_EQ(FindChild<widgets::NumberField>(*sheet, quillora::listlayer::list_sheet_id::kEntrySpacing).Value(), 4);
     EXPECT_EQ(Selected(), 3);
 
     w.interaction.QueueDialog([](QDialog& dialog) {
-        FindChild<QLineEdit>(dialog, "separator").setText(QString());
+        FindChild<QLineEdit>(dialog, quillora::listlayer::list_sheet_id::kSeparator).setText(QString());
         return AcceptDialog(dialog);
     });
-    Click("details");
+    Click(listlayer::list_sheet_id::kDetails);
     EXPECT_EQ(Number(0), "1");
     EXPECT_EQ(Number(10), "11");
 
     // With the leading zero, a separator of 9 bytes leaves the label cut at its 9 bytes.
     w.interaction.QueueDialog([](QDialog& dialog) {
-        FindChild<QCheckBox>(dialog, "addZero").setChecked(true);
-        FindChild<QLineEdit>(dialog, "separator").setText(QStringLiteral("ｰｰｰｰｰｰｰｰｰ"));
+        FindChild<QCheckBox>(dialog, quillora::listlayer::list_sheet_id::kAddZero).setChecked(true);
+        FindChild<QLineEdit>(dialog, quillora::listlayer::list_sheet_id::kSeparator).setText(QStringLiteral("ｰｰｰｰｰｰｰｰｰ"));
         return AcceptDialog(dialog);
     });
-    Click("details");
+    Click(listlayer::list_sheet_id::kDetails);
     EXPECT_EQ(Number(0).size(), 9u);
     EXPECT_EQ(Number(0).substr(0, 2), "01");
     EXPECT_EQ(std::string(text::FieldView(w.doc.list.numberSeparator)).size(), 9u);
 
     // Cancelled: nothing is written.
     w.interaction.QueueDialog([](QDialog& dialog) {
-        FindChild<QCheckBox>(dialog, "printNumbers").setChecked(false);
+        FindChild<QCheckBox>(dialog, quillora::listlayer::list_sheet_id::kPrintNumbers).setChecked(false);
         dialog.reject();
         return int(QDialog::Rejected);
     });
-    Click("details");
+    Click(listlayer::list_sheet_id::kDetails);
     EXPECT_EQ(w.doc.list.printNumbers, 1);
 }
 
@@ -217,13 +218,13 @@ TEST_F(ListSheetTest, BulkSpacingAsksFirstAndOnlyYesSetsEverySpacing) {
     Add("a");
     bool stayedOpen = false;
     w.interaction.QueueDialog([&](QDialog& dialog) {
-        FindChild<widgets::NumberField>(dialog, "spacing").SetValue(5);
+        FindChild<widgets::NumberField>(dialog, quillora::listlayer::list_sheet_id::kBulkSpacingValue).SetValue(5);
         w.interaction.QueueAnswer(workspace::Answer::No);
         stayedOpen = AcceptDialog(dialog) == QDialog::Rejected && dialog.isVisible();
         w.interaction.QueueAnswer(workspace::Answer::Yes);
         return AcceptDialog(dialog);
     });
-    Click("bulkSpacing");
+    Click(listlayer::list_sheet_id::kBulkSpacing);
     EXPECT_TRUE(stayedOpen);
     ASSERT_EQ(w.interaction.messages.size(), 2u);
     EXPECT_EQ(w.interaction.messages[0].text, QStringLiteral("全ﾘｽﾄﾃﾞｰﾀの間隔を5mmに設定します。よろしいですか？"));
@@ -239,11 +240,11 @@ TEST_F(ListSheetTest, BulkSpacingAsksFirstAndOnlyYesSetsEverySpacing) {
 
 TEST_F(ListSheetTest, BulkSpacingCancelledChangesNothing) {
     w.interaction.QueueDialog([](QDialog& dialog) {
-        FindChild<widgets::NumberField>(dialog, "spacing").SetValue(8);
+        FindChild<widgets::NumberField>(dialog, quillora::listlayer::list_sheet_id::kBulkSpacingValue).SetValue(8);
         dialog.reject();
         return int(QDialog::Rejected);
     });
-    Click("bulkSpacing");
+    Click(listlayer::list_sheet_id::kBulkSpacing);
     EXPECT_EQ(w.doc.list.defaultSpacing, 2);
     EXPECT_EQ(w.doc.list.entrySpacing[0], 2);
     EXPECT_FALSE(sheet->ApplyButton()->isEnabled());

@@ -5,6 +5,7 @@
 
 #include "ListSheetFixture.h"
 #include "TempDir.h"
+#include "listlayer/ListSheetIds.h"
 
 using namespace quillora;
 
@@ -22,7 +23,7 @@ protected:
 TEST_F(ListImportTest, AnEmptyListIsFilledWithoutAQuestion) {
     w.doc.list.defaultSpacing = 3;
     w.interaction.QueueOpenFile(WriteList("tracks.txt", "One\r\nTwo\r\n\r\nThree\r\n"));
-    FindChild<QPushButton>(*sheet, "importFile").click();
+    FindChild<QPushButton>(*sheet, quillora::listlayer::list_sheet_id::kImportFile).click();
     EXPECT_TRUE(w.interaction.messages.empty());
     EXPECT_EQ(Entry(0), "One");
     EXPECT_EQ(Entry(2), "Three");
@@ -41,7 +42,7 @@ TEST_F(ListImportTest, AListWithEntriesIsReplacedOnlyAfterYes) {
     const QString playlist = WriteList("mix.m3u", "#EXTM3U\n#EXTINF:123,Artist - Song, with comma\nsong.mp3\nother.flac\n");
     w.interaction.QueueOpenFile(playlist);
     w.interaction.QueueAnswer(workspace::Answer::No);
-    FindChild<QPushButton>(*sheet, "importFile").click();
+    FindChild<QPushButton>(*sheet, quillora::listlayer::list_sheet_id::kImportFile).click();
     EXPECT_EQ(Entry(0), "typed");
     ASSERT_EQ(w.interaction.messages.size(), 1u);
     EXPECT_EQ(w.interaction.messages[0].caption, QStringLiteral("確認"));
@@ -50,7 +51,7 @@ TEST_F(ListImportTest, AListWithEntriesIsReplacedOnlyAfterYes) {
 
     w.interaction.QueueOpenFile(playlist);
     w.interaction.QueueAnswer(workspace::Answer::Yes);
-    FindChild<QPushButton>(*sheet, "importFile").click();
+    FindChild<QPushButton>(*sheet, quillora::listlayer::list_sheet_id::kImportFile).click();
     EXPECT_EQ(Entry(0), "Artist - Song, with comma");
     EXPECT_EQ(Entry(1), "other");
     EXPECT_EQ(Entry(2), "");
@@ -64,10 +65,10 @@ TEST_F(ListImportTest, SourcesThatCannotBeReadOrHoldNothingNameTheSourceUnderWar
     const QString folder = QString::fromStdString(dir.Path());
     w.interaction.QueueOpenFile(missing);
     w.interaction.QueueAnswer(workspace::Answer::Ok);
-    FindChild<QPushButton>(*sheet, "importFile").click();
+    FindChild<QPushButton>(*sheet, quillora::listlayer::list_sheet_id::kImportFile).click();
     w.interaction.QueueFolder(folder);
     w.interaction.QueueAnswer(workspace::Answer::Ok);
-    FindChild<QPushButton>(*sheet, "importFolder").click();
+    FindChild<QPushButton>(*sheet, quillora::listlayer::list_sheet_id::kImportFolder).click();
     ASSERT_EQ(w.interaction.messages.size(), 2u);
     EXPECT_EQ(w.interaction.messages[0].text, QStringLiteral("\"%1\" を開けません。").arg(missing));
     EXPECT_EQ(w.interaction.messages[1].text, QStringLiteral("\"%1\" にﾘｽﾄﾃﾞｰﾀがありません。").arg(folder));
@@ -75,20 +76,20 @@ TEST_F(ListImportTest, SourcesThatCannotBeReadOrHoldNothingNameTheSourceUnderWar
     EXPECT_FALSE(sheet->ApplyButton()->isEnabled());
     // A chooser closed without a choice does nothing.
     w.interaction.QueueFolder(std::nullopt);
-    FindChild<QPushButton>(*sheet, "importFolder").click();
+    FindChild<QPushButton>(*sheet, quillora::listlayer::list_sheet_id::kImportFolder).click();
     EXPECT_EQ(w.interaction.messages.size(), 2u);
 }
 
 TEST_F(ListImportTest, TheChooserOpensWhereTheLastImportWasElseBesideTheLabel) {
     w.doc.currentFileName = dir.File("label.qlr");
     w.interaction.QueueOpenFile(std::nullopt);
-    FindChild<QPushButton>(*sheet, "importFile").click();
+    FindChild<QPushButton>(*sheet, quillora::listlayer::list_sheet_id::kImportFile).click();
     const QString sub = QString::fromStdString(dir.File("music"));
     w.interaction.QueueFolder(sub + QStringLiteral("/album"));
     w.interaction.QueueAnswer(workspace::Answer::Ok);
-    FindChild<QPushButton>(*sheet, "importFolder").click();
+    FindChild<QPushButton>(*sheet, quillora::listlayer::list_sheet_id::kImportFolder).click();
     w.interaction.QueueOpenFile(std::nullopt);
-    FindChild<QPushButton>(*sheet, "importFile").click();
+    FindChild<QPushButton>(*sheet, quillora::listlayer::list_sheet_id::kImportFile).click();
     ASSERT_EQ(w.interaction.fileChoices.size(), 2u);
     EXPECT_EQ(w.interaction.fileChoices[0].initialPath, QString::fromStdString(dir.Path()));
     EXPECT_EQ(w.interaction.folderStarts, std::vector<QString>{QString::fromStdString(dir.Path())});
@@ -100,7 +101,7 @@ TEST_F(ListImportTest, EntriesBeyondFiftyAreLeftOutAndTheUserIsTold) {
     for (int i = 1; i <= 60; ++i) lines += "Track " + std::to_string(i) + "\n";
     w.interaction.QueueOpenFile(WriteList("long.txt", lines));
     w.interaction.QueueAnswer(workspace::Answer::Ok);
-    FindChild<QPushButton>(*sheet, "importFile").click();
+    FindChild<QPushButton>(*sheet, quillora::listlayer::list_sheet_id::kImportFile).click();
     EXPECT_EQ(Entry(49), "Track 50");
     ASSERT_EQ(w.interaction.messages.size(), 1u);
     EXPECT_TRUE(w.interaction.messages[0].text.contains(QStringLiteral("10件")));

@@ -6,6 +6,7 @@
 #include "listlayer/EntryTextEdit.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
+#include "listlayer/ListSheetIds.h"
 
 using namespace quillora;
 
@@ -25,12 +26,12 @@ ListSheetTest::ListSheetTest() {
 }
 
 void ListSheetTest::Type(const char* utf8) {
-    FindChild<listlayer::EntryTextEdit>(*sheet, "entryText").setPlainText(QString::fromUtf8(utf8));
+    FindChild<listlayer::EntryTextEdit>(*sheet, quillora::listlayer::list_sheet_id::kEntryText).setPlainText(QString::fromUtf8(utf8));
 }
 
 void ListSheetTest::Add(const char* utf8) {
     Type(utf8);
-    Click("add");
+    Click(listlayer::list_sheet_id::kAdd);
 }
 
 std::string ListSheetTest::Entry(int slot) const {
@@ -40,7 +41,7 @@ std::string ListSheetTest::Entry(int slot) const {
 std::string ListSheetTest::Number(int slot) const { return std::string(text::FieldView(w.doc.list.entryNumber[slot])); }
 
 QString ListSheetTest::Cell(int row, int column) const {
-    return FindChild<QTableWidget>(*sheet, "listView").item(row, column)->text();
+    return FindChild<QTableWidget>(*sheet, quillora::listlayer::list_sheet_id::kListView).item(row, column)->text();
 }
 
 int AcceptDialog(QDialog& dialog) {

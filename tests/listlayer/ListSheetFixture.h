@@ -12,6 +12,7 @@
 #include "WidgetLookup.h"
 #include "listlayer/ListEditPage.h"
 #include "listlayer/ListLayerSheet.h"
+#include "listlayer/ListSheetIds.h"
 
 class ListSheetTest : public ::testing::Test {
 protected:
@@ -19,7 +20,7 @@ protected:
     void TearDown() override { EXPECT_TRUE(w.interaction.AllConsumed()); }
 
     void Type(const char* utf8);
-    void Click(const char* name) { FindChild<QPushButton>(*sheet, name).click(); }
+    void Click(int id) { FindChild<QPushButton>(*sheet, id).click(); }
     // Types an entry and adds it at the selection.
     void Add(const char* utf8);
     // The entry text of a slot, UTF-8.

@@ -12,21 +12,22 @@
 #include "text/FixedField.h"
 #include "widgets/ColourSwatch.h"
 #include "widgets/NumberField.h"
+#include "listlayer/ListSheetIds.h"
 
 using namespace quillora;
 
 namespace {
 
 widgets::NumberField& Field(QWidget& sheet, int index) {
-    return FindChild<widgets::NumberField>(sheet, QStringLiteral("field%1").arg(index).toLatin1().constData());
+    return FindChild<widgets::NumberField>(sheet, listlayer::list_sheet_id::FieldId(index));
 }
 
 TEST_F(ListSheetTest, ApplyThenCancelKeepsWhatWasApplied) {
     Add("kept");
     sheet->Tabs()->setCurrentIndex(1);
-    FindChild<QRadioButton>(*sheet, "style1").click();
+    FindChild<QRadioButton>(*sheet, listlayer::list_sheet_id::StyleId(1)).click();
     sheet->Tabs()->setCurrentIndex(2);
-    FindChild<widgets::NumberField>(*sheet, "lineGap").SetValue(-7);
+    FindChild<widgets::NumberField>(*sheet, listlayer::list_sheet_id::kLineGap).SetValue(-7);
     sheet->ApplyButton()->click();
     EXPECT_FALSE(sheet->ApplyButton()->isEnabled());
     EXPECT_TRUE(w.doc.documentModified);
@@ -36,9 +37,9 @@ TEST_F(ListSheetTest, ApplyThenCancelKeepsWhatWasApplied) {
     const std::size_t drawnAtApply = w.views.calls.size();
 
     Add("dropped");
-    FindChild<QRadioButton>(*sheet, "style2").click();
+    FindChild<QRadioButton>(*sheet, listlayer::list_sheet_id::StyleId(2)).click();
     w.interaction.QueueColour(QColor(1, 2, 3));
-    FindChild<QPushButton>(*sheet, "chooseFontColour").click();
+    FindChild<QPushButton>(*sheet, listlayer::list_sheet_id::kChooseFontColour).click();
     sheet->reject();
     EXPECT_EQ(Entry(0), "kept");
     EXPECT_EQ(Entry(1), "");
@@ -75,12 +76,12 @@ TEST_F(ListSheetTest, OkAppliesOnlyThePagesThatWereShown) {
 TEST_F(ListSheetTest, LayoutEnablesOnlyTheChosenStylesFieldsButAppliesThemAll) {
     w.doc.list.layoutStyle = 2;
     sheet->Tabs()->setCurrentIndex(1);
-    EXPECT_TRUE(FindChild<QRadioButton>(*sheet, "style2").isChecked());
+    EXPECT_TRUE(FindChild<QRadioButton>(*sheet, listlayer::list_sheet_id::StyleId(2)).isChecked());
     EXPECT_FALSE(Field(*sheet, 0).isEnabled());
     EXPECT_TRUE(Field(*sheet, 7).isEnabled());
     Field(*sheet, 6).SetValue(33);
-    FindChild<QRadioButton>(*sheet, "style0").click();
-    EXPECT_FALSE(FindChild<QRadioButton>(*sheet, "style2").isChecked());
+    FindChild<QRadioButton>(*sheet, listlayer::list_sheet_id::StyleId(0)).click();
+    EXPECT_FALSE(FindChild<QRadioButton>(*sheet, listlayer::list_sheet_id::StyleId(2)).isChecked());
     for (int i = 0; i < 8; ++i) EXPECT_EQ(Field(*sheet, i).isEnabled(), i < 2) << i;
     EXPECT_TRUE(sheet->ApplyButton()->isEnabled());
     sheet->ApplyButton()->click();
@@ -92,7 +93,7 @@ TEST_F(ListSheetTest, AnUnknownLayoutStyleSetsNoButtonAndEnablesEveryField) {
     w.doc.list.layoutStyle = 7;
     w.doc.list.top1 = 12;
     sheet->Tabs()->setCurrentIndex(1);
-    for (const char* name : {"style0", "style1", "style2"}) EXPECT_FALSE(FindChild<QRadioButton>(*sheet, name).isChecked());
+    for (int style : {0, 1, 2}) EXPECT_FALSE(FindChild<QRadioButton>(*sheet, listlayer::list_sheet_id::StyleId(style)).isChecked());
     for (int i = 0; i < 8; ++i) EXPECT_TRUE(Field(*sheet, i).isEnabled()) << i;
     EXPECT_EQ(Field(*sheet, 2).Value(), 12);
     EXPECT_FALSE(sheet->ApplyButton()->isEnabled());
@@ -105,37 +106,37 @@ TEST_F(ListSheetTest, TheFontChooserKeepsTheStoredFaceWhenTheFamilyStaysTheSame)
     w.doc.list.fontSize = 12;
     w.doc.list.fontBold = 400;
     sheet->Tabs()->setCurrentIndex(2);
-    EXPECT_EQ(FindChild<QLabel>(*sheet, "font").text(), QStringLiteral("ＭＳ Ｐ明朝 / 12pt"));
+    EXPECT_EQ(FindChild<QLabel>(*sheet, listlayer::list_sheet_id::kFont).text(), QStringLiteral("ＭＳ Ｐ明朝 / 12pt"));
     w.interaction.QueueFont(workspace::FontChoice{QStringLiteral("IPAPMincho"), 145, 700});
-    FindChild<QPushButton>(*sheet, "chooseFont").click();
+    FindChild<QPushButton>(*sheet, listlayer::list_sheet_id::kChooseFont).click();
     ASSERT_EQ(w.interaction.fontRequests.size(), 1u);
     EXPECT_EQ(w.interaction.fontRequests[0].face, QStringLiteral("IPAPMincho"));
     EXPECT_EQ(text::FieldView(w.doc.list.fontFace), *text::Utf8ToCp932("ＭＳ Ｐ明朝"));
     // Chosen fonts reach the list at once.
     EXPECT_EQ(w.doc.list.fontSize, 14);
     EXPECT_EQ(w.doc.list.fontBold, 700);
-    EXPECT_EQ(FindChild<QLabel>(*sheet, "font").text(), QStringLiteral("ＭＳ Ｐ明朝 / 14pt"));
+    EXPECT_EQ(FindChild<QLabel>(*sheet, listlayer::list_sheet_id::kFont).text(), QStringLiteral("ＭＳ Ｐ明朝 / 14pt"));
     w.interaction.QueueFont(workspace::FontChoice{QStringLiteral("DejaVu Sans"), 100});
-    FindChild<QPushButton>(*sheet, "chooseFont").click();
+    FindChild<QPushButton>(*sheet, listlayer::list_sheet_id::kChooseFont).click();
     EXPECT_EQ(text::FieldView(w.doc.list.fontFace), "DejaVu Sans");
     w.interaction.QueueFont(std::nullopt);
-    FindChild<QPushButton>(*sheet, "chooseFont").click();
+    FindChild<QPushButton>(*sheet, listlayer::list_sheet_id::kChooseFont).click();
     EXPECT_EQ(w.doc.list.fontSize, 10);
 }
 
 TEST_F(ListSheetTest, ColoursAndTheShadowSwitchReachTheListAtOnceTheNumbersOnApply) {
     sheet->Tabs()->setCurrentIndex(2);
-    EXPECT_FALSE(FindChild<QPushButton>(*sheet, "chooseShadowColour").isEnabled());
-    EXPECT_FALSE(FindChild<widgets::NumberField>(*sheet, "shadowX").isEnabled());
-    FindChild<QCheckBox>(*sheet, "shadow").click();
+    EXPECT_FALSE(FindChild<QPushButton>(*sheet, listlayer::list_sheet_id::kChooseShadowColour).isEnabled());
+    EXPECT_FALSE(FindChild<widgets::NumberField>(*sheet, listlayer::list_sheet_id::kShadowX).isEnabled());
+    FindChild<QCheckBox>(*sheet, listlayer::list_sheet_id::kShadow).click();
     EXPECT_EQ(w.doc.list.shadow, 1);
-    EXPECT_TRUE(FindChild<widgets::NumberField>(*sheet, "shadowY").isEnabled());
+    EXPECT_TRUE(FindChild<widgets::NumberField>(*sheet, listlayer::list_sheet_id::kShadowY).isEnabled());
     w.interaction.QueueColour(QColor(0x10, 0x20, 0x30));
-    FindChild<QPushButton>(*sheet, "chooseShadowColour").click();
+    FindChild<QPushButton>(*sheet, listlayer::list_sheet_id::kChooseShadowColour).click();
     EXPECT_EQ(w.doc.list.shadowColor, 0x302010u);
-    EXPECT_EQ(FindChild<widgets::ColourSwatch>(*sheet, "shadowColour").Colour(), 0x302010u);
-    FindChild<widgets::NumberField>(*sheet, "shadowX").SetValue(-3);
-    FindChild<widgets::NumberField>(*sheet, "shadowY").SetValue(4);
+    EXPECT_EQ(FindChild<widgets::ColourSwatch>(*sheet, listlayer::list_sheet_id::kShadowColour).Colour(), 0x302010u);
+    FindChild<widgets::NumberField>(*sheet, listlayer::list_sheet_id::kShadowX).SetValue(-3);
+    FindChild<widgets::NumberField>(*sheet, listlayer::list_sheet_id::kShadowY).SetValue(4);
     EXPECT_EQ(w.doc.list.shadowX, 0);
     sheet->ApplyButton()->click();
     EXPECT_EQ(w.doc.list.shadowX, -3);

@@ -24,8 +24,8 @@ protected:
     // Types both fields and presses OK.
     bool Enter(const QString& outer, const QString& inner) {
         t.interaction.QueueDialog([&](QDialog& d) {
-            FindChild<NumberField>(d, "idOuter").Edit()->setText(outer);
-            FindChild<NumberField>(d, "idInner").Edit()->setText(inner);
+            FindChild<NumberField>(d, quillora::windows::new_label_id::kOuter).Edit()->setText(outer);
+            FindChild<NumberField>(d, quillora::windows::new_label_id::kInner).Edit()->setText(inner);
             FindChild<QPushButton>(d, quillora::widgets::kOkId).click();
             return d.result();
         });
@@ -38,10 +38,10 @@ protected:
 TEST_F(NewLabelSizeTest, ShowsTheCurrentSize) {
     t.interaction.QueueDialog([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QString::fromUtf8("新規作成"));
-        EXPECT_EQ(FindChild<NumberField>(d, "idOuter").Edit()->text(), QStringLiteral("120"));
-        EXPECT_EQ(FindChild<NumberField>(d, "idInner").Edit()->text(), QStringLiteral("30"));
-        EXPECT_EQ(FindChild<NumberField>(d, "idOuter").Maximum(), 300);
-        EXPECT_EQ(FindChild<NumberField>(d, "idInner").Minimum(), 1);
+        EXPECT_EQ(FindChild<NumberField>(d, quillora::windows::new_label_id::kOuter).Edit()->text(), QStringLiteral("120"));
+        EXPECT_EQ(FindChild<NumberField>(d, quillora::windows::new_label_id::kInner).Edit()->text(), QStringLiteral("30"));
+        EXPECT_EQ(FindChild<NumberField>(d, quillora::windows::new_label_id::kOuter).Maximum(), 300);
+        EXPECT_EQ(FindChild<NumberField>(d, quillora::windows::new_label_id::kInner).Minimum(), 1);
         EXPECT_EQ(FindChild<QPushButton>(d, quillora::widgets::kCancelId).text(), QString::fromUtf8("ｷｬﾝｾﾙ"));
         return int(QDialog::Rejected);
     });
@@ -68,7 +68,7 @@ TEST_F(NewLabelSizeTest, InnerLargerThanOuterIsAccepted) {
 
 TEST_F(NewLabelSizeTest, CancelStoresNothing) {
     t.interaction.QueueDialog([](QDialog& d) {
-        FindChild<NumberField>(d, "idOuter").Edit()->setText(QStringLiteral("80"));
+        FindChild<NumberField>(d, quillora::windows::new_label_id::kOuter).Edit()->setText(QStringLiteral("80"));
         FindChild<QPushButton>(d, quillora::widgets::kCancelId).click();
         return d.result();
     });

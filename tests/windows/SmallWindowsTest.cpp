@@ -32,8 +32,8 @@ TEST_F(SmallWindows, AboutBoxShowsIconAndVersionWithOkOnItsOwnRow) {
     TestWorkspace t;
     t.interaction.QueueDialog([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
-        auto& version = FindChild<QLabel>(d, "version");
-        auto& icon = FindChild<QLabel>(d, "icon");
+        auto& version = FindChild<QLabel>(d, quillora::windows::about_box_id::kVersion);
+        auto& icon = FindChild<QLabel>(d, quillora::windows::about_box_id::kIcon);
         auto& ok = FindChild<QPushButton>(d, quillora::widgets::kOkId);
         EXPECT_EQ(version.text(), QStringLiteral("Quillora Ver.1.00"));
         EXPECT_FALSE(icon.pixmap().isNull());
@@ -85,5 +85,5 @@ TEST_F(SmallWindows, DialogsAreFixedInTheInterfaceFontWithoutMaximiseBox) {
         EXPECT_GE(dialog->height(), dialog->minimumSizeHint().height());
     }
     // The diameter boxes hold three digits, not a line edit's default width.
-    EXPECT_LT(FindChild<NumberField>(newLabel, "idOuter").Edit()->width(), 50);
+    EXPECT_LT(FindChild<NumberField>(newLabel, quillora::windows::new_label_id::kOuter).Edit()->width(), 50);
 }

@@ -56,9 +56,9 @@ protected:
             auto& dialog = static_cast<TipsDialog&>(d);
             EXPECT_EQ(d.windowTitle(), QString::fromUtf8("ﾜﾝﾎﾟｲﾝﾄ"));
             shown << dialog.ShownText();
-            FindChild<QPushButton>(d, "nextButton").click();
+            FindChild<QPushButton>(d, quillora::windows::tips_dialog_id::kNext).click();
             shown << dialog.ShownText();
-            FindChild<QPushButton>(d, "closeButton").click();
+            FindChild<QPushButton>(d, quillora::windows::tips_dialog_id::kClose).click();
             return d.result();
         });
         ShowTips(t.ws);
@@ -82,7 +82,7 @@ TEST_F(TipsDialogTest, AnOutOfRangeNumberShowsTheFirstTipThenTheSecond) {
 TEST_F(TipsDialogTest, EscapeAlsoMovesOnAndClearingTheBoxTurnsStartUpTipsOff) {
     t.settings.nextTipNumber = 3;
     t.interaction.QueueDialog([](QDialog& d) {
-        auto& box = FindChild<QCheckBox>(d, "showAtStart");
+        auto& box = FindChild<QCheckBox>(d, quillora::windows::tips_dialog_id::kShowAtStart);
         EXPECT_TRUE(box.isChecked());
         EXPECT_EQ(box.text(), QString::fromUtf8("起動時にﾜﾝﾎﾟｲﾝﾄを表示(&S)"));
         box.click();
