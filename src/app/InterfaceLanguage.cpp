@@ -3,16 +3,53 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
+#include <cstring>
 
 namespace quillora::app {
+namespace {
 
-void UseJapaneseInterface(QTranslator& translator) {
+struct Missing {
+    const char* context;
+    const char* source;
+    const char* japanese;
+};
+
+// Seen in the print dialog, its properties and the file chooser.
+constexpr Missing kMissing[] = {
+    {"QAbstractFileIconProvider", "Drive", "ドライブ"},
+    {"QAbstractFileIconProvider", "Folder", "フォルダー"},
+    {"QPrintSettingsOutput", "Pages", "ページ指定"},
+    {"QPrintSettingsOutput", "Double Sided Printing", "両面印刷"},
+    {"QPrintSettingsOutput", "Off", "オフ"},
+    {"QPrintSettingsOutput", "Long side binding", "長辺綴じ"},
+    {"QPrintSettingsOutput", "Short side binding", "短辺綴じ"},
+    {"QPrintPropertiesWidget", "Advanced", "詳細"},
+    {"QPrintPropertiesWidget", "There are conflicts in some options. Please fix them.",
+     "一部のオプションが競合しています。修正してください。"},
+};
+
+}  // namespace
+
+QString MissingQtStrings::translate(const char* context, const char* sourceText, const char*, int) const {
+    for (const Missing& m : kMissing)
+        if (std::strcmp(m.context, context) == 0 && std::strcmp(m.source, sourceText) == 0)
+            return QString::fromUtf8(m.japanese);
+    return {};
+}
+
+JapaneseInterface::JapaneseInterface() {
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);
     QLocale::setDefault(japanese);
-    if (translator.load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (qtStrings_.load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&translator);
+        QCoreApplication::installTranslator(&qtStrings_);
+    // Installed last, asked first; it answers only for what it holds.
+    QCoreApplication::installTranslator(&missing_);
+}
+
+JapaneseInterface::~JapaneseInterface() {
+    QCoreApplication::removeTranslator(&missing_);
+    QCoreApplication::removeTranslator(&qtStrings_);
 }
 
 }  // namespace quillora::app

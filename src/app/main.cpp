@@ -8,7 +8,6 @@
 // long (letting no events through) right after showing its notice, so that a test under a real
 // X server can take a picture of the notice as the slow work finds it.
 #include <QApplication>
-#include <QTranslator>
 #include <QDateTime>
 #include <QTimer>
 #include <cstdio>
@@ -51,8 +50,7 @@ void InstallMeasuringHook(quillora::app::Application& app, int quitAfterMs) {
 
 int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
-    QTranslator qtStrings;
-    quillora::app::UseJapaneseInterface(qtStrings);
+    const quillora::app::JapaneseInterface language;
     const quillora::widgets::ImmediateMnemonics mnemonics;
     quillora::app::StartupOptions options;
     options.programDir = quillora::settings::ProgramDirectory();
