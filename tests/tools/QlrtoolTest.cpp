@@ -251,3 +251,13 @@ TEST(Qlrtool, ListLeavesTheLabelAloneWhenItCannotReadWhatItIsGiven) {
     EXPECT_EQ(ReadWholeFile(label), untouched);
     EXPECT_EQ(ReadWholeFile(dir.File("t.txt")), "Title\n");
 }
+
+TEST(Qlrtool, SheetsListsTheShippedAndTheUsersSheetsAndNamesMistakes) {
+    TempDir dir;
+    WriteWholeFile(dir.File("label-sheets.ini"), "[Mine]\npaper = A4\ndisc = 118 20\ncentres = 105,80\n[Broken]\npaper = B9\n");
+    const ToolRun run = Qlrtool("sheets " + ShellQuoted(dir.Path()));
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 140);
+    EXPECT_NE(run.out.find("Mine\tA4\t210x297 mm\tdisc 118/20 mm\t1\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find(dir.File("label-sheets.ini") + ":6: paper \"B9\""), std::string::npos) << run.err;
+}
