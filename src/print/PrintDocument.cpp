@@ -77,17 +77,21 @@ bool LabelMayNotFit(const QPrinter& printer, const document::LabelDocument& doc)
 }
 
 PrintResult PrintDocument(QPrinter& printer, const document::LabelDocument& doc) {
+    return DeliverJob(printer, doc, [&] { return PaintOnePage(printer, doc); });
+}
+
+PrintResult DeliverJob(QPrinter& printer, const document::LabelDocument& doc, const std::function<bool()>& paint) {
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
     if (!toFile) {
         if (auto refusal = QueueRefusal(printer.printerName())) return {PrintOutcome::SpoolerFailed, *refusal};
-        return {PaintOnePage(printer, doc) ? PrintOutcome::Printed : PrintOutcome::SpoolerFailed, {}};
+        return {paint() ? PrintOutcome::Printed : PrintOutcome::SpoolerFailed, {}};
     }
     const QString name = printer.outputFileName();
     document::ReplacementFile file(name.toStdString());
     if (!doc.currentFileName.empty() && file.Replaces(doc.currentFileName)) return {PrintOutcome::OutputIsLabel, {}};
     if (!file.IsOpen()) return {PrintOutcome::FileNotWritten, {}};
     printer.setOutputFileName(QString::fromStdString(file.TemporaryPath()));
-    const bool painted = PaintOnePage(printer, doc);
+    const bool painted = paint();
     printer.setOutputFileName(name);
     // The PDF writer reports no write error: a complete file ends with its trailer.
     if (!painted || !EndsWithPdfTrailer(file.TemporaryPath()) || !file.Commit()) {

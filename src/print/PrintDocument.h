@@ -3,6 +3,7 @@
 // scripts share with the program.
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 
 #include "document/LabelDocument.h"
 #include "print/PrintGeometry.h"
@@ -43,5 +44,9 @@ bool LabelMayNotFit(const QPrinter& printer, const document::LabelDocument& doc)
 // Prints the document on exactly one page; copies are the printer's business. A file output is
 // written beside its name and renamed over it only when complete.
 PrintResult PrintDocument(QPrinter& printer, const document::LabelDocument& doc);
+
+// Sends what `paint` puts on the printer as the job for `doc`, the way PrintDocument does: a
+// queue's refusal, and a file output beside its name, renamed only when complete.
+PrintResult DeliverJob(QPrinter& printer, const document::LabelDocument& doc, const std::function<bool()>& paint);
 
 }  // namespace quillora::print

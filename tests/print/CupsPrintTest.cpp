@@ -36,6 +36,24 @@ QRect PrintedRedBounds(const QImage& page) {
     return bounds;
 }
 
+// The centre of the red dots within `area`, in pixels.
+QPointF RedCentroid(const QImage& page, const QRect& area) {
+    double x = 0, y = 0;
+    long count = 0;
+    const QRect inside = area.intersected(page.rect());
+    for (int r = inside.top(); r <= inside.bottom(); ++r)
+        for (int c = inside.left(); c <= inside.right(); ++c)
+            if (IsPrintedRed(page.pixel(c, r))) x += c + 0.5, y += r + 0.5, ++count;
+    return count ? QPointF(x / count, y / count) : QPointF(-1000, -1000);
+}
+
+int DarkDots(const QImage& page) {
+    int dark = 0;
+    for (int r = 0; r < page.height(); r += 2)
+        for (int c = 0; c < page.width(); c += 2) dark += qGray(page.pixel(c, r)) < 64;
+    return dark;
+}
+
 class CupsPrintTest : public ::testing::Test {
 protected:
     // One scheduler per test program, started before anything asks the print system.
@@ -223,4 +241,43 @@ TEST_F(CupsPrintTest, LandscapeTakesTheBordersTurnedWithThePaper) {
     const QRect red = PrintedRedBounds(page);
     EXPECT_NEAR(red.left() * 0.254, 6.35 + 15, 0.6);
     EXPECT_NEAR((page.height() - 1 - red.bottom()) * 0.254, 12.7 + 15, 0.6);
+}
+
+// On a label sheet every disc's centre lands on its position's centre, measured from the paper's
+// corner although the queue cannot print within 6.35 / 12.7 mm of the edges, moved by the
+// calibration offset; the paper follows the sheet.
+TEST_F(CupsPrintTest, QlrtoolPrintsOnEveryPositionOfASheetFromThePapersCorner) {
+    document::LabelDocument doc = RedLabel();
+    doc.header.cropMarks = 1;  // never on a sheet
+    const std::string file = dir.File("disc.qlr");
+    ASSERT_TRUE(document::WriteDocumentFile(file, doc));
+    const struct {
+        const char* sheet;
+        const char* offset;
+        QSize page;  // at 100 dpi
+        std::vector<QPointF> centres;
+    } cases[] = {
+        {"Avery L7676", "0,0", {827, 1170}, {{105, 80.5}, {105, 217.5}}},
+        {"Avery L7676", "2,-1.5", {827, 1170}, {{107, 79}, {107, 216}}},
+        {"Avery 5931-Disc", "0,0", {850, 1100}, {{107.95, 76.2}, {107.95, 203.2}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.sheet) + " offset " + c.offset);
+        const ToolRun run = RunBuiltTool("qlrtool", "print " + ShellQuoted(file) + " --printer " + CupsScheduler::kQueue +
+                                                        " --sheet " + ShellQuoted(c.sheet) + " --position all --offset " + c.offset);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        ASSERT_TRUE(scheduler->WaitUntilIdle(30000)) << "the job did not finish";
+        const QImage page = RasterisePdf(scheduler->Output(), 300, dir.Path());
+        EXPECT_NEAR(page.width() / 3.0, c.page.width(), 1);
+        EXPECT_NEAR(page.height() / 3.0, c.page.height(), 1);
+        for (const QPointF& centre : c.centres) {
+            // The red ring around the centre, within the die-cut's reach of it.
+            const QRect around(int((centre.x() - 62) / 25.4 * 300), int((centre.y() - 62) / 25.4 * 300), 1465, 1465);
+            const QPointF found = RedCentroid(page, around) * (25.4 / 300);
+            EXPECT_NEAR(found.x(), centre.x(), 0.2);
+            EXPECT_NEAR(found.y(), centre.y(), 0.2);
+        }
+        // No crop marks: nothing dark on the page.
+        EXPECT_EQ(DarkDots(page), 0);
+    }
 }

@@ -14,6 +14,7 @@
 #include "CommandTable.h"
 #include "DocumentReading.h"
 #include "PictureReport.h"
+#include "SheetOptions.h"
 #include "pictures/PictureLibrary.h"
 #include "print/PaperCodes.h"
 #include "print/PrintDocument.h"
@@ -24,13 +25,15 @@
 namespace qlrtool {
 namespace {
 
-constexpr char kUsage[] = "print FILE.qlr (--printer NAME | --pdf OUT.pdf) [--dpi D]";
+constexpr char kUsage[] =
+    "print FILE.qlr (--printer NAME | --pdf OUT.pdf) [--dpi D] [--sheet NAME [--position N|all] [--offset X,Y]]";
 constexpr int kExitPrinter = 3;
 constexpr int kDefaultDpi = 600;
 constexpr int kMaxDpi = 9600;
 
 struct PrintOptions {
     std::string input;
+    SheetRequest sheet;
     std::optional<std::string> printer;
     std::optional<std::string> pdf;
     int dpi = kDefaultDpi;
@@ -44,8 +47,9 @@ std::optional<int> Dpi(const std::string& text) {
     return static_cast<int>(v);
 }
 
-std::optional<PrintOptions> ParseOptions(const std::vector<std::string>& args) {
+std::optional<PrintOptions> ParseOptions(std::vector<std::string> args) {
     PrintOptions options;
+    if (!TakeSheetOptions(args, options.sheet)) return std::nullopt;
     std::vector<std::string> files;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -101,6 +105,12 @@ int Print(const std::vector<std::string>& args) {
     if (!options) return UsageError(kUsage);
     quillora::document::LabelDocument doc;
     if (!ReadDocumentOrReport(options->input, doc)) return kExitFile;
+    std::optional<quillora::print::SheetJob> sheet;
+    if (options->sheet.sheet) {
+        int exitCode = kExitOk;
+        sheet = ResolveSheet(options->sheet, exitCode);
+        if (!sheet) return exitCode;
+    }
 
     // Fonts need a GUI application, printing no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -126,10 +136,16 @@ int Print(const std::vector<std::string>& args) {
     quillora::print::ApplyPaperCodes(selection, doc.paper);
     ReportMissingPictures(quillora::pictures::PictureLibrary(quillora::settings::ProgramDirectory()).RebuildPictures(doc));
 
+    doc.currentFileName = options->input;  // never printed over
+    if (sheet) {
+        if (quillora::print::LabelMissesDieCut(*sheet, doc.SafeOuterMm())) {
+            std::cerr << "print: warning: the label's diameter is not the sheet's die-cut; printing anyway\n";
+        }
+        return Report(quillora::print::PrintOnSheet(selection.Printer(), doc, *sheet), options->pdf.value_or(""));
+    }
     if (quillora::print::LabelMayNotFit(selection.Printer(), doc)) {
         std::cerr << "print: warning: the whole label may not fit the printable area; printing anyway\n";
     }
-    doc.currentFileName = options->input;  // never printed over
     const quillora::print::PrintResult result = quillora::print::PrintDocument(selection.Printer(), doc);
     return Report(result, options->pdf.value_or(std::string()));
 }
