@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <clocale>
+#include <cstdlib>
 #include <cstring>
 
 namespace quillora::app {
@@ -29,6 +31,23 @@ constexpr Missing kMissing[] = {
 };
 
 }  // namespace
+
+JapaneseDatesAtStart::JapaneseDatesAtStart() {
+    for (Saved& s : saved_) {
+        const char* value = std::getenv(s.name);
+        s.set = value != nullptr;
+        if (value) s.value = value;
+    }
+    // Under LC_ALL the other categories follow it: LANG does that for them meanwhile.
+    if (saved_[0].set && !saved_[0].value.empty()) ::setenv("LANG", saved_[0].value.c_str(), 1);
+    ::unsetenv("LC_ALL");
+    ::setenv("LC_TIME", "ja_JP.UTF-8", 1);
+}
+
+void JapaneseDatesAtStart::Restore() {
+    for (const Saved& s : saved_) s.set ? ::setenv(s.name, s.value.c_str(), 1) : ::unsetenv(s.name);
+    std::setlocale(LC_ALL, "");
+}
 
 QString MissingQtStrings::translate(const char* context, const char* sourceText, const char*, int) const {
     for (const Missing& m : kMissing)

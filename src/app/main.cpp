@@ -49,7 +49,9 @@ void InstallMeasuringHook(quillora::app::Application& app, int quitAfterMs) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    quillora::app::JapaneseDatesAtStart dates;
     QApplication qtApp(argc, argv);
+    dates.Restore();
     const quillora::app::JapaneseInterface language;
     const quillora::widgets::ImmediateMnemonics mnemonics;
     quillora::app::StartupOptions options;

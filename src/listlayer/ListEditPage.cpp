@@ -45,6 +45,8 @@ ListEditPage::ListEditPage(workspace::Workspace& ws, QWidget* parent) : Property
     view_->setColumnWidth(0, 40);
     view_->setColumnWidth(1, 280);
     view_->setColumnWidth(2, 50);
+    // The sheet takes the width of its widest page: the entries' column takes what is left.
+    view_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);

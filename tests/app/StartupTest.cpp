@@ -288,3 +288,21 @@ TEST(InterfaceLanguage, IsJapaneseForQtsOwnDialogsOnly) {
     }
     QLocale::setDefault(before);
 }
+
+// While the application is made, the time category alone is Japanese; afterwards the user's
+// environment is back as it was.
+TEST(InterfaceLanguage, DatesAreJapaneseWhileStartingAndTheUsersLocaleIsBackAfter) {
+    const auto value = [](const char* name) { return std::string(std::getenv(name) ? std::getenv(name) : "-"); };
+    const std::string all = value("LC_ALL"), lang = value("LANG"), time = value("LC_TIME");
+    ::setenv("LC_ALL", "en_GB.UTF-8", 1);
+    ::unsetenv("LC_TIME");
+    app::JapaneseDatesAtStart dates;
+    EXPECT_EQ(value("LC_TIME"), "ja_JP.UTF-8");
+    EXPECT_EQ(value("LC_ALL"), "-");
+    EXPECT_EQ(value("LANG"), "en_GB.UTF-8");
+    dates.Restore();
+    EXPECT_EQ(value("LC_ALL"), "en_GB.UTF-8");
+    EXPECT_EQ(value("LC_TIME"), "-");
+    for (const auto& [name, saved] : {std::pair{"LC_ALL", all}, {"LANG", lang}, {"LC_TIME", time}})
+        saved == "-" ? ::unsetenv(name) : ::setenv(name, saved.c_str(), 1);
+}
