@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "LittleEndian.h"
 #include "PictureLimits.h"
 
 namespace quillora::pictures {
@@ -16,11 +17,6 @@ namespace {
 constexpr int kFileHeaderBytes = 14;
 constexpr std::uint32_t kBiRgb = 0;
 constexpr std::uint32_t kBiBitFields = 3;
-
-std::uint32_t Get16(const QByteArray& b, int at) {
-    return static_cast<std::uint8_t>(b[at]) | static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 1])) << 8;
-}
-std::uint32_t Get32(const QByteArray& b, int at) { return Get16(b, at) | Get16(b, at + 2) << 16; }
 
 // One colour channel of a pixel: where its mask sits and how many bits wide it is.
 struct Channel {
@@ -81,8 +77,6 @@ std::optional<std::unique_ptr<document::Picture>> ReadBmp16(QIODevice& file) {
     if (offset < dataStart || !file.seek(offset)) return Damaged();
 
     const std::size_t fileRowBytes = (static_cast<std::size_t>(width) * 2 + 3) & ~std::size_t{3};
-    // Every row must be there before the picture is allocated.
-    if (file.size() - offset < static_cast<qint64>(fileRowBytes) * height) return Damaged();
     auto picture = std::make_unique<document::Picture>();
     picture->width = width;
     picture->height = static_cast<int>(height);
