@@ -30,20 +30,15 @@ void Remember(workspace::Workspace& ws, const QString& source) {
     ws.lastImportFolder = std::filesystem::path(source.toStdString()).parent_path().string();
 }
 
-void Tell(workspace::Workspace& ws, QWidget* owner, const QString& text) {
-    ws.interaction.ShowMessage({owner, text, QString::fromUtf8(caption::kWarning), workspace::MessageIcon::Exclamation,
-                                workspace::MessageButtons::Ok, workspace::Answer::Ok});
-}
-
 bool Import(workspace::Workspace& ws, QWidget* owner, const QString& source, const SourceEntries& read) {
     switch (read.status) {
     case SourceStatus::Ok: break;
     case SourceStatus::Cancelled: return false;
     case SourceStatus::CannotOpen:
-        Tell(ws, owner, QStringLiteral("\"%1\" を開けません。").arg(source));
+        ws.interaction.ShowMessage(workspace::Warning(owner, QStringLiteral("\"%1\" を開けません。").arg(source)));
         return false;
     case SourceStatus::NoEntries:
-        Tell(ws, owner, QStringLiteral("\"%1\" にﾘｽﾄﾃﾞｰﾀがありません。").arg(source));
+        ws.interaction.ShowMessage(workspace::Warning(owner, QStringLiteral("\"%1\" にﾘｽﾄﾃﾞｰﾀがありません。").arg(source)));
         return false;
     }
     if (HasEntries(ws.doc.list) &&
@@ -53,7 +48,7 @@ bool Import(workspace::Workspace& ws, QWidget* owner, const QString& source, con
         return false;
     const listimport::ApplyResult result = listimport::ApplyEntries(ws.doc.list, read.entries);
     const QString notice = QString::fromStdString(listimport::ImportNotice(result)).trimmed();
-    if (!notice.isEmpty()) Tell(ws, owner, notice);
+    if (!notice.isEmpty()) ws.interaction.ShowMessage(workspace::Warning(owner, notice));
     return true;
 }
 

@@ -40,11 +40,8 @@ public:
 }  // namespace
 
 workspace::Message FitWarning(QWidget* frame) {
-    workspace::Message m;
-    m.owner = frame;
-    m.text = QString::fromUtf8("全体を印刷できない可能性があります。印刷を続行してもよろしいですか？");
-    m.caption = QString::fromUtf8(workspace::caption::kWarning);
-    m.icon = workspace::MessageIcon::Exclamation;
+    workspace::Message m =
+        workspace::Warning(frame, QString::fromUtf8("全体を印刷できない可能性があります。印刷を続行してもよろしいですか？"));
     m.buttons = workspace::MessageButtons::YesNo;
     m.defaultButton = workspace::Answer::Yes;
     return m;
@@ -72,9 +69,8 @@ void PrintLabel(workspace::Workspace& ws, PrinterSelection& selection, QWidget* 
         break;
     case PrintOutcome::FileNotWritten:
     case PrintOutcome::OutputIsLabel:
-        ws.interaction.ShowMessage({ws.frame, QStringLiteral("\"%1\" に書き込めません。").arg(printer.outputFileName()),
-                                    QString::fromUtf8(workspace::caption::kWarning), workspace::MessageIcon::Exclamation,
-                                    workspace::MessageButtons::Ok, workspace::Answer::Ok});
+        ws.interaction.ShowMessage(
+            workspace::Warning(ws.frame, QStringLiteral("\"%1\" に書き込めません。").arg(printer.outputFileName())));
         break;
     }
 }

@@ -9,11 +9,10 @@ namespace {
 
 constexpr double kDieCutToleranceMm = 1;
 
+// A4, US Letter or any other standard paper by its size, so a queue finds it among its own.
 QPageSize SheetPaper(const sheets::LabelSheet& sheet) {
-    if (sheet.paperName == "A4") return QPageSize(QPageSize::A4);
-    if (sheet.paperName == "US-Letter") return QPageSize(QPageSize::Letter);
-    return QPageSize(QSizeF(sheet.paperWidthMm, sheet.paperHeightMm), QPageSize::Millimeter,
-                     QString::fromStdString(sheet.name), QPageSize::ExactMatch);
+    return QPageSize(QSizeF(sheet.paperWidthMm, sheet.paperHeightMm), QPageSize::Millimeter, QString(),
+                     QPageSize::FuzzyMatch);
 }
 
 }  // namespace

@@ -24,6 +24,9 @@ struct Message {
     Answer defaultButton = Answer::Ok;
 };
 
+// A warning with only OK, captioned 警告.
+Message Warning(QWidget* owner, const QString& text);
+
 // What the font chooser edits; sizes are whole points as the records keep them.
 struct FontChoice {
     QString face;

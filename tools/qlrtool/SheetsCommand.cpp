@@ -23,8 +23,7 @@ int Sheets(const std::vector<std::string>& args) {
         std::cerr << ": " << problem.message << "\n";
     }
     for (const auto& sheet : table.sheets) {
-        const std::string paper = sheet.paperName.empty() ? "" : sheet.paperName;
-        std::printf("%s\t%s\t%gx%g mm\tdisc %g/%g mm\t%zu\n", sheet.name.c_str(), paper.c_str(), sheet.paperWidthMm,
+        std::printf("%s\t%s\t%gx%g mm\tdisc %g/%g mm\t%zu\n", sheet.name.c_str(), sheet.paperName.c_str(), sheet.paperWidthMm,
                     sheet.paperHeightMm, sheet.outerMm, sheet.holeMm, sheet.centres.size());
     }
     return table.sheets.empty() ? kExitFile : kExitOk;
