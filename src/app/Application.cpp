@@ -55,7 +55,7 @@ Application::Application(StartupOptions options)
     frame_ = std::make_unique<FrameWindow>(commands_);
     workspace_ = std::make_unique<workspace::Workspace>(
         workspace::Workspace{doc_, settings_, flags_, interaction_, pictures::PictureLibrary(options_.programDir),
-                             QString(), frame_.get()});
+                             QString(), frame_.get(), {}, options_.programDir, options_.settingsDir});
     DocumentHost& host = *this;
     history_ = std::make_unique<history::EditHistory>(doc_);
     controller_ = std::make_unique<DocumentController>(doc_, settings_, interaction_, host, printer_, *history_);

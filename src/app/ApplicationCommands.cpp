@@ -7,6 +7,7 @@
 #include "app/FrameWindow.h"
 #include "desktop/WebSite.h"
 #include "environment/EnvironmentSheet.h"
+#include "print/MediumDialog.h"
 #include "print/PrintLabel.h"
 #include "print/PrintPreview.h"
 #include "print/PrintSettingsDialog.h"
@@ -39,6 +40,7 @@ void Application::DefineCommands() {
     c.Define(CommandId::PrintSettings, [this] { print::ShowPrintSettings(*workspace_, printer_); }, open);
     c.Define(CommandId::PrinterSetup, [this] { print::PrinterSetup(*workspace_, printer_, frame_.get()); }, open);
     c.Define(CommandId::PrintPreview, [this] { print::ShowPrintPreview(*workspace_, printer_, frame_.get()); }, open);
+    c.Define(CommandId::PrintMedium, [this] { print::ShowMediumDialog(*workspace_, printer_); }, open);
 
     c.Define(CommandId::ToolWindow, [this] { ToggleFloatingWindow(floating_->Tool(), settings_.toolWindow.view); }, {},
              [this] { return settings_.toolWindow.view != 0; });

@@ -34,6 +34,7 @@ enum class CommandId : int {
     CopyLayer = 40056,
     PositionWindow = 40064,
     PrintPreview = 40066,
+    PrintMedium = 40067,
     // The settings of the selected layer, whatever its kind: the layer window's 設定 button and item.
     LayerSettings = 40073,
     Undo = 40090,

@@ -38,6 +38,8 @@ const std::array kPrint{
     MenuItem{PrintSettings, "印刷設定(&E)...", "Ctrl+R", Ctrl | Qt::Key_R, false},
     MenuItem{PrinterSetup, "ﾌﾟﾘﾝﾀ設定(&S)...", nullptr, 0, false},
     MenuItem{PrintPreview, caption::kPrintPreviewItem, "Ctrl+V", Ctrl | Qt::Key_V, false},
+    kSeparator,
+    MenuItem{PrintMedium, "ﾗﾍﾞﾙ用紙と位置補正(&M)...", nullptr, 0, false},
 };
 
 const std::array kLayer{

@@ -5,11 +5,21 @@
 
 #include "document/LabelDocument.h"
 #include "print/PaperDecision.h"
+#include "print/SheetPrint.h"
 
 namespace quillora::print {
 
 constexpr document::Colour kPreviewRingColour = 0xC0C0C0;
+constexpr document::Colour kPreviewDieCutColour = 0x808080;
 
-QImage PreviewPage(const PaperSize& paper, const document::LabelDocument& doc);
+// The ring at the margins, moved by the printer's calibration.
+QImage PreviewPage(const PaperSize& paper, const document::LabelDocument& doc, settings::PrinterOffset offset = {});
+
+// The sheet's paper with every die-cut's outline in grey and the ring on each chosen position,
+// moved by the job's calibration.
+QImage SheetPreviewPage(const SheetJob& job, const document::LabelDocument& doc);
+
+// The sheet's paper in whole millimetres, as the preview shows it.
+PaperSize SheetPreviewPaper(const sheets::LabelSheet& sheet);
 
 }  // namespace quillora::print

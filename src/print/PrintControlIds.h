@@ -1,5 +1,5 @@
 #pragma once
-// Control ids of the print settings, paper size and print preview dialogs (object names
+// Control ids of the print settings, paper size, print preview and medium dialogs (object names
 // "id<number>" through widgets::WithId); OK and ｷｬﾝｾﾙ (and the preview's 閉じる) are
 // widgets::kOkId and kCancelId.
 namespace quillora::print {
@@ -15,5 +15,18 @@ constexpr int kIdA4Portrait = 1119;
 constexpr int kIdA4Landscape = 1120;
 constexpr int kIdPaperWidth = 1121;
 constexpr int kIdPaperHeight = 1123;
+
+constexpr int kIdPreviewOffset = 1130;
+
+constexpr int kIdMediumPaper = 1140;
+constexpr int kIdMediumSheet = 1141;
+constexpr int kIdSheetList = 1142;
+constexpr int kIdSheetDetails = 1143;
+constexpr int kIdPositions = 1144;
+constexpr int kIdAllPositions = 1145;
+constexpr int kIdOffsetPrinter = 1146;
+constexpr int kIdOffsetX = 1147;
+constexpr int kIdOffsetY = 1148;
+constexpr int kIdCalibrationPage = 1149;
 
 }  // namespace quillora::print

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
+#include <cmath>
 
 #include "canvas/PainterCanvas.h"
 #include "document/AtomicFile.h"
@@ -38,20 +39,12 @@ void DrawLabelSquare(QPainter& painter, const document::LabelDocument& doc, cons
 
 namespace {
 
-bool PaintOnePage(QPrinter& printer, const document::LabelDocument& doc) {
-    const PrintablePage page = PrintablePageOf(printer);
-    const PrintGeometry geometry =
-        ComputePrintGeometry(page.area, doc.header.marginLeft, doc.header.marginTop, doc.SafeOuterMm());
-    if (page.fromPaperCorner) printer.setFullPage(true);
-    QPainter painter;
-    bool printed = painter.begin(&printer);
-    if (printed) {
-        painter.translate(page.leftDots, page.topDots);
-        PaintPrintPage(painter, doc, geometry);
-        printed = painter.end();
-    }
-    if (page.fromPaperCorner) printer.setFullPage(false);
-    return printed;
+PrintGeometry PaperGeometry(const PrintableArea& area, const document::LabelDocument& doc,
+                            settings::PrinterOffset offset) {
+    PrintGeometry g = ComputePrintGeometry(area, doc.header.marginLeft, doc.header.marginTop, doc.SafeOuterMm());
+    g.originX += static_cast<int>(std::lround(offset.xTenths * g.hScale / 10));
+    g.originY += static_cast<int>(std::lround(offset.yTenths * g.vScale / 10));
+    return g;
 }
 
 bool EndsWithPdfTrailer(const std::string& path) {
@@ -62,6 +55,22 @@ bool EndsWithPdfTrailer(const std::string& path) {
 }
 
 }  // namespace
+
+bool PaintPaperPage(QPrinter& printer, const document::LabelDocument& doc, settings::PrinterOffset offset,
+                    const std::function<void(QPainter&, const PrintGeometry&)>& paint) {
+    const PrintablePage page = PrintablePageOf(printer);
+    const PrintGeometry geometry = PaperGeometry(page.area, doc, offset);
+    if (page.fromPaperCorner) printer.setFullPage(true);
+    QPainter painter;
+    bool printed = painter.begin(&printer);
+    if (printed) {
+        painter.translate(page.leftDots, page.topDots);
+        paint(painter, geometry);
+        printed = painter.end();
+    }
+    if (page.fromPaperCorner) printer.setFullPage(false);
+    return printed;
+}
 
 void PaintPrintPage(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& geometry) {
     canvas::PainterCanvas canvas(painter);
@@ -76,8 +85,12 @@ bool LabelMayNotFit(const QPrinter& printer, const document::LabelDocument& doc)
     return MayNotFit(PrintableAreaOf(printer), doc.header.marginLeft, doc.header.marginTop, doc.SafeOuterMm());
 }
 
-PrintResult PrintDocument(QPrinter& printer, const document::LabelDocument& doc) {
-    return DeliverJob(printer, doc, [&] { return PaintOnePage(printer, doc); });
+PrintResult PrintDocument(QPrinter& printer, const document::LabelDocument& doc, settings::PrinterOffset offset) {
+    return DeliverJob(printer, doc, [&] {
+        return PaintPaperPage(printer, doc, offset, [&](QPainter& painter, const PrintGeometry& geometry) {
+            PaintPrintPage(painter, doc, geometry);
+        });
+    });
 }
 
 PrintResult DeliverJob(QPrinter& printer, const document::LabelDocument& doc, const std::function<bool()>& paint) {

@@ -8,6 +8,7 @@
 #include "document/LabelDocument.h"
 #include "print/PrintGeometry.h"
 #include "print/PrintablePage.h"
+#include "settings/PrintMedium.h"
 
 class QPainter;
 class QPrinter;
@@ -41,9 +42,14 @@ void PaintPrintPage(QPainter& painter, const document::LabelDocument& doc, const
 // True when the label's square may reach beyond the printer's printable area.
 bool LabelMayNotFit(const QPrinter& printer, const document::LabelDocument& doc);
 
+// Paints one page of the printer's paper with `paint`, handed the label's place on it: at the
+// document's margins from the printable corner, moved by the calibration.
+bool PaintPaperPage(QPrinter& printer, const document::LabelDocument& doc, settings::PrinterOffset offset,
+                    const std::function<void(QPainter&, const PrintGeometry&)>& paint);
+
 // Prints the document on exactly one page; copies are the printer's business. A file output is
 // written beside its name and renamed over it only when complete.
-PrintResult PrintDocument(QPrinter& printer, const document::LabelDocument& doc);
+PrintResult PrintDocument(QPrinter& printer, const document::LabelDocument& doc, settings::PrinterOffset offset = {});
 
 // Sends what `paint` puts on the printer as the job for `doc`, the way PrintDocument does: a
 // queue's refusal, and a file output beside its name, renamed only when complete.

@@ -7,6 +7,8 @@
 #include <QPrinter>
 #include <QWindow>
 
+#include "print/CalibrationPage.h"
+#include "print/MediumChoice.h"
 #include "print/PrintDocument.h"
 #include "print/PrinterSelection.h"
 #include "windows/NoticeWindow.h"
@@ -37,29 +39,31 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-}  // namespace
-
-workspace::Message FitWarning(QWidget* frame) {
-    workspace::Message m =
-        workspace::Warning(frame, QString::fromUtf8("全体を印刷できない可能性があります。印刷を続行してもよろしいですか？"));
+// A warning asking Yes (the default) or No.
+workspace::Message Question(QWidget* frame, const QString& text) {
+    workspace::Message m = workspace::Warning(frame, text);
     m.buttons = workspace::MessageButtons::YesNo;
     m.defaultButton = workspace::Answer::Yes;
     return m;
 }
 
-void PrintLabel(workspace::Workspace& ws, PrinterSelection& selection, QWidget* owner) {
-    QPrinter& printer = selection.Printer();
-    if (!ws.interaction.RunPrintDialog(printer, owner)) return;
-    if (LabelMayNotFit(printer, ws.doc) && ws.interaction.ShowMessage(FitWarning(ws.frame)) != workspace::Answer::Yes) {
-        return;
-    }
+workspace::Message DieCutWarning(QWidget* frame, const SheetJob& job, int outerMm) {
+    return Question(frame, QString::fromUtf8("ﾗﾍﾞﾙの直径 (%1mm) がﾗﾍﾞﾙｼｰﾄ \"%2\" のﾀﾞｲｶｯﾄ (%3mm) と合いません。"
+                                             "印刷を続行してもよろしいですか？")
+                               .arg(outerMm)
+                               .arg(QString::fromStdString(job.sheet.name))
+                               .arg(job.sheet.outerMm));
+}
+
+// The job under the notice and the wait cursor, and what went wrong told afterwards.
+void RunJob(workspace::Workspace& ws, const QPrinter& printer, const std::function<PrintResult()>& job) {
     PrintResult result;
     {
-        // The notice and the wait come after the question, which they would otherwise cover.
+        // The notice and the wait come after any question, which they would otherwise cover.
         windows::NoticeWindow notice(QString::fromUtf8("印刷中....."));
         ShowPainted(notice);
         WaitCursor wait;
-        result = PrintDocument(printer, ws.doc);
+        result = job();
     }
     switch (result.outcome) {
     case PrintOutcome::Printed: break;
@@ -73,6 +77,41 @@ void PrintLabel(workspace::Workspace& ws, PrinterSelection& selection, QWidget* 
             workspace::Warning(ws.frame, QStringLiteral("\"%1\" に書き込めません。").arg(printer.outputFileName())));
         break;
     }
+}
+
+}  // namespace
+
+workspace::Message FitWarning(QWidget* frame) {
+    return Question(frame, QString::fromUtf8("全体を印刷できない可能性があります。印刷を続行してもよろしいですか？"));
+}
+
+void PrintLabel(workspace::Workspace& ws, PrinterSelection& selection, QWidget* owner) {
+    QPrinter& printer = selection.Printer();
+    std::optional<MediumChoice> medium = MediumForJob(ws);
+    if (!medium) return;
+    std::optional<SheetJob>& sheetJob = medium->sheetJob;
+    // The dialog shows the paper the job will take.
+    if (sheetJob) printer.setPageSize(SheetPaper(sheetJob->sheet));
+    if (!ws.interaction.RunPrintDialog(printer, owner)) return;
+    const settings::PrinterOffset offset = OffsetOf(ws.settings.printerOffsets, printer);
+    const bool mayMiss =
+        sheetJob ? LabelMissesDieCut(*sheetJob, ws.doc.SafeOuterMm()) : LabelMayNotFit(printer, ws.doc);
+    const workspace::Message question =
+        sheetJob ? DieCutWarning(ws.frame, *sheetJob, ws.doc.SafeOuterMm()) : FitWarning(ws.frame);
+    if (mayMiss && ws.interaction.ShowMessage(question) != workspace::Answer::Yes) return;
+    RunJob(ws, printer, [&] {
+        if (!sheetJob) return PrintDocument(printer, ws.doc, offset);
+        sheetJob->offset = offset;
+        return PrintOnSheet(printer, ws.doc, *sheetJob);
+    });
+}
+
+void PrintCalibration(workspace::Workspace& ws, PrinterSelection& selection, QWidget* owner,
+                      const std::optional<sheets::LabelSheet>& sheet) {
+    QPrinter& printer = selection.Printer();
+    if (sheet) printer.setPageSize(SheetPaper(*sheet));
+    if (!ws.interaction.RunPrintDialog(printer, owner)) return;
+    RunJob(ws, printer, [&] { return PrintCalibrationPage(printer, ws.doc, sheet); });
 }
 
 }  // namespace quillora::print

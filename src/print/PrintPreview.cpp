@@ -1,12 +1,25 @@
 #include "print/PrintPreview.h"
 
+#include "print/MediumChoice.h"
 #include "print/PaperCodes.h"
 #include "print/PaperSizeDialog.h"
+#include "print/PreviewPage.h"
 #include "print/PrintPreviewDialog.h"
+#include "print/PrinterSelection.h"
 
 namespace quillora::print {
 
 void ShowPrintPreview(workspace::Workspace& ws, PrinterSelection& selection, QWidget* owner) {
+    std::optional<MediumChoice> medium = MediumForJob(ws);
+    if (!medium) return;
+    const settings::PrinterOffset offset = OffsetOf(ws.settings.printerOffsets, selection.Printer());
+    if (medium->sheetJob) {
+        medium->sheetJob->offset = offset;
+        PrintPreviewDialog preview(SheetPreviewPage(*medium->sheetJob, ws.doc),
+                                   QString::fromStdString(medium->sheetJob->sheet.name), offset, owner);
+        ws.interaction.RunDialog(preview);
+        return;
+    }
     PaperSize paper = PreviewPaperSize(PrinterPaperOf(selection));
     if (paper.width != 0 && paper.height != 0) {
         ws.doc.header.previewPaperWidth = paper.width;
@@ -17,7 +30,7 @@ void ShowPrintPreview(workspace::Workspace& ws, PrinterSelection& selection, QWi
         if (!asked) return;
         paper = *asked;
     }
-    PrintPreviewDialog preview(paper, ws.doc, owner);
+    PrintPreviewDialog preview(PreviewPage(paper, ws.doc, offset), QString(), offset, owner);
     ws.interaction.RunDialog(preview);
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 // Where the label will lie on the sheet: the page at 1 pixel per millimetre over its shadow,
-// and a close button above it.
+// and a close button above it, beside it the printer's calibration when there is one.
 #include <QDialog>
 #include <QImage>
 
-#include "document/LabelDocument.h"
-#include "print/PaperDecision.h"
+#include "settings/PrintMedium.h"
 
 namespace quillora::print {
 
@@ -16,7 +15,8 @@ public:
     static constexpr int kPageY = 40;
     static constexpr int kShadowOffset = 5;
 
-    PrintPreviewDialog(const PaperSize& paper, const document::LabelDocument& doc, QWidget* parent);
+    // `page` is 1 pixel per millimetre of the paper; the caption names the sheet when there is one.
+    PrintPreviewDialog(QImage page, const QString& sheetName, settings::PrinterOffset offset, QWidget* parent);
 
     const QImage& Page() const { return page_; }
 

@@ -6,6 +6,7 @@
 #include "document/LayerSettings.h"
 #include "document/Records.h"
 #include "settings/GridLineType.h"
+#include "settings/PrintMedium.h"
 
 namespace quillora::settings {
 
@@ -39,6 +40,8 @@ struct AppSettings {
     std::int32_t showTipsAtStart = 1, nextTipNumber = 0, firstRun = 1, autoArrange = 0;
     document::TextLayerSettings text;
     document::PicLayerSettings picture;
+    MediumSettings medium;
+    PrinterOffsets printerOffsets;
     AppSettings();
 };
 

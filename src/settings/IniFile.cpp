@@ -34,6 +34,15 @@ std::string_view Unquote(std::string_view value) {
     return value;
 }
 
+// The key and value of a "key = value" line; nothing for other lines and ";" comments.
+std::optional<std::pair<std::string_view, std::string_view>> KeyAndValue(std::string_view line) {
+    auto eq = line.find('=');
+    if (eq == std::string_view::npos) return std::nullopt;
+    std::string_view name = Trim(line.substr(0, eq));
+    if (name.starts_with(';')) return std::nullopt;
+    return std::pair{name, Unquote(Trim(line.substr(eq + 1)))};
+}
+
 }  // namespace
 
 IniFile IniFile::Parse(std::string_view text) {
@@ -69,13 +78,20 @@ std::optional<std::string_view> IniFile::Find(std::string_view section, std::str
     const Section* s = FindSection(section);
     if (!s) return std::nullopt;
     for (std::string_view line : s->lines) {
-        auto eq = line.find('=');
-        if (eq == std::string_view::npos) continue;
-        std::string_view name = Trim(line.substr(0, eq));
-        if (name.starts_with(';')) continue;
-        if (EqualsIgnoringCase(name, key)) return Unquote(Trim(line.substr(eq + 1)));
+        auto pair = KeyAndValue(line);
+        if (pair && EqualsIgnoringCase(pair->first, key)) return pair->second;
     }
     return std::nullopt;
+}
+
+std::vector<std::pair<std::string_view, std::string_view>> IniFile::Pairs(std::string_view section) const {
+    std::vector<std::pair<std::string_view, std::string_view>> pairs;
+    if (const Section* s = FindSection(section)) {
+        for (std::string_view line : s->lines) {
+            if (auto pair = KeyAndValue(line)) pairs.push_back(*pair);
+        }
+    }
+    return pairs;
 }
 
 void IniFile::ReplaceSection(std::string_view section, std::vector<std::string> lines) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quillora::settings {
@@ -17,6 +18,9 @@ public:
 
     // The value of the first matching key in the first matching section.
     std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+
+    // Every key and value of the first matching section, in file order.
+    std::vector<std::pair<std::string_view, std::string_view>> Pairs(std::string_view section) const;
 
     // Replaces the lines of the first matching section, or appends the section at the end.
     void ReplaceSection(std::string_view section, std::vector<std::string> lines);

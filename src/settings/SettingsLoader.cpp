@@ -46,6 +46,15 @@ public:
         path = value.empty() ? std::string() : text::ResolveStoredPath(value);
     }
 
+    void Text(KeyName key, std::string& value, std::string_view def) { value = Lookup(key).value_or(def); }
+    // A malformed value or one beyond the limits is left out.
+    void Offsets(PrinterOffsets& offsets) {
+        offsets.clear();
+        for (const auto& [printer, value] : ini_.Pairs(section_)) {
+            if (auto offset = ParsePrinterOffset(value)) offsets.emplace(printer, *offset);
+        }
+    }
+
 private:
     std::optional<std::string_view> Lookup(KeyName key) const { return ini_.Find(section_, key.read); }
 

@@ -2,8 +2,9 @@
 // The settings file, section by section and key by key in the order it is written. Loading,
 // saving and qlrtool all walk this one list with their own visitor, so a key is named once.
 //
-// A visitor offers Section(name) and, for each key, Int, Colour, Text (a fixed text field)
-// or Path (a path field), each called with the key's names, the bound value and its default.
+// A visitor offers Section(name) and, for each key, Int, Colour, Text (a fixed text field, or a
+// string kept as written) or Path (a path field), each called with the key's names, the bound
+// value and its default; Offsets stands for a section whose keys are printer names.
 // App and Doc are AppSettings and LabelDocument, const when the visitor only reads them.
 #include <string_view>
 
@@ -133,6 +134,14 @@ void VisitSettingsTable(Visitor& v, App& app, Doc& doc) {
 
     v.Section("PicFile");
     v.Path("Path", app.picture.picturePath);
+
+    v.Section("Medium");
+    v.Int("Kind", app.medium.kind, d.medium.kind);
+    v.Text("Sheet", app.medium.sheet, d.medium.sheet);
+    v.Text("Positions", app.medium.positions, d.medium.positions);
+
+    v.Section("PrinterOffset");
+    v.Offsets(app.printerOffsets);
 }
 
 }  // namespace quillora::settings

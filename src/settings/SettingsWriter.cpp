@@ -37,6 +37,10 @@ public:
         Quoted(key, text::FieldView(field));
     }
     void Path(KeyName key, const std::string& path) { Quoted(key, text::Utf8PathToStored(path)); }
+    void Text(KeyName key, const std::string& value, std::string_view) { Quoted(key, value); }
+    void Offsets(const PrinterOffsets& offsets) {
+        for (const auto& [printer, offset] : offsets) Line(printer.c_str(), FormatPrinterOffset(offset));
+    }
 
     void Finish() {
         if (section_) ini_.ReplaceSection(section_, std::exchange(lines_, {}));

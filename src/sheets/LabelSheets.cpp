@@ -190,4 +190,10 @@ SheetTable LoadLabelSheets(const std::string& programDir, const std::string& set
     return table;
 }
 
+const LabelSheet* FindSheet(const SheetTable& table, std::string_view name) {
+    const auto found = std::find_if(table.sheets.begin(), table.sheets.end(),
+                                    [&](const LabelSheet& sheet) { return sheet.name == name; });
+    return found == table.sheets.end() ? nullptr : &*found;
+}
+
 }  // namespace quillora::sheets

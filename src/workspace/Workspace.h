@@ -23,6 +23,8 @@ struct Workspace {
     QString pictureFilter;       // the picture file chooser's filter, Qt form
     QWidget* frame = nullptr;    // owner of the modal dialogs
     std::string lastImportFolder{};  // where the track-list import's chooser opens next, for the run
+    std::string programDir{};        // where the shipped data lies
+    std::string settingsDir{};       // where quillora.ini and the user's own label sheets lie
 };
 
 }  // namespace quillora::workspace

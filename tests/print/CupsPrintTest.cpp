@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDoubleSpinBox>
+#include <QLabel>
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QRadioButton>
@@ -18,7 +20,10 @@
 #include "TestWorkspace.h"
 #include "ToolRun.h"
 #include "document/DocumentFile.h"
+#include "WidgetLookup.h"
+#include "print/MediumDialog.h"
 #include "print/PaperCodes.h"
+#include "print/PrintControlIds.h"
 #include "print/PrintDocument.h"
 #include "print/PrintLabel.h"
 #include "print/PrinterSelection.h"
@@ -26,26 +31,6 @@
 
 using namespace quillora;
 using namespace quillora::print;
-
-// The smallest rectangle around every red dot.
-QRect PrintedRedBounds(const QImage& page) {
-    QRect bounds;
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            if (IsPrintedRed(page.pixel(x, y))) bounds |= QRect(x, y, 1, 1);
-    return bounds;
-}
-
-// The centre of the red dots within `area`, in pixels.
-QPointF RedCentroid(const QImage& page, const QRect& area) {
-    double x = 0, y = 0;
-    long count = 0;
-    const QRect inside = area.intersected(page.rect());
-    for (int r = inside.top(); r <= inside.bottom(); ++r)
-        for (int c = inside.left(); c <= inside.right(); ++c)
-            if (IsPrintedRed(page.pixel(c, r))) x += c + 0.5, y += r + 0.5, ++count;
-    return count ? QPointF(x / count, y / count) : QPointF(-1000, -1000);
-}
 
 int DarkDots(const QImage& page) {
     int dark = 0;
@@ -280,4 +265,36 @@ TEST_F(CupsPrintTest, QlrtoolPrintsOnEveryPositionOfASheetFromThePapersCorner) {
         // No crop marks: nothing dark on the page.
         EXPECT_EQ(DarkDots(page), 0);
     }
+}
+
+// The offset typed for a queue is kept under its name and moves the next print on it: a positive
+// X to the right, a positive Y down.
+TEST_F(CupsPrintTest, TheOffsetTypedForAQueueMovesItsNextPrint) {
+    PrinterSelection selection;
+    ApplyPaperCodes(selection, {9, 1});  // A4 portrait
+    TestWorkspace t;
+    t.ws.programDir = QUILLORA_SOURCE_DIR "/data";
+    t.doc = RedLabel();
+    t.doc.header.cropMarks = 0;
+    t.interaction.QueueDialog([](QDialog& d) {
+        EXPECT_TRUE(FindChild<QLabel>(d, kIdOffsetPrinter).text().contains(QLatin1String(CupsScheduler::kQueue)));
+        FindChild<QDoubleSpinBox>(d, kIdOffsetX).setValue(2);
+        FindChild<QDoubleSpinBox>(d, kIdOffsetY).setValue(-1.5);
+        d.accept();
+        return d.result();
+    });
+    ShowMediumDialog(t.ws, selection);
+    EXPECT_EQ(t.settings.printerOffsets.at(CupsScheduler::kQueue), (settings::PrinterOffset{20, -15}));
+
+    t.interaction.QueuePrintDialog([](QPrinter&) { return true; });
+    PrintLabel(t.ws, selection, nullptr);
+    ASSERT_TRUE(scheduler->WaitUntilIdle(30000)) << "the job did not finish";
+    const QImage page = RasterisePdf(scheduler->Output(), 300, dir.Path());
+    const PagePlacement place = Placement(selection.Printer(), t.doc);
+    const double mmPerDot = 25.4 / place.printerDpi;
+    const QPointF expected((place.areaLeftDots + place.geometry.originX + place.geometry.widthDev / 2.0) * mmPerDot + 2,
+                           (place.areaTopDots + place.geometry.originY + place.geometry.heightDev / 2.0) * mmPerDot - 1.5);
+    const QPointF found = RedCentroid(page, page.rect()) * (25.4 / 300);
+    EXPECT_NEAR(found.x(), expected.x(), 0.2);
+    EXPECT_NEAR(found.y(), expected.y(), 0.2);
 }

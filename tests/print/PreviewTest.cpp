@@ -61,6 +61,31 @@ TEST(PreviewPage, ALabelBeyondThePaperIsCutAtItsEdge) {
     EXPECT_EQ(page.pixel(147, 10), kGrey);
 }
 
+// On a sheet every die-cut shows in grey and the ring on the chosen positions only, moved by the
+// calibration.
+TEST(PreviewPage, ASheetShowsItsDieCutsAndTheRingOnTheChosenPositions) {
+    const document::LabelDocument doc = render::NewLabel(116, 20);
+    const sheets::LabelSheet sheet{"Two", "", "", 200, 250, 118, 40, {{60, 60}, {140, 190}}};
+    const struct {
+        std::vector<int> positions;
+        settings::PrinterOffset offset;
+    } cases[] = {{{0}, {}}, {{1}, {20, -10}}, {{0, 1}, {}}};
+    for (const auto& c : cases) {
+        const QImage page = SheetPreviewPage({sheet, c.positions, c.offset}, doc);
+        ASSERT_EQ(page.size(), QSize(200, 250));
+        for (int i = 0; i < 2; ++i) {
+            const QPoint centre = QPointF(sheet.centres[i].x, sheet.centres[i].y).toPoint();
+            const QPoint moved = centre + QPoint(c.offset.xTenths / 10, c.offset.yTenths / 10);
+            const bool chosen = std::find(c.positions.begin(), c.positions.end(), i) != c.positions.end();
+            EXPECT_EQ(page.pixel(moved + QPoint(-40, 0)), chosen ? kGrey : kWhite) << "position " << i;
+            EXPECT_EQ(page.pixel(moved + QPoint(0, 30)), chosen ? kGrey : kWhite) << "position " << i;
+            int darkest = 255;
+            for (int x = -60; x <= -58; ++x) darkest = std::min(darkest, qGray(page.pixel(centre + QPoint(x, 0))));
+            EXPECT_LT(darkest, 200) << "die-cut of position " << i;
+        }
+    }
+}
+
 class PreviewDialogTest : public ::testing::Test {
 protected:
     PreviewDialogTest() {
@@ -108,7 +133,7 @@ TEST_F(PreviewDialogTest, TheCloseButtonEscapeAndTheCloseBoxAllClose) {
 }
 
 TEST_F(PreviewDialogTest, ThePageAndItsShadowArePaintedBesideTheButton) {
-    PrintPreviewDialog dialog({210, 297}, t.doc, nullptr);
+    PrintPreviewDialog dialog(PreviewPage({210, 297}, t.doc), QString(), {}, nullptr);
     const QImage shown = dialog.grab().toImage();
     EXPECT_EQ(shown.pixel(10 + 75, 40 + 75), kWhite);                 // the hole
     EXPECT_EQ(shown.pixel(10 + 75, 40 + 20), kGrey);                  // the ring

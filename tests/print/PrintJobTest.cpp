@@ -11,6 +11,7 @@
 #include "TempDir.h"
 #include "TestPrinters.h"
 #include "TestWorkspace.h"
+#include "print/CalibrationPage.h"
 #include "print/PrintDocument.h"
 #include "print/PrintLabel.h"
 #include "windows/NoticeWindow.h"
@@ -199,9 +200,82 @@ TEST_F(PrintJobTest, WithoutDialogsTheJobAsksNothingAndCropMarksAreOptional) {
     printer.setFullPage(true);
     printer.setResolution(600);
     t.doc.header.cropMarks = 0;
-    EXPECT_EQ(PrintDocument(printer, t.doc).outcome, PrintOutcome::Printed);
-    // A4 is 595 points: 4958 dots over 210 mm, 23.61 dots a millimetre.
-    ExpectPrintedLabel(RasterisePdf(output, 150, dir.Path()), Placement(printer, {354, 2833, 118, 47}), false);
+    // A4 is 595 points: 4958 dots over 210 mm, 23.61 dots a millimetre; a calibration moves the
+    // square by its tenths of a millimetre in those dots.
+    const struct {
+        settings::PrinterOffset offset;
+        int dx, dy;
+    } cases[] = {{{}, 0, 0}, {{15, -5}, 35, -12}, {{-100, 100}, -236, 236}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(PrintDocument(printer, t.doc, c.offset).outcome, PrintOutcome::Printed);
+        PagePlacement place = Placement(printer, {354, 2833, 118, 47});
+        place.geometry.originX += c.dx;
+        place.geometry.originY += c.dy;
+        ExpectPrintedLabel(RasterisePdf(output, 150, dir.Path()), place, false);
+    }
+}
+
+// On a sheet the program asks before printing a label that misses the die-cut, then prints it on
+// the chosen positions; a sheet the table lacks is said and nothing is printed.
+TEST_F(PrintJobTest, OnASheetTheDieCutIsCheckedAndTheChosenPositionsPrinted) {
+    t.ws.programDir = QUILLORA_SOURCE_DIR "/data";
+    t.settings.medium = {1, "Avery L7676", "2"};
+    t.interaction.QueuePrintDialog([](QPrinter& printer) {
+        printer.setResolution(150);
+        return true;
+    });
+    t.interaction.QueueAnswer(workspace::Answer::No);
+    PrintLabel(t.ws, *selection, &frame);
+    EXPECT_FALSE(Exists(output));
+    ASSERT_EQ(t.interaction.messages.size(), 1u);
+    EXPECT_TRUE(t.interaction.messages[0].text.contains(QString::fromUtf8("ﾀﾞｲｶｯﾄ (117mm) と合いません")));
+
+    t.doc.state.outerMm = 117;
+    t.interaction.QueuePrintDialog([](QPrinter&) { return true; });
+    PrintLabel(t.ws, *selection, &frame);
+    EXPECT_EQ(t.interaction.messages.size(), 1u);
+    const QImage page = RasterisePdf(output, 100, dir.Path());
+    const QPointF found = RedCentroid(page, page.rect()) * (25.4 / 100);  // position 2 alone
+    EXPECT_NEAR(found.x(), 105, 0.3);
+    EXPECT_NEAR(found.y(), 217.5, 0.3);
+    EXPECT_EQ(selection->Printer().pageLayout().fullRectPoints().size(), QSize(595, 842));
+
+    t.settings.medium.sheet = "No such sheet";
+    t.interaction.QueueAnswer(workspace::Answer::Ok);
+    PrintLabel(t.ws, *selection, &frame);
+    ASSERT_EQ(t.interaction.messages.size(), 2u);
+    EXPECT_EQ(t.interaction.messages[1].text, QString::fromUtf8("ﾗﾍﾞﾙｼｰﾄ \"No such sheet\" が見つかりません。"));
+}
+
+// The calibration page puts a fine cross on each disc's centre: on every position of a sheet
+// from the paper's corner, and on the paper at the document's margins.
+TEST_F(PrintJobTest, TheCalibrationPageCrossesLieOnTheCentres) {
+    QPrinter& printer = selection->Printer();
+    printer.setResolution(300);
+    printer.setFullPage(true);
+    sheets::SheetTable table = sheets::LoadLabelSheets(QUILLORA_SOURCE_DIR "/data", "");
+    const struct {
+        std::optional<sheets::LabelSheet> sheet;
+        std::vector<QPointF> centres;  // mm from the paper's corner
+    } cases[] = {{*sheets::FindSheet(table, "Avery L7676"), {{105, 80.5}, {105, 217.5}}},
+                 {std::nullopt, {{75, 75}}}};
+    for (const auto& c : cases) {
+        ASSERT_EQ(PrintCalibrationPage(printer, t.doc, c.sheet).outcome, PrintOutcome::Printed);
+        const QImage page = RasterisePdf(output, 300, dir.Path());
+        // Within a dot of the place: lines 0.1 mm wide fall between dots.
+        const auto dark = [&](QPointF mm) {
+            const QPoint at = (mm * (300 / 25.4)).toPoint();
+            int darkest = 255;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) darkest = std::min(darkest, qGray(page.pixel(at + QPoint(dx, dy))));
+            return darkest < 160;
+        };
+        for (const QPointF& centre : c.centres) {
+            for (const QPointF arm : {QPointF(0, 0), QPointF(2, 0), QPointF(-2, 0), QPointF(0, 2), QPointF(0, -2)})
+                EXPECT_TRUE(dark(centre + arm)) << centre.x() << "," << centre.y() << " + " << arm.x() << "," << arm.y();
+            EXPECT_FALSE(dark(centre + QPointF(2, 2))) << "beside the cross";
+        }
+    }
 }
 
 // At 2400 dpi the 120 mm square is 11333 dots wide and goes to the printer in several bands,

@@ -1,5 +1,9 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -13,6 +17,7 @@
 #include "TestPrinters.h"
 #include "TestWorkspace.h"
 #include "WidgetLookup.h"
+#include "print/MediumDialog.h"
 #include "print/PrintSettingsDialog.h"
 #include "print/PrinterSetup.h"
 #include "widgets/NumberField.h"
@@ -165,4 +170,41 @@ TEST_F(PrintSettingsTest, PrinterSetupChangesThePrinterOfTheSelectionAndStoresNo
     PrinterSetup(t.ws, *selection, t.ws.frame);
     EXPECT_EQ(t.interaction.printDialogOwners.back(), &frame);
     EXPECT_TRUE(t.interaction.AllConsumed());
+}
+
+// The medium dialog keeps a sheet only with positions the sheet has; ｷｬﾝｾﾙ keeps nothing.
+TEST_F(PrintSettingsTest, TheMediumDialogStoresASheetWithItsPositionsAndCancelKeepsNothing) {
+    t.ws.programDir = QUILLORA_SOURCE_DIR "/data";
+    const auto choose = [](const char* positions) {
+        return [positions](QDialog& d) {
+            FindChild<QRadioButton>(d, kIdMediumSheet).setChecked(true);
+            auto& list = FindChild<QComboBox>(d, kIdSheetList);
+            list.setCurrentIndex(list.findText(QStringLiteral("Avery L7676")));
+            EXPECT_TRUE(FindChild<QLabel>(d, kIdSheetDetails).text().contains(QStringLiteral("A4")));
+            FindChild<QLineEdit>(d, kIdPositions).setText(QString::fromLatin1(positions));
+            // A file has no calibration.
+            EXPECT_FALSE(FindChild<QDoubleSpinBox>(d, kIdOffsetX).isEnabled());
+            return int(QDialog::Rejected);
+        };
+    };
+    t.interaction.QueueDialog(choose("2"));
+    ShowMediumDialog(t.ws, *selection);
+    EXPECT_EQ(t.settings.medium.kind, 0);
+
+    t.interaction.QueueDialog([&](QDialog& d) {
+        choose("3")(d);
+        t.interaction.QueueAnswer(workspace::Answer::Ok);
+        d.accept();  // refused: the sheet has two positions
+        EXPECT_FALSE(d.result() == QDialog::Accepted);
+        EXPECT_EQ(t.interaction.messages.size(), 1u);
+        EXPECT_TRUE(t.interaction.messages.back().text.contains(QString::fromUtf8("1～2")));
+        Press(d, kIdAllPositions);
+        d.accept();
+        return d.result();
+    });
+    ShowMediumDialog(t.ws, *selection);
+    EXPECT_EQ(t.settings.medium.kind, 1);
+    EXPECT_EQ(t.settings.medium.sheet, "Avery L7676");
+    EXPECT_EQ(t.settings.medium.positions, "1-2");
+    EXPECT_TRUE(t.settings.printerOffsets.empty());
 }

@@ -27,6 +27,26 @@ bool DarkNear(const QImage& page, int x, int y, int radius) {
 
 bool IsPrintedRed(QRgb p) { return qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60; }
 
+// The smallest rectangle around every red dot.
+QRect PrintedRedBounds(const QImage& page) {
+    QRect bounds;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (IsPrintedRed(page.pixel(x, y))) bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// The centre of the red dots within `area`, in pixels.
+QPointF RedCentroid(const QImage& page, const QRect& area) {
+    double x = 0, y = 0;
+    long count = 0;
+    const QRect inside = area.intersected(page.rect());
+    for (int r = inside.top(); r <= inside.bottom(); ++r)
+        for (int c = inside.left(); c <= inside.right(); ++c)
+            if (IsPrintedRed(page.pixel(c, r))) x += c + 0.5, y += r + 0.5, ++count;
+    return count ? QPointF(x / count, y / count) : QPointF(-1000, -1000);
+}
+
 document::LabelDocument RedLabel() {
     document::LabelDocument doc = render::NewLabel(120, 30);
     doc.state.backColor = 0x0000FF;

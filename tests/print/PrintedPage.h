@@ -14,6 +14,10 @@ namespace quillora::print {
 document::LabelDocument RedLabel();
 // The background as rasterised: image edges and compression may shift it a little.
 bool IsPrintedRed(QRgb pixel);
+// The smallest rectangle around every red dot.
+QRect PrintedRedBounds(const QImage& page);
+// The centre of the red dots within `area`, in pixels.
+QPointF RedCentroid(const QImage& page, const QRect& area);
 
 // The first page of a PDF (a PJL header in front is fine) at `dpi`; a null image when
 // pdftoppm fails.

@@ -61,6 +61,12 @@ TEST_F(QlrtoolPrint, ExitCodesTellUsageFileAndPrinterFailuresApart) {
     EXPECT_EQ(Print("--pdf a.pdf --dpi 0").exitCode, 1);
     EXPECT_EQ(Print("--pdf a.pdf --dpi x").exitCode, 1);
     EXPECT_EQ(Print("extra.qlr --pdf a.pdf").exitCode, 1);
+    // The medium: a position needs a sheet; offsets within ±10 mm; the sheet's own positions.
+    EXPECT_EQ(Print("--pdf a.pdf --position 1").exitCode, 1);
+    EXPECT_EQ(Print("--pdf a.pdf --offset 10.1,0").exitCode, 1);
+    EXPECT_EQ(Print("--pdf a.pdf --offset 1").exitCode, 1);
+    EXPECT_EQ(Print("--pdf a.pdf --sheet 'Avery L7676' --position 3").exitCode, 1);
+    EXPECT_EQ(Print("--pdf a.pdf --sheet 'No such sheet'").exitCode, 2);
     EXPECT_EQ(RunBuiltTool("qlrtool", "print " + ShellQuoted(dir.File("missing.qlr")) + " --pdf a.pdf").exitCode, 2);
 
     const ToolRun noQueue = Print("--printer 'no such printer'");

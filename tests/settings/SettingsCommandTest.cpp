@@ -23,7 +23,8 @@ TEST(SettingsCommand, PrintsLoadedValuesUnderWrittenNamesInUtf8) {
     EXPECT_NE(r.out.find(R"("MarginTop":15,"MarginLeft":20,)"), std::string::npos);
     EXPECT_NE(r.out.find(R"("TextLayer":{"Text":"曲目","FontFace":"ＭＳ Ｐ明朝",)"), std::string::npos);
     EXPECT_NE(r.out.find(R"("PosX":-4,)"), std::string::npos);
-    EXPECT_NE(r.out.find(R"("PicFile":{"Path":""}})"), std::string::npos);
+    EXPECT_NE(r.out.find(R"("PicFile":{"Path":""},"Medium":{"Kind":0,"Sheet":"","Positions":"1"},"PrinterOffset":{}})"),
+              std::string::npos);
 }
 
 TEST(SettingsCommand, SaveWritesWhatTheProgramWritesAtExit) {

@@ -174,6 +174,11 @@ ShadowY = 1
 Path = ""
 [PicFile]
 Path = ""
+[Medium]
+Kind = 0
+Sheet = ""
+Positions = "1"
+[PrinterOffset]
 )"));
 }
 
@@ -192,6 +197,8 @@ TEST_F(SettingsFileTest, ChangedValuesReadBackUnchanged) {
     doc->list.shadowX = -7;
     text::StoreField(doc->list.numberSeparator, ")");
     doc->selectedFileName = "/tmp/disc.qlr";
+    app.medium = {1, "Avery L7676", "1,2"};
+    app.printerOffsets = {{"Office", {15, -5}}, {"photo_printer", {-100, 100}}};
     const std::string written = SaveAndRead();
     EXPECT_NE(written.find("MarginTop = 10\r\nMarginLeft = 10\r\n"), std::string::npos);
 
@@ -208,6 +215,9 @@ TEST_F(SettingsFileTest, ChangedValuesReadBackUnchanged) {
     EXPECT_EQ(readDoc->header.marginLeft, 10);
     EXPECT_EQ(readDoc->list.shadowX, -7);
     EXPECT_EQ(readDoc->selectedFileName, "/tmp/disc.qlr");
+    EXPECT_EQ(readApp.medium.sheet, "Avery L7676");
+    EXPECT_EQ(readApp.medium.positions, "1,2");
+    EXPECT_EQ(readApp.printerOffsets, app.printerOffsets);
 
     // Everything the table holds survives: a second save writes the same bytes.
     TempDir other;
@@ -252,7 +262,10 @@ TEST_F(SettingsFileTest, OverlongTextsAreCutAtTheirBufferSize) {
 
 TEST_F(SettingsFileTest, MalformedLinesAndNumbersFallBackQuietly) {
     LoadText("garbage before any section\n[NewDoc\nOut = 1\n[NewDoc]\n=5\njunk\n;In = 1\nOut = 12abc\n"
-             "[Grid]\nSpace = abc\nColor = -1\n");
+             "[Grid]\nSpace = abc\nColor = -1\n"
+             "[PrinterOffset]\nA = 1.5,-0.5\nB = 10.1,0\nC = 1\nD = x,1\nE = -10,10.04\n");
+    EXPECT_EQ(app.printerOffsets, (PrinterOffsets{{"A", {15, -5}}, {"E", {-100, 100}}}));
+    EXPECT_EQ(FormatPrinterOffset({-5, 100}), "-0.5,10.0");
     EXPECT_EQ(doc->header.outerDiameter, 12);
     EXPECT_EQ(doc->header.innerDiameter, 30);
     EXPECT_EQ(app.grid.spacing, 0);

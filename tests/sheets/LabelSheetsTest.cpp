@@ -1,27 +1,19 @@
-// The table of label sheets: the shipped file whole, and a user's file with mistakes in it.
+// The table of label sheets: the shipped file whole, a user's file with mistakes in it, and the
+// positions to print as a person types them.
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
 #include "sheets/LabelSheets.h"
+#include "sheets/SheetPositions.h"
 
 using namespace quillora::sheets;
-
-namespace {
-
-const LabelSheet* Find(const SheetTable& table, const std::string& name) {
-    for (const LabelSheet& sheet : table.sheets)
-        if (sheet.name == name) return &sheet;
-    return nullptr;
-}
-
-}  // namespace
 
 TEST(LabelSheets, TheShippedTableLoadsWhole) {
     const SheetTable table = LoadLabelSheets(QUILLORA_SOURCE_DIR "/data", "");
     EXPECT_TRUE(table.problems.empty()) << table.problems.front().file << ":" << table.problems.front().line << " "
                                         << table.problems.front().message;
     EXPECT_EQ(table.sheets.size(), 139u);
-    const LabelSheet* l7676 = Find(table, "Avery L7676");
+    const LabelSheet* l7676 = FindSheet(table, "Avery L7676");
     ASSERT_NE(l7676, nullptr);
     EXPECT_EQ(l7676->paperName, "A4");
     EXPECT_DOUBLE_EQ(l7676->outerMm, 117);
@@ -59,10 +51,24 @@ TEST(LabelSheets, MistakesLeaveOutTheirSectionAndNameTheLine) {
         EXPECT_NE(table.problems[i].message.find(expected[i].second), std::string::npos) << table.problems[i].message;
     }
     ASSERT_EQ(table.sheets.size(), 2u);
-    EXPECT_DOUBLE_EQ(Find(table, "Mine")->paperHeightMm, 250);
-    EXPECT_DOUBLE_EQ(Find(table, "Avery L7676")->outerMm, 116);
+    EXPECT_DOUBLE_EQ(FindSheet(table, "Mine")->paperHeightMm, 250);
+    EXPECT_DOUBLE_EQ(FindSheet(table, "Avery L7676")->outerMm, 116);
     // Without the shipped table beside the program, the user's sheets still load and the lack is said.
     EXPECT_EQ(user.sheets.size(), 2u);
     ASSERT_FALSE(user.problems.empty());
     EXPECT_EQ(user.problems.front().message, "missing");
+}
+
+// Anything naming a position the sheet lacks, or no position at all, is refused.
+TEST(LabelSheets, PositionsReadAsTyped) {
+    using Indices = std::optional<std::vector<int>>;
+    const std::pair<const char*, Indices> cases[] = {
+        {"1", std::vector{0}},  {" 3 ", std::vector{2}},       {"all", std::vector{0, 1, 2, 3}},
+        {"1,3-4", std::vector{0, 2, 3}}, {"4,1,1", std::vector{0, 3}}, {"1-4", std::vector{0, 1, 2, 3}},
+        {"0", std::nullopt},    {"5", std::nullopt},          {"", std::nullopt},
+        {"1,", std::nullopt},   {"3-2", std::nullopt},        {"1-5", std::nullopt},
+        {"x", std::nullopt},    {"-1", std::nullopt},         {"1;2", std::nullopt}};
+    for (const auto& [text, indices] : cases) EXPECT_EQ(ParsePositions(text, 4), indices) << text;
+    EXPECT_EQ(ParsePositions(AllPositions(2), 2), (std::vector{0, 1}));
+    EXPECT_EQ(ParsePositions(AllPositions(1), 1), (std::vector{0}));
 }

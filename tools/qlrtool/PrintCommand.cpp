@@ -26,7 +26,7 @@ namespace qlrtool {
 namespace {
 
 constexpr char kUsage[] =
-    "print FILE.qlr (--printer NAME | --pdf OUT.pdf) [--dpi D] [--sheet NAME [--position N|all] [--offset X,Y]]";
+    "print FILE.qlr (--printer NAME | --pdf OUT.pdf) [--dpi D] [--sheet NAME [--position LIST|all]] [--offset X,Y]";
 constexpr int kExitPrinter = 3;
 constexpr int kDefaultDpi = 600;
 constexpr int kMaxDpi = 9600;
@@ -105,11 +105,14 @@ int Print(const std::vector<std::string>& args) {
     if (!options) return UsageError(kUsage);
     quillora::document::LabelDocument doc;
     if (!ReadDocumentOrReport(options->input, doc)) return kExitFile;
+    int exitCode = kExitOk;
+    const auto offset = ResolveOffset(options->sheet, exitCode);
+    if (!offset) return exitCode;
     std::optional<quillora::print::SheetJob> sheet;
     if (options->sheet.sheet) {
-        int exitCode = kExitOk;
         sheet = ResolveSheet(options->sheet, exitCode);
         if (!sheet) return exitCode;
+        sheet->offset = *offset;
     }
 
     // Fonts need a GUI application, printing no display.
@@ -146,7 +149,7 @@ int Print(const std::vector<std::string>& args) {
     if (quillora::print::LabelMayNotFit(selection.Printer(), doc)) {
         std::cerr << "print: warning: the whole label may not fit the printable area; printing anyway\n";
     }
-    const quillora::print::PrintResult result = quillora::print::PrintDocument(selection.Printer(), doc);
+    const quillora::print::PrintResult result = quillora::print::PrintDocument(selection.Printer(), doc, *offset);
     return Report(result, options->pdf.value_or(std::string()));
 }
 

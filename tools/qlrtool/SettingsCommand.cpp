@@ -47,6 +47,12 @@ public:
     }
     // Already the file-system path the stored bytes name.
     void Path(KeyName key, const std::string& path) { json_.Field(key.written, path); }
+    void Text(KeyName key, const std::string& value, std::string_view) { json_.Field(key.written, value); }
+    void Offsets(const quillora::settings::PrinterOffsets& offsets) {
+        for (const auto& [printer, offset] : offsets) {
+            json_.Field(printer.c_str(), quillora::settings::FormatPrinterOffset(offset));
+        }
+    }
 
     void Finish() {
         if (inSection_) json_.EndObject();

@@ -1,5 +1,5 @@
 #pragma once
-// qlrtool print's label-sheet options: --sheet NAME [--position N|all] [--offset X,Y].
+// qlrtool print's medium options: [--sheet NAME [--position LIST|all]] [--offset X,Y].
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,8 +15,12 @@ struct SheetRequest {
 };
 
 // Takes the three options and their values out of `args`; false when one lacks its value or
-// comes twice, or a position or offset comes without a sheet.
+// comes twice, or a position comes without a sheet.
 bool TakeSheetOptions(std::vector<std::string>& args, SheetRequest& request);
+
+// The offset the request names (none: 0,0), or nothing after a message on stderr with
+// `exitCode` set to 1.
+std::optional<quillora::settings::PrinterOffset> ResolveOffset(const SheetRequest& request, int& exitCode);
 
 // The job the request names, or nothing after a message on stderr with `exitCode` set: 2 for a
 // sheet the table lacks, 1 for a position or offset out of range.

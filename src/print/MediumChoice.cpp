@@ -1,0 +1,36 @@
+#include "print/MediumChoice.h"
+
+#include <QPrinter>
+
+#include "sheets/SheetPositions.h"
+
+namespace quillora::print {
+
+MediumChoice ChooseMedium(const settings::MediumSettings& medium, const sheets::SheetTable& table) {
+    if (medium.kind != static_cast<std::int32_t>(settings::MediumKind::Sheet)) return {};
+    const sheets::LabelSheet* sheet = sheets::FindSheet(table, medium.sheet);
+    const QString name = QString::fromStdString(medium.sheet);
+    if (!sheet) return {std::nullopt, QString::fromUtf8("ﾗﾍﾞﾙｼｰﾄ \"%1\" が見つかりません。").arg(name)};
+    const auto positions = sheets::ParsePositions(medium.positions, int(sheet->centres.size()));
+    if (!positions) {
+        return {std::nullopt, QString::fromUtf8("ﾗﾍﾞﾙｼｰﾄ \"%1\" に位置 \"%2\" はありません (1～%3)。")
+                                  .arg(name, QString::fromStdString(medium.positions))
+                                  .arg(sheet->centres.size())};
+    }
+    return {SheetJob{*sheet, *positions, {}}, {}};
+}
+
+std::optional<MediumChoice> MediumForJob(workspace::Workspace& ws) {
+    MediumChoice medium = ChooseMedium(ws.settings.medium, sheets::LoadLabelSheets(ws.programDir, ws.settingsDir));
+    if (medium.problem.isEmpty()) return medium;
+    ws.interaction.ShowMessage(workspace::Warning(ws.frame, medium.problem));
+    return std::nullopt;
+}
+
+settings::PrinterOffset OffsetOf(const settings::PrinterOffsets& offsets, const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) return {};
+    const auto found = offsets.find(printer.printerName().toStdString());
+    return found == offsets.end() ? settings::PrinterOffset{} : found->second;
+}
+
+}  // namespace quillora::print
