@@ -38,7 +38,7 @@ void DrawNote(QPainter& painter, double mm, const QString& title) {
     const QString how = QString::fromUtf8(
         "補正なしで印刷しています。ﾀﾞｲｶｯﾄ(またはﾃﾞｨｽｸ)の縁が左右の目盛りと交わる値を X に、"
         "上下の目盛りと交わる値を Y に入力します (右・下が正)。");
-    painter.drawText(QRectF(kNoteMm * mm, kNoteMm * mm / 2, 190 * mm, 8 * mm), Qt::TextWordWrap,
+    painter.drawText(QRectF(kNoteMm * mm, kNoteMm * mm / 2, 190 * mm, 12 * mm), Qt::TextWordWrap,
                      title + QStringLiteral("\n") + how);
 }
 

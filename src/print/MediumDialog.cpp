@@ -29,13 +29,23 @@ constexpr int kSheetListWidthChars = 28;
 
 QString Millimetres(double mm) { return QString::number(mm, 'g', 5) + QStringLiteral("mm"); }
 
+// The paper, the die-cut and the number of positions; the maker's description below.
 QString Details(const sheets::LabelSheet& sheet) {
     const QString paper = sheet.paperName.empty() ? QString() : QString::fromStdString(sheet.paperName) + QLatin1Char(' ');
-    return QString::fromUtf8("%1(%2×%3)、ﾃﾞｨｽｸ %4／穴 %5、%6 か所\n%7")
+    return QString::fromUtf8("%1%2×%3・ﾃﾞｨｽｸ %4／穴 %5・%6 か所\n%7")
         .arg(paper, Millimetres(sheet.paperWidthMm), Millimetres(sheet.paperHeightMm), Millimetres(sheet.outerMm),
              Millimetres(sheet.holeMm))
         .arg(sheet.centres.size())
         .arg(QString::fromStdString(sheet.description));
+}
+
+// Wide and tall enough for the details of every sheet, so the fixed dialog never cuts them.
+void FitDetails(QLabel& details, const std::vector<sheets::LabelSheet>& sheets) {
+    QSize size;
+    for (const sheets::LabelSheet& sheet : sheets) {
+        size = size.expandedTo(details.fontMetrics().size(0, Details(sheet)));
+    }
+    details.setMinimumSize(size);
 }
 
 QDoubleSpinBox* OffsetField(QWidget* parent, int id, int tenths) {
@@ -72,7 +82,7 @@ MediumDialog::MediumDialog(workspace::Workspace& ws, PrinterSelection& selection
     sheetList_->setMinimumContentsLength(kSheetListWidthChars);
     for (const sheets::LabelSheet& s : table_.sheets) sheetList_->addItem(QString::fromStdString(s.name));
     details_ = widgets::WithId(new QLabel(this), kIdSheetDetails);
-    details_->setWordWrap(true);
+    FitDetails(*details_, table_.sheets);
     positions_ = widgets::WithId(new QLineEdit(QString::fromStdString(medium.positions), this), kIdPositions);
     positions_->setToolTip(QString::fromUtf8("例: 1　1,3-4　all"));
     auto* all = widgets::MakeButton(*this, QString::fromUtf8("すべて(&A)"), kIdAllPositions);
@@ -138,6 +148,7 @@ MediumDialog::MediumDialog(workspace::Workspace& ws, PrinterSelection& selection
             w->setEnabled(on);
     };
     connect(sheet_, &QRadioButton::toggled, this, enableSheet);
+    connect(sheet_, &QRadioButton::clicked, sheetList_, [this] { sheetList_->setFocus(); });
     connect(sheetList_, &QComboBox::currentIndexChanged, this, &MediumDialog::ShowSheet);
     connect(all, &QPushButton::clicked, this, [this] {
         if (const sheets::LabelSheet* s = ChosenSheet()) positions_->setText(QString::fromStdString(sheets::AllPositions(int(s->centres.size()))));

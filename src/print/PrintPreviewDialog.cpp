@@ -23,7 +23,7 @@ PrintPreviewDialog::PrintPreviewDialog(QImage page, const QString& sheetName, se
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     if (offset != settings::PrinterOffset{}) {
-        const QString text = QString::fromUtf8("補正 X %1mm / Y %2mm")
+        const QString text = QString::fromUtf8("補正 %1, %2 mm")
                                  .arg(offset.xTenths / 10.0, 0, 'f', 1)
                                  .arg(offset.yTenths / 10.0, 0, 'f', 1);
         auto* note = widgets::WithId(new QLabel(text, this), kIdPreviewOffset);
