@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "print/DiscTray.h"
 #include "print/MediumChoice.h"
 #include "print/PrintControlIds.h"
 #include "print/PrintLabel.h"
@@ -89,10 +90,17 @@ MediumDialog::MediumDialog(workspace::Workspace& ws, PrinterSelection& selection
     auto* positionsLabel = new QLabel(QString::fromUtf8("位置(&N)："), this);
     positionsLabel->setBuddy(positions_);
 
+    disc_ = widgets::WithId(new QRadioButton(QString::fromUtf8("ﾃﾞｨｽｸに直接印刷(&D) － ﾌﾟﾘﾝﾀのﾃﾞｨｽｸﾄﾚｲで"), this), kIdMediumDisc);
+    const QPrinter& printer = selection.Printer();
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    disc_->setEnabled(!toFile && QueueDiscTray(printer.printerName()).has_value());
+
     const int index = sheetList_->findText(QString::fromStdString(medium.sheet));
     sheetList_->setCurrentIndex(std::max(index, 0));
-    const bool onSheet = index >= 0 && medium.kind == static_cast<std::int32_t>(settings::MediumKind::Sheet);
-    (onSheet ? sheet_ : paper_)->setChecked(true);
+    const auto kind = static_cast<settings::MediumKind>(medium.kind);
+    const bool onSheet = index >= 0 && kind == settings::MediumKind::Sheet;
+    const bool onDisc = disc_->isEnabled() && kind == settings::MediumKind::Disc;
+    (onSheet ? sheet_ : onDisc ? disc_ : paper_)->setChecked(true);
     sheet_->setEnabled(!table_.sheets.empty());
 
     auto* mediumGrid = new QGridLayout;
@@ -103,11 +111,10 @@ MediumDialog::MediumDialog(workspace::Workspace& ws, PrinterSelection& selection
     mediumGrid->addWidget(positionsLabel, 3, 0, Qt::AlignRight);
     mediumGrid->addWidget(positions_, 3, 1);
     mediumGrid->addWidget(all, 3, 2);
+    mediumGrid->addWidget(disc_, 4, 0, 1, 3);
     auto* mediumBox = new QGroupBox(QString::fromUtf8("印刷する用紙"), this);
     mediumBox->setLayout(mediumGrid);
 
-    const QPrinter& printer = selection.Printer();
-    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
     const settings::PrinterOffset offset = OffsetOf(ws.settings.printerOffsets, printer);
     auto* printerName = widgets::WithId(
         new QLabel(toFile ? QString::fromUtf8("ﾌｧｲﾙへの出力には補正はありません。")
@@ -190,7 +197,9 @@ void MediumDialog::accept() {
         }
     }
     settings::MediumSettings& medium = ws_.settings.medium;
-    medium.kind = static_cast<std::int32_t>(sheet_->isChecked() ? settings::MediumKind::Sheet : settings::MediumKind::Paper);
+    medium.kind = static_cast<std::int32_t>(sheet_->isChecked() ? settings::MediumKind::Sheet
+                                            : disc_->isChecked() ? settings::MediumKind::Disc
+                                                                 : settings::MediumKind::Paper);
     if (const sheets::LabelSheet* sheet = ChosenSheet()) medium.sheet = sheet->name;
     medium.positions = positions_->text().trimmed().toStdString();
     const QPrinter& printer = selection_.Printer();

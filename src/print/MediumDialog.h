@@ -36,6 +36,7 @@ private:
     sheets::SheetTable table_;
     QRadioButton* paper_;
     QRadioButton* sheet_;
+    QRadioButton* disc_;
     QComboBox* sheetList_;
     QLabel* details_;
     QLineEdit* positions_;

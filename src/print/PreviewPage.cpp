@@ -36,6 +36,16 @@ QImage PreviewPage(const PaperSize& paper, const document::LabelDocument& doc, s
     return page;
 }
 
+QImage DiscPreviewPage(double pageMm, const document::LabelDocument& doc, settings::PrinterOffset offset) {
+    const int side = static_cast<int>(std::lround(pageMm));
+    QImage page = WhitePage({side, side});
+    QPainter painter(&page);
+    const double corner = (pageMm - doc.SafeOuterMm()) / 2;
+    painter.translate(corner + offset.xTenths / 10.0, corner + offset.yTenths / 10.0);
+    DrawRing(painter, doc, 0, 0);
+    return page;
+}
+
 PaperSize SheetPreviewPaper(const sheets::LabelSheet& sheet) {
     return {static_cast<int>(std::lround(sheet.paperWidthMm)), static_cast<int>(std::lround(sheet.paperHeightMm))};
 }

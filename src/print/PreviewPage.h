@@ -19,6 +19,9 @@ QImage PreviewPage(const PaperSize& paper, const document::LabelDocument& doc, s
 // moved by the job's calibration.
 QImage SheetPreviewPage(const SheetJob& job, const document::LabelDocument& doc);
 
+// A disc's page alone, `pageMm` square, with the ring centred on it and moved by the calibration.
+QImage DiscPreviewPage(double pageMm, const document::LabelDocument& doc, settings::PrinterOffset offset);
+
 // The sheet's paper in whole millimetres, as the preview shows it.
 PaperSize SheetPreviewPaper(const sheets::LabelSheet& sheet);
 

@@ -28,5 +28,6 @@ constexpr int kIdOffsetPrinter = 1146;
 constexpr int kIdOffsetX = 1147;
 constexpr int kIdOffsetY = 1148;
 constexpr int kIdCalibrationPage = 1149;
+constexpr int kIdMediumDisc = 1150;
 
 }  // namespace quillora::print

@@ -93,6 +93,11 @@ void PrintLabel(workspace::Workspace& ws, PrinterSelection& selection, QWidget* 
     // The dialog shows the paper the job will take.
     if (sheetJob) printer.setPageSize(SheetPaper(sheetJob->sheet));
     if (!ws.interaction.RunPrintDialog(printer, owner)) return;
+    if (medium->disc) {
+        const std::optional<DiscPlan> plan = DiscPlanFor(ws, printer);
+        if (plan) RunJob(ws, printer, [&] { return PrintOnDisc(printer, ws.doc, *plan); });
+        return;
+    }
     const settings::PrinterOffset offset = OffsetOf(ws.settings.printerOffsets, printer);
     const bool mayMiss =
         sheetJob ? LabelMissesDieCut(*sheetJob, ws.doc.SafeOuterMm()) : LabelMayNotFit(printer, ws.doc);

@@ -13,6 +13,12 @@ void ShowPrintPreview(workspace::Workspace& ws, PrinterSelection& selection, QWi
     std::optional<MediumChoice> medium = MediumForJob(ws);
     if (!medium) return;
     const settings::PrinterOffset offset = OffsetOf(ws.settings.printerOffsets, selection.Printer());
+    if (medium->disc) {
+        const DiscPlan plan = FileDiscPlan(ws.doc.SafeOuterMm(), offset);
+        PrintPreviewDialog preview(DiscPreviewPage(plan.pageMm, ws.doc, offset), QString::fromUtf8("ﾃﾞｨｽｸ"), offset, owner);
+        ws.interaction.RunDialog(preview);
+        return;
+    }
     if (medium->sheetJob) {
         medium->sheetJob->offset = offset;
         PrintPreviewDialog preview(SheetPreviewPage(*medium->sheetJob, ws.doc),

@@ -12,6 +12,7 @@ namespace quillora::settings {
 enum class MediumKind : std::int32_t {
     Paper = 0,  // one label at the print settings' margins
     Sheet = 1,  // the chosen positions of a label sheet
+    Disc = 2,   // a printable disc in the printer's disc tray
 };
 
 struct MediumSettings {

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <functional>
+#include <map>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -297,4 +298,61 @@ TEST_F(CupsPrintTest, TheOffsetTypedForAQueueMovesItsNextPrint) {
     const QPointF found = RedCentroid(page, page.rect()) * (25.4 / 300);
     EXPECT_NEAR(found.x(), expected.x(), 0.2);
     EXPECT_NEAR(found.y(), expected.y(), 0.2);
+}
+
+// Straight onto a disc: one page of the disc's size with the label centred, sent with the tray's
+// input slot, the disc's page size, the hub choice and the calibration as the driver's own
+// adjustment; a queue without a tray, or a label the tray cannot take, gets nothing.
+TEST_F(CupsPrintTest, QlrtoolPrintsOntoADiscWithTheDriversTrayOptions) {
+    for (const char* model : {"escp2-xp960", "bjc-PIXMA-iP4800"}) {
+        const std::string error = scheduler->AddGutenprintQueue(std::string("Disc-") + model, model);
+        if (!error.empty()) GTEST_SKIP() << error;
+    }
+    const struct {
+        const char* queue;
+        int outer, inner;
+        const char* offset;
+        std::map<std::string, std::string> options;
+        double pageMm;
+        QPointF shiftMm;  // of the disc's centre from the page's, left over from the driver's steps
+    } cases[] = {
+        {"Disc-escp2-xp960", 120, 30, "0,0",
+         {{"InputSlot", "CD"}, {"PageSize", "CD5Inch"}, {"StpCDInnerRadius", "Small"}, {"StpCDInnerDiameter", "85"}},
+         116.06, {0, 0}},
+        {"Disc-bjc-PIXMA-iP4800", 80, 45, "2,-1",
+         {{"InputSlot", "CD"}, {"PageSize", "CDCustom"}, {"StpCDOuterDiameter", "227"}, {"StpCDInnerRadius", "None"},
+          {"StpCDXAdjustment", "6"}, {"StpCDYAdjustment", "-3"}},
+         80.08, {-0.1, 0.1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.queue);
+        document::LabelDocument doc = RedLabel();
+        doc.state.outerMm = c.outer;
+        doc.state.innerMm = c.inner;
+        const std::string file = dir.File("disc.qlr");
+        ASSERT_TRUE(document::WriteDocumentFile(file, doc));
+        const ToolRun run = RunBuiltTool(
+            "qlrtool", "print " + ShellQuoted(file) + " --printer " + c.queue + " --tray --offset " + c.offset);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const int job = scheduler->LastJob(c.queue);
+        const auto attributes = scheduler->JobAttributes(job);
+        for (const auto& [name, value] : c.options) EXPECT_EQ(attributes.count(name) ? attributes.at(name) : "", value) << name;
+        const QImage page = RasterisePdf(scheduler->JobDocument(job), 300, dir.Path());
+        EXPECT_NEAR(page.width() * 25.4 / 300, c.pageMm, 0.2);
+        EXPECT_NEAR(page.height() * 25.4 / 300, c.pageMm, 0.2);
+        const QPointF centre = RedCentroid(page, page.rect()) * (25.4 / 300);
+        EXPECT_NEAR(centre.x(), c.pageMm / 2 + c.shiftMm.x(), 0.2);
+        EXPECT_NEAR(centre.y(), c.pageMm / 2 + c.shiftMm.y(), 0.2);
+    }
+
+    const std::string file = dir.File("disc.qlr");
+    const ToolRun noTray = RunBuiltTool("qlrtool", "print " + ShellQuoted(file) + " --printer " + CupsScheduler::kQueue + " --tray");
+    EXPECT_EQ(noTray.exitCode, 3);
+    EXPECT_NE(noTray.err.find("has no disc tray"), std::string::npos);
+    document::LabelDocument large = RedLabel();
+    large.state.outerMm = 130;
+    ASSERT_TRUE(document::WriteDocumentFile(file, large));
+    const int before = scheduler->LastJob("Disc-escp2-xp960");
+    EXPECT_EQ(RunBuiltTool("qlrtool", "print " + ShellQuoted(file) + " --printer Disc-escp2-xp960 --tray").exitCode, 1);
+    EXPECT_EQ(scheduler->LastJob("Disc-escp2-xp960"), before);
 }

@@ -3,10 +3,13 @@
 #include <QProcess>
 #include <QString>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <spawn.h>
+#include <cups/cups.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -68,7 +71,7 @@ bool CupsScheduler::Start() {
     for (const char* sub : {"spool", "tmp", "cache", "state", "log"}) mkdir(dir_.File(sub).c_str(), 0755);
     const std::string& d = dir_.Path();
     WriteWholeFile(dir_.File("cupsd.conf"), "Listen " + socket_ +
-                                                "\nWebInterface No\nBrowsing No\nLogLevel warn\n"
+                                                "\nWebInterface No\nBrowsing No\nLogLevel warn\nPreserveJobFiles Yes\n"
                                                 "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
                                                 "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n"
                                                 // Any local user may add the queue, not only root.
@@ -113,4 +116,46 @@ bool CupsScheduler::WaitUntilIdle(int timeoutMs) const {
         std::this_thread::sleep_for(kPoll);
     }
     return false;
+}
+
+std::string CupsScheduler::AddGutenprintQueue(const std::string& name, const std::string& model) {
+    const std::string driver = "/usr/lib/cups/driver/gutenprint.5.3";
+    if (!Exists(driver)) return driver + " is not installed (package printer-driver-gutenprint)";
+    const std::string ppd = dir_.File(model + ".ppd");
+    const ShellRun add = Shell(driver + " cat gutenprint.5.3://" + model + "/expert > " + ShellQuoted(ppd) +
+                               " && lpadmin -p " + name + " -E -v file:///dev/null -P " + ShellQuoted(ppd) +
+                               " && cupsdisable " + name);
+    return add.exitCode == 0 ? std::string() : "adding " + model + " failed: " + add.err.toStdString();
+}
+
+int CupsScheduler::LastJob(const std::string& queue) const {
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs(&jobs, queue.c_str(), 0, CUPS_WHICHJOBS_ALL);
+    int last = 0;
+    for (int i = 0; i < count; ++i) last = std::max(last, jobs[i].id);
+    cupsFreeJobs(count, jobs);
+    return last;
+}
+
+std::string CupsScheduler::JobDocument(int job) const {
+    char name[32];
+    std::snprintf(name, sizeof name, "spool/d%05d-001", job);
+    return dir_.File(name);
+}
+
+std::map<std::string, std::string> CupsScheduler::JobAttributes(int job) const {
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    const std::string uri = "ipp://localhost/jobs/" + std::to_string(job);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.c_str());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "all");
+    ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    std::map<std::string, std::string> attributes;
+    for (ipp_attribute_t* a = ippFirstAttribute(response); a; a = ippNextAttribute(response)) {
+        if (!ippGetName(a)) continue;
+        char value[256];
+        ippAttributeString(a, value, sizeof value);
+        attributes[ippGetName(a)] = value;
+    }
+    ippDelete(response);
+    return attributes;
 }

@@ -2,6 +2,7 @@
 // A private CUPS scheduler for one test program: its own configuration, spool and socket in a
 // temporary folder, and one queue whose output is a PDF file there (the generic PDF driver of
 // cups-filters behind a file: device). Print system clients of the process are pointed at it.
+#include <map>
 #include <string>
 #include <sys/types.h>
 
@@ -27,6 +28,15 @@ public:
 
     // Waits until the queue has no job left; false after `timeoutMs`.
     bool WaitUntilIdle(int timeoutMs) const;
+
+    // Adds a stopped queue from a Gutenprint expert PPD ("escp2-xp960"): its jobs stay in the
+    // spool as submitted. Empty, or why it could not.
+    std::string AddGutenprintQueue(const std::string& name, const std::string& model);
+    // The queue's newest job, 0 without one.
+    int LastJob(const std::string& queue) const;
+    // The job's document as submitted, and its attributes (the options among them) as text.
+    std::string JobDocument(int job) const;
+    std::map<std::string, std::string> JobAttributes(int job) const;
 
 private:
     bool Start();

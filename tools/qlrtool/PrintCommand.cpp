@@ -17,6 +17,7 @@
 #include "SheetOptions.h"
 #include "pictures/PictureLibrary.h"
 #include "print/PaperCodes.h"
+#include "print/DiscPrint.h"
 #include "print/PrintDocument.h"
 #include "print/PrinterSelection.h"
 #include "settings/ProgramDirectory.h"
@@ -26,7 +27,7 @@ namespace qlrtool {
 namespace {
 
 constexpr char kUsage[] =
-    "print FILE.qlr (--printer NAME | --pdf OUT.pdf) [--dpi D] [--sheet NAME [--position LIST|all]] [--offset X,Y]";
+    "print FILE.qlr (--printer NAME | --pdf OUT.pdf) [--dpi D] [--sheet NAME [--position LIST|all] | --tray] [--offset X,Y]";
 constexpr int kExitPrinter = 3;
 constexpr int kDefaultDpi = 600;
 constexpr int kMaxDpi = 9600;
@@ -100,6 +101,24 @@ int Report(const quillora::print::PrintResult& result, const std::string& pdf) {
     return kExitPrinter;
 }
 
+// The disc alone, centred on its page: with the queue's tray options, or as a file.
+int PrintOnDisc(QPrinter& printer, const quillora::document::LabelDocument& doc,
+                quillora::settings::PrinterOffset offset, const std::string& pdf) {
+    namespace print = quillora::print;
+    if (!pdf.empty()) return Report(print::PrintOnDisc(printer, doc, print::FileDiscPlan(doc.SafeOuterMm(), offset)), pdf);
+    const auto tray = print::QueueDiscTray(printer.printerName());
+    if (!tray) {
+        std::cerr << "print: the printer \"" << printer.printerName().toStdString() << "\" has no disc tray\n";
+        return kExitPrinter;
+    }
+    const print::DiscPlanResult planned = print::PlanDiscJob(*tray, doc.SafeOuterMm(), doc.SafeInnerMm(), offset);
+    if (!planned.plan) {
+        std::cerr << "print: the label's diameter does not fit the printer's disc tray\n";
+        return kExitUsage;
+    }
+    return Report(print::PrintOnDisc(printer, doc, *planned.plan), pdf);
+}
+
 int Print(const std::vector<std::string>& args) {
     const auto options = ParseOptions(args);
     if (!options) return UsageError(kUsage);
@@ -140,6 +159,7 @@ int Print(const std::vector<std::string>& args) {
     ReportMissingPictures(quillora::pictures::PictureLibrary(quillora::settings::ProgramDirectory()).RebuildPictures(doc));
 
     doc.currentFileName = options->input;  // never printed over
+    if (options->sheet.tray) return PrintOnDisc(selection.Printer(), doc, *offset, options->pdf.value_or(""));
     if (sheet) {
         if (quillora::print::LabelMissesDieCut(*sheet, doc.SafeOuterMm())) {
             std::cerr << "print: warning: the label's diameter is not the sheet's die-cut; printing anyway\n";

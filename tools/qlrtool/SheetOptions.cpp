@@ -12,6 +12,11 @@ namespace qlrtool {
 bool TakeSheetOptions(std::vector<std::string>& args, SheetRequest& request) {
     std::vector<std::string> rest;
     for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--tray") {
+            if (request.tray) return false;
+            request.tray = true;
+            continue;
+        }
         std::optional<std::string>* slot = args[i] == "--sheet"      ? &request.sheet
                                            : args[i] == "--position" ? &request.position
                                            : args[i] == "--offset"   ? &request.offset
@@ -24,7 +29,7 @@ bool TakeSheetOptions(std::vector<std::string>& args, SheetRequest& request) {
         *slot = args[++i];
     }
     args = std::move(rest);
-    return request.sheet || !request.position;
+    return (request.sheet || !request.position) && !(request.sheet && request.tray);
 }
 
 std::optional<quillora::settings::PrinterOffset> ResolveOffset(const SheetRequest& request, int& exitCode) {

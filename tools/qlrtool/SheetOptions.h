@@ -1,5 +1,5 @@
 #pragma once
-// qlrtool print's medium options: [--sheet NAME [--position LIST|all]] [--offset X,Y].
+// qlrtool print's medium options: [--sheet NAME [--position LIST|all] | --tray] [--offset X,Y].
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,10 +12,11 @@ struct SheetRequest {
     std::optional<std::string> sheet;
     std::optional<std::string> position;
     std::optional<std::string> offset;
+    bool tray = false;
 };
 
-// Takes the three options and their values out of `args`; false when one lacks its value or
-// comes twice, or a position comes without a sheet.
+// Takes the options and their values out of `args`; false when one lacks its value or comes
+// twice, a position comes without a sheet, or a sheet with the tray.
 bool TakeSheetOptions(std::vector<std::string>& args, SheetRequest& request);
 
 // The offset the request names (none: 0,0), or nothing after a message on stderr with

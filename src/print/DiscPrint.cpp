@@ -1,0 +1,124 @@
+#include "print/DiscPrint.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryFile>
+#include <cmath>
+#include <cups/cups.h>
+
+#include "print/QueueState.h"
+
+namespace quillora::print {
+namespace {
+
+constexpr double kMmPerPoint = 25.4 / 72;
+constexpr int kFiveInchPoints = 329;
+constexpr int kFiveInchFromMm = 116;
+constexpr int kFiveInchToMm = 120;
+constexpr int kHubMm = 43;  // what the driver leaves unprinted without "print to the hub"
+
+int Points(double mm) { return static_cast<int>(std::lround(mm / kMmPerPoint)); }
+
+QString Millimetres(int points) { return QString::number(points * kMmPerPoint, 'f', 1); }
+
+// The driver takes whole points within its range; the rest moves the label within the page.
+std::int32_t Adjust(const std::optional<PointRange>& range, const char* option, std::int32_t tenths,
+                    DiscPlan& plan) {
+    if (!range) return tenths;
+    const int points = std::clamp(Points(tenths / 10.0), range->min, range->max);
+    if (points != 0) plan.options.emplace_back(option, std::to_string(points));
+    return tenths - static_cast<std::int32_t>(std::lround(points * kMmPerPoint * 10));
+}
+
+void PaintDiscPage(QPainter& painter, const document::LabelDocument& doc, const DiscPlan& plan, double dotsPerMm) {
+    const int outerMm = doc.SafeOuterMm();
+    const auto dots = [dotsPerMm](double mm) { return static_cast<int>(std::lround(mm * dotsPerMm)); };
+    PrintGeometry g;
+    g.hScale = g.vScale = static_cast<float>(dotsPerMm);
+    g.originX = dots((plan.pageMm - outerMm) / 2 + plan.withinPage.xTenths / 10.0);
+    g.originY = dots((plan.pageMm - outerMm) / 2 + plan.withinPage.yTenths / 10.0);
+    g.widthDev = g.heightDev = dots(outerMm);
+    DrawLabelSquare(painter, doc, g);
+}
+
+// The page on a PDF printer: the disc's square, full page.
+bool PaintOnPdf(QPrinter& pdf, const document::LabelDocument& doc, const DiscPlan& plan) {
+    pdf.setFullPage(true);
+    pdf.setPageSize(QPageSize(QSizeF(plan.pageMm, plan.pageMm), QPageSize::Millimeter, QStringLiteral("Disc")));
+    pdf.setPageMargins(QMarginsF());
+    QPainter painter;
+    if (!painter.begin(&pdf)) return false;
+    PaintDiscPage(painter, doc, plan, pdf.resolution() / 25.4);
+    return painter.end();
+}
+
+}  // namespace
+
+DiscPlanResult PlanDiscJob(const DiscTray& tray, int outerMm, int innerMm, settings::PrinterOffset offset) {
+    DiscPlan plan;
+    plan.options.emplace_back("InputSlot", tray.inputSlot);
+    if (tray.fiveInch && outerMm >= kFiveInchFromMm && outerMm <= kFiveInchToMm) {
+        plan.pageMm = kFiveInchPoints * kMmPerPoint;
+        plan.options.emplace_back("PageSize", "CD5Inch");
+    } else if (tray.outer && tray.outer->Holds(Points(outerMm))) {
+        plan.pageMm = Points(outerMm) * kMmPerPoint;
+        plan.options.emplace_back("PageSize", "CDCustom");
+        plan.options.emplace_back("StpCDOuterDiameter", std::to_string(Points(outerMm)));
+    } else {
+        const PointRange sizes = tray.outer.value_or(PointRange{kFiveInchPoints, kFiveInchPoints});
+        return {std::nullopt, QString::fromUtf8("ﾗﾍﾞﾙの直径 %1mm はこのﾌﾟﾘﾝﾀのﾃﾞｨｽｸﾄﾚｲに印刷できません (%2～%3mm%4)。")
+                                  .arg(outerMm)
+                                  .arg(Millimetres(sizes.min), Millimetres(sizes.max),
+                                       tray.fiveInch ? QString::fromUtf8("、または 116～120mm") : QString())};
+    }
+    if (tray.hubChoice) {
+        const bool toHub = innerMm < kHubMm;
+        plan.options.emplace_back("StpCDInnerRadius", toHub ? "Small" : "None");
+        if (toHub && tray.inner && tray.inner->Holds(Points(innerMm))) {
+            plan.options.emplace_back("StpCDInnerDiameter", std::to_string(Points(innerMm)));
+        }
+    }
+    plan.withinPage.xTenths = Adjust(tray.xAdjust, "StpCDXAdjustment", offset.xTenths, plan);
+    plan.withinPage.yTenths = Adjust(tray.yAdjust, "StpCDYAdjustment", offset.yTenths, plan);
+    return {plan, {}};
+}
+
+DiscPlan FileDiscPlan(int outerMm, settings::PrinterOffset offset) {
+    const bool fiveInch = outerMm >= kFiveInchFromMm && outerMm <= kFiveInchToMm;
+    return {fiveInch ? kFiveInchPoints * kMmPerPoint : Points(outerMm) * kMmPerPoint, {}, offset};
+}
+
+PrintResult PrintOnDisc(QPrinter& printer, const document::LabelDocument& doc, const DiscPlan& plan) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const QPageLayout layout = printer.pageLayout();
+        const bool fullPage = printer.fullPage();
+        const PrintResult result = DeliverJob(printer, doc, [&] { return PaintOnPdf(printer, doc, plan); });
+        printer.setFullPage(fullPage);
+        printer.setPageLayout(layout);
+        return result;
+    }
+    if (auto refusal = QueueRefusal(printer.printerName())) return {PrintOutcome::SpoolerFailed, *refusal};
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/quillora-disc-XXXXXX.pdf"));
+    if (!file.open()) return {PrintOutcome::SpoolerFailed, QStringLiteral("no temporary file")};
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(file.fileName());
+    pdf.setResolution(printer.resolution());
+    if (!PaintOnPdf(pdf, doc, plan)) return {PrintOutcome::SpoolerFailed, QStringLiteral("the page was not written")};
+    cups_option_t* options = nullptr;
+    int count = 0;
+    for (const auto& [name, value] : plan.options) count = cupsAddOption(name.c_str(), value.c_str(), count, &options);
+    if (printer.copyCount() > 1) {
+        count = cupsAddOption("copies", std::to_string(printer.copyCount()).c_str(), count, &options);
+    }
+    const QByteArray queue = printer.printerName().toLocal8Bit();
+    const QByteArray title = printer.docName().isEmpty() ? QByteArrayLiteral("Quillora") : printer.docName().toUtf8();
+    const int job = cupsPrintFile(queue.constData(), file.fileName().toLocal8Bit().constData(), title.constData(),
+                                  count, options);
+    cupsFreeOptions(count, options);
+    if (job == 0) return {PrintOutcome::SpoolerFailed, QString::fromUtf8(cupsLastErrorString())};
+    return {};
+}
+
+}  // namespace quillora::print
