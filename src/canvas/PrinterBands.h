@@ -27,6 +27,7 @@ int PrinterBandRows(int widthDev, int heightDev, qsizetype maxBytes);
 // Renders the square band by band on `threads` threads of the global pool (on the calling thread
 // alone for one) and hands each band to `deliver` on the calling thread, from the top down, with
 // the square's row it starts at. False, with nothing delivered, when the bands' memory is not there.
+// Not for the pool's own threads: the caller waits for the bands the pool's threads render.
 bool RenderPrinterBands(const document::LabelDocument& doc, const BandLayout& layout, int threads,
                         const std::function<void(int top, const QImage& band)>& deliver);
 
