@@ -1,5 +1,6 @@
 #include "HeavyDocument.h"
 
+#include <cmath>
 #include <string>
 
 #include "text/Cp932.h"
@@ -48,14 +49,14 @@ void AddTextLayer(document::LabelDocument& doc, int i) {
     layer.posY = 10 + (i * 17) % 90;
 }
 
-std::unique_ptr<document::Picture> MakePicture(int seed) {
-    auto picture = std::make_unique<document::Picture>();
-    picture->width = kPictureWidth;
-    picture->height = kPictureHeight;
-    picture->bits.resize(picture->RowBytes() * kPictureHeight);
-    for (int y = 0; y < kPictureHeight; ++y) {
-        std::uint8_t* row = picture->bits.data() + picture->RowBytes() * y;
-        for (int x = 0; x < kPictureWidth; ++x) {
+std::shared_ptr<const document::Picture> MakePicture(int seed, int width, int height) {
+    auto picture = std::make_shared<document::Picture>();
+    picture->width = width;
+    picture->height = height;
+    picture->bits.resize(picture->RowBytes() * static_cast<std::size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* row = picture->bits.data() + picture->RowBytes() * static_cast<std::size_t>(y);
+        for (int x = 0; x < width; ++x) {
             row[3 * x] = static_cast<std::uint8_t>(x + seed);
             row[3 * x + 1] = static_cast<std::uint8_t>(y * 3);
             row[3 * x + 2] = static_cast<std::uint8_t>((x ^ y) + seed * 16);
@@ -65,19 +66,30 @@ std::unique_ptr<document::Picture> MakePicture(int seed) {
 }
 
 // Four of each: at a position, centred, filling the square, filling it with the aspect kept.
-void AddPictureLayer(document::LabelDocument& doc, int i) {
+void AddPictureLayer(document::LabelDocument& doc, int i, std::shared_ptr<const document::Picture> picture) {
     document::LayerRecord& layer = AddLayer(doc, document::LayerKind::Picture);
     StoreUtf8(layer.picturePath, "/pictures/photo" + std::to_string(i) + ".jpg");
     layer.placement = i % 4 == 3 ? 2 : i % 4;
     layer.keepAspect = i % 4 == 3;
-    layer.imageWidthPx = kPictureWidth;
-    layer.imageHeightPx = kPictureHeight;
+    layer.imageWidthPx = picture->width;
+    layer.imageHeightPx = picture->height;
     layer.widthMm = 40 + 5 * i;
     layer.heightMm = 30 + 4 * i;
     layer.posX = 5 * i;
     layer.posY = 60 - 3 * i;
     int slot = static_cast<int>(&layer - doc.layers.data());
-    doc.pictures[slot] = MakePicture(i);
+    doc.pictures[slot] = std::move(picture);
+}
+
+std::unique_ptr<document::LabelDocument> NewLabel() {
+    auto doc = std::make_unique<document::LabelDocument>();
+    doc->header.outerDiameter = 120;
+    doc->header.innerDiameter = 30;
+    doc->list.addZero = 1;
+    text::StoreField(doc->list.numberSeparator, ".");
+    doc->Create({});
+    doc->RenumberListEntries();
+    return doc;
 }
 
 void FillList(document::LabelDocument& doc) {
@@ -101,16 +113,22 @@ void FillList(document::LabelDocument& doc) {
 }  // namespace
 
 std::unique_ptr<document::LabelDocument> MakeHeavyDocument() {
-    auto doc = std::make_unique<document::LabelDocument>();
-    doc->header.outerDiameter = 120;
-    doc->header.innerDiameter = 30;
-    doc->list.addZero = 1;
-    text::StoreField(doc->list.numberSeparator, ".");
-    doc->Create({});
-    doc->RenumberListEntries();
-    for (int i = 0; i < kPictureLayers; ++i) AddPictureLayer(*doc, i);
+    auto doc = NewLabel();
+    for (int i = 0; i < kPictureLayers; ++i) AddPictureLayer(*doc, i, MakePicture(i, kPictureWidth, kPictureHeight));
     for (int i = 0; i < kTextLayers; ++i) AddTextLayer(*doc, i);
     FillList(*doc);
+    return doc;
+}
+
+std::shared_ptr<const document::Picture> MakePictureOfMegapixels(int megapixels) {
+    // 4:3, as most cameras take them.
+    const int width = static_cast<int>(std::lround(std::sqrt(megapixels * 1e6 * 4 / 3)));
+    return MakePicture(megapixels, width, width * 3 / 4);
+}
+
+std::unique_ptr<document::LabelDocument> MakePictureLabel(int layers, std::shared_ptr<const document::Picture> picture) {
+    auto doc = NewLabel();
+    for (int i = 0; i < layers; ++i) AddPictureLayer(*doc, i, picture);
     return doc;
 }
 

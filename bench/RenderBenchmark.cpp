@@ -2,11 +2,15 @@
 // page receives it.
 #include <QGuiApplication>
 #include <QImage>
+#include <QThread>
+#include <QThreadPool>
 #include <benchmark/benchmark.h>
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "HeavyDocument.h"
-#include "canvas/LabelImage.h"
+#include "canvas/PrinterBands.h"
 #include "canvas/ViewBitmap.h"
 #include "render/DeviceUnits.h"
 
@@ -29,16 +33,32 @@ void BM_RenderView(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderView)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
+// The 600 dpi page in bands on 1, 2 and all threads (the pool's threads, which the pictures'
+// own row sharing uses too, are limited to the row's count; one thread is one thread throughout).
 void BM_RenderPrinter600Dpi(benchmark::State& state) {
     const LabelDocument& doc = Heavy();
+    const int threads = static_cast<int>(state.range(0));
     const int side = quillora::render::TruncateToDevice(static_cast<float>(doc.SafeOuterMm()) * (600.0f / 25.4f));
     QImage page(side, side, QImage::Format_RGB32);
+    QThreadPool& pool = *QThreadPool::globalInstance();
+    const int poolThreads = pool.maxThreadCount();
+    pool.setMaxThreadCount(threads);
     for (auto _ : state) {
-        quillora::canvas::PaintLabelImage(page, doc, quillora::render::RenderTarget::Printer);
+        quillora::canvas::PaintPrinterImage(page, doc, threads);
         benchmark::DoNotOptimize(page.constBits());
     }
+    pool.setMaxThreadCount(poolThreads);
 }
-BENCHMARK(BM_RenderPrinter600Dpi)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_RenderPrinter600Dpi)
+    ->ArgName("threads")
+    ->Apply([](benchmark::internal::Benchmark* b) {
+        b->Arg(1)->Arg(2);
+        if (QThread::idealThreadCount() > 2) b->Arg(QThread::idealThreadCount());  // all of a larger machine
+    })
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
 
 }  // namespace
 

@@ -3,12 +3,36 @@
 # with no document, each over several runs under a virtual X server.
 #   bench/measure-startup.sh [BUILD_BIN_DIR] [RUNS]
 # The program is copied with its plug-ins into a scratch folder whose quillora.ini says "not the
-# first run, no tips", so the runs neither ask nor leave settings behind.
+# first run, no tips", so the runs neither ask nor leave settings behind. Where cupsd is installed
+# the program finds a default printer, as on a usual desktop: a private scheduler with one PDF
+# queue runs in the scratch folder for the measurement.
 set -euo pipefail
 bin_dir=${1:-build/default/bin}
 runs=${2:-11}
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+cupsd_pid=
+cleanup() {
+  [ -z "$cupsd_pid" ] || { kill "$cupsd_pid"; wait "$cupsd_pid" || true; }
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+start_cups() {
+  local d="$scratch/cups"
+  mkdir -p "$d"/{spool,tmp,cache,state,log}
+  chmod 755 "$scratch" "$d"
+  printf 'Listen %s\nWebInterface No\nBrowsing No\nLogLevel warn\nDefaultPolicy open\n<Policy open>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n' \
+    "$d/cups.sock" > "$d/cupsd.conf"
+  printf 'ServerRoot %s\nRequestRoot %s/spool\nTempDir %s/tmp\nCacheDir %s/cache\nStateDir %s/state\nErrorLog %s/log/error_log\nFileDevice Yes\nSandboxing Relaxed\n' \
+    "$d" "$d" "$d" "$d" "$d" "$d" > "$d/cups-files.conf"
+  /usr/sbin/cupsd -c "$d/cupsd.conf" -s "$d/cups-files.conf" -f &
+  cupsd_pid=$!
+  for _ in $(seq 100); do [ -S "$d/cups.sock" ] && break; sleep 0.1; done
+  export CUPS_SERVER="$d/cups.sock"
+  lpadmin -p Measure -E -v "file://$d/out.pdf" -P /usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd
+  lpadmin -d Measure
+}
+if [ -x /usr/sbin/cupsd ]; then start_cups; fi
 cp "$bin_dir/quillora" "$scratch/"
 cp "$bin_dir"/*.pip "$scratch/" 2>/dev/null || true
 printf '[OnePoint]\r\nView = 0\r\n[Flags]\r\nFirst = 0\r\n' > "$scratch/quillora.ini"
@@ -28,6 +52,6 @@ chmod +x "$scratch/runs.sh"
 xvfb-run -a "$scratch/runs.sh" "$scratch" "$runs" 2>/dev/null > "$scratch/results"
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
-echo "runs: $runs"
+echo "runs: $runs; default printer: $(lpstat -d 2>/dev/null || echo none)"
 echo "start to frame shown, ms: median $(cut -d' ' -f1 "$scratch/results" | median)  (all: $(cut -d' ' -f1 "$scratch/results" | tr '\n' ' '))"
 echo "idle resident memory, MB: median $(cut -d' ' -f2 "$scratch/results" | median | awk '{printf "%.1f", $1 / 1024}')"

@@ -4,10 +4,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
-#include <algorithm>
 #include <cmath>
 
 #include "canvas/PainterCanvas.h"
+#include "canvas/PrinterBands.h"
 #include "document/AtomicFile.h"
 #include "print/CropMarks.h"
 #include "print/QueueState.h"
@@ -17,24 +17,16 @@ namespace quillora::print {
 
 // The label is rendered at the printer's resolution into images of its square, band by band,
 // and sent as those images: drawn on the page directly, every picture layer would go to the
-// print system whole, at its own size, which makes the job many times slower and larger.
+// print system whole, at its own size, which makes the job many times slower and larger. The
+// images are coded losslessly, so flat colours and text edges print as rendered.
 void DrawLabelSquare(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& g,
-                     qsizetype bandBytes) {
+                     qsizetype bandBytes, int threads) {
     if (g.widthDev <= 0 || g.heightDev <= 0) return;
-    const int outerMm = doc.SafeOuterMm();
-    const qsizetype rowBytes = qsizetype{g.widthDev} * 4;
-    const int bandRows = static_cast<int>(std::clamp<qsizetype>(bandBytes / rowBytes, 1, g.heightDev));
-    for (int top = 0; top < g.heightDev; top += bandRows) {
-        QImage band(g.widthDev, std::min(bandRows, g.heightDev - top), QImage::Format_RGB32);
-        if (band.isNull()) return;
-        {
-            QPainter bandPainter(&band);
-            canvas::PainterCanvas bandCanvas(bandPainter);
-            render::RenderLabel(bandCanvas, doc, 0, -top, outerMm, outerMm, g.widthDev, g.heightDev,
-                                render::RenderTarget::Printer);
-        }
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    const canvas::BandLayout layout{g.widthDev, g.heightDev, canvas::PrinterBandRows(g.widthDev, g.heightDev, bandBytes)};
+    canvas::RenderPrinterBands(doc, layout, threads, [&](int top, const QImage& band) {
         painter.drawImage(g.originX, g.originY + top, band);
-    }
+    });
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 #include <functional>
 
+#include "canvas/PrinterBands.h"
 #include "document/LabelDocument.h"
 #include "print/PrintGeometry.h"
 #include "print/PrintablePage.h"
@@ -27,13 +28,14 @@ struct PrintResult {
     QString reason;  // the print system's words for a refusal, when it gave any
 };
 
-// Rows of the label rendered at a time: a 300 mm label at 1200 dpi would need 800 MB at once.
+// Rows of the label rendered at a time, by each thread: a 300 mm label at 1200 dpi would need
+// 800 MB at once.
 constexpr qsizetype kBandBytes = qsizetype{64} << 20;
 
 // The label's square at the geometry's place on the page, rendered at the page's resolution in
-// bands of at most `bandBytes` and drawn as images.
+// bands of at most `bandBytes` on `threads` threads and drawn as images.
 void DrawLabelSquare(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& geometry,
-                     qsizetype bandBytes = kBandBytes);
+                     qsizetype bandBytes = kBandBytes, int threads = canvas::RenderThreads());
 
 // The label at the margins, the page whitened outside the disc, and the crop marks when the
 // document asks for them. The painter is active on the page.

@@ -86,6 +86,21 @@ protected:
         return page;
     }
 
+    // A 3 x 2 picture of six colours, 60 x 50 mm at (30, 35).
+    void AddSixPixelPicture() {
+        const int slot = render::AddPictureLayer(doc, 0, 60, 50);
+        doc.layers[slot].posX = 30;
+        doc.layers[slot].posY = 35;
+        doc.layers[slot].imageWidthPx = 3;
+        doc.layers[slot].imageHeightPx = 2;
+        auto picture = std::make_unique<document::Picture>();
+        picture->width = 3;
+        picture->height = 2;
+        picture->bits = {255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0,      // bottom row, padded to 12 bytes
+                         0, 0, 0, 255, 255, 255, 128, 128, 128, 0, 0, 0};
+        doc.pictures[slot] = std::move(picture);
+    }
+
     document::LabelDocument doc = render::NewLabel(120, 30);
     // 2 dots per mm: a 240-dot square at (60, 40), marks 10 long 4 away.
     PrintGeometry geometry = ComputePrintGeometry({400, 400, 200, 200}, 30, 20, 120);
@@ -126,17 +141,7 @@ TEST_F(PrintPageTest, CropMarksAreOneDotLinesThatStopShortOfTheirEnds) {
 TEST_F(PrintPageTest, BandsJoinIntoTheSameLabelAsOneRender) {
     doc.state.backColor = 0x00C0FF;
     render::AddTextLayer(doc, "Quillora band", 20, 50);
-    const int slot = render::AddPictureLayer(doc, 0, 60, 50);
-    doc.layers[slot].posX = 30;
-    doc.layers[slot].posY = 35;
-    doc.layers[slot].imageWidthPx = 3;
-    doc.layers[slot].imageHeightPx = 2;
-    auto picture = std::make_unique<document::Picture>();
-    picture->width = 3;
-    picture->height = 2;
-    picture->bits = {255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0,      // bottom row, padded to 12 bytes
-                     0, 0, 0, 255, 255, 255, 128, 128, 128, 0, 0, 0};
-    doc.pictures[slot] = std::move(picture);
+    AddSixPixelPicture();
 
     QImage whole(geometry.widthDev, geometry.heightDev, QImage::Format_RGB32);
     {
@@ -153,4 +158,27 @@ TEST_F(PrintPageTest, BandsJoinIntoTheSameLabelAsOneRender) {
     }
     EXPECT_EQ(page.copy(geometry.originX, geometry.originY, geometry.widthDev, geometry.heightDev), whole);
     EXPECT_NE(whole.pixel(60 + 10, 70 + 10), whole.pixel(60 + 100, 70 + 80));  // the picture is there
+}
+
+// However many threads render the bands, the page holds the same pixels: large rotated text,
+// whose slanted edges are where a band's start could show, and a picture cross many bands.
+TEST_F(PrintPageTest, EveryNumberOfThreadsPrintsTheSamePixels) {
+    for (int i = 0; i < 3; ++i) {
+        const int slot = render::AddTextLayer(doc, "Quillora 春の海", 10 + 20 * i, 30 + 25 * i);
+        doc.layers[slot].fontSize = 40;
+        doc.layers[slot].angle = 30 + 45 * i;
+    }
+    AddSixPixelPicture();
+    const PrintGeometry fine = ComputePrintGeometry({1500, 1500, 125, 125}, 2, 2, 120);  // 12 dots per mm
+    const auto print = [&](int threads) {
+        QImage page(1500, 1500, QImage::Format_RGB32);
+        page.fill(Qt::green);
+        QPainter painter(&page);
+        DrawLabelSquare(painter, doc, fine, qsizetype{fine.widthDev} * 4 * 100, threads);  // 100 rows a band
+        return page;
+    };
+    const QImage one = print(1);
+    // More threads than the pool has wait their turn and find the bands taken.
+    for (int threads : {2, 3, 16}) EXPECT_EQ(print(threads), one) << threads << " threads";
+    EXPECT_NE(one.pixel(fine.originX + 30 * 12 + 10, fine.originY + 35 * 12 + 10), one.pixel(fine.originX + 5, fine.originY + 720));
 }

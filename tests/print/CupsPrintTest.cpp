@@ -95,6 +95,7 @@ TEST_F(CupsPrintTest, TheDefaultQueueIsSelectedAndThePrintJobPrintsTheLabelThrou
     const QImage page = RasterisePdf(scheduler->Output(), 150, dir.Path());
     EXPECT_EQ(page.size(), QSize(1240, 1755));  // A4 at 150 dpi
     ExpectPrintedLabel(page, Placement(selection.Printer(), t.doc), true);
+    ExpectRingPrintedPureRed(scheduler->Output(), Placement(selection.Printer(), t.doc), dir.Path());
 }
 
 TEST_F(CupsPrintTest, PaperCodesSurviveTheFileAndPapersTheQueueLacksAreIgnored) {

@@ -57,15 +57,21 @@ document::LabelDocument RedLabel() {
     return doc;
 }
 
-QImage RasterisePdf(const std::string& pdfPath, int dpi, const std::string& workDir) {
+QImage RasterisePdf(const std::string& pdfPath, int dpi, const std::string& workDir, const QRect& area) {
     const QString prefix = QString::fromStdString(workDir + "/raster");
+    QStringList arguments{QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-aa"), QStringLiteral("no"),
+                          QStringLiteral("-aaVector"), QStringLiteral("no"),
+                          // lines thinner than a pixel (one printer dot) still show
+                          QStringLiteral("-thinlinemode"), QStringLiteral("solid"), QStringLiteral("-f"),
+                          QStringLiteral("1"), QStringLiteral("-singlefile"), QStringLiteral("-png")};
+    if (area.isValid()) {
+        arguments << QStringLiteral("-x") << QString::number(area.x()) << QStringLiteral("-y") << QString::number(area.y())
+                  << QStringLiteral("-W") << QString::number(area.width()) << QStringLiteral("-H")
+                  << QString::number(area.height());
+    }
+    arguments << QString::fromStdString(pdfPath) << prefix;
     QProcess pdftoppm;
-    pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-aa"),
-                                                QStringLiteral("no"), QStringLiteral("-aaVector"), QStringLiteral("no"),
-                                                // lines thinner than a pixel (one printer dot) still show
-                                                QStringLiteral("-thinlinemode"), QStringLiteral("solid"),
-                                                QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-singlefile"),
-                                                QStringLiteral("-png"), QString::fromStdString(pdfPath), prefix});
+    pdftoppm.start(QStringLiteral("pdftoppm"), arguments);
     if (!pdftoppm.waitForFinished(30000) || pdftoppm.exitCode() != 0) return {};
     return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
@@ -123,6 +129,15 @@ void ExpectPrintedLabel(const QImage& page, const PagePlacement& place, bool cro
     }
     // Nothing dark between a corner mark and the square: the gap stays paper.
     EXPECT_FALSE(DarkNear(page, px(x0 - g.markGap / 2.0), py(y0 + g.markLength), 1)) << "inside the gap";
+}
+
+void ExpectRingPrintedPureRed(const std::string& pdfPath, const PagePlacement& place, const std::string& workDir) {
+    const PrintGeometry& g = place.geometry;
+    const QPoint top(static_cast<int>(place.areaLeftDots + g.originX + g.widthDev / 2),
+                     static_cast<int>(place.areaTopDots + g.originY + g.widthDev / 8));
+    const QImage dots = RasterisePdf(pdfPath, static_cast<int>(place.printerDpi), workDir, QRect(top, QSize(4, 4)));
+    ASSERT_FALSE(dots.isNull());
+    EXPECT_EQ(dots.pixel(1, 1), qRgb(255, 0, 0)) << "the ring's red at the printer's resolution";
 }
 
 }  // namespace quillora::print

@@ -19,9 +19,9 @@ QRect PrintedRedBounds(const QImage& page);
 // The centre of the red dots within `area`, in pixels.
 QPointF RedCentroid(const QImage& page, const QRect& area);
 
-// The first page of a PDF (a PJL header in front is fine) at `dpi`; a null image when
-// pdftoppm fails.
-QImage RasterisePdf(const std::string& pdfPath, int dpi, const std::string& workDir);
+// The first page of a PDF (a PJL header in front is fine) at `dpi`, or only `area` of it (in
+// pixels at `dpi`); a null image when pdftoppm fails.
+QImage RasterisePdf(const std::string& pdfPath, int dpi, const std::string& workDir, const QRect& area = {});
 
 // The number of pages pdfinfo reports; -1 when it cannot read the file.
 int PdfPageCount(const std::string& pdfPath);
@@ -40,5 +40,9 @@ struct PagePlacement {
 // Expects the red ring, the white hole, white paper around the disc, and black crop marks
 // exactly when `cropMarks`.
 void ExpectPrintedLabel(const QImage& page, const PagePlacement& place, bool cropMarks);
+
+// Expects the ring's flat red to be printed as itself: pure red, read at the printer's own
+// resolution (any scaling of the raster would mix neighbouring dots).
+void ExpectRingPrintedPureRed(const std::string& pdfPath, const PagePlacement& place, const std::string& workDir);
 
 }  // namespace quillora::print

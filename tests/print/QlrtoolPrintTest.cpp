@@ -43,6 +43,7 @@ TEST_F(QlrtoolPrint, PdfIsAnA4PageWhoseSquareStartsAtTheMarginsFromThePaperCorne
     place.printerDpi = 300;
     place.rasterDpi = 100;
     ExpectPrintedLabel(page, place, true);
+    ExpectRingPrintedPureRed(pdf, place, dir.Path());
 }
 
 TEST_F(QlrtoolPrint, ALabelThatMayNotFitIsPrintedAfterAWarning) {

@@ -1,0 +1,38 @@
+#pragma once
+// The label's square at a printer's resolution, rendered in horizontal bands on several threads:
+// the bands are independent of each other, so the page renders on every core, while no more
+// than one band per thread is held at once.
+#include <QImage>
+#include <functional>
+
+#include "document/LabelDocument.h"
+
+namespace quillora::canvas {
+
+struct BandLayout {
+    int widthDev = 0;  // the label's square in device pixels
+    int heightDev = 0;
+    int bandRows = 1;  // rows of every band but the last, which may be shorter
+
+    int BandCount() const { return bandRows <= 0 || heightDev <= 0 ? 0 : (heightDev + bandRows - 1) / bandRows; }
+};
+
+// Threads a render uses by default: as many as the global thread pool allows.
+int RenderThreads();
+
+// Rows of a band: an eighth of the square, whatever the threads, so that the pixels do not depend
+// on them (the rasteriser steps a slanted edge from the band's top), and at most `maxBytes`.
+int PrinterBandRows(int widthDev, int heightDev, qsizetype maxBytes);
+
+// Renders the square band by band on `threads` threads of the global pool (on the calling thread
+// alone for one) and hands each band to `deliver` on the calling thread, from the top down, with
+// the square's row it starts at. False, with nothing delivered, when the bands' memory is not there.
+// Not for the pool's own threads: the caller waits for the bands the pool's threads render.
+bool RenderPrinterBands(const document::LabelDocument& doc, const BandLayout& layout, int threads,
+                        const std::function<void(int top, const QImage& band)>& deliver);
+
+// The whole square as the printer sees it into `image` (width and height), in bands painted in
+// place on `threads` threads.
+void PaintPrinterImage(QImage& image, const document::LabelDocument& doc, int threads);
+
+}  // namespace quillora::canvas
