@@ -5,8 +5,8 @@
 #include <QPrinter>
 #include <QTemporaryFile>
 #include <cmath>
-#include <cups/cups.h>
 
+#include "print/CupsClient.h"
 #include "print/QueueState.h"
 
 namespace quillora::print {
@@ -98,6 +98,8 @@ PrintResult PrintOnDisc(QPrinter& printer, const document::LabelDocument& doc, c
         printer.setPageLayout(layout);
         return result;
     }
+    const CupsClient* cups = Cups();
+    if (!cups) return {PrintOutcome::SpoolerFailed, QStringLiteral("no print system")};
     if (auto refusal = QueueRefusal(printer.printerName())) return {PrintOutcome::SpoolerFailed, *refusal};
     QTemporaryFile file(QDir::tempPath() + QStringLiteral("/quillora-disc-XXXXXX.pdf"));
     if (!file.open()) return {PrintOutcome::SpoolerFailed, QStringLiteral("no temporary file")};
@@ -108,16 +110,16 @@ PrintResult PrintOnDisc(QPrinter& printer, const document::LabelDocument& doc, c
     if (!PaintOnPdf(pdf, doc, plan)) return {PrintOutcome::SpoolerFailed, QStringLiteral("the page was not written")};
     cups_option_t* options = nullptr;
     int count = 0;
-    for (const auto& [name, value] : plan.options) count = cupsAddOption(name.c_str(), value.c_str(), count, &options);
+    for (const auto& [name, value] : plan.options) count = cups->addOption(name.c_str(), value.c_str(), count, &options);
     if (printer.copyCount() > 1) {
-        count = cupsAddOption("copies", std::to_string(printer.copyCount()).c_str(), count, &options);
+        count = cups->addOption("copies", std::to_string(printer.copyCount()).c_str(), count, &options);
     }
     const QByteArray queue = printer.printerName().toLocal8Bit();
     const QByteArray title = printer.docName().isEmpty() ? QByteArrayLiteral("Quillora") : printer.docName().toUtf8();
-    const int job = cupsPrintFile(queue.constData(), file.fileName().toLocal8Bit().constData(), title.constData(),
+    const int job = cups->printFile(queue.constData(), file.fileName().toLocal8Bit().constData(), title.constData(),
                                   count, options);
-    cupsFreeOptions(count, options);
-    if (job == 0) return {PrintOutcome::SpoolerFailed, QString::fromUtf8(cupsLastErrorString())};
+    cups->freeOptions(count, options);
+    if (job == 0) return {PrintOutcome::SpoolerFailed, QString::fromUtf8(cups->lastErrorString())};
     return {};
 }
 

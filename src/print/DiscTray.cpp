@@ -1,11 +1,11 @@
 #include "print/DiscTray.h"
 
+#include "print/CupsClient.h"
+
 #include <QFile>
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <cups/cups.h>
-#include <cups/ppd.h>
 #include <unistd.h>
 
 namespace quillora::print {
@@ -74,17 +74,15 @@ std::optional<DiscTray> ReadDiscTray(std::string_view ppd) {
 }
 
 // The driver's disc options are in the queue's PPD only, which the newer interfaces do not show.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 std::optional<DiscTray> QueueDiscTray(const QString& queue) {
-    if (queue.isEmpty()) return std::nullopt;
-    const char* path = cupsGetPPD(queue.toLocal8Bit().constData());
+    const CupsClient* cups = Cups();
+    if (queue.isEmpty() || !cups) return std::nullopt;
+    const char* path = cups->getPpd(queue.toLocal8Bit().constData());
     if (!path) return std::nullopt;
     QFile file(QString::fromLocal8Bit(path));
     const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     unlink(path);  // a copy the print system made for us
     return ReadDiscTray(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
 }
-#pragma GCC diagnostic pop
 
 }  // namespace quillora::print

@@ -1,50 +1,8 @@
 #include "print/QueueState.h"
 
-#include <cups/cups.h>
-#include <dlfcn.h>
+#include "print/CupsClient.h"
 
 namespace quillora::print {
-
-namespace {
-
-// The print system's client library, loaded when a queue is first asked about: linked to the
-// program, it and the TLS, Kerberos and crypto libraries it needs would hold some 3.5 MB from
-// the start of every run, printing or not.
-struct CupsClient {
-    decltype(&httpAssembleURI) assembleUri = nullptr;
-    decltype(&ippNewRequest) newRequest = nullptr;
-    decltype(&ippAddString) addString = nullptr;
-    decltype(&ippAddStrings) addStrings = nullptr;
-    decltype(&cupsDoRequest) doRequest = nullptr;
-    decltype(&ippFindAttribute) findAttribute = nullptr;
-    decltype(&ippGetBoolean) getBoolean = nullptr;
-    decltype(&ippGetString) getString = nullptr;
-    decltype(&ippDelete) deleteMessage = nullptr;
-};
-
-template <typename Function>
-bool Find(void* library, const char* name, Function& function) {
-    function = reinterpret_cast<Function>(::dlsym(library, name));
-    return function != nullptr;
-}
-
-// Null when the library is not there; it stays loaded once it is.
-const CupsClient* Cups() {
-    static const auto client = []() -> std::optional<CupsClient> {
-        void* library = ::dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
-        CupsClient c;
-        if (!library || !Find(library, "httpAssembleURI", c.assembleUri) ||
-            !Find(library, "ippNewRequest", c.newRequest) || !Find(library, "ippAddString", c.addString) ||
-            !Find(library, "ippAddStrings", c.addStrings) || !Find(library, "cupsDoRequest", c.doRequest) ||
-            !Find(library, "ippFindAttribute", c.findAttribute) || !Find(library, "ippGetBoolean", c.getBoolean) ||
-            !Find(library, "ippGetString", c.getString) || !Find(library, "ippDelete", c.deleteMessage))
-            return std::nullopt;
-        return c;
-    }();
-    return client ? &*client : nullptr;
-}
-
-}  // namespace
 
 std::optional<QString> QueueRefusal(const QString& queue) {
     const CupsClient* cups = Cups();
