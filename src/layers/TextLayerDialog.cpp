@@ -35,7 +35,7 @@ using widgets::WithId;
 namespace {
 constexpr int kWidthDu = 207;
 // The template's 229 and the arc group below the shadow.
-constexpr int kHeightDu = 229 + 92;
+constexpr int kHeightDu = 229 + 68;
 
 }  // namespace
 
