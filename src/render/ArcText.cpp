@@ -41,6 +41,11 @@ ArcLayout LayOutArc(Canvas& canvas, std::string_view text, const document::TextA
     const double turn = 2.0 * std::numbers::pi * rx;
 
     ArcLayout layout;
+    if (rx <= 0) {
+        // No circle to follow: nothing fits.
+        layout.cut = !text.empty();
+        return layout;
+    }
     std::vector<Piece> pieces;
     double next = 0;
     for (std::string_view character : text::Cp932Characters(text)) {
