@@ -5,6 +5,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 #include <QTransform>
@@ -103,6 +104,20 @@ void PainterCanvas::DrawText(int x, int y, std::string_view text, document::Colo
     QTransform saved = painter_.worldTransform();
     painter_.setWorldTransform(QTransform::fromTranslate(x, y).rotate(-angle_), true);
     painter_.drawText(QPoint(0, metrics_->ascent()), decoded);
+    painter_.setWorldTransform(saved);
+}
+
+void PainterCanvas::DrawTextCentred(double x, double y, double degrees, std::string_view text,
+                                    document::Colour colour) {
+    if (!metrics_ || text.empty()) return;
+    painter_.setPen(ToQColor(colour));
+    const QString decoded = Cp932ToQString(text);
+    // The same advance MeasureText gives the layout, and the requested cell.
+    const double left = -metrics_->horizontalAdvance(decoded) / 2.0;
+    const double baseline = -cellHeight_ / 2.0 + metrics_->ascent();
+    QTransform saved = painter_.worldTransform();
+    painter_.setWorldTransform(QTransform::fromTranslate(x, y).rotate(degrees), true);
+    painter_.drawText(QPointF(left, baseline), decoded);
     painter_.setWorldTransform(saved);
 }
 

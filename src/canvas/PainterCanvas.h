@@ -26,6 +26,7 @@ public:
     void SelectFont(const render::FontRequest& font) override;
     void DrawText(int x, int y, std::string_view text, document::Colour colour) override;
     render::DeviceSize MeasureText(std::string_view text) override;
+    void DrawTextCentred(double x, double y, double degrees, std::string_view text, document::Colour colour) override;
     void DrawPicture(const document::Picture& picture, const render::DeviceRect& dest,
                      const render::DeviceRect& kept) override;
 

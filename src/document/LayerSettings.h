@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "Records.h"
+#include "TextArc.h"
 
 namespace quillora::document {
 
@@ -22,8 +23,8 @@ struct TextLayerSettings {
     Colour shadowColor;
     std::int32_t shadowX;
     std::int32_t shadowY;
+    TextArc arc;
 };
-static_assert(sizeof(TextLayerSettings) == 340);
 
 struct PicLayerSettings {
     char picturePath[kPathBytes];

@@ -27,10 +27,12 @@ struct CopyInto {
 
 void LoadTextSettings(TextLayerSettings& s, const LayerRecord& layer) {
     VisitTextLayerFields(layer, s, [](const auto& field, auto& value) { CopyInto{}(value, field); });
+    LoadArc(s.arc, layer);
 }
 
 void StoreTextLayer(LayerRecord& layer, const TextLayerSettings& s) {
     VisitTextLayerFields(layer, s, CopyInto{});
+    WriteArc(layer, s.arc);
     const std::string_view text = text::FieldView(layer.text);
     SetLayerName(layer, text.data(), text.size());
     layer.visible = 1;

@@ -43,9 +43,10 @@ void VisitPictureLayerFields(Layer& layer, Settings& s, F&& f) {
     f(layer.picturePath, s.picturePath);
 }
 
-// Loads a text layer's values, strings cleared before they are copied.
+// Loads a text layer's values, strings cleared before they are copied; see LoadArc for the arc.
 void LoadTextSettings(TextLayerSettings& settings, const LayerRecord& layer);
-// Writes the fifteen values, the name (first 49 bytes of the text) and makes the layer visible.
+// Writes the fifteen values and the arc, the name (first 49 bytes of the text) and makes the
+// layer visible.
 void StoreTextLayer(LayerRecord& layer, const TextLayerSettings& settings);
 
 void LoadPictureSettings(PicLayerSettings& settings, const LayerRecord& layer);

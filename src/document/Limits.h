@@ -10,6 +10,11 @@ namespace quillora::document {
 inline constexpr int kMinDiameterMm = 1;
 inline constexpr int kMaxDiameterMm = 300;
 
+// A text arc's radius in 0.1 mm reaches the rim of the largest disc; the spacing between its
+// characters is within ±10 mm. Drawing limits stored values to these.
+inline constexpr int kMaxArcRadius = kMaxDiameterMm * 5;
+inline constexpr int kArcSpacingLimit = 100;
+
 // The spacing after a list entry, in whole millimetres: the range of every spacing field.
 inline constexpr int kMinEntrySpacingMm = 0;
 inline constexpr int kMaxEntrySpacingMm = 100;

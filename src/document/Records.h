@@ -97,6 +97,18 @@ struct ListBlock {
     std::uint8_t reserved[100];
 };
 
+// A text layer's arc, in bytes older programs leave zero and never read: the tag "ARC" and a
+// version byte first, so a program that ignores them shows the layer straight at its position.
+struct StoredArc {
+    char tag[3];
+    std::uint8_t version;
+    std::uint8_t side;  // 0 outside, 1 inside
+    std::uint8_t reserved[3];
+    std::int32_t radius;       // 0.1 mm
+    std::int32_t centreAngle;  // degrees
+    std::int32_t spacing;      // 0.1 mm
+};
+
 struct LayerRecord {
     LayerKind kind;
     std::uint8_t visible;
@@ -130,7 +142,8 @@ struct LayerRecord {
     std::uint32_t dibBits;
     std::int32_t posX;
     std::int32_t posY;
-    std::uint8_t reserved[100];
+    StoredArc arc;  // text layer: all zero (as every older file has) for straight text
+    std::uint8_t reserved[80];
 };
 
 using LayerOrder = std::array<std::int32_t, kMaxLayers>;
@@ -208,7 +221,15 @@ static_assert(offsetof(LayerRecord, bitmap) == 672);
 static_assert(offsetof(LayerRecord, dibBits) == 676);
 static_assert(offsetof(LayerRecord, posX) == 680);
 static_assert(offsetof(LayerRecord, posY) == 684);
-static_assert(offsetof(LayerRecord, reserved) == 688);
+static_assert(offsetof(LayerRecord, arc) == 688);
+static_assert(offsetof(LayerRecord, reserved) == 708);
+
+static_assert(sizeof(StoredArc) == 20);
+static_assert(offsetof(StoredArc, version) == 3);
+static_assert(offsetof(StoredArc, side) == 4);
+static_assert(offsetof(StoredArc, radius) == 8);
+static_assert(offsetof(StoredArc, centreAngle) == 12);
+static_assert(offsetof(StoredArc, spacing) == 16);
 
 static_assert(sizeof(LayerOrder) == 200);
 static_assert(sizeof(PaperSettings) == 4);

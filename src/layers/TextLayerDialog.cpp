@@ -1,5 +1,7 @@
 #include "TextLayerDialog.h"
 
+#include "ArcTextGroup.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,6 +23,7 @@
 #include "widgets/NumberField.h"
 #include "workspace/Captions.h"
 #include "document/Limits.h"
+#include "canvas/ArcTextFit.h"
 #include "canvas/RecordText.h"
 
 namespace quillora::layers {
@@ -31,7 +34,8 @@ using widgets::WithId;
 
 namespace {
 constexpr int kWidthDu = 207;
-constexpr int kHeightDu = 229;
+// The template's 229 and the arc group below the shadow.
+constexpr int kHeightDu = 229 + 68;
 
 }  // namespace
 
@@ -56,6 +60,7 @@ TextLayerDialog::TextLayerDialog(workspace::Workspace& ws, DialogVariant variant
     shadowColourButton_ = widgets::WithId(new QPushButton(QStringLiteral("変更(&D)..."), this), text_dialog_id::kShadowColourButton);
     shadowX_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), text_dialog_id::kShadowX);
     shadowY_ = widgets::WithId(new widgets::NumberField(-widgets::kPositionLimit, widgets::kPositionLimit, widgets::NumberField::Signed, this), text_dialog_id::kShadowY);
+    arc_ = new ArcTextGroup(this);
 
     auto* layout = new QVBoxLayout(this);
     auto* textRow = new QHBoxLayout;
@@ -82,6 +87,7 @@ TextLayerDialog::TextLayerDialog(workspace::Workspace& ws, DialogVariant variant
     widgets::AddNumberRow(*grid, 6, 0, QStringLiteral("X(&E)"), shadowX_, QStringLiteral("Pixel"));
     widgets::AddNumberRow(*grid, 6, 3, QStringLiteral("Y(&I)"), shadowY_, QStringLiteral("Pixel"));
     layout->addLayout(grid);
+    layout->addWidget(arc_);
 
     widgets::DialogButtons buttons = widgets::AddDialogButtons(*this, *layout, settingsVariant ? QString::fromUtf8(workspace::caption::kApply) : QString(), text_dialog_id::kApply);
     apply_ = buttons.apply;
@@ -89,6 +95,10 @@ TextLayerDialog::TextLayerDialog(workspace::Workspace& ws, DialogVariant variant
 
     Fill();
     connect(text_, &QLineEdit::textChanged, this, &TextLayerDialog::EnableApply);
+    connect(text_, &QLineEdit::textChanged, this, &TextLayerDialog::ShowArcCut);
+    connect(arc_, &ArcTextGroup::edited, this, &TextLayerDialog::EnableApply);
+    connect(arc_, &ArcTextGroup::edited, this, &TextLayerDialog::ShowArcCut);
+    connect(arc_, &ArcTextGroup::fitRimRequested, this, &TextLayerDialog::FitArcToRim);
     for (widgets::NumberField* field : {posX_, posY_, angle_, shadowX_, shadowY_})
         connect(field, &widgets::NumberField::edited, this, &TextLayerDialog::EnableApply);
     connect(fontButton, &QPushButton::clicked, this, &TextLayerDialog::ChooseFont);
@@ -120,6 +130,18 @@ void TextLayerDialog::Fill() {
     SetShadowEnabled(settings_.shadow == 1);
     fontColour_->SetColour(settings_.fontColor);
     shadowColour_->SetColour(settings_.shadowColor);
+    arc_->Show(settings_.arc);
+    ShowArcCut();
+}
+
+void TextLayerDialog::FitArcToRim() { arc_->SetRadius(document::RimRadius(ws_.doc.SafeOuterMm(), settings_.fontSize)); }
+
+void TextLayerDialog::ShowArcCut() {
+    document::TextLayerSettings shown = settings_;
+    ReadControlsInto(shown);
+    document::LayerRecord probe{};
+    document::StoreTextLayer(probe, shown);
+    arc_->ShowCut(canvas::ArcLeavesCharactersOut(probe));
 }
 
 void TextLayerDialog::ShowFont() { font_->setText(widgets::FontLabelText(widgets::FontFieldsOf(settings_))); }
@@ -138,6 +160,7 @@ void TextLayerDialog::EnableApply() {
 void TextLayerDialog::ChooseFont() {
     if (!widgets::ChooseRecordFont(ws_.interaction, this, widgets::FontFieldsOf(settings_))) return;
     ShowFont();
+    ShowArcCut();
     EnableApply();
 }
 
@@ -145,19 +168,24 @@ void TextLayerDialog::ChooseColour(document::Colour& colour, widgets::ColourSwat
     if (widgets::ChooseSwatchColour(ws_.interaction, this, colour, *swatch)) EnableApply();
 }
 
-void TextLayerDialog::ReadControls() {
+void TextLayerDialog::ReadControlsInto(document::TextLayerSettings& s) const {
     // Text left as it was shown keeps its stored bytes, even those that could not be shown. An
     // edit loses only those (shown as U+FFFD); the validator keeps the rest representable.
     if (text_->text() != shownText_) {
         const QString typed = QString(text_->text()).remove(QChar::ReplacementCharacter);
-        text::StoreField(settings_.text, text::Utf8ToCp932(typed.toStdString()).value_or(std::string()), document::kLayerTextBytes);
-        shownText_ = text_->text();
+        text::StoreField(s.text, text::Utf8ToCp932(typed.toStdString()).value_or(std::string()), document::kLayerTextBytes);
     }
-    settings_.posX = posX_->Value();
-    settings_.posY = posY_->Value();
-    settings_.angle = angle_->Value();
-    settings_.shadowX = shadowX_->Value();
-    settings_.shadowY = shadowY_->Value();
+    s.posX = posX_->Value();
+    s.posY = posY_->Value();
+    s.angle = angle_->Value();
+    s.shadowX = shadowX_->Value();
+    s.shadowY = shadowY_->Value();
+    s.arc = arc_->Shown();
+}
+
+void TextLayerDialog::ReadControls() {
+    ReadControlsInto(settings_);
+    shownText_ = text_->text();
 }
 
 void TextLayerDialog::Apply() {

@@ -5,6 +5,7 @@
 
 #include "workspace/DialogOpenFlag.h"
 #include "DialogVariant.h"
+#include "TextDialogIds.h"
 #include "document/LayerSettings.h"
 #include "workspace/Workspace.h"
 
@@ -20,12 +21,7 @@ class NumberField;
 
 namespace quillora::layers {
 
-// The dialog's controls by their ids, for the dialog and its tests alike.
-namespace text_dialog_id {
-inline constexpr int kText = 1036, kFont = 1041, kFontButton = 1042, kFontColour = 1043, kFontColourButton = 1044,
-                     kPosX = 1045, kAngle = 1047, kPosY = 1049, kApply = 1115, kShadow = 1132,
-                     kShadowColour = 1133, kShadowColourButton = 1134, kShadowX = 1135, kShadowY = 1137;
-}  // namespace text_dialog_id
+class ArcTextGroup;
 
 class TextLayerDialog : public QDialog {
     Q_OBJECT
@@ -41,7 +37,11 @@ protected:
 
 private:
     void Fill();
+    // The controls' values over `s`; the text is left as stored while the field shows it unchanged.
+    void ReadControlsInto(document::TextLayerSettings& s) const;
     void ReadControls();
+    void FitArcToRim();
+    void ShowArcCut();
     void ShowFont();
     void ChooseFont();
     void ChooseColour(document::Colour& colour, widgets::ColourSwatch* swatch);
@@ -67,6 +67,7 @@ private:
     QPushButton* shadowColourButton_;
     widgets::NumberField* shadowX_;
     widgets::NumberField* shadowY_;
+    ArcTextGroup* arc_;
     QPushButton* apply_ = nullptr;
 };
 

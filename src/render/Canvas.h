@@ -57,6 +57,11 @@ public:
     virtual void DrawText(int x, int y, std::string_view text, document::Colour colour) = 0;
     // Width and cell height with the selected font; an empty text has the font's line height.
     virtual DeviceSize MeasureText(std::string_view text) = 0;
+    // Text along a curve: drawn with the selected font, whose own angle is ignored, turned
+    // `degrees` clockwise about (x, y), the middle of its advance and of its cell. Positions and
+    // the angle need not be whole units.
+    virtual void DrawTextCentred(double x, double y, double degrees, std::string_view text,
+                                 document::Colour colour) = 0;
 
     // The whole picture stretched into `dest` without smoothing. Only what lies inside the
     // ellipse inscribed in `kept` must be drawn: the label's mask paints over the rest.

@@ -24,7 +24,7 @@ void DrawLayers(Canvas& canvas, const document::LabelDocument& doc, int originX,
             DrawListLayer(canvas, doc, originX, originY, hScale, vScale);
             break;
         case document::LayerKind::Text:
-            DrawTextLayer(canvas, layer, originX, originY, hScale, vScale);
+            DrawTextLayer(canvas, layer, originX, originY, widthDev, heightDev, hScale, vScale);
             break;
         case document::LayerKind::Picture:
             DrawPictureLayer(canvas, layer, doc.pictures[slot].get(), originX, originY, widthDev, heightDev, hScale,

@@ -11,6 +11,7 @@ AppSettings::AppSettings() : text{}, picture{} {
     text.shadowColor = 0x808080;
     text.shadowX = 1;
     text.shadowY = 1;
+    text.arc.radius = kDefaultArcRadius;
 }
 
 }  // namespace quillora::settings

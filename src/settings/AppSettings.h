@@ -14,6 +14,9 @@ namespace quillora::settings {
 inline constexpr char kDefaultLayerText[] = "\x82\xb1\x82\xb1\x82\xc9\x95\xb6\x8e\x9a\x82\xf0\x93\xfc\x97\xcd";  // ここに文字を入力
 inline constexpr char kDefaultFontFace[] = "\x82\x6c\x82\x72\x20\x82\x6f\x96\xbe\x92\xa9";  // ＭＳ Ｐ明朝
 
+// A text arc starts 55 mm (in 0.1 mm) from the centre: along the rim of a 120 mm disc.
+inline constexpr std::int32_t kDefaultArcRadius = 550;
+
 // The frame's size at the first start, centred on the screen.
 inline constexpr std::int32_t kFirstRunFrameWidth = 800;
 inline constexpr std::int32_t kFirstRunFrameHeight = 600;

@@ -91,6 +91,11 @@ void VisitSettingsTable(Visitor& v, App& app, Doc& doc) {
     v.Colour("ShadowColor", app.text.shadowColor, d.text.shadowColor);
     v.Int("ShadowX", app.text.shadowX, d.text.shadowX);
     v.Int("ShadowY", app.text.shadowY, d.text.shadowY);
+    v.Int("Arc", app.text.arc.enabled, d.text.arc.enabled);
+    v.Int("ArcRadius", app.text.arc.radius, d.text.arc.radius);
+    v.Int("ArcAngle", app.text.arc.centreAngle, d.text.arc.centreAngle);
+    v.Int("ArcSide", app.text.arc.side, d.text.arc.side);
+    v.Int("ArcSpacing", app.text.arc.spacing, d.text.arc.spacing);
 
     // The picture path is read here and again from "PicFile" below, which wins.
     v.Section("PicLayer");

@@ -90,11 +90,29 @@ std::string Cp932ToUtf8(std::string_view bytes) {
     return out;
 }
 
+namespace {
+// Bytes of the character starting at `at`.
+std::size_t CharacterLength(std::string_view cp932, std::size_t at) {
+    const auto b = static_cast<unsigned char>(cp932[at]);
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) ? 2 : 1;
+}
+}  // namespace
+
+std::vector<std::string_view> Cp932Characters(std::string_view cp932) {
+    std::vector<std::string_view> characters;
+    for (std::size_t at = 0; at < cp932.size();) {
+        const std::size_t length = CharacterLength(cp932, at);
+        if (at + length > cp932.size()) break;
+        characters.push_back(cp932.substr(at, length));
+        at += length;
+    }
+    return characters;
+}
+
 std::string_view CutCp932(std::string_view cp932, std::size_t limit) {
-    const auto isLead = [](unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); };
     std::size_t end = 0;
     while (end < cp932.size()) {
-        const std::size_t length = isLead(static_cast<unsigned char>(cp932[end])) ? 2 : 1;
+        const std::size_t length = CharacterLength(cp932, end);
         if (end + length > limit) break;
         end += length;
     }

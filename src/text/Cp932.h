@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillora::text {
 
@@ -23,6 +24,10 @@ std::string Cp932ToUtf8(std::string_view bytes);
 std::string Utf8PathToStored(std::string_view utf8Path);
 // Decoding only; to reach the file a stored path names, use ResolveStoredPath (StoredPath.h).
 std::string StoredPathToUtf8(std::string_view stored);
+
+// The text's characters one by one (one or two bytes each); a lead byte left alone at the end
+// is dropped.
+std::vector<std::string_view> Cp932Characters(std::string_view cp932);
 
 // The longest prefix of at most `limit` bytes that ends on a character boundary.
 std::string_view CutCp932(std::string_view cp932, std::size_t limit);

@@ -7,6 +7,7 @@
 #include "FileSizeLimit.h"
 #include "TempDir.h"
 #include "document/DocumentFile.h"
+#include "document/TextArc.h"
 #include "text/FixedField.h"
 
 using namespace quillora::document;
@@ -38,6 +39,8 @@ LabelDocument BusyDocument() {
         layer.widthMm = 40 + slot;
         doc.InsertAtSelection(slot);
     }
+    WriteArc(doc.layers[2], {1, 570, 180, 1, -5});
+    doc.layers[4].reserved[79] = 0x5b;  // what follows a layer's arc
     doc.paper = {9, 2};
     return doc;
 }
@@ -68,6 +71,13 @@ TEST(DocumentFile, WritesExactlyTheFixedSizeInTheStoredOrder) {
     std::int32_t posY3;
     std::memcpy(&posY3, bytes.data() + 26831 + 3 * 792 + 4 + 684, 4);
     EXPECT_EQ(posY3, 500);
+    // The arc of slot 2 in its record's once reserved bytes, behind its tag and version.
+    const std::size_t arc2 = 26831 + 2 * 792 + 4 + 688;
+    EXPECT_EQ(bytes.substr(arc2, 5), std::string("ARC\x01\x01", 5));
+    std::int32_t radius2;
+    std::memcpy(&radius2, bytes.data() + arc2 + 8, 4);
+    EXPECT_EQ(radius2, 570);
+    EXPECT_EQ(bytes[26831 + 4 * 792 + 4 + 787], 0x5b);
     EXPECT_EQ(bytes[66431], 9);  // paper size before orientation
     EXPECT_EQ(bytes[66433], 2);
 }

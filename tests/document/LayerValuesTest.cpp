@@ -7,6 +7,7 @@
 #include "TempDir.h"
 
 #include "document/LayerValues.h"
+#include "document/TextArc.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
 
@@ -62,6 +63,7 @@ TEST(LayerValuesTest, TextValuesGoBothWaysAndTheLayerIsShown) {
     for (int i = 0; i < 11; ++i) *numbers[i] = 100 + i;
     settings.fontColor = 0x123456;
     settings.shadowColor = 0x654321;
+    settings.arc = {1, 570, 350, 1, 12};
     document::LayerRecord layer{};
     document::StoreTextLayer(layer, settings);
     EXPECT_EQ(layer.visible, 1);
@@ -69,6 +71,57 @@ TEST(LayerValuesTest, TextValuesGoBothWaysAndTheLayerIsShown) {
     document::TextLayerSettings back{};
     document::LoadTextSettings(back, layer);
     EXPECT_EQ(std::memcmp(&back, &settings, sizeof settings), 0);
+}
+
+// Older files hold zero (or whatever their program left) where the arc now lives: such a layer
+// is straight, and storing it straight again must not change one byte.
+TEST(LayerValuesTest, ArcBytesAreWrittenOnlyForAnArc) {
+    const document::TextArc on{1, 570, 180, 1, -5};
+    const document::TextArc off{0, 570, 180, 1, -5};
+    document::LayerRecord zero{};
+    document::LayerRecord foreign{};
+    foreign.arc.tag[0] = 'Q';
+    foreign.arc.radius = 77;
+    document::LayerRecord later{};
+    document::WriteArc(later, on);
+    later.arc.version = document::kArcVersion + 1;
+    document::LayerRecord ours{};
+    document::WriteArc(ours, on);
+
+    struct Case {
+        const char* what;
+        document::LayerRecord before;
+        bool arcBefore;
+        document::TextArc written;
+        const document::LayerRecord* expected;  // the record afterwards; null: holds `on`
+    };
+    const Case cases[] = {
+        {"zero, straight", zero, false, off, &zero},
+        {"zero, arc", zero, false, on, nullptr},
+        {"foreign bytes, straight", foreign, false, off, &foreign},
+        {"later version, straight", later, false, off, &later},
+        {"our arc, straight", ours, true, off, &zero},
+        {"our arc, arc", ours, true, on, &ours},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        document::LayerRecord layer = c.before;
+        EXPECT_EQ(document::ReadArc(layer).has_value(), c.arcBefore);
+        document::WriteArc(layer, c.written);
+        if (c.expected) EXPECT_EQ(std::memcmp(&layer, c.expected, sizeof layer), 0);
+        EXPECT_EQ(document::ReadArc(layer), c.written.enabled ? std::optional(on) : std::nullopt);
+    }
+
+    // Loading a straight layer turns the arc off and keeps the last values for turning it on.
+    document::TextArc current = on;
+    document::LoadArc(current, zero);
+    EXPECT_EQ(current, off);
+}
+
+TEST(LayerValuesTest, RimRadiusPutsTheCellOneMillimetreInsideTheDisc) {
+    EXPECT_EQ(document::RimRadius(120, 12), 600 - 20 - 10);
+    EXPECT_EQ(document::RimRadius(80, 30), 400 - 50 - 10);
+    EXPECT_EQ(document::RimRadius(10, 200), 0);
 }
 
 }  // namespace

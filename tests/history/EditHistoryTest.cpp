@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "document/LabelDocument.h"
+#include "document/TextArc.h"
 #include "history/EditHistory.h"
 #include "history/LabelState.h"
 
@@ -85,6 +86,13 @@ TEST_F(EditHistoryTest, UndoAndRedoPutBackRecordsSelectionScrollAndPictures) {
     EXPECT_TRUE(SameRecords(*afterTwo, doc));
     ASSERT_NE(doc.pictures[first], nullptr);
     EXPECT_FALSE(history.CanRedo());
+
+    // Bytes that once were reserved count like any field: an arc alone is a step.
+    document::WriteArc(doc.layers[first], {1, 570, 0, 0, 0});
+    doc.CommitEdit("arc", document::ChangeScope::Layer);
+    EXPECT_EQ(history.UndoStep(), QStringLiteral("arc"));
+    history.Undo();
+    EXPECT_FALSE(document::ReadArc(doc.layers[first]).has_value());
 }
 
 // The selection and scroll move without steps: undo puts back where they stood just before the step.

@@ -4,7 +4,9 @@
 #include <QCheckBox>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -13,6 +15,7 @@
 #include "widgets/ControlId.h"
 #include "layers/TextLayerDialog.h"
 #include "text/Cp932.h"
+#include "document/TextArc.h"
 #include "text/FixedField.h"
 #include "widgets/ColourSwatch.h"
 #include "widgets/NumberField.h"
@@ -105,6 +108,50 @@ TEST_F(TextLayerDialogTest, ApplyWritesTheLayerAndCancelRestoresOnlyTheSettings)
     EXPECT_EQ(w.settings.text.posX, 0);
     EXPECT_EQ(w.views.calls.size(), 2u);
     EXPECT_FALSE(w.flags.textDialogOpen);
+}
+
+// The arc follows the same rule: Apply writes it into the layer, Cancel puts back only the
+// settings, and a layer without an arc loads as "off" with the last values kept.
+TEST_F(TextLayerDialogTest, ArcIsAppliedToTheLayerAndCancelRestoresOnlyTheSettings) {
+    int slot = w.AddTextLayer("rim");
+    w.doc.layers[slot].fontSize = 12;
+    w.settings.text.arc = {0, 300, 90, 0, 5};
+    w.interaction.QueueDialog([&](QDialog& dialog) {
+        auto* group = Control<QGroupBox>(dialog, text_dialog_id::kArc);
+        EXPECT_FALSE(group->isChecked());
+        auto* radius = Control<NumberField>(dialog, text_dialog_id::kArcRadius);
+        EXPECT_EQ(radius->Value(), 300);
+        EXPECT_FALSE(radius->isEnabled());
+        group->setChecked(true);
+        Control<QPushButton>(dialog, text_dialog_id::kArcFitRim)->click();
+        EXPECT_EQ(radius->Value(), document::RimRadius(w.doc.SafeOuterMm(), 12));
+        Control<QRadioButton>(dialog, text_dialog_id::kArcInside)->click();
+        Control<NumberField>(dialog, text_dialog_id::kArcCentreAngle)->Edit()->setText(QStringLiteral("180"));
+        EXPECT_TRUE(Apply(dialog)->isEnabled());
+        Apply(dialog)->click();
+        EXPECT_EQ(document::ReadArc(w.doc.layers[slot]),
+                  (document::TextArc{1, document::RimRadius(w.doc.SafeOuterMm(), 12), 180, 1, 5}));
+        EXPECT_EQ(w.doc.layers[slot].posX, 0);  // the position stays for programs that draw it straight
+        return ClickAndFinish(dialog, widgets::kCancelId);
+    });
+    w.operations.EditLayerProperties(1);
+    EXPECT_TRUE(document::ReadArc(w.doc.layers[slot]).has_value());
+    EXPECT_EQ(w.settings.text.arc, (document::TextArc{0, 300, 90, 0, 5}));
+}
+
+TEST_F(TextLayerDialogTest, ArcNoticeShowsWhileTheTextIsLongerThanOneTurn) {
+    w.settings.text.arc = {1, 550, 0, 0, 0};
+    TextLayerDialog dialog(w.ws, DialogVariant::NewLayer);
+    dialog.show();
+    auto* notice = Control<QLabel>(dialog, text_dialog_id::kArcCutNotice);
+    EXPECT_FALSE(notice->isVisible());
+    Control<NumberField>(dialog, text_dialog_id::kArcRadius)->Edit()->setText(QStringLiteral("10"));
+    EXPECT_TRUE(notice->isVisible());
+    Control<QGroupBox>(dialog, text_dialog_id::kArc)->setChecked(false);
+    Control<QLineEdit>(dialog, text_dialog_id::kText)->setText(QStringLiteral("x"));
+    EXPECT_FALSE(notice->isVisible());
+    EXPECT_EQ(ClickAndFinish(dialog, widgets::kOkId), QDialog::Accepted);
+    EXPECT_EQ(w.settings.text.arc, (document::TextArc{0, 10, 0, 0, 0}));
 }
 
 TEST_F(TextLayerDialogTest, NumbersAreStoredAsTypedAndTheAngleTakesDigitsOnly) {

@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QTimer>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <gtest/gtest.h>
@@ -22,12 +23,16 @@
 #include "ToolRun.h"
 #include "document/DocumentFile.h"
 #include "WidgetLookup.h"
+#include "document/TextArc.h"
 #include "print/MediumDialog.h"
 #include "print/PaperCodes.h"
 #include "print/PrintControlIds.h"
 #include "print/PrintDocument.h"
 #include "print/PrintLabel.h"
 #include "print/PrinterSelection.h"
+#include "text/Cp932.h"
+#include "text/FixedField.h"
+#include "TestDocuments.h"
 #include "workspace/QtInteraction.h"
 
 using namespace quillora;
@@ -356,4 +361,61 @@ TEST_F(CupsPrintTest, QlrtoolPrintsOntoADiscWithTheDriversTrayOptions) {
     const int before = scheduler->LastJob("Disc-escp2-xp960");
     EXPECT_EQ(RunBuiltTool("qlrtool", "print " + ShellQuoted(file) + " --printer Disc-escp2-xp960 --tray").exitCode, 1);
     EXPECT_EQ(scheduler->LastJob("Disc-escp2-xp960"), before);
+}
+
+// Text along the rim printed through the queue: a title along the top and a line along the
+// bottom sit on one ring around the disc's centre, which the sheet fixes from the paper's corner.
+// Arcs on the left and the right, both outside, tell how far the glyphs' ink lies outside the
+// middle of their cells, which the bottom line (turned inwards) has on the other side.
+TEST_F(CupsPrintTest, ArcsAlongTheTopAndTheBottomPrintConcentricWithTheDisc) {
+    document::LabelDocument doc = RedLabel();
+    doc.header.cropMarks = 0;
+    const std::string squares = *text::Utf8ToCp932("■■■■■■");
+    const int radiusTenths = document::RimRadius(120, 18);
+    const std::pair<document::ArcSide, int> arcs[] = {{document::ArcSide::Outside, 0}, {document::ArcSide::Outside, 90},
+                                                      {document::ArcSide::Inside, 180}, {document::ArcSide::Outside, 270}};
+    for (const auto& [side, angle] : arcs) {
+        document::LayerRecord& layer = doc.layers[render::AddTextLayer(doc, squares, 0, 0)];
+        text::StoreField(layer.fontFace, *text::Utf8ToCp932("ＭＳ ゴシック"));
+        layer.fontSize = 18;
+        document::WriteArc(layer, {1, radiusTenths, angle, static_cast<std::int32_t>(side), 20});
+    }
+    const std::string file = dir.File("arcs.qlr");
+    ASSERT_TRUE(document::WriteDocumentFile(file, doc));
+    const ToolRun run = RunBuiltTool("qlrtool", "print " + ShellQuoted(file) + " --printer " + CupsScheduler::kQueue +
+                                                    " --sheet " + ShellQuoted("Avery L7676"));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    ASSERT_TRUE(scheduler->WaitUntilIdle(30000)) << "the job did not finish";
+    constexpr double kDpi = 300;
+    const QImage page = RasterisePdf(scheduler->Output(), int(kDpi), dir.Path());
+    ASSERT_FALSE(page.isNull());
+
+    const QPointF centre = QPointF(105, 80.5) * (kDpi / 25.4);  // position 1 of the sheet
+    const double radius = radiusTenths / 10.0 * kDpi / 25.4;
+    const double halfCell = 18 / 3.0 / 2.0 * kDpi / 25.4;
+    double sum[4] = {}, count[4] = {};  // the ink's distance from the centre: top, right, bottom, left
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QRgb p = page.pixel(x, y);
+            if (qRed(p) > 100 || qGreen(p) > 100) continue;  // black ink only
+            const double dx = x + 0.5 - centre.x(), dy = y + 0.5 - centre.y();
+            const double r = std::hypot(dx, dy);
+            ASSERT_GT(r, radius - halfCell - 2) << x << "," << y;
+            ASSERT_LT(r, radius + halfCell + 2) << x << "," << y;
+            const int quarter = std::abs(dy) > std::abs(dx) ? (dy < 0 ? 0 : 2) : (dx > 0 ? 1 : 3);
+            sum[quarter] += r;
+            ++count[quarter];
+        }
+    double mean[4];
+    for (int q = 0; q < 4; ++q) {
+        ASSERT_GT(count[q], 1000) << q;
+        mean[q] = sum[q] / count[q];
+    }
+    // The ring's centre off by (cx, cy) moves the right arc cx further and the left one cx
+    // nearer; the top arc cy nearer and the bottom one cy further, around the ink's offset.
+    const double inkOffset = (mean[1] + mean[3]) / 2 - radius;
+    const double tolerance = 0.2 / 25.4 * kDpi;
+    EXPECT_NEAR(mean[1] - mean[3], 0, 2 * tolerance);
+    EXPECT_NEAR(mean[0] - radius, inkOffset, tolerance);
+    EXPECT_NEAR(mean[2] - radius, -inkOffset, tolerance);
 }

@@ -70,6 +70,16 @@ DeviceSize RecordingCanvas::MeasureText(std::string_view text) {
     return {static_cast<int>(text.size()) * kCharWidth, cellHeight_};
 }
 
+void RecordingCanvas::DrawTextCentred(double x, double y, double degrees, std::string_view text,
+                                      document::Colour colour) {
+    Call& c = Record(Op::DrawTextCentred);
+    c.colour = colour;
+    c.centreX = x;
+    c.centreY = y;
+    c.degrees = degrees;
+    c.text = std::string(text);
+}
+
 void RecordingCanvas::DrawPicture(const document::Picture& picture, const DeviceRect& dest, const DeviceRect& kept) {
     Call& c = Record(Op::DrawPicture);
     c.rect = dest;

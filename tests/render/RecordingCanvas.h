@@ -8,7 +8,8 @@
 
 namespace quillora::render {
 
-enum class Op { FillRect, FillOutsideEllipse, FillEllipse, FrameEllipse, DrawLine, SelectFont, DrawText, DrawPicture };
+enum class Op { FillRect, FillOutsideEllipse, FillEllipse, FrameEllipse, DrawLine, SelectFont, DrawText, DrawTextCentred,
+                DrawPicture };
 
 struct Call {
     Op op = Op::FillRect;
@@ -19,6 +20,9 @@ struct Call {
     int y = 0;
     std::string text;
     FontRequest font{};
+    double centreX = 0;  // DrawTextCentred's place and turn
+    double centreY = 0;
+    double degrees = 0;
 };
 
 class RecordingCanvas : public Canvas {
@@ -41,6 +45,7 @@ public:
     void SelectFont(const FontRequest& font) override;
     void DrawText(int x, int y, std::string_view text, document::Colour colour) override;
     DeviceSize MeasureText(std::string_view text) override;
+    void DrawTextCentred(double x, double y, double degrees, std::string_view text, document::Colour colour) override;
     void DrawPicture(const document::Picture& picture, const DeviceRect& dest, const DeviceRect& kept) override;
 
 private:

@@ -42,7 +42,7 @@ TEST(TextLayer, FontAndPositionFollowTheRecord) {
     layer.fontStrike = 0x100;  // only the low byte counts
     layer.angle = 90;
     RecordingCanvas canvas;
-    DrawTextLayer(canvas, layer, 10, 5, kView, k600Dpi);
+    DrawTextLayer(canvas, layer, 10, 5, 360, 360, kView, k600Dpi);
 
     auto fonts = canvas.Of(Op::SelectFont);
     ASSERT_EQ(fonts.size(), 1u);
@@ -69,7 +69,7 @@ TEST(TextLayer, ShadowIsDrawnFirstAtAnUnscaledOffset) {
     layer.shadowY = -3;
     for (float scale : {kView, k600Dpi}) {
         RecordingCanvas canvas;
-        DrawTextLayer(canvas, layer, 0, 0, scale, scale);
+        DrawTextLayer(canvas, layer, 0, 0, 360, 360, scale, scale);
         auto texts = canvas.Of(Op::DrawText);
         ASSERT_EQ(texts.size(), 2u);
         EXPECT_EQ(texts[0].colour, 0x808080u);
@@ -89,7 +89,7 @@ TEST(TextLayer, UncheckedFileValuesAreClampedOrSkipped) {
     layer.shadowY = -1000000000;
     layer.posX = INT_MAX;
     RecordingCanvas canvas;
-    DrawTextLayer(canvas, layer, 0, 0, k600Dpi, k600Dpi);
+    DrawTextLayer(canvas, layer, 0, 0, 360, 360, k600Dpi, k600Dpi);
     auto fonts = canvas.Of(Op::SelectFont);
     ASSERT_EQ(fonts.size(), 1u);
     EXPECT_EQ(fonts[0].font.cellHeight, kMaxCellHeight);
@@ -103,7 +103,7 @@ TEST(TextLayer, UncheckedFileValuesAreClampedOrSkipped) {
     for (int size : {0, -5}) {
         layer.fontSize = size;
         RecordingCanvas none;
-        DrawTextLayer(none, layer, 0, 0, kView, kView);
+        DrawTextLayer(none, layer, 0, 0, 360, 360, kView, kView);
         EXPECT_TRUE(none.calls.empty()) << size;
     }
 }

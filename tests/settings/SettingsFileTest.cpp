@@ -69,6 +69,7 @@ TEST_F(SettingsFileTest, MissingFileGivesEveryDefault) {
     EXPECT_EQ(FieldView(app.text.text), Cp932("ここに文字を入力"));
     EXPECT_EQ(FieldView(app.text.fontFace), Cp932("ＭＳ Ｐ明朝"));
     EXPECT_EQ(app.text.fontSize, 12);
+    EXPECT_EQ(app.text.arc, (document::TextArc{0, 550, 0, 0, 0}));
     EXPECT_EQ(doc->list.layoutStyle, 1);
     EXPECT_EQ(FieldView(doc->list.numberSeparator), ".");
     EXPECT_EQ(FieldView(doc->list.fontFace), Cp932("ＭＳ Ｐ明朝"));
@@ -136,6 +137,11 @@ Shadow = 0
 ShadowColor = 8421504
 ShadowX = 1
 ShadowY = 1
+Arc = 0
+ArcRadius = 550
+ArcAngle = 0
+ArcSide = 0
+ArcSpacing = 0
 [PicLayer]
 File = ""
 Mode = 0
@@ -189,6 +195,7 @@ TEST_F(SettingsFileTest, ChangedValuesReadBackUnchanged) {
     app.text.posX = -500;
     app.text.shadowY = -3;
     app.text.fontColor = 0x00123456;
+    app.text.arc = {1, 570, 180, 1, -5};
     text::StoreField(app.text.text, Cp932("曲名 \"ライブ\""));
     app.picture.posY = -42;
     text::StoreField(app.picture.picturePath, Cp932("/home/me/写真.bmp"));
@@ -210,6 +217,7 @@ TEST_F(SettingsFileTest, ChangedValuesReadBackUnchanged) {
     EXPECT_EQ(readApp.layerWindow.posX, -300);
     EXPECT_EQ(readApp.text.posX, -500);
     EXPECT_EQ(readApp.text.fontColor, 0x00123456u);
+    EXPECT_EQ(readApp.text.arc, app.text.arc);
     EXPECT_EQ(FieldView(readApp.text.text), FieldView(app.text.text));
     EXPECT_EQ(FieldView(readApp.picture.picturePath), FieldView(app.picture.picturePath));
     EXPECT_EQ(readDoc->header.marginLeft, 10);

@@ -12,6 +12,7 @@
 #include "TempDir.h"
 #include "ToolRun.h"
 #include "document/DocumentFile.h"
+#include "document/TextArc.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
 
@@ -69,7 +70,18 @@ TEST(Qlrtool, NewWritesADocumentAsTheNewCommandDoesAndInfoShowsEveryPart) {
     EXPECT_TRUE(layers[2].toObject().contains("shadowY"));
     EXPECT_TRUE(layers[2].toObject().contains("heightMm"));
     EXPECT_FALSE(layers[2].toObject().contains("memDC"));
+    EXPECT_TRUE(layers[2].toObject()["arc"].isNull());
     EXPECT_EQ(doc["paper"].toObject(), (QJsonObject{{"size", 0}, {"orientation", 0}}));
+}
+
+TEST(Qlrtool, InfoShowsATextLayersArc) {
+    TempDir dir;
+    quillora::document::LabelDocument label;
+    label.Create({});
+    quillora::document::WriteArc(label.layers[5], {1, 570, 180, 1, -5});
+    WriteWholeFile(dir.File("arc.qlr"), quillora::document::SerialiseDocument(label));
+    EXPECT_EQ(Info(dir.File("arc.qlr"))["layers"].toArray()[5].toObject()["arc"].toObject(),
+              (QJsonObject{{"radius", 570}, {"centreAngle", 180}, {"side", 1}, {"spacing", -5}}));
 }
 
 TEST(Qlrtool, NewTakesItsValuesFromTheSettingsFolder) {

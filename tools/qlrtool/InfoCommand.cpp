@@ -5,6 +5,7 @@
 #include "DocumentReading.h"
 #include "Json.h"
 #include "PictureReport.h"
+#include "document/TextArc.h"
 #include "text/Cp932.h"
 #include "text/FixedField.h"
 #include "text/FieldText.h"
@@ -61,6 +62,20 @@ void WriteList(JsonWriter& j, const ListBlock& l) {
     j.EndObject();
 }
 
+// null for a straight layer.
+void WriteArc(JsonWriter& j, const LayerRecord& r) {
+    j.Key("arc");
+    const auto arc = ReadArc(r);
+    if (!arc) {
+        j.Null();
+        return;
+    }
+    j.BeginObject();
+    j.Field("radius", arc->radius).Field("centreAngle", arc->centreAngle);
+    j.Field("side", arc->side).Field("spacing", arc->spacing);
+    j.EndObject();
+}
+
 void WriteLayer(JsonWriter& j, const LayerRecord& r) {
     j.BeginObject();
     j.Field("kind", static_cast<int>(r.kind)).Field("visible", r.visible).Field("name", quillora::text::FieldToUtf8(r.name));
@@ -74,6 +89,7 @@ void WriteLayer(JsonWriter& j, const LayerRecord& r) {
     j.Field("imageWidthPx", r.imageWidthPx).Field("imageHeightPx", r.imageHeightPx);
     j.Field("widthMm", r.widthMm).Field("heightMm", r.heightMm);
     j.Field("posX", r.posX).Field("posY", r.posY);
+    WriteArc(j, r);
     j.EndObject();
 }
 

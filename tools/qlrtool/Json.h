@@ -31,6 +31,11 @@ public:
         out_ << v;
         return *this;
     }
+    JsonWriter& Null() {
+        Separate();
+        out_ << "null";
+        return *this;
+    }
     JsonWriter& Value(bool v) {
         Separate();
         out_ << (v ? "true" : "false");
