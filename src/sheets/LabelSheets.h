@@ -41,7 +41,7 @@ struct SheetTable {
 // file and its line, and the rest still loads. A sheet of a name already in the table replaces it.
 void ReadLabelSheets(std::string_view text, const std::string& fileName, SheetTable& into);
 
-// The shipped table (beside the program, or in ../share/quillora from it), then the user's own
+// The shipped table (beside the program, or in the installed data folder, ../share/quillora from it), then the user's own
 // in the settings folder when there is one.
 SheetTable LoadLabelSheets(const std::string& programDir, const std::string& settingsDir);
 
