@@ -4,6 +4,8 @@
 // "frame-shown-epoch-ms <n>" when the frame is first shown and, <ms> milliseconds later,
 // "rss-kb <n>" (its resident memory), then quits without the exit sequence.
 //
+// "quillora --version" prints the version and needs no display; any other arguments name a document.
+//
 // Testing hook: with QUILLORA_EXIT_NOTICE_HOLD_MS=<ms> set, the exit sequence stays busy that
 // long (letting no events through) right after showing its notice, so that a test under a real
 // X server can take a picture of the notice as the slow work finds it.
@@ -12,9 +14,11 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 
+#include "ProjectInfo.h"
 #include "app/Application.h"
 #include "app/FrameWindow.h"
 #include "app/InterfaceLanguage.h"
@@ -49,6 +53,10 @@ void InstallMeasuringHook(quillora::app::Application& app, int quitAfterMs) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("quillora %s\n", quillora::project::kVersion);
+        return 0;
+    }
     quillora::app::JapaneseDatesAtStart dates;
     QApplication qtApp(argc, argv);
     dates.Restore();

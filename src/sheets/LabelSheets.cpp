@@ -7,6 +7,7 @@
 
 #include "document/Limits.h"
 #include "document/RegularFile.h"
+#include "ProjectInfo.h"
 
 namespace quillora::sheets {
 namespace {
@@ -185,7 +186,7 @@ SheetTable LoadLabelSheets(const std::string& programDir, const std::string& set
         return false;
     };
     if (!load(programDir + "/" + kSheetFileName, false))
-        load(programDir + "/../share/quillora/" + kSheetFileName, true);
+        load(programDir + "/" + project::kDataFolderFromProgram + "/" + kSheetFileName, true);
     if (!settingsDir.empty() && settingsDir != programDir) load(settingsDir + "/" + kSheetFileName, false);
     return table;
 }

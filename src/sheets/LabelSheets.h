@@ -44,7 +44,8 @@ void ReadLabelSheets(std::string_view text, const std::string& fileName, SheetTa
 // The sheet of that name, or null.
 const LabelSheet* FindSheet(const SheetTable& table, std::string_view name);
 
-// The shipped table (beside the program, or in ../share/quillora from it), then the user's own
+// The shipped table (beside the program, or in the installed data folder, ../share/quillora from
+// it), then the user's own
 // in the settings folder when there is one.
 SheetTable LoadLabelSheets(const std::string& programDir, const std::string& settingsDir);
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ProjectInfo.h"
 #include "desktop/AppIcon.h"
 #include "widgets/ControlId.h"
 #include "widgets/DialogParts.h"
@@ -16,12 +17,19 @@ constexpr int kWidthDu = 150;
 constexpr int kHeightDu = 64;
 }  // namespace
 
+QString VersionText(int major, int minor, int patch) {
+    QString text = QStringLiteral("Quillora Ver.%1.%2").arg(major).arg(minor, 2, 10, QLatin1Char('0'));
+    if (patch != 0) text += QStringLiteral(".%1").arg(patch);
+    return text;
+}
+
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
     auto* icon = new QLabel(this);
     widgets::WithId(icon, about_box_id::kIcon);
     icon->setPixmap(desktop::ApplicationIcon().pixmap(32, 32));
-    auto* version = new QLabel(QString::fromLatin1(kVersionText), this);
+    auto* version = new QLabel(
+        VersionText(project::kVersionMajor, project::kVersionMinor, project::kVersionPatch), this);
     widgets::WithId(version, about_box_id::kVersion);
     auto* ok = widgets::MakeButton(*this, QStringLiteral("OK"), widgets::kOkId);
     ok->setDefault(true);

@@ -11,7 +11,9 @@ namespace about_box_id {
 inline constexpr int kIcon = 1030, kVersion = 1031;
 }  // namespace about_box_id
 
-inline constexpr char kVersionText[] = "Quillora Ver.1.00";
+// The box's version text in the old "Ver.1.00" form: the minor number in two digits, the
+// patch number added only when there is one ("Quillora Ver.1.02.3").
+QString VersionText(int major, int minor, int patch);
 
 class AboutBox : public QDialog {
     Q_OBJECT

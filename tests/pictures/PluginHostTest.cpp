@@ -10,6 +10,7 @@
 #include "PictureLibrary.h"
 #include "Fifo.h"
 #include "PluginTestFolder.h"
+#include "ProjectInfo.h"
 #include "text/Cp932.h"
 
 using quillora::pictures::PictureLibrary;
@@ -41,6 +42,20 @@ TEST_F(PluginVisit, PluginsAreVisitedInByteOrderOfTheirNamesAndTheFirstAccepting
 
     EXPECT_TRUE(PictureLibrary(folder.Dir()).IsPictureSupported(file));
     EXPECT_EQ(folder.TakeLog(), (Log{"A.pip imIsSupport", "B.pip imIsSupport"}));
+}
+
+TEST_F(PluginVisit, TheInstalledPluginFolderIsVisitedAfterTheProgramFolder) {
+    const std::string installed = std::string("bin/") + quillora::project::kPluginFolderFromProgram;
+    std::filesystem::create_directories(folder.Dir() + "/" + installed);
+    folder.Install("tp_refuse", "bin/z.pip");
+    folder.Install("tp_accept", installed + "/a.pip");
+    auto file = folder.Script("p.any", 3, 2);
+
+    auto picture = PictureLibrary(folder.Dir() + "/bin").LoadPicture(file);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->bits.at(2), 0x11);
+    EXPECT_EQ(folder.TakeLog(), (Log{"z.pip imIsSupport", "a.pip imIsSupport", "a.pip imGetPictureSize",
+                                     "a.pip imReadPicture"}));
 }
 
 TEST_F(PluginVisit, OnlyPipFilesWithLoadableLibrariesAndAllExportsAreUsed) {

@@ -52,6 +52,15 @@ TEST_F(SmallWindows, AboutBoxShowsIconAndVersionWithOkOnItsOwnRow) {
     EXPECT_TRUE(t.interaction.AllConsumed());
 }
 
+TEST(AboutBoxVersion, TheMinorNumberHasTwoDigitsAndThePatchNumberShowsOnlyWhenSet) {
+    const struct {
+        int major, minor, patch;
+        const char* text;
+    } cases[] = {{1, 0, 0, "Quillora Ver.1.00"}, {1, 2, 0, "Quillora Ver.1.02"}, {2, 10, 0, "Quillora Ver.2.10"},
+                 {1, 2, 3, "Quillora Ver.1.02.3"}};
+    for (const auto& c : cases) EXPECT_EQ(VersionText(c.major, c.minor, c.patch), QString::fromLatin1(c.text));
+}
+
 TEST_F(SmallWindows, SplashIsItsPictureCentredOnTheScreen) {
     SplashWindow splash;
     EXPECT_EQ(splash.Picture().size(), QSize(320, 240));

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "CommandTable.h"
+#include "ProjectInfo.h"
 
 namespace qlrtool {
 
@@ -18,6 +19,7 @@ int Usage() {
     auto entries = Commands();
     std::sort(entries.begin(), entries.end(), [](auto& a, auto& b) { return a.name < b.name; });
     for (const auto& c : entries) std::cerr << "  qlrtool " << c.usage << '\n';
+    std::cerr << "  qlrtool --version\n";
     return kExitUsage;
 }
 
@@ -44,6 +46,10 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(DropQtMessage);
     if (argc < 2) return Usage();
     std::string name = argv[1];
+    if (name == "--version" && argc == 2) {
+        std::cout << "qlrtool " << quillora::project::kVersion << '\n';
+        return kExitOk;
+    }
     for (const auto& c : Commands()) {
         if (c.name == name) return c.run(std::vector<std::string>(argv + 2, argv + argc));
     }
