@@ -1,14 +1,13 @@
 #include "print/PrintLabel.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDeadlineTimer>
 #include <QPrinter>
 #include <QWindow>
 
 #include "print/PrintDocument.h"
 #include "print/PrinterSelection.h"
+#include "widgets/WaitCursor.h"
 #include "windows/NoticeWindow.h"
 #include "workspace/Captions.h"
 
@@ -27,15 +26,6 @@ void ShowPainted(windows::NoticeWindow& notice) {
     }
     notice.repaint();
 }
-
-// The wait cursor for the length of the job.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -58,7 +48,7 @@ void PrintLabel(workspace::Workspace& ws, PrinterSelection& selection, QWidget* 
         // The notice and the wait come after the question, which they would otherwise cover.
         windows::NoticeWindow notice(QString::fromUtf8("印刷中....."));
         ShowPainted(notice);
-        WaitCursor wait;
+        widgets::WaitCursor wait;
         result = PrintDocument(printer, ws.doc);
     }
     switch (result.outcome) {
@@ -70,7 +60,7 @@ void PrintLabel(workspace::Workspace& ws, PrinterSelection& selection, QWidget* 
     case PrintOutcome::FileNotWritten:
     case PrintOutcome::OutputIsLabel:
         ws.interaction.ShowMessage(
-            workspace::Warning(ws.frame, QStringLiteral("\"%1\" に書き込めません。").arg(printer.outputFileName())));
+            workspace::Warning(ws.frame, QString::fromUtf8(workspace::caption::kCannotWrite).arg(printer.outputFileName())));
         break;
     }
 }
