@@ -13,6 +13,7 @@
 #include "HeavyDocument.h"
 #include "SilentInteraction.h"
 #include "canvas/ViewBitmap.h"
+#include "document/Limits.h"
 #include "document/LabelDocument.h"
 #include "layers/LayerOperations.h"
 #include "layers/LayerCommands.h"
@@ -47,7 +48,12 @@ public:
     explicit BenchViews(const document::LabelDocument& doc) : doc_(doc) {}
     layers::LayerWindow* window = nullptr;
 
-    void RefreshDocumentView() override { view_.Render(doc_); }
+    // The whole label at 100%, as the window at its fitted size renders it.
+    void RefreshDocumentView() override {
+        const int side = doc_.SafeOuterMm() * document::kViewPixelsPerMm;
+        view_.Invalidate();
+        view_.Region(doc_, side, QRect(0, 0, side, side));
+    }
     void RepaintDocumentView() override {}
     void RefreshLayerWindow(workspace::LayerWindowRegion region) override { window->Refresh(region); }
     void UpdateLayerScrollBar() override { window->UpdateScrollBar(); }

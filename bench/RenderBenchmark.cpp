@@ -12,6 +12,7 @@
 #include "HeavyDocument.h"
 #include "canvas/PrinterBands.h"
 #include "canvas/ViewBitmap.h"
+#include "document/Limits.h"
 #include "render/DeviceUnits.h"
 
 namespace {
@@ -26,9 +27,10 @@ const LabelDocument& Heavy() {
 void BM_RenderView(benchmark::State& state) {
     const LabelDocument& doc = Heavy();
     quillora::canvas::ViewBitmap view;
+    const int side = doc.SafeOuterMm() * quillora::document::kViewPixelsPerMm;
     for (auto _ : state) {
-        view.Render(doc);
-        benchmark::DoNotOptimize(view.Image().constBits());
+        view.Invalidate();
+        benchmark::DoNotOptimize(view.Region(doc, side, QRect(0, 0, side, side)).constBits());
     }
 }
 BENCHMARK(BM_RenderView)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();

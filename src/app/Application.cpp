@@ -237,7 +237,15 @@ void Application::ArrangeFloatingWindows() {
 }
 
 void Application::FitDocumentWindow() {
-    if (documentWindow_) documentWindow_->FitToLabel(doc_.SafeOuterMm() * document::kViewPixelsPerMm);
+    if (documentWindow_) documentWindow_->FitToLabel();
+}
+
+void Application::ZoomDocumentView(int direction) {
+    if (!documentWindow_) return;
+    view::LabelView* labelView = documentWindow_->View();
+    const QPoint middle = QRect(QPoint(), labelView->ClientSize()).center();
+    if (direction == 0) labelView->SetZoom(view::kDefaultZoom, middle);
+    else labelView->StepZoom(direction, middle);
 }
 
 void Application::ShowChange(document::ChangeScope scope) {
@@ -248,7 +256,8 @@ void Application::ShowChange(document::ChangeScope scope) {
 
 void Application::RefreshDocumentView() {
     if (documentWindow_) {
-        viewBitmap_.Render(doc_);
+        // The view renders what it shows as it repaints.
+        viewBitmap_.Invalidate();
         RepaintDocumentView();
     }
     UpdateCommandStates();
@@ -274,7 +283,9 @@ bool Application::AskNewLabelSize() { return windows::AskNewLabelSize(*workspace
 
 void Application::CreateDocumentWindow() {
     auto* labelView = new view::LabelView(doc_, settings_.grid, flags_, interaction_, commands_);
-    labelView->SetSource(&viewBitmap_.Image());
+    labelView->SetSource(&viewBitmap_);
+    labelView->SetZoom(settings_.zoom, {});
+    connect(labelView, &view::LabelView::zoomChanged, this, [this](int percent) { settings_.zoom = percent; });
     documentWindow_ = new view::DocumentWindow(labelView, doc_.header.outerDiameter, doc_.header.innerDiameter);
     connect(documentWindow_, &view::DocumentWindow::closeRequested, this, [this] {
         controller_->CloseDocument();

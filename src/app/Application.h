@@ -79,6 +79,8 @@ public:
     // Stacks the tool, position and layer windows at the frame's top-right corner, frame to frame.
     void ArrangeFloatingWindows();
     void FitDocumentWindow();
+    // One zoom step of the document window around its middle (direction > 0: in), or 100% for 0.
+    void ZoomDocumentView(int direction);
 
     // Redraws what shows the part of the label that changed: the document's one observer.
     void ShowChange(document::ChangeScope scope);

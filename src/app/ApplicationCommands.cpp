@@ -7,6 +7,7 @@
 #include "app/FrameWindow.h"
 #include "desktop/WebSite.h"
 #include "environment/EnvironmentSheet.h"
+#include "exporting/ExportLabel.h"
 #include "print/MediumDialog.h"
 #include "print/PrintLabel.h"
 #include "print/PrintPreview.h"
@@ -34,6 +35,7 @@ void Application::DefineCommands() {
     c.Define(CommandId::Save, [&documents] { documents.SaveDocument(); },
              [this] { return doc_.documentOpen && doc_.documentModified && !doc_.currentFileName.empty(); });
     c.Define(CommandId::SaveAs, [&documents] { documents.SaveDocumentAs(); }, open);
+    c.Define(CommandId::Export, [this] { exporting::ExportLabel(*workspace_); }, open);
     c.Define(CommandId::Exit, [this] { Exit(); });
 
     c.Define(CommandId::Print, [this] { print::PrintLabel(*workspace_, printer_, frame_.get()); }, open);
@@ -52,6 +54,9 @@ void Application::DefineCommands() {
     c.Define(CommandId::Grid, [this] { ToggleGrid(); }, open, [this] { return settings_.grid.visible != 0; });
     c.Define(CommandId::ArrangeWindows, [this] { ArrangeFloatingWindows(); });
     c.Define(CommandId::FitDocument, [this] { FitDocumentWindow(); }, open);
+    c.Define(CommandId::ZoomIn, [this] { ZoomDocumentView(1); }, open);
+    c.Define(CommandId::ZoomOut, [this] { ZoomDocumentView(-1); }, open);
+    c.Define(CommandId::ZoomActualSize, [this] { ZoomDocumentView(0); }, open);
 
     c.Define(CommandId::Help, [this] { floating_->ShowHelpContents(); });
     c.Define(CommandId::HelpOnHelp, [this] { floating_->ShowHelpOnHelp(); });

@@ -1,14 +1,35 @@
 #include "ViewBitmap.h"
 
+#include <QPainter>
+#include <QRegion>
+
 #include "LabelImage.h"
-#include "document/Limits.h"
 
 namespace quillora::canvas {
 
-void ViewBitmap::Render(const document::LabelDocument& doc) {
-    int size = doc.SafeOuterMm() * document::kViewPixelsPerMm;
-    if (image_.width() != size || image_.height() != size) image_ = QImage(size, size, QImage::Format_RGB32);
-    PaintLabelImage(image_, doc, render::RenderTarget::View);
+const QImage& ViewBitmap::Region(const document::LabelDocument& doc, int side, const QRect& region) {
+    if (current_ && side == side_ && region == region_) return image_;
+    // A scroll keeps most of the part shown: those pixels move, only the uncovered strips render.
+    const QRect kept = current_ && side == side_ ? region.intersected(region_) : QRect();
+    QImage image(region.size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    if (!kept.isEmpty()) painter.drawImage(kept.topLeft() - region.topLeft(), image_, kept.translated(-region_.topLeft()));
+    for (const QRect& strip : QRegion(region).subtracted(kept)) {
+        QImage pixels(strip.size(), QImage::Format_RGB32);
+        PaintLabelRegion(pixels, doc, side, strip.topLeft(), render::RenderTarget::View);
+        painter.drawImage(strip.topLeft() - region.topLeft(), pixels);
+    }
+    painter.end();
+    image_ = std::move(image);
+    side_ = side;
+    region_ = region;
+    current_ = true;
+    return image_;
+}
+
+void ViewBitmap::Clear() {
+    image_ = QImage();
+    current_ = false;
 }
 
 }  // namespace quillora::canvas

@@ -1,7 +1,10 @@
 #pragma once
-// The document window's off-screen picture of the label: the whole label rendered at 3 pixels
-// per millimetre after every change, so that window repaints only copy it.
+// The document window's off-screen picture of the label: the part of the label the window shows,
+// rendered at the window's zoom in device pixels, so that a repaint that shows the same part
+// (the grid switched, the window uncovered) only copies it and a scroll renders only what it
+// uncovers.
 #include <QImage>
+#include <QRect>
 
 #include "document/LabelDocument.h"
 
@@ -9,14 +12,20 @@ namespace quillora::canvas {
 
 class ViewBitmap {
 public:
-
-    // outerPx x outerPx pixels, the corners masked in the window's face colour.
-    void Render(const document::LabelDocument& doc);
-    const QImage& Image() const { return image_; }
-    void Clear() { image_ = QImage(); }
+    // The pixels `region` covers of the label rendered `side` pixels across, the region counted
+    // from the label square's top-left corner; the corners and hole in the window's face colour.
+    // Rendered again where the region differs from the last call's at the same side, and all of it
+    // when the side differs or the label changed.
+    const QImage& Region(const document::LabelDocument& doc, int side, const QRect& region);
+    // The label changed: the next Region renders.
+    void Invalidate() { current_ = false; }
+    void Clear();
 
 private:
     QImage image_;
+    int side_ = 0;
+    QRect region_;
+    bool current_ = false;
 };
 
 }  // namespace quillora::canvas

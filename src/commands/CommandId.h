@@ -39,6 +39,10 @@ enum class CommandId : int {
     LayerSettings = 40073,
     Undo = 40090,
     Redo = 40091,
+    ZoomIn = 40092,
+    ZoomOut = 40093,
+    ZoomActualSize = 40094,
+    Export = 40095,
 };
 
 }  // namespace quillora::commands

@@ -22,6 +22,7 @@ const std::array kFile{
     kSeparator,
     MenuItem{Save, "上書き保存(&S)", "Ctrl+S", Ctrl | Qt::Key_S, false},
     MenuItem{SaveAs, "名前を付けて保存(&A)...", nullptr, 0, false},
+    MenuItem{Export, "ｴｸｽﾎﾟｰﾄ(&E)...", nullptr, 0, false},
     kSeparator,
     MenuItem{Exit, "終了(&X)", "Ctrl+Q", Ctrl | Qt::Key_Q, false},
 };
@@ -61,6 +62,10 @@ const std::array kView{
     MenuItem{LayerWindow, "ﾚｲﾔｰｳｨﾝﾄﾞｳ(&L)", nullptr, 0, true},
     kSeparator,
     MenuItem{Grid, "ｸﾞﾘｯﾄﾞ(&G)", "Ctrl+G", Ctrl | Qt::Key_G, true},
+    kSeparator,
+    MenuItem{ZoomIn, "拡大(&I)", "Ctrl++", Ctrl | Qt::Key_Plus, false},
+    MenuItem{ZoomOut, "縮小(&O)", "Ctrl+-", Ctrl | Qt::Key_Minus, false},
+    MenuItem{ZoomActualSize, "100%(&Z)", "Ctrl+0", Ctrl | Qt::Key_0, false},
 };
 
 const std::array kWindow{

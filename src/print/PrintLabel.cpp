@@ -1,8 +1,6 @@
 #include "print/PrintLabel.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDeadlineTimer>
 #include <QPrinter>
 #include <QWindow>
@@ -11,6 +9,7 @@
 #include "print/MediumChoice.h"
 #include "print/PrintDocument.h"
 #include "print/PrinterSelection.h"
+#include "widgets/WaitCursor.h"
 #include "windows/NoticeWindow.h"
 #include "workspace/Captions.h"
 
@@ -29,15 +28,6 @@ void ShowPainted(windows::NoticeWindow& notice) {
     }
     notice.repaint();
 }
-
-// The wait cursor for the length of the job.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // A warning asking Yes (the default) or No.
 workspace::Message Question(QWidget* frame, const QString& text) {
@@ -62,7 +52,7 @@ void RunJob(workspace::Workspace& ws, const QPrinter& printer, const std::functi
         // The notice and the wait come after any question, which they would otherwise cover.
         windows::NoticeWindow notice(QString::fromUtf8("印刷中....."));
         ShowPainted(notice);
-        WaitCursor wait;
+        widgets::WaitCursor wait;
         result = job();
     }
     switch (result.outcome) {
@@ -74,7 +64,7 @@ void RunJob(workspace::Workspace& ws, const QPrinter& printer, const std::functi
     case PrintOutcome::FileNotWritten:
     case PrintOutcome::OutputIsLabel:
         ws.interaction.ShowMessage(
-            workspace::Warning(ws.frame, QStringLiteral("\"%1\" に書き込めません。").arg(printer.outputFileName())));
+            workspace::Warning(ws.frame, QString::fromUtf8(workspace::caption::kCannotWrite).arg(printer.outputFileName())));
         break;
     }
 }

@@ -12,6 +12,15 @@ enum class RenderTarget { View = 0, Printer = 1 };
 constexpr document::Colour kViewFaceColour = 0xF0F0F0;
 constexpr document::Colour kPaperWhite = 0xFFFFFF;
 
+// The disc's bounding square and the hole's, in device units: the mask covers what lies outside
+// the one and inside the other, and the border frames both on their inside edge.
+struct LabelOutline {
+    DeviceRect disc;
+    DeviceRect hole;
+};
+LabelOutline OutlineOf(const document::LabelDocument& doc, int originX, int originY, int widthMm, int heightMm,
+                       int widthDev, int heightDev);
+
 // (originX, originY) is the top-left corner of the label's bounding square in device units,
 // widthMm x heightMm its size in millimetres and widthDev x heightDev in device units.
 // The view target masks the bounding square in the face colour; the printer target whitens

@@ -31,7 +31,17 @@ std::optional<DeviceRect> KeepAspect(const document::LayerRecord& layer, int ori
     return Rect(originX, std::int64_t{originY} + (std::int64_t{heightDev} - h) / 2, w, h);
 }
 
+bool Drawable(const document::Picture* picture) {
+    return picture != nullptr && picture->width > 0 && picture->height > 0 &&
+           picture->bits.size() >= picture->RowBytes() * static_cast<std::size_t>(picture->height);
+}
+
 }  // namespace
+
+bool CoversDisc(const document::LayerRecord& layer, const document::Picture* picture) {
+    return layer.kind == document::LayerKind::Picture && layer.visible != 0 && layer.placement == 2 &&
+           layer.keepAspect == 0 && Drawable(picture);
+}
 
 std::optional<DeviceRect> PictureDestination(const document::LayerRecord& layer, int originX, int originY,
                                              int widthDev, int heightDev, float hScale, float vScale) {
@@ -54,9 +64,7 @@ std::optional<DeviceRect> PictureDestination(const document::LayerRecord& layer,
 
 void DrawPictureLayer(Canvas& canvas, const document::LayerRecord& layer, const document::Picture* picture,
                       int originX, int originY, int widthDev, int heightDev, float hScale, float vScale) {
-    if (picture == nullptr || picture->width <= 0 || picture->height <= 0 ||
-        picture->bits.size() < picture->RowBytes() * static_cast<std::size_t>(picture->height))
-        return;
+    if (!Drawable(picture)) return;
     auto dest = PictureDestination(layer, originX, originY, widthDev, heightDev, hScale, vScale);
     DeviceRect disc{originX, originY, ClampDevice(std::int64_t{originX} + widthDev),
                     ClampDevice(std::int64_t{originY} + heightDev)};

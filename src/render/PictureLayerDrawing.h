@@ -15,6 +15,11 @@ namespace quillora::render {
 std::optional<DeviceRect> PictureDestination(const document::LayerRecord& layer, int originX, int originY,
                                              int widthDev, int heightDev, float hScale, float vScale);
 
+// Whether the layer's picture covers the whole disc: a visible picture layer stretched over the
+// square with a picture to draw. Inside the disc nothing below it shows, and the mask paints over
+// everything outside.
+bool CoversDisc(const document::LayerRecord& layer, const document::Picture* picture);
+
 // `picture` is the one the layer's slot holds; without one (or with an empty one) nothing is drawn.
 // The mask of the label cuts the picture at the circle afterwards, so the canvas may leave out
 // what lies outside the disc.

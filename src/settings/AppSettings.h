@@ -41,6 +41,8 @@ struct AppSettings {
     document::NewDocumentDefaults docDefaults;
     FloatingWindowPlacement toolWindow, positionWindow, layerWindow;
     std::int32_t showTipsAtStart = 1, nextTipNumber = 0, firstRun = 1, autoArrange = 0;
+    std::int32_t zoom = 100;  // the document window's, in percent; 100 is 3 pixels per millimetre
+    std::int32_t exportFormat = 0, exportDpi = 300;  // the export's last choice: 0 PNG, 1 PDF
     document::TextLayerSettings text;
     document::PicLayerSettings picture;
     MediumSettings medium;

@@ -75,6 +75,13 @@ void VisitSettingsTable(Visitor& v, App& app, Doc& doc) {
     v.Int("First", app.firstRun, d.firstRun);
     v.Int("Dress", app.autoArrange, d.autoArrange);
 
+    v.Section("View");
+    v.Int("Zoom", app.zoom, d.zoom);
+
+    v.Section("Export");
+    v.Int("Format", app.exportFormat, d.exportFormat);
+    v.Int("Dpi", app.exportDpi, d.exportDpi);
+
     v.Section("TextLayer");
     v.Text("Text", app.text.text, d.text.text);
     v.Text("FontFace", app.text.fontFace, d.text.fontFace);

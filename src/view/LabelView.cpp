@@ -5,18 +5,18 @@
 #include <QAction>
 #include <QFont>
 #include <QFontMetrics>
-#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QtMath>
 #include <QPainter>
 #include <QPen>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "canvas/FontMapping.h"
 #include "canvas/Colours.h"
-#include "canvas/ViewBitmap.h"
 #include "render/LabelRenderer.h"
 #include "view/ViewGeometry.h"
 #include "workspace/Captions.h"
@@ -59,6 +59,16 @@ Qt::PenStyle GridPenStyle(std::int32_t stored) {
 // "ＭＳ Ｐ明朝" with a 10-pixel cell.
 QFont RulerFont() { return canvas::FontMapping::MakeFont({settings::kDefaultFontFace, 10}); }
 
+// One notch of an ordinary mouse wheel.
+constexpr int kWheelStep = 120;
+
+// The device pixels a logical rectangle covers on a screen of the given pixel ratio.
+QRect DevicePixels(const QRect& logical, qreal ratio) {
+    const QPoint topLeft(qFloor(logical.left() * ratio), qFloor(logical.top() * ratio));
+    const QPoint end(qCeil((logical.right() + 1) * ratio), qCeil((logical.bottom() + 1) * ratio));
+    return QRect(topLeft, end - QPoint(1, 1));
+}
+
 int DefaultMenuRunner(QMenu& menu, const QPoint& globalPos) {
     QAction* chosen = menu.exec(globalPos);
     return chosen ? chosen->data().toInt() : 0;
@@ -76,13 +86,13 @@ LabelView::LabelView(document::LabelDocument& doc, const settings::GridSettings&
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this](int action) { OnScrollAction(horizontalScrollBar(), action, doc_.state.scrollX, ClientSize().width()); });
+            [this](int action) { OnScrollAction(horizontalScrollBar(), action, scroll_.rx(), ClientSize().width()); });
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this](int action) { OnScrollAction(verticalScrollBar(), action, doc_.state.scrollY, ClientSize().height()); });
+            [this](int action) { OnScrollAction(verticalScrollBar(), action, scroll_.ry(), ClientSize().height()); });
 }
 
-void LabelView::SetSource(const QImage* image) {
-    source_ = image;
+void LabelView::SetSource(canvas::ViewBitmap* bitmap) {
+    source_ = bitmap;
     viewport()->update();
 }
 
@@ -98,22 +108,66 @@ void LabelView::RepaintLabelArea() {
 
 void LabelView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    doc_.state.scrollX = 0;
-    doc_.state.scrollY = 0;
-    // The label's place changes with the window's size only; painting reads it.
+    scroll_ = {};
+    // The label's place changes with the window's size and the zoom only; painting reads it.
     const QSize size = ClientSize();
-    doc_.state.viewOriginX = ViewOrigin(size.width(), OuterPx());
-    doc_.state.viewOriginY = ViewOrigin(size.height(), OuterPx());
+    origin_ = {ViewOrigin(size.width(), OuterPx()), ViewOrigin(size.height(), OuterPx())};
+    StoreUnzoomedPlace();
     UpdateScrollBars();
 }
 
-int LabelView::OuterPx() const { return doc_.SafeOuterMm() * document::kViewPixelsPerMm; }
+ViewScale LabelView::Scale() const { return ViewScale(doc_.SafeOuterMm(), zoom_); }
 
-void LabelView::scrollContentsBy(int, int) {
-    // The offsets live in the document state and are set by onScrollAction.
+int LabelView::OuterPx() const { return Scale().OuterPx(); }
+
+void LabelView::StoreUnzoomedPlace() {
+    const QSize size = ClientSize();
+    const int classicPx = doc_.SafeOuterMm() * document::kViewPixelsPerMm;
+    doc_.state.viewOriginX = ViewOrigin(size.width(), classicPx);
+    doc_.state.viewOriginY = ViewOrigin(size.height(), classicPx);
+    doc_.state.scrollX = scroll_.x() * kDefaultZoom / zoom_;
+    doc_.state.scrollY = scroll_.y() * kDefaultZoom / zoom_;
 }
 
-void LabelView::OnScrollAction(QScrollBar* bar, int action, std::int32_t& offset, int clientExtent) {
+void LabelView::SetZoom(int percent, QPoint anchor) {
+    percent = UsableZoom(percent);
+    if (percent == zoom_) return;
+    const ViewScale before = Scale();
+    const QPoint oldOrigin = origin_;
+    zoom_ = percent;
+    const ViewScale after = Scale();
+    const QSize size = ClientSize();
+    origin_ = {ViewOrigin(size.width(), after.OuterPx()), ViewOrigin(size.height(), after.OuterPx())};
+    scroll_ = {ScrollKeeping(anchor.x(), oldOrigin.x(), scroll_.x(), before, origin_.x(), after,
+                             ScrollBarMaximum(after.OuterPx(), size.width())),
+               ScrollKeeping(anchor.y(), oldOrigin.y(), scroll_.y(), before, origin_.y(), after,
+                             ScrollBarMaximum(after.OuterPx(), size.height()))};
+    StoreUnzoomedPlace();
+    UpdateScrollBars();
+    emit zoomChanged(zoom_);
+}
+
+void LabelView::StepZoom(int direction, QPoint anchor) { SetZoom(NextZoom(zoom_, direction), anchor); }
+
+void LabelView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    if (!doc_.state.isOpen) return;
+    // A touchpad turns in small parts: a step for every whole notch.
+    wheelAngle_ += event->angleDelta().y();
+    const QPoint anchor = event->position().toPoint();
+    for (; wheelAngle_ >= kWheelStep; wheelAngle_ -= kWheelStep) StepZoom(1, anchor);
+    for (; wheelAngle_ <= -kWheelStep; wheelAngle_ += kWheelStep) StepZoom(-1, anchor);
+}
+
+void LabelView::scrollContentsBy(int, int) {
+    // The offsets are the view's own, set by OnScrollAction.
+}
+
+void LabelView::OnScrollAction(QScrollBar* bar, int action, int& offset, int clientExtent) {
     ScrollRequest request = ScrollRequest::Other;
     switch (action) {
     case QAbstractSlider::SliderSingleStepSub: request = ScrollRequest::LineBack; break;
@@ -123,16 +177,17 @@ void LabelView::OnScrollAction(QScrollBar* bar, int action, std::int32_t& offset
     case QAbstractSlider::SliderMove: request = ScrollRequest::ThumbTrack; break;
     default: break;
     }
-    offset = ApplyScroll(request, offset, OuterPx(), clientExtent, bar->sliderPosition());
+    offset = ApplyScroll(request, offset, OuterPx(), clientExtent, bar->sliderPosition(), ScrollStepsAt(zoom_));
     bar->setSliderPosition(std::clamp(offset, bar->minimum(), bar->maximum()));
+    StoreUnzoomedPlace();
     UpdateScrollBars();
 }
 
 void LabelView::UpdateScrollBars() {
     const QSize size = ClientSize();
     const std::pair<QScrollBar*, std::pair<int, int>> bars[] = {
-        {horizontalScrollBar(), {size.width(), doc_.state.scrollX}},
-        {verticalScrollBar(), {size.height(), doc_.state.scrollY}},
+        {horizontalScrollBar(), {size.width(), scroll_.x()}},
+        {verticalScrollBar(), {size.height(), scroll_.y()}},
     };
     for (const auto& [bar, values] : bars) {
         const auto [page, offset] = values;
@@ -140,6 +195,8 @@ void LabelView::UpdateScrollBars() {
         const int maximum = ScrollBarMaximum(OuterPx(), page);
         bar->setRange(0, maximum);
         bar->setPageStep(page);
+        // The wheel moves by lines: the same share of the label at every zoom.
+        bar->setSingleStep(ScrollStepsAt(zoom_).line);
         bar->setValue(std::clamp(offset, 0, maximum));
         bar->setEnabled(maximum > 0);
     }
@@ -154,17 +211,14 @@ void LabelView::paintEvent(QPaintEvent*) {
     painter.fillRect(viewport()->rect(), canvas::ToQColor(render::kViewFaceColour));
     if (!doc_.state.isOpen) return;
 
-    const int outerPx = OuterPx();
-    const int originX = doc_.state.viewOriginX;
-    const int originY = doc_.state.viewOriginY;
-    const int scrollX = doc_.state.scrollX;
-    const int scrollY = doc_.state.scrollY;
+    const ViewScale scale = Scale();
+    const int outerPx = scale.OuterPx();
+    const int originX = origin_.x();
+    const int originY = origin_.y();
+    const int scrollX = scroll_.x();
+    const int scrollY = scroll_.y();
 
-    if (source_ && !source_->isNull()) {
-        const QRect sourceRect = QRect(scrollX, scrollY, outerPx, outerPx).intersected(source_->rect());
-        painter.drawImage(QPoint(originX + sourceRect.x() - scrollX, originY + sourceRect.y() - scrollY), *source_,
-                          sourceRect);
-    }
+    PaintLabel(painter);
 
     if (grid_.visible) {
         QPen pen(GridPenStyle(grid_.lineType));
@@ -172,12 +226,25 @@ void LabelView::paintEvent(QPaintEvent*) {
         pen.setWidth(0);
         painter.setPen(pen);
         // End points are left out, as the platform's line drawing does.
-        for (int k : GridOffsets(outerPx, grid_.spacing)) {
+        for (int k : GridOffsets(scale, grid_.spacing)) {
             painter.drawLine(originX - scrollX + k, originY, originX - scrollX + k, originY + outerPx - 1);
             painter.drawLine(originX, originY - scrollY + k, originX + outerPx - 1, originY - scrollY + k);
         }
     }
     PaintRulers(painter, width, height);
+}
+
+void LabelView::PaintLabel(QPainter& painter) {
+    if (!source_) return;
+    // Only what shows right of and below the rulers is rendered, in the screen's own pixels.
+    const QPoint corner = origin_ - scroll_;
+    const QRect labelArea(kRulerBand, kRulerBand, viewport()->width() - kRulerBand, viewport()->height() - kRulerBand);
+    const QRect shown = QRect(corner, QSize(OuterPx(), OuterPx())).intersected(labelArea);
+    if (shown.isEmpty()) return;
+    const qreal ratio = viewport()->devicePixelRatioF();
+    const QImage& pixels =
+        source_->Region(doc_, qRound(OuterPx() * ratio), DevicePixels(shown.translated(-corner), ratio));
+    painter.drawImage(QRectF(shown), pixels);
 }
 
 void LabelView::PaintRulers(QPainter& painter, int width, int height) {
@@ -187,26 +254,27 @@ void LabelView::PaintRulers(QPainter& painter, int width, int height) {
     painter.setFont(rulerFont_);
     const int ascent = QFontMetrics(rulerFont_).ascent();
 
-    for (const RulerMark& mark : RulerMarks(doc_.state.viewOriginX, doc_.state.scrollX, width)) {
-        painter.drawText(mark.pos + 2, ascent, QString::number(mark.label));
-        painter.drawLine(mark.pos, 0, mark.pos, kRulerBand - 1);
-        for (int i = 1; i <= 9; ++i) {
-            const int x = mark.pos + mark.tickStep * i;
-            painter.drawLine(x, 10, x, kRulerBand - 1);
+    const ViewScale scale = Scale();
+    for (const RulerTick& tick : RulerTicks(origin_.x(), scroll_.x(), width, scale)) {
+        if (!tick.labelled) {
+            painter.drawLine(tick.pos, 10, tick.pos, kRulerBand - 1);
+            continue;
         }
+        painter.drawText(tick.pos + 2, ascent, QString::number(tick.mm));
+        painter.drawLine(tick.pos, 0, tick.pos, kRulerBand - 1);
     }
-    for (const RulerMark& mark : RulerMarks(doc_.state.viewOriginY, doc_.state.scrollY, height)) {
+    for (const RulerTick& tick : RulerTicks(origin_.y(), scroll_.y(), height, scale)) {
+        if (!tick.labelled) {
+            painter.drawLine(10, tick.pos, kRulerBand - 1, tick.pos);
+            continue;
+        }
         // The text runs upwards from just above its tick.
         painter.save();
-        painter.translate(0, mark.pos - 2);
+        painter.translate(0, tick.pos - 2);
         painter.rotate(-90);
-        painter.drawText(0, ascent, QString::number(mark.label));
+        painter.drawText(0, ascent, QString::number(tick.mm));
         painter.restore();
-        painter.drawLine(0, mark.pos, kRulerBand - 1, mark.pos);
-        for (int i = 1; i <= 9; ++i) {
-            const int y = mark.pos + mark.tickStep * i;
-            painter.drawLine(10, y, kRulerBand - 1, y);
-        }
+        painter.drawLine(0, tick.pos, kRulerBand - 1, tick.pos);
     }
     painter.drawLine(0, kRulerBand - 1, width - 1, kRulerBand - 1);
     painter.drawLine(kRulerBand - 1, 0, kRulerBand - 1, height - 1);
@@ -221,8 +289,9 @@ void LabelView::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     viewport()->setCursor(Qt::CrossCursor);
-    emit mousePositionChanged(PixelToMm(pos.x(), doc_.state.viewOriginX, doc_.state.scrollX),
-                              PixelToMm(pos.y(), doc_.state.viewOriginY, doc_.state.scrollY));
+    const ViewScale scale = Scale();
+    emit mousePositionChanged(PixelToMm(pos.x(), origin_.x(), scroll_.x(), scale),
+                              PixelToMm(pos.y(), origin_.y(), scroll_.y(), scale));
 }
 
 void LabelView::mousePressEvent(QMouseEvent* event) {
@@ -244,8 +313,9 @@ void LabelView::mousePressEvent(QMouseEvent* event) {
 }
 
 void LabelView::ShowContextMenu(const QPoint& pos, const QPoint& globalPos) {
-    const int xMm = PixelToMm(pos.x(), doc_.state.viewOriginX, doc_.state.scrollX);
-    const int yMm = PixelToMm(pos.y(), doc_.state.viewOriginY, doc_.state.scrollY);
+    const ViewScale scale = Scale();
+    const int xMm = PixelToMm(pos.x(), origin_.x(), scroll_.x(), scale);
+    const int yMm = PixelToMm(pos.y(), origin_.y(), scroll_.y(), scale);
 
     QMenu menu(this);
     for (const ContextItem& item : kContextMenu) {

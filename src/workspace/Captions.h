@@ -36,5 +36,7 @@ inline constexpr char kApply[] = "適用(&A)";
 inline constexpr char kClose[] = "閉じる";
 inline constexpr char kConfirm[] = "確認";
 inline constexpr char kWarning[] = "警告";
+// A file that could not be written, with its path for %1.
+inline constexpr char kCannotWrite[] = "\"%1\" に書き込めません。";
 
 }  // namespace quillora::workspace::caption

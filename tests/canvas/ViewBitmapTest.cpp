@@ -44,11 +44,16 @@ std::unique_ptr<document::Picture> TwoBands(QRgb top, QRgb bottom) {
     return picture;
 }
 
+// The whole label at 3 pixels per millimetre, as the window shows it at 100%.
+const QImage& Whole(ViewBitmap& view, const document::LabelDocument& doc) {
+    const int side = doc.SafeOuterMm() * 3;
+    return view.Region(doc, side, QRect(0, 0, side, side));
+}
+
 TEST(ViewBitmap, MaskHoleAndBorderLieOnTheirPixels) {
     auto doc = NewLabel();
     ViewBitmap view;
-    view.Render(doc);
-    const QImage& image = view.Image();
+    const QImage& image = Whole(view, doc);
     ASSERT_EQ(image.size(), QSize(360, 360));
     // Corners in the face colour, the disc in the background colour.
     EXPECT_EQ(image.pixel(0, 0), kFace);
@@ -70,13 +75,48 @@ TEST(ViewBitmap, MaskHoleAndBorderLieOnTheirPixels) {
     EXPECT_EQ(image.pixel(180, 135), kLine);
     EXPECT_EQ(image.pixel(180, 180), kFace);
 
+    // The same part again is not rendered again until the label is said to have changed.
     doc.state.borderLine = 0;
-    view.Render(doc);
-    EXPECT_EQ(view.Image().pixel(0, 180), kBack);
-    EXPECT_EQ(view.Image().pixel(135, 180), kFace);
+    EXPECT_EQ(Whole(view, doc).pixel(0, 180), kLine);
+    view.Invalidate();
+    EXPECT_EQ(Whole(view, doc).pixel(0, 180), kBack);
+    EXPECT_EQ(Whole(view, doc).pixel(135, 180), kFace);
+}
 
-    view.Clear();
-    EXPECT_TRUE(view.Image().isNull());
+// A part of the label rendered at a zoom has the pixels of the whole label rendered at that
+// scale: text (rotated, shadowed), a picture, the list, the mask and the border alike, whether
+// rendered whole or, after a scroll, in the strips the last part did not cover.
+TEST(ViewBitmap, APartHasThePixelsOfTheWholeAtTheSameScale) {
+    auto doc = NewLabel();
+    int slot = doc.FindFreeSlot();
+    doc.InsertAtSelection(slot);
+    doc.layers[slot].kind = document::LayerKind::Picture;
+    doc.layers[slot].visible = 1;
+    doc.layers[slot].placement = 2;
+    doc.pictures[slot] = TwoBands(qRgb(255, 0, 0), qRgb(0, 0, 255));
+    slot = doc.FindFreeSlot();
+    doc.InsertAtSelection(slot);
+    auto& layer = doc.layers[slot];
+    layer.kind = document::LayerKind::Text;
+    layer.visible = 1;
+    text::StoreField(layer.text, "Quillora");
+    layer.fontSize = 24;
+    layer.angle = 35;
+    layer.shadow = 1;
+    layer.shadowX = 2;
+    layer.shadowY = 2;
+    layer.posX = 20;
+    layer.posY = 50;
+    for (int i = 0; i < 12; ++i) text::StoreField(doc.list.entryText[i], "track");
+
+    for (const int side : {1440, 540}) {
+        QImage whole(side, side, QImage::Format_RGB32);
+        PaintLabelImage(whole, doc, render::RenderTarget::View);
+        ViewBitmap view;
+        for (const QRect part : {QRect(0, 0, side, side), QRect(97, 301, 400, 233), QRect(101, 297, 400, 233),
+                                 QRect(side - 50, 7, 50, 300)})
+            EXPECT_EQ(view.Region(doc, side, part), whole.copy(part)) << side << " " << part.x();
+    }
 }
 
 TEST(ViewBitmap, APictureIsCutAtTheCircleAndTheHole) {
@@ -89,8 +129,7 @@ TEST(ViewBitmap, APictureIsCutAtTheCircleAndTheHole) {
     layer.placement = 2;
     doc.pictures[slot] = TwoBands(qRgb(255, 0, 0), qRgb(0, 0, 255));
     ViewBitmap view;
-    view.Render(doc);
-    const QImage& image = view.Image();
+    const QImage& image = Whole(view, doc);
     EXPECT_EQ(image.pixel(180, 60), qRgb(255, 0, 0));   // the picture's top half is at the top
     EXPECT_EQ(image.pixel(180, 300), qRgb(0, 0, 255));
     EXPECT_EQ(image.pixel(5, 5), kFace);
@@ -142,9 +181,8 @@ TEST(PrinterTarget, UncheckedValuesRenderAndTheCornersStayMasked) {
     for (int i = 0; i < document::kListEntries; ++i) text::StoreField(doc.list.entryText[i], "a\r\nb\r\nc\r\nd\r\ne\r\nf");
 
     ViewBitmap view;
-    view.Render(doc);
-    EXPECT_EQ(view.Image().pixel(0, 0), kFace);
-    EXPECT_EQ(view.Image().pixel(180, 180), kFace);
+    EXPECT_EQ(Whole(view, doc).pixel(0, 0), kFace);
+    EXPECT_EQ(Whole(view, doc).pixel(180, 180), kFace);
     // The printer page goes through QPainter's own image drawing rather than the direct stretch.
     QImage page(720, 720, QImage::Format_RGB888);
     PaintLabelImage(page, doc, render::RenderTarget::Printer);

@@ -2,7 +2,8 @@
 # GUI checks of the built program under Xvfb with openbox: first-run stacking measured from the
 # window manager's frames and saved as such, the splash never above a dialog, a shortcut pressed
 # in a floating window, dialogs the window manager may not resize or maximise, the property
-# sheets' fixed size, and the exit notice painted while the exit work runs.
+# sheets' fixed size, the exit notice painted while the exit work runs, and zooming the label with
+# Ctrl++ and Ctrl+wheel.
 # Usage: run-under-openbox.sh PATH/TO/quillora
 set -uo pipefail
 program=$1
@@ -99,13 +100,14 @@ ini_value() {  # file section key
 }
 
 # A fresh copy of the program: its settings file goes beside it, so every copy is a first run.
+# It opens $open_file when that is set.
 start_program() {  # folder [environment assignments...]
     local folder=$1
     shift
     mkdir -p "$folder/home"
     cp "$program" "$folder/quillora"
     env HOME="$folder/home" XDG_DATA_HOME="$folder/home/data" XDG_CONFIG_HOME="$folder/home/config" \
-        XDG_RUNTIME_DIR="$folder/home" "$@" "$folder/quillora" >"$folder/out.log" 2>&1 &
+        XDG_RUNTIME_DIR="$folder/home" "$@" "$folder/quillora" ${open_file:+"$open_file"} >"$folder/out.log" 2>&1 &
     pids+=($!)
     program_pid=$!
 }
@@ -219,6 +221,48 @@ else
     [ "$sizes" = "$first $first $first" ] && pass "the environment sheet keeps its size on every page ($first)" \
         || fail "the environment sheet changes its size with the page: $sizes"
     press "$sheet" Escape
+fi
+kill "$program_pid" 2>/dev/null
+
+# --- zoom: Ctrl++ in the frame, Ctrl+wheel over the label ---------------------------------------
+# The pixels of a window in the label's red (0x0000FF as the label stores it).
+red_pixels() {
+    xwd -silent -id "$1" >"$work/shot.xwd" || return 1
+    local header colours
+    header=$(od -An -tu4 --endian=big -j0 -N4 "$work/shot.xwd" | tr -d ' ')
+    colours=$(od -An -tu4 --endian=big -j76 -N4 "$work/shot.xwd" | tr -d ' ')
+    tail -c +$((header + colours * 12 + 1)) "$work/shot.xwd" | od -An -v -tx4 -w4 | grep -c ' ..ff0000$'
+}
+mkdir -p "$work/zoom"
+printf '[DocData]\r\nBackColor = 255\r\n' >"$work/zoom/quillora.ini"
+"$(dirname "$program")/qlrtool" new "$work/zoom/red.qlr" --settings "$work/zoom" >/dev/null
+open_file="$work/zoom/red.qlr" start_program "$work/zoom"
+question=$(window_named '^確認$' 15) && press "$question" Escape
+tips=$(window_named '^ﾜﾝﾎﾟｲﾝﾄ$' 10) && press "$tips" Escape
+frame=$(window_named '^Quillora - ' 10)
+if [ -z "$frame" ]; then
+    fail "the label did not open"
+else
+    sleep 0.5
+    before=$(red_pixels "$frame")
+    press "$frame" ctrl+plus
+    sleep 0.5
+    after_key=$(red_pixels "$frame")
+    # The wheel over the label, away from its middle.
+    xdotool mousemove --window "$frame" 200 300
+    xdotool keydown ctrl click 4 keyup ctrl
+    sleep 0.5
+    after_wheel=$(red_pixels "$frame")
+    press "$frame" ctrl+q
+    for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+    zoom=$(ini_value "$work/zoom/quillora.ini" View Zoom)
+    # The window keeps its size: a bigger label fills more of it, and the wheel shows another part.
+    if [ "${before:-0}" -gt 0 ] && [ "${after_key:-0}" -gt "$before" ] && [ "${after_wheel:-0}" -ne "$after_key" ] \
+        && [ "$zoom" = 200 ]; then
+        pass "Ctrl++ and Ctrl+wheel zoom in (red pixels $before, $after_key, $after_wheel; saved zoom $zoom)"
+    else
+        fail "zooming: red pixels ${before:-?}, ${after_key:-?}, ${after_wheel:-?}; saved zoom ${zoom:-none} (200 expected)"
+    fi
 fi
 kill "$program_pid" 2>/dev/null
 

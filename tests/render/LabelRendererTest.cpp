@@ -83,6 +83,36 @@ TEST(LabelRenderer, LayersAreDrawnBottomToTopBetweenBackgroundAndMask) {
     EXPECT_LT(lastText, firstMask);
 }
 
+// A picture stretched over the whole square hides what lies below it: those layers are not drawn.
+TEST(LabelRenderer, LayersBelowAPictureCoveringTheDiscAreLeftOut) {
+    auto doc = NewLabel();
+    AddTextLayer(doc, "lower", 10, 10);
+    const int cover = AddPictureLayer(doc, 2, 0, 0);
+    auto picture = std::make_shared<document::Picture>();
+    picture->width = picture->height = 2;
+    picture->bits.resize(picture->RowBytes() * 2);
+    doc.pictures[cover] = picture;
+    AddTextLayer(doc, "upper", 10, 10);
+    const auto texts = [&doc] {
+        RecordingCanvas canvas;
+        RenderView(canvas, doc);
+        std::vector<std::string> drawn;
+        for (const Call& c : canvas.Of(Op::DrawText)) drawn.push_back(c.text);
+        return drawn;
+    };
+    EXPECT_EQ(texts(), (std::vector<std::string>{"upper"}));
+    // Kept in proportion, hidden or without its picture it may leave the disc partly uncovered.
+    for (auto change : std::initializer_list<void (*)(document::LabelDocument&, int)>{
+             [](document::LabelDocument& d, int slot) { d.layers[slot].keepAspect = 1; },
+             [](document::LabelDocument& d, int slot) { d.layers[slot].visible = 0; },
+             [](document::LabelDocument& d, int slot) { d.pictures[slot] = nullptr; }}) {
+        auto saved = doc;
+        change(doc, cover);
+        EXPECT_EQ(texts(), (std::vector<std::string>{"lower", "upper"}));
+        doc = saved;
+    }
+}
+
 TEST(LabelRenderer, HiddenLayersAndUnknownKindsAreSkipped) {
     auto doc = NewLabel();
     SetListEntries(doc, 3);

@@ -121,6 +121,11 @@ No = 0
 [Flags]
 First = 1
 Dress = 0
+[View]
+Zoom = 100
+[Export]
+Format = 0
+Dpi = 300
 [TextLayer]
 Text = "ここに文字を入力"
 FontFace = "ＭＳ Ｐ明朝"

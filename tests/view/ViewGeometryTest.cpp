@@ -35,47 +35,106 @@ TEST(ViewGeometry, ScrollRequestsMoveTheOffsetByTheirRules) {
     EXPECT_EQ(ApplyScroll(ScrollRequest::Other, 3, 360, 300, 42), 3);
 }
 
-TEST(ViewGeometry, RulerMarksRunBothWaysFromTheLabelEdge) {
-    // Label at 27 in a 400-pixel ruler: 0, 10, ... to the right while the next mark fits,
-    // and 0 again going left (27 - 30 < 0 stops at once).
-    const auto marks = RulerMarks(27, 0, 400);
-    std::vector<int> rightLabels, leftLabels;
-    for (const RulerMark& m : marks) (m.tickStep > 0 ? rightLabels : leftLabels).push_back(m.label);
-    EXPECT_EQ(rightLabels, (std::vector<int>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120}));
-    EXPECT_EQ(leftLabels, (std::vector<int>{0}));
-    EXPECT_EQ(marks.front().pos, 27);
-    EXPECT_EQ(marks[12].pos, 27 + 360);
+// The labelled ticks of one ruler as (mm, pos) pairs.
+std::vector<std::pair<int, int>> Labels(const std::vector<RulerTick>& ticks) {
+    std::vector<std::pair<int, int>> labels;
+    for (const RulerTick& t : ticks)
+        if (t.labelled) labels.emplace_back(t.mm, t.pos);
+    return labels;
+}
 
-    // Wide window: room on the left of the label for -10 and -20.
-    const auto wide = RulerMarks(80, 0, 500);
-    const auto lowest = std::min_element(wide.begin(), wide.end(),
-                                         [](const RulerMark& a, const RulerMark& b) { return a.label < b.label; });
-    EXPECT_EQ(lowest->label, -20);
-    EXPECT_EQ(lowest->pos, 20);
-    EXPECT_EQ(lowest->tickStep, -3);
+TEST(ViewGeometry, RulerTicksFollowTheZoomFromTheLabelEdge) {
+    // 100%: label at 27 in a 400-pixel ruler: 0, 10, ... 120 mm every 30 pixels to the right,
+    // nothing left of the 0 (27 - 30 < 0); short ticks every 3 pixels.
+    const ViewScale classic(120, 100);
+    const auto ticks = RulerTicks(27, 0, 400, classic);
+    const auto labels = Labels(ticks);
+    ASSERT_EQ(labels.size(), 13u);
+    EXPECT_EQ(labels.front(), std::make_pair(0, 27));
+    EXPECT_EQ(labels.back(), std::make_pair(120, 27 + 360));
+    EXPECT_EQ(ticks[1].pos - ticks[0].pos, 3);
+    EXPECT_FALSE(ticks[1].labelled);
 
-    // Scrolled by 75: the scroll offset moves every mark, 20 mm now sits at the client's edge.
-    const auto scrolled = RulerMarks(15, 75, 300);
-    const auto twenty = std::find_if(scrolled.begin(), scrolled.end(), [](const RulerMark& m) { return m.label == 20; });
-    ASSERT_NE(twenty, scrolled.end());
-    EXPECT_EQ(twenty->pos, 0);
-    EXPECT_EQ(scrolled.back().label, 0);  // going left stops at once
+    // Wide window: room on the left for -10 and -20.
+    EXPECT_EQ(Labels(RulerTicks(80, 0, 500, classic)).front(), std::make_pair(-20, 20));
+
+    // Scrolled by 75: 20 mm at the client's edge; by 80 it still shows its text in part.
+    EXPECT_EQ(Labels(RulerTicks(15, 75, 300, classic)).front(), std::make_pair(20, 0));
+    EXPECT_EQ(Labels(RulerTicks(15, 80, 300, classic)).front(), std::make_pair(20, -5));
+
+    // 400%: 12 pixels a millimetre, a label every 120 pixels.
+    const ViewScale zoomed(120, 400);
+    const auto big = RulerTicks(15, 1200, 600, zoomed);
+    EXPECT_EQ(Labels(big)[1], std::make_pair(100, 15));
+    const auto hundred = std::find_if(big.begin(), big.end(), [](const RulerTick& t) { return t.mm == 100; });
+    ASSERT_NE(hundred, big.end());
+    EXPECT_EQ(hundred[1].pos, 15 + 12);
+
+    // 50%: 1.5 pixels a millimetre would crowd: a tick every 2 mm and a label every 20.
+    const ViewScale small(120, 50);
+    const auto crowded = RulerTicks(15, 0, 300, small);
+    EXPECT_EQ(Labels(crowded)[1], std::make_pair(20, 45));
+    const auto zero = std::find_if(crowded.begin(), crowded.end(), [](const RulerTick& t) { return t.mm == 0; });
+    ASSERT_NE(zero, crowded.end());
+    EXPECT_EQ(zero[1].mm, 2);
+    EXPECT_EQ(zero[1].pos, 18);
 }
 
 TEST(ViewGeometry, GridLinesStartAtTheEdgeAndKeepASaneSpacing) {
-    EXPECT_EQ(GridOffsets(90, 10), (std::vector<int>{0, 30, 60}));
-    EXPECT_EQ(GridOffsets(360, 100), (std::vector<int>{0, 300}));
-    EXPECT_EQ(GridOffsets(30, 0), (std::vector<int>{0, 15}));       // 0 mm is drawn as 5 mm
-    EXPECT_EQ(GridOffsets(900, 1000), (std::vector<int>{0, 300, 600}));  // over 100 mm as 100 mm
-    EXPECT_EQ(GridOffsets(3, 5), (std::vector<int>{0}));
+    EXPECT_EQ(GridOffsets(ViewScale(30, 100), 10), (std::vector<int>{0, 30, 60}));
+    EXPECT_EQ(GridOffsets(ViewScale(120, 100), 100), (std::vector<int>{0, 300}));
+    EXPECT_EQ(GridOffsets(ViewScale(10, 100), 0), (std::vector<int>{0, 15}));       // 0 mm is drawn as 5 mm
+    EXPECT_EQ(GridOffsets(ViewScale(300, 100), 1000), (std::vector<int>{0, 300, 600}));  // over 100 mm as 100 mm
+    EXPECT_EQ(GridOffsets(ViewScale(1, 100), 5), (std::vector<int>{0}));
+    EXPECT_EQ(GridOffsets(ViewScale(30, 400), 10), (std::vector<int>{0, 120, 240}));
+    EXPECT_EQ(GridOffsets(ViewScale(30, 150), 10), (std::vector<int>{0, 45, 90}));
 }
 
 TEST(ViewGeometry, MousePositionsTurnIntoMillimetresWithTheScrollOffset) {
-    EXPECT_EQ(PixelToMm(87, 27, 0), 20);
-    EXPECT_EQ(PixelToMm(60, 15, 0), 15);
-    EXPECT_EQ(PixelToMm(20, 27, 0), -2);  // truncated toward zero
-    EXPECT_EQ(PixelToMm(15, 15, 75), 25);
+    const ViewScale classic(120, 100);
+    EXPECT_EQ(PixelToMm(87, 27, 0, classic), 20);
+    EXPECT_EQ(PixelToMm(60, 15, 0, classic), 15);
+    EXPECT_EQ(PixelToMm(20, 27, 0, classic), -2);  // truncated toward zero
+    EXPECT_EQ(PixelToMm(15, 15, 75, classic), 25);
     EXPECT_TRUE(InRulerBand(14, 100));
     EXPECT_TRUE(InRulerBand(100, 14));
     EXPECT_FALSE(InRulerBand(15, 15));
+
+    // At 400% the same millimetre spans 12 pixels; at 50% a pixel reads as its tick's millimetre.
+    const ViewScale zoomed(120, 400);
+    EXPECT_EQ(PixelToMm(15 + 240, 15, 0, zoomed), 20);
+    EXPECT_EQ(PixelToMm(15 + 251, 15, 0, zoomed), 20);
+    EXPECT_EQ(PixelToMm(15 + 252, 15, 0, zoomed), 21);
+    EXPECT_EQ(PixelToMm(15, 15, 1200, zoomed), 100);
+    const ViewScale small(121, 50);  // 181 pixels: a millimetre is 1.4958 pixels
+    for (int mm : {1, 2, 3, 50, 120}) EXPECT_EQ(PixelToMm(small.ToPx(mm), 0, 0, small), mm);
+}
+
+TEST(Zoom, StepsRunFrom50To800AndOddValuesJoinThem) {
+    EXPECT_EQ(NextZoom(100, 1), 150);
+    EXPECT_EQ(NextZoom(100, -1), 75);
+    EXPECT_EQ(NextZoom(800, 1), 800);
+    EXPECT_EQ(NextZoom(50, -1), 50);
+    EXPECT_EQ(NextZoom(120, 1), 150);
+    EXPECT_EQ(NextZoom(120, -1), 100);
+    EXPECT_EQ(UsableZoom(400), 400);
+    EXPECT_EQ(UsableZoom(0), 100);
+    EXPECT_EQ(UsableZoom(5000), 100);
+    EXPECT_EQ(ViewScale(120, 400).OuterPx(), 1440);
+    EXPECT_EQ(ViewScale(121, 50).OuterPx(), 181);
+}
+
+TEST(Zoom, ZoomingKeepsThePointUnderTheAnchor) {
+    // 100% -> 400% around the label's middle (client 27 + 180): 60 mm, now at 720 pixels.
+    const ViewScale before(120, 100), after(120, 400);
+    const int scroll = ScrollKeeping(207, 27, 0, before, 15, after, ScrollBarMaximum(1440, 400));
+    EXPECT_EQ(scroll, 720 - (207 - 15));
+    EXPECT_EQ(PixelToMm(207, 15, scroll, after), 60);
+    // Back out: the bar's range keeps the offset at 0.
+    EXPECT_EQ(ScrollKeeping(207, 15, scroll, after, 27, before, 0), 0);
+    // Scroll steps keep their share of the label.
+    EXPECT_EQ(ScrollStepsAt(100).line, 1);
+    EXPECT_EQ(ScrollStepsAt(400).page, 80);
+    EXPECT_EQ(ScrollStepsAt(50).line, 1);
+    EXPECT_EQ(ApplyScroll(ScrollRequest::PageForward, 0, 1440, 400, 0, ScrollStepsAt(400)), 80);
 }

@@ -12,7 +12,6 @@
 #include "PictureReport.h"
 #include "canvas/LabelImage.h"
 #include "pictures/PictureLibrary.h"
-#include "render/DeviceUnits.h"
 #include "render/LabelRenderer.h"
 #include "settings/ProgramDirectory.h"
 #include "document/Limits.h"
@@ -26,8 +25,7 @@ constexpr char kUsage[] = "render FILE.qlr OUT.png [--scale S | --dpi D] [--view
 
 constexpr float kViewScale = quillora::document::kViewPixelsPerMm;
 constexpr double kMmPerInch = 25.4;
-// A 300 mm label at 1200 dpi needs 14173 pixels; anything larger is a typing error.
-constexpr int kMaxImageSide = 16384;
+using quillora::canvas::kMaxImageSide;
 
 struct RenderOptions {
     std::string input;
@@ -73,8 +71,7 @@ int Render(const std::vector<std::string>& args) {
     quillora::document::LabelDocument doc;
     if (!ReadDocumentOrReport(options->input, doc)) return kExitFile;
 
-    int outerMm = doc.SafeOuterMm();
-    int side = quillora::render::TruncateToDevice(static_cast<float>(outerMm) * options->scale);
+    const int side = quillora::canvas::LabelImageSide(doc, options->scale);
     if (side < 1 || side > kMaxImageSide) {
         std::cerr << "render: the image would be " << side << " pixels wide; 1 to " << kMaxImageSide
                   << " are possible\n";
@@ -89,12 +86,11 @@ int Render(const std::vector<std::string>& args) {
     QGuiApplication app(argc, argv);
     ReportMissingPictures(quillora::pictures::PictureLibrary(quillora::settings::ProgramDirectory()).RebuildPictures(doc));
 
-    QImage image(side, side, QImage::Format_RGB32);
+    const QImage image = quillora::canvas::RenderLabelImage(doc, options->scale, options->target);
     if (image.isNull()) {
         std::cerr << "render: not enough memory for a " << side << " x " << side << " image\n";
         return kExitFile;
     }
-    quillora::canvas::PaintLabelImage(image, doc, options->target);
     if (!image.save(QString::fromStdString(options->output), "PNG")) {
         std::cerr << "render: cannot write \"" << options->output << "\"\n";
         return kExitFile;
