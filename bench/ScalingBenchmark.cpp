@@ -19,6 +19,7 @@
 #include "HeavyDocument.h"
 #include "canvas/PrinterBands.h"
 #include "canvas/ViewBitmap.h"
+#include "document/Limits.h"
 #include "render/DeviceUnits.h"
 
 namespace {
@@ -47,9 +48,10 @@ QImage PrinterPage(const LabelDocument& doc) {
 void BM_View(benchmark::State& state) {
     const LabelDocument& doc = Label(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     quillora::canvas::ViewBitmap view;
+    const int side = doc.SafeOuterMm() * quillora::document::kViewPixelsPerMm;
     for (auto _ : state) {
-        view.Render(doc);
-        benchmark::DoNotOptimize(view.Image().constBits());
+        view.Invalidate();
+        benchmark::DoNotOptimize(view.Region(doc, side, QRect(0, 0, side, side)).constBits());
     }
 }
 
@@ -111,7 +113,8 @@ double PeakMb(int layers, int megapixels) {
 int MeasurePeak(int layers, int megapixels) {
     const LabelDocument& doc = Label(layers, megapixels);
     quillora::canvas::ViewBitmap view;
-    view.Render(doc);
+    const int side = doc.SafeOuterMm() * quillora::document::kViewPixelsPerMm;
+    view.Region(doc, side, QRect(0, 0, side, side));
     QImage page = PrinterPage(doc);
     quillora::canvas::PaintPrinterImage(page, doc, quillora::canvas::RenderThreads());
     std::printf("%ld\n", PeakKb());
