@@ -245,7 +245,10 @@ void LayerWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     // The first click of the double click has selected the row already.
     const int row = RowAt(event->position().toPoint().y());
-    if (row >= 0 && row < ws_.doc.SafeLayerCount()) operations_.EditLayerProperties(ws_.doc.state.firstVisiblePos + row);
+    if (row < 0 || row >= ws_.doc.SafeLayerCount()) return;
+    operations_.EditLayerProperties(ws_.doc.state.firstVisiblePos + row);
+    // Run outside the registry: what the dialog greyed (undo after 適用) comes back now.
+    commands_.UpdateStates();
 }
 
 void LayerWindow::ShowPopup(const QPoint& globalPos) {

@@ -260,10 +260,18 @@ TEST_F(LayerWindowTest, ScrollBarMovesOneRowAtATimeWithinTheLayers) {
     EXPECT_EQ(LampOfRow(9)->ShownLamp(), Lamp::Frame);
 }
 
+// Commands greyed while the dialog was open (undo, after 適用 in it) are live again after it.
 TEST_F(LayerWindowTest, DoubleClickOpensTheSettingsOfTheClickedRow) {
-    w.interaction.QueueDialog([](QDialog& d) { return ClickAndFinish(d, widgets::kCancelId); });
+    w.registry.Define(commands::CommandId::Undo, [] {}, [this] { return !w.flags.Any(); });
+    QAction* undo = w.registry.Action(commands::CommandId::Undo);
+    w.interaction.QueueDialog([this, undo](QDialog& d) {
+        w.registry.UpdateStates();
+        EXPECT_FALSE(undo->isEnabled());
+        return ClickAndFinish(d, widgets::kCancelId);
+    });
     QTest::mouseDClick(&window, Qt::LeftButton, {}, RowPoint(1));
     EXPECT_EQ(w.interaction.dialogTitles, std::vector<QString>{QStringLiteral("背景ﾚｲﾔｰの設定")});
+    EXPECT_TRUE(undo->isEnabled());
 }
 
 TEST_F(LayerWindowTest, WhileADialogIsOpenRowsLampsAndButtonsOnlyBeep) {
