@@ -1,6 +1,7 @@
 #include "ScaledPictures.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "PictureStretch.h"
@@ -34,6 +35,13 @@ void ScaledPictures::Clear() {
     entries_.clear();
     pixelCount_ = 0;
     doc_ = nullptr;
+}
+
+void ScaledPictures::Retain(const document::Picture* picture) {
+    if (picture == nullptr) return;
+    for (auto it = entries_.lower_bound(Key{picture, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN});
+         it != entries_.end() && std::get<0>(it->first) == picture; ++it)
+        it->second.used = true;
 }
 
 const ScaledPictures::Entry* ScaledPictures::Find(const document::Picture& picture, const QRect& dest,

@@ -21,6 +21,8 @@ public:
     // The render is over: what it did not draw is dropped.
     void End();
     void Clear();
+    // What is kept of `picture` stays through this render, though it is not drawn.
+    void Retain(const document::Picture* picture);
 
     // Draws `picture` stretched into `dest` of `target`, cut to the rows and spans of `kept` (the
     // disc, whose square is `disc`), from the kept pixels. False when it cannot be kept (not one of

@@ -17,7 +17,10 @@ const QImage& ViewBitmap::Region(const document::LabelDocument& doc, int side, c
     if (!kept.isEmpty()) painter.drawImage(kept.topLeft() - region.topLeft(), image_, kept.translated(-region_.topLeft()));
     for (const QRect& strip : QRegion(region).subtracted(kept)) {
         QImage pixels(strip.size(), QImage::Format_RGB32);
-        PaintLabelRegion(pixels, doc, side, strip.topLeft(), render::RenderTarget::View, &pictures_);
+        if (kept.isEmpty())
+            below_.Paint(pixels, doc, side, strip.topLeft(), &pictures_);
+        else
+            PaintLabelRegion(pixels, doc, side, strip.topLeft(), render::RenderTarget::View, &pictures_);
         painter.drawImage(strip.topLeft() - region.topLeft(), pixels);
     }
     pictures_.End();
@@ -32,6 +35,7 @@ const QImage& ViewBitmap::Region(const document::LabelDocument& doc, int side, c
 void ViewBitmap::Clear() {
     image_ = QImage();
     pictures_.Clear();
+    below_.Clear();
     current_ = false;
 }
 

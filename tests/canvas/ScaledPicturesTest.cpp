@@ -42,6 +42,24 @@ int AddPicture(LabelDocument& doc, int placement, int keepAspect, int seed) {
     return slot;
 }
 
+void AddText(LabelDocument& doc, const char* text, int posX) {
+    const int slot = doc.FindFreeSlot();
+    doc.InsertAtSelection(slot);
+    auto& layer = doc.layers[slot];
+    layer.kind = document::LayerKind::Text;
+    layer.visible = 1;
+    text::StoreField(layer.text, text);
+    layer.fontSize = 20;
+    layer.posX = posX;
+    layer.posY = 40;
+}
+
+int PositionOf(const LabelDocument& doc, int slot) {
+    for (int pos = 0; pos < doc.SafeLayerCount(); ++pos)
+        if (doc.SlotAt(pos) == slot) return pos;
+    return -1;
+}
+
 LabelDocument HeavyLabel() {
     LabelDocument doc;
     doc.header.outerDiameter = 120;
@@ -53,15 +71,7 @@ LabelDocument HeavyLabel() {
     AddPicture(doc, 2, 0, 3);
     AddPicture(doc, 0, 0, 4);
     AddPicture(doc, 1, 0, 5);
-    const int slot = doc.FindFreeSlot();
-    doc.InsertAtSelection(slot);
-    auto& text = doc.layers[slot];
-    text.kind = document::LayerKind::Text;
-    text.visible = 1;
-    text::StoreField(text.text, "Quillora");
-    text.fontSize = 20;
-    text.posX = 30;
-    text.posY = 40;
+    AddText(doc, "Quillora", 30);  // slot 7, selected
     return doc;
 }
 
@@ -71,14 +81,22 @@ struct Step {
     int side = 360;
 };
 
-// Every step changes the label the cached view has drawn before; its next render must have the
-// pixels of a render from nothing of the same state.
+// Every step changes the label the cached view has drawn before (its kept pictures, and the kept
+// layers below the selected one); its next render must have the pixels of a render from nothing
+// of the same state.
 TEST(ScaledPictures, EveryCachedRenderEqualsAFreshOne) {
     LabelDocument doc = HeavyLabel();
     const LabelDocument before = doc;
     const std::vector<Step> steps = {
         {"first render", [](LabelDocument&) {}},
         {"again", [](LabelDocument&) {}},
+        {"edit the selected layer", [](LabelDocument& d) { d.layers[7].posX += 4; }},
+        {"add a layer above it", [](LabelDocument& d) { AddText(d, "new", 50); }},
+        {"edit the new layer", [](LabelDocument& d) { d.layers[d.SlotAt(d.SafeSelectedPos())].fontSize = 30; }},
+        {"edit a layer below the selection", [](LabelDocument& d) { d.layers[6].widthMm += 2; }},
+        {"select a lower layer", [](LabelDocument& d) { d.state.selectedPos = PositionOf(d, 5); }},
+        {"edit a layer above the selection", [](LabelDocument& d) { d.layers[7].posY += 4; }},
+        {"change the background", [](LabelDocument& d) { d.state.backColor = 0x00FF00; }},
         {"hide a picture", [](LabelDocument& d) { d.layers[6].visible = 0; }},
         {"show it again", [](LabelDocument& d) { d.layers[6].visible = 1; }},
         {"hide the covering picture", [](LabelDocument& d) { d.layers[4].visible = 0; }},
