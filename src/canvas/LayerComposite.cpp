@@ -27,7 +27,7 @@ std::size_t BelowSelection(const document::LabelDocument& doc, const std::vector
 int LayerComposite::KeptLayers(const document::LabelDocument& doc, const std::vector<int>& positions, int side,
                                QPoint corner, QSize size, QImage::Format format) const {
     if (image_.isNull() || image_.size() != size || image_.format() != format || side != side_ || corner != corner_ ||
-        doc.state.backColor != backColor_ || layers_.size() > positions.size())
+        doc.SafeOuterMm() != outerMm_ || doc.state.backColor != backColor_ || layers_.size() > positions.size())
         return -1;
     for (std::size_t i = 0; i < layers_.size(); ++i) {
         const int slot = doc.SlotAt(positions[i]);
@@ -48,6 +48,7 @@ void LayerComposite::Keep(const QImage& image, const document::LabelDocument& do
     }
     side_ = side;
     corner_ = corner;
+    outerMm_ = doc.SafeOuterMm();
     backColor_ = doc.state.backColor;
 }
 

@@ -36,6 +36,7 @@ private:
     std::vector<Layer> layers_;
     int side_ = 0;
     QPoint corner_;
+    int outerMm_ = 0;
     document::Colour backColor_ = 0;
 };
 
