@@ -35,6 +35,27 @@ void BM_RenderView(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderView)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
+// The view redrawn after each change of a text layer in the middle of the stack, selected as the
+// dialog that changes it selects it; the first sets the view up.
+void BM_RenderViewMiddleTextEdit(benchmark::State& state) {
+    auto doc = quillora::bench::MakeHeavyDocument();
+    const int pos = doc->SafeLayerCount() / 2;
+    int slot = doc->SlotAt(pos);
+    if (doc->layers[slot].kind != quillora::document::LayerKind::Text) slot = doc->SlotAt(pos + 1);
+    if (doc->layers[slot].kind != quillora::document::LayerKind::Text) state.SkipWithError("no text layer there");
+    doc->state.selectedPos = pos;
+    quillora::canvas::ViewBitmap view;
+    const int side = doc->SafeOuterMm() * quillora::document::kViewPixelsPerMm;
+    const QRect whole(0, 0, side, side);
+    view.Region(*doc, side, whole);
+    for (auto _ : state) {
+        doc->layers[slot].posX ^= 1;
+        view.Invalidate();
+        benchmark::DoNotOptimize(view.Region(*doc, side, whole).constBits());
+    }
+}
+BENCHMARK(BM_RenderViewMiddleTextEdit)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
 // The 600 dpi page in bands on 1, 2 and all threads (the pool's threads, which the pictures'
 // own row sharing uses too, are limited to the row's count; one thread is one thread throughout).
 void BM_RenderPrinter600Dpi(benchmark::State& state) {

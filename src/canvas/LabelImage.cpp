@@ -8,10 +8,11 @@
 namespace quillora::canvas {
 namespace {
 
-void Paint(QImage& image, const document::LabelDocument& doc, QPoint origin, QSize size, render::RenderTarget target) {
+void Paint(QImage& image, const document::LabelDocument& doc, QPoint origin, QSize size, render::RenderTarget target,
+           ScaledPictures* pictures = nullptr) {
     const int outerMm = doc.SafeOuterMm();
     QPainter painter(&image);
-    PainterCanvas canvas(painter);
+    PainterCanvas canvas(painter, pictures);
     render::RenderLabel(canvas, doc, origin.x(), origin.y(), outerMm, outerMm, size.width(), size.height(), target);
 }
 
@@ -22,8 +23,8 @@ void PaintLabelImage(QImage& image, const document::LabelDocument& doc, render::
 }
 
 void PaintLabelRegion(QImage& image, const document::LabelDocument& doc, int side, QPoint corner,
-                      render::RenderTarget target) {
-    Paint(image, doc, -corner, {side, side}, target);
+                      render::RenderTarget target, ScaledPictures* pictures) {
+    Paint(image, doc, -corner, {side, side}, target, pictures);
 }
 
 int LabelImageSide(const document::LabelDocument& doc, float pixelsPerMm) {

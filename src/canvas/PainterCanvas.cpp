@@ -16,13 +16,14 @@
 #include "Colours.h"
 #include "FontMapping.h"
 #include "PictureStretch.h"
+#include "ScaledPictures.h"
 #include "text/Cp932.h"
 #include "canvas/RecordText.h"
 
 namespace quillora::canvas {
 
 
-PainterCanvas::PainterCanvas(QPainter& painter) : painter_(painter) {
+PainterCanvas::PainterCanvas(QPainter& painter, ScaledPictures* pictures) : painter_(painter), pictures_(pictures) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -137,7 +138,9 @@ void PainterCanvas::DrawPicture(const document::Picture& picture, const render::
         int dx = static_cast<int>(transform.dx());
         int dy = static_cast<int>(transform.dy());
         EllipseSpans keptSpans({kept.left + dx, kept.top + dy, kept.right + dx, kept.bottom + dy}, 0, image->height());
-        PictureStretch::Draw(*image, picture, rect.translated(dx, dy), keptSpans);
+        const QRect disc(kept.left + dx, kept.top + dy, kept.right - kept.left, kept.bottom - kept.top);
+        if (pictures_ == nullptr || !pictures_->Draw(*image, picture, rect.translated(dx, dy), disc, keptSpans))
+            PictureStretch::Draw(*image, picture, rect.translated(dx, dy), keptSpans);
         return;
     }
     // Other devices (a printer page) get the rows wrapped as they are, drawn upside down since

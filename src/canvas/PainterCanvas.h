@@ -11,10 +11,13 @@ class QPainter;
 
 namespace quillora::canvas {
 
+class ScaledPictures;
+
 class PainterCanvas : public render::Canvas {
 public:
-    // The painter must be active on its device for the canvas's lifetime.
-    explicit PainterCanvas(QPainter& painter);
+    // The painter must be active on its device for the canvas's lifetime. With `pictures`, pictures
+    // drawn into an image come from (and are kept in) it.
+    explicit PainterCanvas(QPainter& painter, ScaledPictures* pictures = nullptr);
 
     render::DeviceSize Size() const override;
     void FillRect(const render::DeviceRect& rect, document::Colour colour) override;
@@ -34,6 +37,7 @@ private:
     void FillSpan(int y, int left, int right, const QColor& colour);
 
     QPainter& painter_;
+    ScaledPictures* pictures_;
     std::optional<QFontMetrics> metrics_;
     int cellHeight_ = 0;
     int angle_ = 0;

@@ -19,17 +19,9 @@ constexpr std::int64_t kPixelsPerWorker = 32 * 1024;
 // The source index sampled by destination index d of n: floor((d + 0.5) x size / n).
 int Sample(std::int64_t d, std::int64_t n, std::int64_t size) { return static_cast<int>((2 * d + 1) * size / (2 * n)); }
 
-}  // namespace
-
-bool PictureStretch::Supports(const QImage& target) {
-    return target.format() == QImage::Format_RGB32 || target.format() == QImage::Format_ARGB32;
-}
-
-void PictureStretch::Draw(QImage& target, const document::Picture& picture, const QRect& dest,
-                          const EllipseSpans& kept) {
-    QRect visible = dest.intersected(target.rect());
-    visible.setTop(std::max(visible.top(), kept.FirstRow()));
-    visible.setBottom(std::min(visible.bottom(), kept.EndRow() - 1));
+// The picture stretched into `dest`, on the rows of `visible` and in each row within spanOf(y).
+void Stretch(QImage& target, const document::Picture& picture, const QRect& dest, const QRect& visible,
+             const std::function<Span(int)>& spanOf) {
     if (visible.isEmpty() || picture.width <= 0 || picture.height <= 0) return;
 
     std::vector<int> columnOffset(static_cast<std::size_t>(visible.width()));
@@ -43,7 +35,7 @@ void PictureStretch::Draw(QImage& target, const document::Picture& picture, cons
         for (int y = first; y < end; ++y) {
             int row = Sample(y - dest.top(), dest.height(), picture.height);
             const std::uint8_t* source = picture.TopRow(row);
-            Span span = kept.Row(y);
+            Span span = spanOf(y);
             int left = std::max(span.left, visible.left()) - visible.left();
             int right = std::min(span.right, visible.right() + 1) - visible.left();
             auto* out = reinterpret_cast<QRgb*>(pixels + bytesPerLine * y) + visible.left();
@@ -74,6 +66,25 @@ void PictureStretch::Draw(QImage& target, const document::Picture& picture, cons
     }
     drawRows(visible.top(), visible.top() + rows / workers);
     done.wait();
+}
+
+}  // namespace
+
+bool PictureStretch::Supports(const QImage& target) {
+    return target.format() == QImage::Format_RGB32 || target.format() == QImage::Format_ARGB32;
+}
+
+void PictureStretch::Draw(QImage& target, const document::Picture& picture, const QRect& dest,
+                          const EllipseSpans& kept) {
+    QRect visible = dest.intersected(target.rect());
+    visible.setTop(std::max(visible.top(), kept.FirstRow()));
+    visible.setBottom(std::min(visible.bottom(), kept.EndRow() - 1));
+    Stretch(target, picture, dest, visible, [&kept](int y) { return kept.Row(y); });
+}
+
+void PictureStretch::DrawWhole(QImage& target, const document::Picture& picture, const QRect& dest) {
+    const QRect visible = dest.intersected(target.rect());
+    Stretch(target, picture, dest, visible, [&visible](int) { return Span{visible.left(), visible.right() + 1}; });
 }
 
 }  // namespace quillora::canvas

@@ -17,6 +17,8 @@ public:
     // The whole picture into `dest` (device pixels of `target`), cut at the image's edges and
     // to the rows and spans of `kept`.
     static void Draw(QImage& target, const document::Picture& picture, const QRect& dest, const EllipseSpans& kept);
+    // The whole picture into `dest`, cut only at the image's edges.
+    static void DrawWhole(QImage& target, const document::Picture& picture, const QRect& dest);
 };
 
 }  // namespace quillora::canvas

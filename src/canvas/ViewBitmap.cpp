@@ -13,12 +13,17 @@ const QImage& ViewBitmap::Region(const document::LabelDocument& doc, int side, c
     const QRect kept = current_ && side == side_ ? region.intersected(region_) : QRect();
     QImage image(region.size(), QImage::Format_RGB32);
     QPainter painter(&image);
+    pictures_.Begin(doc);
     if (!kept.isEmpty()) painter.drawImage(kept.topLeft() - region.topLeft(), image_, kept.translated(-region_.topLeft()));
     for (const QRect& strip : QRegion(region).subtracted(kept)) {
         QImage pixels(strip.size(), QImage::Format_RGB32);
-        PaintLabelRegion(pixels, doc, side, strip.topLeft(), render::RenderTarget::View);
+        if (kept.isEmpty())
+            below_.Paint(pixels, doc, side, strip.topLeft(), &pictures_);
+        else
+            PaintLabelRegion(pixels, doc, side, strip.topLeft(), render::RenderTarget::View, &pictures_);
         painter.drawImage(strip.topLeft() - region.topLeft(), pixels);
     }
+    pictures_.End();
     painter.end();
     image_ = std::move(image);
     side_ = side;
@@ -29,6 +34,8 @@ const QImage& ViewBitmap::Region(const document::LabelDocument& doc, int side, c
 
 void ViewBitmap::Clear() {
     image_ = QImage();
+    pictures_.Clear();
+    below_.Clear();
     current_ = false;
 }
 

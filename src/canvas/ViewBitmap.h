@@ -2,10 +2,13 @@
 // The document window's off-screen picture of the label: the part of the label the window shows,
 // rendered at the window's zoom in device pixels, so that a repaint that shows the same part
 // (the grid switched, the window uncovered) only copies it and a scroll renders only what it
-// uncovers.
+// uncovers. The pictures stay stretched to the view between renders, and a render of the whole
+// part starts from the kept layers below the selected one when they are unchanged.
 #include <QImage>
 #include <QRect>
 
+#include "LayerComposite.h"
+#include "ScaledPictures.h"
 #include "document/LabelDocument.h"
 
 namespace quillora::canvas {
@@ -23,6 +26,8 @@ public:
 
 private:
     QImage image_;
+    ScaledPictures pictures_;
+    LayerComposite below_;
     int side_ = 0;
     QRect region_;
     bool current_ = false;

@@ -22,30 +22,6 @@ int LowestShownPosition(const document::LabelDocument& doc) {
     return lowest;
 }
 
-void DrawLayers(Canvas& canvas, const document::LabelDocument& doc, int originX, int originY, int widthDev,
-                int heightDev, float hScale, float vScale) {
-    for (int pos = LowestShownPosition(doc); pos >= 0; --pos) {
-        int slot = doc.SlotAt(pos);
-        if (slot < 0) continue;
-        const document::LayerRecord& layer = doc.layers[slot];
-        if (layer.visible == 0) continue;
-        switch (layer.kind) {
-        case document::LayerKind::List:
-            DrawListLayer(canvas, doc, originX, originY, hScale, vScale);
-            break;
-        case document::LayerKind::Text:
-            DrawTextLayer(canvas, layer, originX, originY, widthDev, heightDev, hScale, vScale);
-            break;
-        case document::LayerKind::Picture:
-            DrawPictureLayer(canvas, layer, doc.pictures[slot].get(), originX, originY, widthDev, heightDev, hScale,
-                             vScale);
-            break;
-        default:
-            break;
-        }
-    }
-}
-
 }  // namespace
 
 LabelOutline OutlineOf(const document::LabelDocument& doc, int originX, int originY, int widthMm, int heightMm,
@@ -60,27 +36,60 @@ LabelOutline OutlineOf(const document::LabelDocument& doc, int originX, int orig
     return {square, {square.left + insetX, square.top + insetY, square.right - insetX, square.bottom - insetY}};
 }
 
+LabelRender::LabelRender(Canvas& canvas, const document::LabelDocument& doc, int originX, int originY, int widthMm,
+                         int heightMm, int widthDev, int heightDev, RenderTarget target)
+    : canvas_(canvas), doc_(doc), originX_(originX), originY_(originY), widthDev_(widthDev), heightDev_(heightDev),
+      target_(target), empty_(widthMm <= 0 || heightMm <= 0 || widthDev <= 0 || heightDev <= 0) {
+    if (empty_) return;
+    hScale_ = static_cast<float>(widthDev) / static_cast<float>(widthMm);
+    vScale_ = static_cast<float>(heightDev) / static_cast<float>(heightMm);
+    outline_ = OutlineOf(doc, originX, originY, widthMm, heightMm, widthDev, heightDev);
+    for (int pos = LowestShownPosition(doc); pos >= 0; --pos) {
+        const int slot = doc.SlotAt(pos);
+        if (slot >= 0 && doc.layers[slot].visible != 0) positions_.push_back(pos);
+    }
+}
+
+void LabelRender::Background() { canvas_.FillRect(outline_.disc, doc_.state.backColor); }
+
+void LabelRender::Layer(std::size_t index) {
+    const int slot = doc_.SlotAt(positions_[index]);
+    const document::LayerRecord& layer = doc_.layers[slot];
+    switch (layer.kind) {
+    case document::LayerKind::List:
+        DrawListLayer(canvas_, doc_, originX_, originY_, hScale_, vScale_);
+        break;
+    case document::LayerKind::Text:
+        DrawTextLayer(canvas_, layer, originX_, originY_, widthDev_, heightDev_, hScale_, vScale_);
+        break;
+    case document::LayerKind::Picture:
+        DrawPictureLayer(canvas_, layer, doc_.pictures[slot].get(), originX_, originY_, widthDev_, heightDev_,
+                         hScale_, vScale_);
+        break;
+    default:
+        break;
+    }
+}
+
+void LabelRender::Finish() {
+    const bool view = target_ == RenderTarget::View;
+    const document::Colour mask = view ? kViewFaceColour : kPaperWhite;
+    const DeviceSize page = canvas_.Size();
+    canvas_.FillOutsideEllipse(view ? outline_.disc : DeviceRect{0, 0, page.width, page.height}, outline_.disc, mask);
+    canvas_.FillEllipse(outline_.hole, mask);
+    if (doc_.state.borderLine != 0) {
+        canvas_.FrameEllipse(outline_.disc, doc_.state.lineColor);
+        canvas_.FrameEllipse(outline_.hole, doc_.state.lineColor);
+    }
+}
+
 void RenderLabel(Canvas& canvas, const document::LabelDocument& doc, int originX, int originY, int widthMm,
                  int heightMm, int widthDev, int heightDev, RenderTarget target) {
-    if (widthMm <= 0 || heightMm <= 0 || widthDev <= 0 || heightDev <= 0) return;
-    float hScale = static_cast<float>(widthDev) / static_cast<float>(widthMm);
-    float vScale = static_cast<float>(heightDev) / static_cast<float>(heightMm);
-    const auto [square, hole] = OutlineOf(doc, originX, originY, widthMm, heightMm, widthDev, heightDev);
-
-    canvas.FillRect(square, doc.state.backColor);
-    DrawLayers(canvas, doc, originX, originY, widthDev, heightDev, hScale, vScale);
-
-    bool view = target == RenderTarget::View;
-    document::Colour mask = view ? kViewFaceColour : kPaperWhite;
-    DeviceSize page = canvas.Size();
-    canvas.FillOutsideEllipse(view ? square : DeviceRect{0, 0, page.width, page.height}, square, mask);
-
-    canvas.FillEllipse(hole, mask);
-
-    if (doc.state.borderLine != 0) {
-        canvas.FrameEllipse(square, doc.state.lineColor);
-        canvas.FrameEllipse(hole, doc.state.lineColor);
-    }
+    LabelRender render(canvas, doc, originX, originY, widthMm, heightMm, widthDev, heightDev, target);
+    if (render.Empty()) return;
+    render.Background();
+    for (std::size_t i = 0; i < render.Positions().size(); ++i) render.Layer(i);
+    render.Finish();
 }
 
 }  // namespace quillora::render

@@ -1,6 +1,9 @@
 #pragma once
 // Paints a whole label at any scale: background, layers bottom to top, the mask outside the
 // disc and inside the hole, and the border.
+#include <cstddef>
+#include <vector>
+
 #include "Canvas.h"
 #include "document/LabelDocument.h"
 
@@ -27,5 +30,31 @@ LabelOutline OutlineOf(const document::LabelDocument& doc, int originX, int orig
 // the canvas's whole area outside the disc. Nothing is drawn when a size is 0 or below.
 void RenderLabel(Canvas& canvas, const document::LabelDocument& doc, int originX, int originY, int widthMm,
                  int heightMm, int widthDev, int heightDev, RenderTarget target);
+
+// RenderLabel in its steps, for a caller that keeps the picture of the layers below some layer:
+// Background, then Layer(i) for each of Positions() in order, then Finish.
+class LabelRender {
+public:
+    LabelRender(Canvas& canvas, const document::LabelDocument& doc, int originX, int originY, int widthMm,
+                int heightMm, int widthDev, int heightDev, RenderTarget target);
+    // Nothing is drawn when a size is 0 or below.
+    bool Empty() const { return empty_; }
+    // The positions whose layers are drawn, bottom up.
+    const std::vector<int>& Positions() const { return positions_; }
+    void Background();
+    void Layer(std::size_t index);
+    // The mask and the border.
+    void Finish();
+
+private:
+    Canvas& canvas_;
+    const document::LabelDocument& doc_;
+    int originX_, originY_, widthDev_, heightDev_;
+    float hScale_ = 0, vScale_ = 0;
+    LabelOutline outline_;
+    RenderTarget target_;
+    bool empty_;
+    std::vector<int> positions_;
+};
 
 }  // namespace quillora::render
