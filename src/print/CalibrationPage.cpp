@@ -77,7 +77,7 @@ PrintResult PrintCalibrationPage(QPrinter& printer, const document::LabelDocumen
     if (sheet) {
         SheetJob job{*sheet, std::vector<int>(sheet->centres.size()), {}};
         std::iota(job.positions.begin(), job.positions.end(), 0);
-        return PrintSheetPage(printer, doc, *sheet, [&](QPainter& painter) {
+        return DeliverPage(printer, doc, SheetPaper(*sheet), [&](QPainter& painter) {
             SetUpPainter(painter, mm);
             for (const PrintGeometry& square : SheetSquares(job, sheet->outerMm, mm)) {
                 DrawCalibrationDisc(painter, square, sheet->holeMm);

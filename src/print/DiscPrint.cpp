@@ -42,15 +42,8 @@ void PaintDiscPage(QPainter& painter, const document::LabelDocument& doc, const 
     DrawLabelSquare(painter, doc, g);
 }
 
-// The page on a PDF printer: the disc's square, full page.
-bool PaintOnPdf(QPrinter& pdf, const document::LabelDocument& doc, const DiscPlan& plan) {
-    pdf.setFullPage(true);
-    pdf.setPageSize(QPageSize(QSizeF(plan.pageMm, plan.pageMm), QPageSize::Millimeter, QStringLiteral("Disc")));
-    pdf.setPageMargins(QMarginsF());
-    QPainter painter;
-    if (!painter.begin(&pdf)) return false;
-    PaintDiscPage(painter, doc, plan, pdf.resolution() / 25.4);
-    return painter.end();
+QPageSize DiscPage(const DiscPlan& plan) {
+    return QPageSize(QSizeF(plan.pageMm, plan.pageMm), QPageSize::Millimeter, QStringLiteral("Disc"));
 }
 
 }  // namespace
@@ -90,14 +83,8 @@ DiscPlan FileDiscPlan(int outerMm, settings::PrinterOffset offset) {
 }
 
 PrintResult PrintOnDisc(QPrinter& printer, const document::LabelDocument& doc, const DiscPlan& plan) {
-    if (printer.outputFormat() == QPrinter::PdfFormat) {
-        const QPageLayout layout = printer.pageLayout();
-        const bool fullPage = printer.fullPage();
-        const PrintResult result = DeliverJob(printer, doc, [&] { return PaintOnPdf(printer, doc, plan); });
-        printer.setFullPage(fullPage);
-        printer.setPageLayout(layout);
-        return result;
-    }
+    const auto paint = [&](QPainter& painter) { PaintDiscPage(painter, doc, plan, printer.resolution() / 25.4); };
+    if (printer.outputFormat() == QPrinter::PdfFormat) return DeliverPage(printer, doc, DiscPage(plan), paint);
     const CupsClient* cups = Cups();
     if (!cups) return {PrintOutcome::SpoolerFailed, QStringLiteral("no print system")};
     if (auto refusal = QueueRefusal(printer.printerName())) return {PrintOutcome::SpoolerFailed, *refusal};
@@ -107,7 +94,12 @@ PrintResult PrintOnDisc(QPrinter& printer, const document::LabelDocument& doc, c
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(file.fileName());
     pdf.setResolution(printer.resolution());
-    if (!PaintOnPdf(pdf, doc, plan)) return {PrintOutcome::SpoolerFailed, QStringLiteral("the page was not written")};
+    pdf.setFullPage(true);
+    pdf.setPageSize(DiscPage(plan));
+    QPainter painter;
+    if (!painter.begin(&pdf)) return {PrintOutcome::SpoolerFailed, QStringLiteral("the page was not written")};
+    paint(painter);
+    if (!painter.end()) return {PrintOutcome::SpoolerFailed, QStringLiteral("the page was not written")};
     cups_option_t* options = nullptr;
     int count = 0;
     for (const auto& [name, value] : plan.options) count = cups->addOption(name.c_str(), value.c_str(), count, &options);

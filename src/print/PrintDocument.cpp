@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <cmath>
@@ -83,6 +84,24 @@ PrintResult PrintDocument(QPrinter& printer, const document::LabelDocument& doc,
             PaintPrintPage(painter, doc, geometry);
         });
     });
+}
+
+PrintResult DeliverPage(QPrinter& printer, const document::LabelDocument& doc, const QPageSize& paper,
+                        const std::function<void(QPainter&)>& paint) {
+    const QPageLayout layout = printer.pageLayout();
+    const bool fullPage = printer.fullPage();
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageSize(paper);
+    printer.setFullPage(true);
+    const PrintResult result = DeliverJob(printer, doc, [&] {
+        QPainter painter;
+        if (!painter.begin(&printer)) return false;
+        paint(painter);
+        return painter.end();
+    });
+    printer.setFullPage(fullPage);
+    printer.setPageLayout(layout);
+    return result;
 }
 
 PrintResult DeliverJob(QPrinter& printer, const document::LabelDocument& doc, const std::function<bool()>& paint) {

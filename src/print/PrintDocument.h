@@ -11,6 +11,7 @@
 #include "print/PrintablePage.h"
 #include "settings/PrintMedium.h"
 
+class QPageSize;
 class QPainter;
 class QPrinter;
 
@@ -52,6 +53,12 @@ bool PaintPaperPage(QPrinter& printer, const document::LabelDocument& doc, setti
 // Prints the document on exactly one page; copies are the printer's business. A file output is
 // written beside its name and renamed over it only when complete.
 PrintResult PrintDocument(QPrinter& printer, const document::LabelDocument& doc, settings::PrinterOffset offset = {});
+
+// One portrait page of `paper` painted by `paint` from the paper's corner, whatever the printer
+// cannot reach, and sent as DeliverJob does; the printer's paper and full-page mode as before
+// afterwards.
+PrintResult DeliverPage(QPrinter& printer, const document::LabelDocument& doc, const QPageSize& paper,
+                        const std::function<void(QPainter&)>& paint);
 
 // Sends what `paint` puts on the printer as the job for `doc`, the way PrintDocument does: a
 // queue's refusal, and a file output beside its name, renamed only when complete.

@@ -36,27 +36,8 @@ bool LabelMissesDieCut(const SheetJob& job, int outerMm) {
     return std::abs(job.sheet.outerMm - outerMm) > kDieCutToleranceMm;
 }
 
-PrintResult PrintSheetPage(QPrinter& printer, const document::LabelDocument& doc, const sheets::LabelSheet& sheet,
-                           const std::function<void(QPainter&)>& paint) {
-    const QPageLayout layout = printer.pageLayout();
-    const bool fullPage = printer.fullPage();
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setPageSize(SheetPaper(sheet));
-    // Measured from the paper's corner, whatever the printer cannot reach.
-    printer.setFullPage(true);
-    const PrintResult result = DeliverJob(printer, doc, [&] {
-        QPainter painter;
-        if (!painter.begin(&printer)) return false;
-        paint(painter);
-        return painter.end();
-    });
-    printer.setFullPage(fullPage);
-    printer.setPageLayout(layout);
-    return result;
-}
-
 PrintResult PrintOnSheet(QPrinter& printer, const document::LabelDocument& doc, const SheetJob& job) {
-    return PrintSheetPage(printer, doc, job.sheet, [&](QPainter& painter) {
+    return DeliverPage(printer, doc, SheetPaper(job.sheet), [&](QPainter& painter) {
         const auto squares = SheetSquares(job, doc.SafeOuterMm(), printer.resolution() / 25.4);
         for (const PrintGeometry& square : squares) DrawLabelSquare(painter, doc, square);
     });

@@ -29,9 +29,5 @@ bool LabelMissesDieCut(const SheetJob& job, int outerMm);
 // printer's paper and full-page mode are as before afterwards.
 PrintResult PrintOnSheet(QPrinter& printer, const document::LabelDocument& doc, const SheetJob& job);
 
-// Paints one page of the sheet's paper, from its corner, with `paint`; the printer as before
-// afterwards.
-PrintResult PrintSheetPage(QPrinter& printer, const document::LabelDocument& doc, const sheets::LabelSheet& sheet,
-                           const std::function<void(QPainter&)>& paint);
 
 }  // namespace quillora::print
