@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QThreadPool>
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <vector>
@@ -25,56 +26,28 @@ void PaintBand(QImage& band, const document::LabelDocument& doc, int top, int wi
     render::RenderLabel(canvas, doc, 0, -top, outerMm, outerMm, widthDev, heightDev, render::RenderTarget::Printer);
 }
 
-// Calls render(i) for every i below `count` on `threads` pool threads and deliver(i) on the
-// calling thread in order of i. render(i) starts only once deliver(i - threads) has returned, so
-// the i-th job may use slot i % threads.
-void RunInOrder(int count, int threads, const std::function<void(int)>& render,
-                const std::function<void(int)>& deliver) {
-    if (threads <= 1) {
-        for (int i = 0; i < count; ++i) {
-            render(i);
-            deliver(i);
-        }
-        return;
-    }
+// Calls work(i, thread) for every i below `count`, on the calling thread and `threads` - 1 pool
+// threads at once, each thread taking the next i when done with its last; returns when all are.
+void ForEachBand(int count, int threads, const std::function<void(int band, int thread)>& work) {
+    std::atomic<int> next = 0;
     std::mutex mutex;
-    std::condition_variable changed;
-    int next = 0;
-    int delivered = 0;
-    int running = threads;
-    std::vector<bool> ready(static_cast<std::size_t>(count), false);
-    auto work = [&] {
-        for (;;) {
-            int i = 0;
-            {
-                std::unique_lock lock(mutex);
-                changed.wait(lock, [&] { return next >= count || next < delivered + threads; });
-                if (next >= count) break;
-                i = next++;
-            }
-            render(i);
-            std::lock_guard lock(mutex);
-            ready[static_cast<std::size_t>(i)] = true;
-            changed.notify_all();
-        }
-        // Notified under the lock: the caller's wait cannot end, and these locals go, before.
-        std::lock_guard lock(mutex);
-        --running;
-        changed.notify_all();
+    std::condition_variable finished;
+    int running = threads - 1;
+    const auto take = [&](int thread) {
+        for (int i = next++; i < count; i = next++) work(i, thread);
     };
-    for (int t = 0; t < threads; ++t) QThreadPool::globalInstance()->start(work);
-    for (int i = 0; i < count; ++i) {
-        {
-            std::unique_lock lock(mutex);
-            changed.wait(lock, [&] { return ready[static_cast<std::size_t>(i)]; });
-        }
-        deliver(i);
-        std::lock_guard lock(mutex);
-        delivered = i + 1;
-        changed.notify_all();
+    for (int t = 1; t < threads; ++t) {
+        QThreadPool::globalInstance()->start([&, t] {
+            take(t);
+            // Notified under the lock: the caller's wait cannot end, and these locals go, before.
+            std::lock_guard lock(mutex);
+            --running;
+            finished.notify_all();
+        });
     }
+    take(0);
     std::unique_lock lock(mutex);
-    changed.wait(lock, [&] { return running == 0; });
+    finished.wait(lock, [&] { return running == 0; });
 }
 
 // Rows of an image from `top` as an image of their own, sharing its memory. The caller takes
@@ -94,7 +67,7 @@ int PrinterBandRows(int widthDev, int heightDev, qsizetype maxBytes) {
 }
 
 bool RenderPrinterBands(const document::LabelDocument& doc, const BandLayout& layout, int threads,
-                        const std::function<void(int top, const QImage& band)>& deliver) {
+                        const std::function<void(int band, int thread, const QImage& image)>& take) {
     const int count = layout.BandCount();
     if (count == 0 || layout.widthDev <= 0) return true;
     threads = std::clamp(threads, 1, count);
@@ -106,34 +79,25 @@ bool RenderPrinterBands(const document::LabelDocument& doc, const BandLayout& la
         if (slotImages.back().isNull()) return false;
         slotBits.push_back(slotImages.back().bits());
     }
-    // A fresh image over the slot for every band: a print engine may know an image by its key.
-    std::vector<QImage> bands(slotImages.size());
-    RunInOrder(
-        count, threads,
-        [&](int i) {
-            const int top = i * layout.bandRows;
-            const auto slot = static_cast<std::size_t>(i % threads);
-            QImage& band = bands[slot];
-            band = RowsOf(slotBits[slot], slotImages[slot], 0, std::min(layout.bandRows, layout.heightDev - top));
-            PaintBand(band, doc, top, layout.widthDev, layout.heightDev);
-        },
-        [&](int i) { deliver(i * layout.bandRows, bands[static_cast<std::size_t>(i % threads)]); });
+    ForEachBand(count, threads, [&](int i, int thread) {
+        const int top = i * layout.bandRows;
+        const auto slot = static_cast<std::size_t>(thread);
+        QImage band = RowsOf(slotBits[slot], slotImages[slot], 0, std::min(layout.bandRows, layout.heightDev - top));
+        PaintBand(band, doc, top, layout.widthDev, layout.heightDev);
+        take(i, thread, band);
+    });
     return true;
 }
 
 void PaintPrinterImage(QImage& image, const document::LabelDocument& doc, int threads) {
     if (image.isNull()) return;
     const BandLayout layout{image.width(), image.height(), PrinterBandRows(image.width(), image.height(), image.sizeInBytes())};
-    threads = std::clamp(threads, 1, std::max(1, layout.BandCount()));
     uchar* const bits = image.bits();
-    RunInOrder(
-        layout.BandCount(), threads,
-        [&](int i) {
-            const int top = i * layout.bandRows;
-            QImage band = RowsOf(bits, image, top, std::min(layout.bandRows, layout.heightDev - top));
-            PaintBand(band, doc, top, layout.widthDev, layout.heightDev);
-        },
-        [](int) {});
+    ForEachBand(layout.BandCount(), std::clamp(threads, 1, std::max(1, layout.BandCount())), [&](int i, int) {
+        const int top = i * layout.bandRows;
+        QImage band = RowsOf(bits, image, top, std::min(layout.bandRows, layout.heightDev - top));
+        PaintBand(band, doc, top, layout.widthDev, layout.heightDev);
+    });
 }
 
 }  // namespace quillora::canvas

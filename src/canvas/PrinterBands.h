@@ -24,12 +24,13 @@ int RenderThreads();
 // on them (the rasteriser steps a slanted edge from the band's top), and at most `maxBytes`.
 int PrinterBandRows(int widthDev, int heightDev, qsizetype maxBytes);
 
-// Renders the square band by band on `threads` threads of the global pool (on the calling thread
-// alone for one) and hands each band to `deliver` on the calling thread, from the top down, with
-// the square's row it starts at. False, with nothing delivered, when the bands' memory is not there.
-// Not for the pool's own threads: the caller waits for the bands the pool's threads render.
+// Renders the square band by band on `threads` threads (the calling one among them) and hands
+// each band, the i-th starting at row i * bandRows, to `take` on the thread that rendered it
+// (numbered from 0), as soon as it is done: in no order and on several threads at once. The
+// band's image is the thread's, for its next band, once `take` returns. False, with nothing
+// taken, when the bands' memory is not there.
 bool RenderPrinterBands(const document::LabelDocument& doc, const BandLayout& layout, int threads,
-                        const std::function<void(int top, const QImage& band)>& deliver);
+                        const std::function<void(int band, int thread, const QImage& image)>& take);
 
 // The whole square as the printer sees it into `image` (width and height), in bands painted in
 // place on `threads` threads.

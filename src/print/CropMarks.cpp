@@ -3,8 +3,6 @@
 namespace quillora::print {
 namespace {
 
-constexpr document::Colour kMarkColour = 0x000000;
-
 int StepTowards(int from, int to) { return to > from ? 1 : (to < from ? -1 : 0); }
 
 }  // namespace
@@ -34,17 +32,18 @@ std::vector<MarkPolyline> CropMarkPolylines(const PrintGeometry& g) {
     };
 }
 
-void DrawCropMarks(render::Canvas& canvas, const PrintGeometry& geometry) {
+std::vector<MarkSegment> CropMarkSegments(const PrintGeometry& geometry) {
+    std::vector<MarkSegment> segments;
     for (const MarkPolyline& line : CropMarkPolylines(geometry)) {
         for (std::size_t i = 1; i < line.size(); ++i) {
             const MarkPoint& a = line[i - 1];
             const MarkPoint& b = line[i];
-            // The canvas sets both ends; the marks are all horizontal or vertical, so stopping
-            // one unit short leaves the end point out.
+            // The marks are all horizontal or vertical: stopping one unit short leaves the end out.
             if (a == b) continue;
-            canvas.DrawLine(a.x, a.y, b.x - StepTowards(a.x, b.x), b.y - StepTowards(a.y, b.y), kMarkColour);
+            segments.push_back({a, {b.x - StepTowards(a.x, b.x), b.y - StepTowards(a.y, b.y)}});
         }
     }
+    return segments;
 }
 
 }  // namespace quillora::print

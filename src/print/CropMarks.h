@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "print/PrintGeometry.h"
-#include "render/Canvas.h"
 
 namespace quillora::print {
 
@@ -22,8 +21,12 @@ using MarkPolyline = std::vector<MarkPoint>;
 // bottom-left, bottom-right), then the centre marks top, bottom, left, right.
 std::vector<MarkPolyline> CropMarkPolylines(const PrintGeometry& geometry);
 
-// Draws the polylines in black, each segment without its end point, as a pen moving from point
-// to point leaves it.
-void DrawCropMarks(render::Canvas& canvas, const PrintGeometry& geometry);
+// The polylines' segments, printed in black, each without its end point, as a pen moving from point to point
+// leaves it: both ends of a segment are drawn.
+struct MarkSegment {
+    MarkPoint from;
+    MarkPoint to;
+};
+std::vector<MarkSegment> CropMarkSegments(const PrintGeometry& geometry);
 
 }  // namespace quillora::print

@@ -1,13 +1,10 @@
 #include "print/DiscPrint.h"
 
-#include <QDir>
-#include <QPainter>
+#include <QPageLayout>
 #include <QPrinter>
-#include <QTemporaryFile>
 #include <cmath>
 
-#include "print/CupsClient.h"
-#include "print/QueueState.h"
+#include "print/PdfPage.h"
 
 namespace quillora::print {
 namespace {
@@ -31,7 +28,7 @@ std::int32_t Adjust(const std::optional<PointRange>& range, const char* option, 
     return tenths - static_cast<std::int32_t>(std::lround(points * kMmPerPoint * 10));
 }
 
-void PaintDiscPage(QPainter& painter, const document::LabelDocument& doc, const DiscPlan& plan, double dotsPerMm) {
+PrintGeometry DiscSquare(const document::LabelDocument& doc, const DiscPlan& plan, double dotsPerMm) {
     const int outerMm = doc.SafeOuterMm();
     const auto dots = [dotsPerMm](double mm) { return static_cast<int>(std::lround(mm * dotsPerMm)); };
     PrintGeometry g;
@@ -39,7 +36,7 @@ void PaintDiscPage(QPainter& painter, const document::LabelDocument& doc, const 
     g.originX = dots((plan.pageMm - outerMm) / 2 + plan.withinPage.xTenths / 10.0);
     g.originY = dots((plan.pageMm - outerMm) / 2 + plan.withinPage.yTenths / 10.0);
     g.widthDev = g.heightDev = dots(outerMm);
-    DrawLabelSquare(painter, doc, g);
+    return g;
 }
 
 QPageSize DiscPage(const DiscPlan& plan) {
@@ -83,36 +80,12 @@ DiscPlan FileDiscPlan(int outerMm, settings::PrinterOffset offset) {
 }
 
 PrintResult PrintOnDisc(QPrinter& printer, const document::LabelDocument& doc, const DiscPlan& plan) {
-    const auto paint = [&](QPainter& painter) { PaintDiscPage(painter, doc, plan, printer.resolution() / 25.4); };
-    if (printer.outputFormat() == QPrinter::PdfFormat) return DeliverPage(printer, doc, DiscPage(plan), paint);
-    const CupsClient* cups = Cups();
-    if (!cups) return {PrintOutcome::SpoolerFailed, QStringLiteral("no print system")};
-    if (auto refusal = QueueRefusal(printer.printerName())) return {PrintOutcome::SpoolerFailed, *refusal};
-    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/quillora-disc-XXXXXX.pdf"));
-    if (!file.open()) return {PrintOutcome::SpoolerFailed, QStringLiteral("no temporary file")};
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(file.fileName());
-    pdf.setResolution(printer.resolution());
-    pdf.setFullPage(true);
-    pdf.setPageSize(DiscPage(plan));
-    QPainter painter;
-    if (!painter.begin(&pdf)) return {PrintOutcome::SpoolerFailed, QStringLiteral("the page was not written")};
-    paint(painter);
-    if (!painter.end()) return {PrintOutcome::SpoolerFailed, QStringLiteral("the page was not written")};
-    cups_option_t* options = nullptr;
-    int count = 0;
-    for (const auto& [name, value] : plan.options) count = cups->addOption(name.c_str(), value.c_str(), count, &options);
-    if (printer.copyCount() > 1) {
-        count = cups->addOption("copies", std::to_string(printer.copyCount()).c_str(), count, &options);
-    }
-    const QByteArray queue = printer.printerName().toLocal8Bit();
-    const QByteArray title = printer.docName().isEmpty() ? QByteArrayLiteral("Quillora") : printer.docName().toUtf8();
-    const int job = cups->printFile(queue.constData(), file.fileName().toLocal8Bit().constData(), title.constData(),
-                                  count, options);
-    cups->freeOptions(count, options);
-    if (job == 0) return {PrintOutcome::SpoolerFailed, QString::fromUtf8(cups->lastErrorString())};
-    return {};
+    const QPageLayout paper(DiscPage(plan), QPageLayout::Portrait, QMarginsF());
+    PdfPage page(paper.fullRectPoints().size(), printer.resolution(), {}, printer.colorMode() == QPrinter::GrayScale);
+    page.DrawLabelSquare(doc, DiscSquare(doc, plan, printer.resolution() / 25.4));
+    JobOptions options = plan.options;
+    if (printer.copyCount() > 1) options.emplace_back("copies", std::to_string(printer.copyCount()));
+    return DeliverPdf(printer, doc, page, options);
 }
 
 }  // namespace quillora::print

@@ -1,34 +1,20 @@
 #include "print/PrintDocument.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QTemporaryFile>
 #include <cmath>
 
-#include "canvas/PainterCanvas.h"
-#include "canvas/PrinterBands.h"
 #include "document/AtomicFile.h"
 #include "print/CropMarks.h"
+#include "print/PdfPage.h"
 #include "print/QueueState.h"
-#include "render/LabelRenderer.h"
 
 namespace quillora::print {
-
-// The label is rendered at the printer's resolution into images of its square, band by band,
-// and sent as those images: drawn on the page directly, every picture layer would go to the
-// print system whole, at its own size, which makes the job many times slower and larger. The
-// images are coded losslessly, so flat colours and text edges print as rendered.
-void DrawLabelSquare(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& g,
-                     qsizetype bandBytes, int threads) {
-    if (g.widthDev <= 0 || g.heightDev <= 0) return;
-    painter.setRenderHint(QPainter::LosslessImageRendering);
-    const canvas::BandLayout layout{g.widthDev, g.heightDev, canvas::PrinterBandRows(g.widthDev, g.heightDev, bandBytes)};
-    canvas::RenderPrinterBands(doc, layout, threads, [&](int top, const QImage& band) {
-        painter.drawImage(g.originX, g.originY + top, band);
-    });
-}
 
 namespace {
 
@@ -38,6 +24,15 @@ PrintGeometry PaperGeometry(const PrintableArea& area, const document::LabelDocu
     g.originX += static_cast<int>(std::lround(offset.xTenths * g.hScale / 10));
     g.originY += static_cast<int>(std::lround(offset.yTenths * g.vScale / 10));
     return g;
+}
+
+// A file output, written beside its name by `write` and renamed over it only when complete.
+PrintResult DeliverFile(const QString& name, const document::LabelDocument& doc,
+                        const std::function<bool(document::ReplacementFile&)>& write) {
+    document::ReplacementFile file(name.toStdString());
+    if (!doc.currentFileName.empty() && file.Replaces(doc.currentFileName)) return {PrintOutcome::OutputIsLabel, {}};
+    if (!file.IsOpen() || !write(file) || !file.Commit()) return {PrintOutcome::FileNotWritten, {}};
+    return {};
 }
 
 bool EndsWithPdfTrailer(const std::string& path) {
@@ -65,63 +60,77 @@ bool PaintPaperPage(QPrinter& printer, const document::LabelDocument& doc, setti
     return printed;
 }
 
-void PaintPrintPage(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& geometry) {
-    canvas::PainterCanvas canvas(painter);
-    const render::DeviceSize area = canvas.Size();
-    // What the renderer whitens outside the disc, over the whole printable area.
-    canvas.FillRect({0, 0, area.width, area.height}, render::kPaperWhite);
-    DrawLabelSquare(painter, doc, geometry);
-    if (doc.header.cropMarks != 0) DrawCropMarks(canvas, geometry);
-}
-
 bool LabelMayNotFit(const QPrinter& printer, const document::LabelDocument& doc) {
     return MayNotFit(PrintableAreaOf(printer), doc.header.marginLeft, doc.header.marginTop, doc.SafeOuterMm());
 }
 
 PrintResult PrintDocument(QPrinter& printer, const document::LabelDocument& doc, settings::PrinterOffset offset) {
-    return DeliverJob(printer, doc, [&] {
-        return PaintPaperPage(printer, doc, offset, [&](QPainter& painter, const PrintGeometry& geometry) {
-            PaintPrintPage(painter, doc, geometry);
-        });
-    });
+    PdfPage page = PdfPage::ForPrinter(printer);
+    const PrintableArea area = PrintableAreaOf(printer);
+    const PrintGeometry geometry = PaperGeometry(area, doc, offset);
+    // What the renderer whitens outside the disc, over the whole printable area.
+    page.FillRect({0, 0, area.widthDots, area.heightDots}, qRgb(255, 255, 255));
+    page.DrawLabelSquare(doc, geometry);
+    if (doc.header.cropMarks != 0) {
+        for (const auto& [a, b] : CropMarkSegments(geometry)) {
+            page.FillRect(QRect(QPoint(a.x, a.y), QPoint(b.x, b.y)).normalized(), qRgb(0, 0, 0));
+        }
+    }
+    return DeliverPdf(printer, doc, page, PrinterJobOptions(printer));
 }
 
-PrintResult DeliverPage(QPrinter& printer, const document::LabelDocument& doc, const QPageSize& paper,
-                        const std::function<void(QPainter&)>& paint) {
+PrintResult WithPaper(QPrinter& printer, const QPageSize& paper, const std::function<PrintResult()>& job) {
     const QPageLayout layout = printer.pageLayout();
     const bool fullPage = printer.fullPage();
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageSize(paper);
     printer.setFullPage(true);
-    const PrintResult result = DeliverJob(printer, doc, [&] {
-        QPainter painter;
-        if (!painter.begin(&printer)) return false;
-        paint(painter);
-        return painter.end();
-    });
+    const PrintResult result = job();
     printer.setFullPage(fullPage);
     printer.setPageLayout(layout);
     return result;
 }
 
+PrintResult DeliverPage(QPrinter& printer, const document::LabelDocument& doc, const QPageSize& paper,
+                        const std::function<void(QPainter&)>& paint) {
+    return WithPaper(printer, paper, [&] {
+        return DeliverJob(printer, doc, [&] {
+            QPainter painter;
+            if (!painter.begin(&printer)) return false;
+            paint(painter);
+            return painter.end();
+        });
+    });
+}
+
 PrintResult DeliverJob(QPrinter& printer, const document::LabelDocument& doc, const std::function<bool()>& paint) {
-    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
-    if (!toFile) {
-        if (auto refusal = QueueRefusal(printer.printerName())) return {PrintOutcome::SpoolerFailed, *refusal};
-        return {paint() ? PrintOutcome::Printed : PrintOutcome::SpoolerFailed, {}};
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const QString name = printer.outputFileName();
+        return DeliverFile(name, doc, [&](document::ReplacementFile& file) {
+            printer.setOutputFileName(QString::fromStdString(file.TemporaryPath()));
+            const bool painted = paint();
+            printer.setOutputFileName(name);
+            // The PDF writer reports no write error: a complete file ends with its trailer.
+            return painted && EndsWithPdfTrailer(file.TemporaryPath());
+        });
     }
-    const QString name = printer.outputFileName();
-    document::ReplacementFile file(name.toStdString());
-    if (!doc.currentFileName.empty() && file.Replaces(doc.currentFileName)) return {PrintOutcome::OutputIsLabel, {}};
-    if (!file.IsOpen()) return {PrintOutcome::FileNotWritten, {}};
-    printer.setOutputFileName(QString::fromStdString(file.TemporaryPath()));
-    const bool painted = paint();
-    printer.setOutputFileName(name);
-    // The PDF writer reports no write error: a complete file ends with its trailer.
-    if (!painted || !EndsWithPdfTrailer(file.TemporaryPath()) || !file.Commit()) {
-        return {PrintOutcome::FileNotWritten, {}};
+    if (auto refusal = QueueRefusal(printer.printerName())) return {PrintOutcome::SpoolerFailed, *refusal};
+    return {paint() ? PrintOutcome::Printed : PrintOutcome::SpoolerFailed, {}};
+}
+
+PrintResult DeliverPdf(const QPrinter& printer, const document::LabelDocument& doc, const PdfPage& page,
+                       const JobOptions& options) {
+    const QByteArray pdf = page.Bytes(printer.docName());
+    if (pdf.isEmpty()) return {printer.outputFormat() == QPrinter::PdfFormat ? PrintOutcome::FileNotWritten : PrintOutcome::SpoolerFailed, {}};
+    const std::string_view bytes(pdf.constData(), static_cast<std::size_t>(pdf.size()));
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        return DeliverFile(printer.outputFileName(), doc, [&](document::ReplacementFile& file) { return file.Write(bytes); });
     }
-    return {};
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/quillora-job-XXXXXX.pdf"));
+    if (!file.open() || file.write(pdf) != pdf.size() || !file.flush()) {
+        return {PrintOutcome::SpoolerFailed, QStringLiteral("no temporary file")};
+    }
+    return SendToQueue(printer, file.fileName(), options);
 }
 
 }  // namespace quillora::print

@@ -5,10 +5,10 @@
 #include <QtGlobal>
 #include <functional>
 
-#include "canvas/PrinterBands.h"
 #include "document/LabelDocument.h"
 #include "print/PrintGeometry.h"
 #include "print/PrintablePage.h"
+#include "print/QueueJob.h"
 #include "settings/PrintMedium.h"
 
 class QPageSize;
@@ -16,6 +16,8 @@ class QPainter;
 class QPrinter;
 
 namespace quillora::print {
+
+class PdfPage;
 
 enum class PrintOutcome {
     Printed,
@@ -33,15 +35,6 @@ struct PrintResult {
 // 800 MB at once.
 constexpr qsizetype kBandBytes = qsizetype{64} << 20;
 
-// The label's square at the geometry's place on the page, rendered at the page's resolution in
-// bands of at most `bandBytes` on `threads` threads and drawn as images.
-void DrawLabelSquare(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& geometry,
-                     qsizetype bandBytes = kBandBytes, int threads = canvas::RenderThreads());
-
-// The label at the margins, the page whitened outside the disc, and the crop marks when the
-// document asks for them. The painter is active on the page.
-void PaintPrintPage(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& geometry);
-
 // True when the label's square may reach beyond the printer's printable area.
 bool LabelMayNotFit(const QPrinter& printer, const document::LabelDocument& doc);
 
@@ -54,11 +47,19 @@ bool PaintPaperPage(QPrinter& printer, const document::LabelDocument& doc, setti
 // written beside its name and renamed over it only when complete.
 PrintResult PrintDocument(QPrinter& printer, const document::LabelDocument& doc, settings::PrinterOffset offset = {});
 
+// Runs `job` with the printer set to one portrait page of `paper` from the paper's corner, and
+// puts the printer's paper and full-page mode back afterwards.
+PrintResult WithPaper(QPrinter& printer, const QPageSize& paper, const std::function<PrintResult()>& job);
+
 // One portrait page of `paper` painted by `paint` from the paper's corner, whatever the printer
 // cannot reach, and sent as DeliverJob does; the printer's paper and full-page mode as before
 // afterwards.
 PrintResult DeliverPage(QPrinter& printer, const document::LabelDocument& doc, const QPageSize& paper,
                         const std::function<void(QPainter&)>& paint);
+
+// Sends the page as the job for `doc`, the way DeliverJob does; a queue gets `options`.
+PrintResult DeliverPdf(const QPrinter& printer, const document::LabelDocument& doc, const PdfPage& page,
+                       const JobOptions& options);
 
 // Sends what `paint` puts on the printer as the job for `doc`, the way PrintDocument does: a
 // queue's refusal, and a file output beside its name, renamed only when complete.

@@ -1,8 +1,9 @@
 #include "print/SheetPrint.h"
 
-#include <QPainter>
 #include <QPrinter>
 #include <cmath>
+
+#include "print/PdfPage.h"
 
 namespace quillora::print {
 namespace {
@@ -37,9 +38,12 @@ bool LabelMissesDieCut(const SheetJob& job, int outerMm) {
 }
 
 PrintResult PrintOnSheet(QPrinter& printer, const document::LabelDocument& doc, const SheetJob& job) {
-    return DeliverPage(printer, doc, SheetPaper(job.sheet), [&](QPainter& painter) {
-        const auto squares = SheetSquares(job, doc.SafeOuterMm(), printer.resolution() / 25.4);
-        for (const PrintGeometry& square : squares) DrawLabelSquare(painter, doc, square);
+    return WithPaper(printer, SheetPaper(job.sheet), [&] {
+        PdfPage page = PdfPage::ForPrinter(printer);
+        for (const PrintGeometry& square : SheetSquares(job, doc.SafeOuterMm(), printer.resolution() / 25.4)) {
+            page.DrawLabelSquare(doc, square);
+        }
+        return DeliverPdf(printer, doc, page, PrinterJobOptions(printer));
     });
 }
 

@@ -1,20 +1,20 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <array>
 #include <memory>
+#include <mutex>
 #include <gtest/gtest.h>
 
 #include "EnsureApplication.h"
-#include "RecordingCanvas.h"
 #include "TestDocuments.h"
 #include "canvas/PainterCanvas.h"
 #include "render/LabelRenderer.h"
 #include "print/CropMarks.h"
-#include "print/PrintDocument.h"
+#include "canvas/PrinterBands.h"
 
 using namespace quillora;
 using namespace quillora::print;
-using render::Op;
 
 namespace {
 
@@ -29,6 +29,8 @@ PrintGeometry SmallGeometry() {
     g.markGap = 4;
     return g;
 }
+
+std::array<int, 4> Ends(const MarkSegment& s) { return {s.from.x, s.from.y, s.to.x, s.to.y}; }
 
 }  // namespace
 
@@ -50,40 +52,36 @@ TEST(CropMarks, TwelvePolylinesAroundTheSquare) {
     EXPECT_EQ(CropMarkPolylines(SmallGeometry()), expected);
 }
 
-TEST(CropMarks, EachSegmentIsDrawnInBlackWithoutItsEndPoint) {
-    render::RecordingCanvas canvas;
-    DrawCropMarks(canvas, SmallGeometry());
-    const auto lines = canvas.Of(Op::DrawLine);
+TEST(CropMarks, EachSegmentLeavesOutItsEndPoint) {
+    const auto lines = CropMarkSegments(SmallGeometry());
     ASSERT_EQ(lines.size(), 20u);  // eight corner marks of two segments, four centre marks of one
-    for (const auto& line : lines) EXPECT_EQ(line.colour, 0x000000u);
     // top-left, first: (86,200) -> (96,200) -> (96,190)
-    EXPECT_EQ(lines[0].rect, (render::DeviceRect{86, 200, 95, 200}));
-    EXPECT_EQ(lines[1].rect, (render::DeviceRect{96, 200, 96, 191}));
+    EXPECT_EQ(Ends(lines[0]), (std::array{86, 200, 95, 200}));
+    EXPECT_EQ(Ends(lines[1]), (std::array{96, 200, 96, 191}));
     // top-right, first, drawn leftwards then up
-    EXPECT_EQ(lines[4].rect, (render::DeviceRect{415, 200, 406, 200}));
-    EXPECT_EQ(lines[5].rect, (render::DeviceRect{405, 200, 405, 191}));
+    EXPECT_EQ(Ends(lines[4]), (std::array{415, 200, 406, 200}));
+    EXPECT_EQ(Ends(lines[5]), (std::array{405, 200, 405, 191}));
     // bottom-right, second, drawn leftwards then down
-    EXPECT_EQ(lines[14].rect, (render::DeviceRect{411, 605, 402, 605}));
-    EXPECT_EQ(lines[15].rect, (render::DeviceRect{401, 605, 401, 614}));
+    EXPECT_EQ(Ends(lines[14]), (std::array{411, 605, 402, 605}));
+    EXPECT_EQ(Ends(lines[15]), (std::array{401, 605, 401, 614}));
     // centre marks: top, bottom, left, right
-    EXPECT_EQ(lines[16].rect, (render::DeviceRect{250, 186, 250, 195}));
-    EXPECT_EQ(lines[17].rect, (render::DeviceRect{250, 605, 250, 614}));
-    EXPECT_EQ(lines[18].rect, (render::DeviceRect{86, 400, 95, 400}));
-    EXPECT_EQ(lines[19].rect, (render::DeviceRect{405, 400, 414, 400}));
+    EXPECT_EQ(Ends(lines[16]), (std::array{250, 186, 250, 195}));
+    EXPECT_EQ(Ends(lines[17]), (std::array{250, 605, 250, 614}));
+    EXPECT_EQ(Ends(lines[18]), (std::array{86, 400, 95, 400}));
+    EXPECT_EQ(Ends(lines[19]), (std::array{405, 400, 414, 400}));
 }
 
-// The page on a real painter: label at the margins, the area outside the disc white up to the
-// page's edges, and marks exactly when asked for.
-class PrintPageTest : public ::testing::Test {
+// The label's square as the bands reach a print page: `bandRows` a band on `threads` threads.
+class PrintBandsTest : public ::testing::Test {
 protected:
     QApplication& app = EnsureApplication();  // fonts
-    QImage Paint(int cropMarks) {
-        doc.header.cropMarks = cropMarks;
-        QImage page(400, 400, QImage::Format_RGB32);
-        page.fill(Qt::green);  // whatever the printable area held before
-        QPainter painter(&page);
-        PaintPrintPage(painter, doc, geometry);
-        return page;
+    static void DrawBands(QPainter& painter, const document::LabelDocument& doc, const PrintGeometry& g, int bandRows,
+                          int threads = canvas::RenderThreads()) {
+        std::mutex mutex;  // bands arrive on several threads
+        canvas::RenderPrinterBands(doc, {g.widthDev, g.heightDev, bandRows}, threads, [&](int i, int, const QImage& band) {
+            std::lock_guard lock(mutex);
+            painter.drawImage(g.originX, g.originY + i * bandRows, band);
+        });
     }
 
     // A 3 x 2 picture of six colours, 60 x 50 mm at (30, 35).
@@ -102,43 +100,13 @@ protected:
     }
 
     document::LabelDocument doc = render::NewLabel(120, 30);
-    // 2 dots per mm: a 240-dot square at (60, 40), marks 10 long 4 away.
+    // 2 dots per mm: a 240-dot square at (60, 40).
     PrintGeometry geometry = ComputePrintGeometry({400, 400, 200, 200}, 30, 20, 120);
 };
 
-TEST_F(PrintPageTest, TheLabelSquareSitsAtTheMarginsAndTheRestOfTheAreaIsWhite) {
-    doc.state.backColor = 0x0000FF;
-    doc.state.borderLine = 0;
-    const QImage page = Paint(0);
-    EXPECT_EQ(page.pixel(60 + 120, 40 + 10), qRgb(255, 0, 0));   // near the top of the disc
-    EXPECT_EQ(page.pixel(60 + 120, 40 + 120), qRgb(255, 255, 255));  // the hole
-    EXPECT_EQ(page.pixel(60 + 2, 40 + 2), qRgb(255, 255, 255));   // a corner of the square
-    EXPECT_EQ(page.pixel(0, 0), qRgb(255, 255, 255));
-    EXPECT_EQ(page.pixel(399, 399), qRgb(255, 255, 255));
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x) ASSERT_NE(page.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
-}
-
-TEST_F(PrintPageTest, CropMarksAreOneDotLinesThatStopShortOfTheirEnds) {
-    doc.state.borderLine = 0;
-    const QImage page = Paint(1);
-    const QRgb black = qRgb(0, 0, 0);
-    // top-left, first: (46,40) -> (56,40) -> (56,30), the last point not set.
-    EXPECT_EQ(page.pixel(46, 40), black);
-    EXPECT_EQ(page.pixel(56, 40), black);
-    EXPECT_EQ(page.pixel(56, 31), black);
-    EXPECT_NE(page.pixel(56, 30), black);
-    EXPECT_NE(page.pixel(45, 40), black);
-    EXPECT_NE(page.pixel(46, 41), black);  // one dot wide
-    // right centre: (304,160) -> (314,160)
-    EXPECT_EQ(page.pixel(304, 160), black);
-    EXPECT_EQ(page.pixel(313, 160), black);
-    EXPECT_NE(page.pixel(314, 160), black);
-}
-
 // The square rendered band by band is the same picture as rendered at once: pictures, text and
 // the mask cross the band edges without a seam.
-TEST_F(PrintPageTest, BandsJoinIntoTheSameLabelAsOneRender) {
+TEST_F(PrintBandsTest, BandsJoinIntoTheSameLabelAsOneRender) {
     doc.state.backColor = 0x00C0FF;
     render::AddTextLayer(doc, "Quillora band", 20, 50);
     AddSixPixelPicture();
@@ -154,7 +122,7 @@ TEST_F(PrintPageTest, BandsJoinIntoTheSameLabelAsOneRender) {
     page.fill(Qt::white);
     {
         QPainter painter(&page);
-        DrawLabelSquare(painter, doc, geometry, qsizetype{geometry.widthDev} * 4 * 37);  // 37 rows a band
+        DrawBands(painter, doc, geometry, 37);
     }
     EXPECT_EQ(page.copy(geometry.originX, geometry.originY, geometry.widthDev, geometry.heightDev), whole);
     EXPECT_NE(whole.pixel(60 + 10, 70 + 10), whole.pixel(60 + 100, 70 + 80));  // the picture is there
@@ -162,7 +130,7 @@ TEST_F(PrintPageTest, BandsJoinIntoTheSameLabelAsOneRender) {
 
 // However many threads render the bands, the page holds the same pixels: large rotated text,
 // whose slanted edges are where a band's start could show, and a picture cross many bands.
-TEST_F(PrintPageTest, EveryNumberOfThreadsPrintsTheSamePixels) {
+TEST_F(PrintBandsTest, EveryNumberOfThreadsPrintsTheSamePixels) {
     for (int i = 0; i < 3; ++i) {
         const int slot = render::AddTextLayer(doc, "Quillora 春の海", 10 + 20 * i, 30 + 25 * i);
         doc.layers[slot].fontSize = 40;
@@ -174,7 +142,7 @@ TEST_F(PrintPageTest, EveryNumberOfThreadsPrintsTheSamePixels) {
         QImage page(1500, 1500, QImage::Format_RGB32);
         page.fill(Qt::green);
         QPainter painter(&page);
-        DrawLabelSquare(painter, doc, fine, qsizetype{fine.widthDev} * 4 * 100, threads);  // 100 rows a band
+        DrawBands(painter, doc, fine, 100, threads);
         return page;
     };
     const QImage one = print(1);

@@ -76,6 +76,16 @@ QImage RasterisePdf(const std::string& pdfPath, int dpi, const std::string& work
     return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
+QImage RasterisePdfExactly(const std::string& pdfPath, int dpi, const std::string& workDir) {
+    const QString prefix = QString::fromStdString(workDir + "/exact");
+    QProcess pdftocairo;
+    pdftocairo.start(QStringLiteral("pdftocairo"),
+                     {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-antialias"), QStringLiteral("none"),
+                      QStringLiteral("-singlefile"), QStringLiteral("-png"), QString::fromStdString(pdfPath), prefix});
+    if (!pdftocairo.waitForFinished(30000) || pdftocairo.exitCode() != 0) return {};
+    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
 int PdfPageCount(const std::string& pdfPath) {
     QProcess pdfinfo;
     pdfinfo.start(QStringLiteral("pdfinfo"), {QString::fromStdString(pdfPath)});

@@ -23,6 +23,10 @@ QPointF RedCentroid(const QImage& page, const QRect& area);
 // pixels at `dpi`); a null image when pdftoppm fails.
 QImage RasterisePdf(const std::string& pdfPath, int dpi, const std::string& workDir, const QRect& area = {});
 
+// The first page at `dpi` with its images copied dot for dot where the page puts them at one pixel
+// a dot (pdftoppm smooths images even then); a null image when pdftocairo fails.
+QImage RasterisePdfExactly(const std::string& pdfPath, int dpi, const std::string& workDir);
+
 // The number of pages pdfinfo reports; -1 when it cannot read the file.
 int PdfPageCount(const std::string& pdfPath);
 
