@@ -1,6 +1,5 @@
 // Pictures at the density of the screen: the artwork drawn for it, one logical size, and the
 // plain pixels unchanged on an ordinary screen.
-#include <QDialog>
 #include <QImage>
 #include <QLabel>
 #include <gtest/gtest.h>
@@ -10,7 +9,6 @@
 #include "TestWorkspace.h"
 #include "WidgetLookup.h"
 #include "resources/Resources.h"
-#include "windows/AboutBox.h"
 #include "windows/ScreenPicture.h"
 #include "windows/SplashWindow.h"
 #include "windows/TipsDialog.h"
@@ -64,9 +62,4 @@ TEST(Windows, HighDensityPicturesAreInTheScreensPixelsAtTheirLogicalSize) {
     const QPixmap strip = FindChild<QLabel>(tips, tips_dialog_id::kPicture).pixmap();
     EXPECT_EQ(strip.devicePixelRatio(), ratio);
     EXPECT_EQ(strip.deviceIndependentSize(), QSizeF(50, 200));
-    // The icon comes from the sizes drawn for it, the next larger one on a dense screen.
-    AboutBox about(nullptr);
-    const QPixmap icon = FindChild<QLabel>(about, about_box_id::kIcon).pixmap();
-    EXPECT_EQ(icon.devicePixelRatio(), ratio);
-    EXPECT_EQ(icon.deviceIndependentSize(), QSizeF(32, 32));
 }
