@@ -8,7 +8,6 @@
 namespace quillora::listlayer {
 namespace {
 
-constexpr int kSize = 32;
 constexpr double kRadius = 14.5;
 constexpr double kCentre = 16.0;
 
@@ -20,10 +19,7 @@ double HalfChord(double y) {
 
 }  // namespace
 
-QPixmap LayoutStyleIcon(document::ListLayoutStyle style) {
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+void PaintLayoutStyleIcon(QPainter& painter, document::ListLayoutStyle style) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::white);
@@ -46,6 +42,16 @@ QPixmap LayoutStyleIcon(document::ListLayoutStyle style) {
             break;
         }
     }
+}
+
+QPixmap LayoutStyleIcon(document::ListLayoutStyle style, qreal ratio) {
+    const int pixels = qRound(kLayoutStyleIconSize * ratio);
+    QPixmap pixmap(pixels, pixels);
+    // The painter then works in logical pixels.
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    PaintLayoutStyleIcon(painter, style);
     return pixmap;
 }
 

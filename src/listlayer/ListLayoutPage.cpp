@@ -53,7 +53,8 @@ ListLayoutPage::ListLayoutPage(workspace::Workspace& ws, QWidget* parent) : Prop
         auto* group = new QGroupBox(this);
         auto* column = new QVBoxLayout(group);
         auto* icon = new QLabel(group);
-        icon->setPixmap(LayoutStyleIcon(kind));
+        widgets::WithId(icon, list_sheet_id::StyleIconId(style));
+        icon->setPixmap(LayoutStyleIcon(kind, icon->devicePixelRatioF()));
         column->addWidget(icon, 0, Qt::AlignHCenter);
         styles_[style] = new QRadioButton(captions[style], group);
         widgets::WithId(styles_[style], list_sheet_id::StyleId(style));

@@ -4,27 +4,20 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "resources/Resources.h"
 #include "widgets/Centring.h"
+#include "windows/ScreenPicture.h"
 
 namespace quillora::windows {
-namespace {
-
-QPixmap SplashPicture() {
-    resources::EnsureResources();
-    return QPixmap(QStringLiteral(":/quillora/pictures/splash.png"));
-}
-
-}  // namespace
 
 SplashWindow::SplashWindow()
     // Not kept on top: a dialog must never be hidden behind it.
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
-      picture_(SplashPicture()) {
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("SplashWindow"));
-    setFixedSize(picture_.size());
+    picture_ = ScreenPicture(QStringLiteral("splash"), devicePixelRatioF());
+    const QSize size = picture_.deviceIndependentSize().toSize();
+    setFixedSize(size);
     if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(widgets::CentredPosition(screen->geometry(), picture_.size()));
+        move(widgets::CentredPosition(screen->geometry(), size));
 }
 
 void SplashWindow::paintEvent(QPaintEvent*) {

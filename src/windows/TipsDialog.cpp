@@ -3,14 +3,13 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "resources/Resources.h"
 #include "widgets/ControlId.h"
 #include "widgets/DialogSize.h"
+#include "windows/ScreenPicture.h"
 #include "windows/Tips.h"
 
 namespace quillora::windows {
@@ -23,9 +22,9 @@ TipsDialog::TipsDialog(settings::AppSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings), text_(new QTextEdit(this)),
       showAtStart_(new QCheckBox(QString::fromUtf8("起動時にﾜﾝﾎﾟｲﾝﾄを表示(&S)"), this)) {
     setWindowTitle(QString::fromUtf8("ﾜﾝﾎﾟｲﾝﾄ"));
-    resources::EnsureResources();
     auto* picture = new QLabel(this);
-    picture->setPixmap(QPixmap(QStringLiteral(":/quillora/pictures/tips.png")));
+    widgets::WithId(picture, tips_dialog_id::kPicture);
+    picture->setPixmap(ScreenPicture(QStringLiteral("tips"), picture->devicePixelRatioF()));
     picture->setFixedSize(50, 200);
 
     widgets::WithId(text_, tips_dialog_id::kText);

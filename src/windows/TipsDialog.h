@@ -12,7 +12,7 @@ namespace quillora::windows {
 
 // The dialog's controls by their ids, for the dialog and its tests alike.
 namespace tips_dialog_id {
-inline constexpr int kText = 1020, kShowAtStart = 1021, kNext = 1022, kClose = 1023;
+inline constexpr int kText = 1020, kShowAtStart = 1021, kNext = 1022, kClose = 1023, kPicture = 1024;
 }  // namespace tips_dialog_id
 
 class TipsDialog : public QDialog {

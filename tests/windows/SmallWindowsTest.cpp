@@ -63,7 +63,7 @@ TEST(AboutBoxVersion, TheMinorNumberHasTwoDigitsAndThePatchNumberShowsOnlyWhenSe
 
 TEST_F(SmallWindows, SplashIsItsPictureCentredOnTheScreen) {
     SplashWindow splash;
-    EXPECT_EQ(splash.Picture().size(), QSize(320, 240));
+    EXPECT_EQ(splash.Picture().deviceIndependentSize(), QSizeF(320, 240));
     EXPECT_EQ(splash.size(), QSize(320, 240));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(splash.pos(), CentredPosition(screen, QSize(320, 240)));

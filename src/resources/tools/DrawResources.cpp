@@ -1,5 +1,6 @@
 // Draws the program's pictures (application and document icons, the splash and the tips strip)
-// into PNG files. Run by hand when the artwork changes; the results are kept in the source tree:
+// into PNG files, the splash and the strip also at twice the size (name@2x.png) for high-density
+// screens. Run by hand when the artwork changes; the results are kept in the source tree:
 //   quillora_draw_resources <folder>
 #include <QColor>
 #include <QFont>
@@ -99,15 +100,21 @@ QImage DocumentIcon(int size) {
     return image;
 }
 
-QImage Splash() {
-    QImage image(320, 240, QImage::Format_RGB32);
+// An opaque picture of the given size in logical pixels, drawn at `scale` pixels per logical one.
+QImage Opaque(int w, int h, int scale) {
+    return QImage(w * scale, h * scale, QImage::Format_RGB32);
+}
+
+QImage Splash(int scale) {
+    QImage image = Opaque(320, 240, scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     QLinearGradient sky(0, 0, 0, 240);
     sky.setColorAt(0, QColor(20, 36, 72));
     sky.setColorAt(1, QColor(34, 82, 130));
-    p.fillRect(image.rect(), sky);
+    p.fillRect(QRectF(0, 0, 320, 240), sky);
     DrawDisc(p, QPointF(250, 150), 120);
     // The hole shows the background, not transparency, on an opaque picture.
     p.setPen(Qt::NoPen);
@@ -132,14 +139,15 @@ QImage Splash() {
 }
 
 // The strip beside the tips: a column of small discs fading upwards.
-QImage TipsStrip() {
-    QImage image(50, 200, QImage::Format_RGB32);
+QImage TipsStrip(int scale) {
+    QImage image = Opaque(50, 200, scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient band(0, 0, 0, 200);
     band.setColorAt(0, QColor(34, 82, 130));
     band.setColorAt(1, QColor(20, 36, 72));
-    p.fillRect(image.rect(), band);
+    p.fillRect(QRectF(0, 0, 50, 200), band);
     for (int i = 0; i < 4; ++i) {
         p.setOpacity(0.4 + 0.2 * i);
         DrawDisc(p, QPointF(25, 28 + i * 48), 18);
@@ -172,7 +180,10 @@ int main(int argc, char** argv) {
         ok &= Save(ApplicationIcon(size), QStringLiteral("%1/icons/quillora-%2.png").arg(dir).arg(size));
         ok &= Save(DocumentIcon(size), QStringLiteral("%1/icons/quillora-document-%2.png").arg(dir).arg(size));
     }
-    ok &= Save(Splash(), dir + QStringLiteral("/pictures/splash.png"));
-    ok &= Save(TipsStrip(), dir + QStringLiteral("/pictures/tips.png"));
+    for (int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@%1x.png").arg(scale);
+        ok &= Save(Splash(scale), dir + QStringLiteral("/pictures/splash") + suffix);
+        ok &= Save(TipsStrip(scale), dir + QStringLiteral("/pictures/tips") + suffix);
+    }
     return ok ? 0 : 1;
 }
