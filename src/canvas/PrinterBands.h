@@ -28,7 +28,8 @@ int PrinterBandRows(int widthDev, int heightDev, qsizetype maxBytes);
 // each band, the i-th starting at row i * bandRows, to `take` on the thread that rendered it
 // (numbered from 0), as soon as it is done: in no order and on several threads at once. The
 // band's image is the thread's, for its next band, once `take` returns. False, with nothing
-// taken, when the bands' memory is not there.
+// taken, when the bands' memory is not there. Not for the pool's own threads: the caller waits
+// for the pool's threads it started.
 bool RenderPrinterBands(const document::LabelDocument& doc, const BandLayout& layout, int threads,
                         const std::function<void(int band, int thread, const QImage& image)>& take);
 
