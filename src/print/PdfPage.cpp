@@ -37,13 +37,12 @@ QByteArray TextString(const QString& text) {
     return '<' + utf16.toHex() + '>';
 }
 
-// What one thread needs to compress bands: the compressor and room for a band's samples and
-// their compressed form, kept from band to band.
+// What one thread needs to compress bands: the compressor and room for a band's samples, kept
+// from band to band.
 struct Compression {
     std::unique_ptr<libdeflate_compressor, decltype(&libdeflate_free_compressor)> compressor{
         libdeflate_alloc_compressor(1), &libdeflate_free_compressor};
     std::vector<uchar> samples;
-    std::vector<uchar> deflated;
 };
 
 // The band's pixels as the image's samples, three bytes (or one grey) a pixel, compressed at the
@@ -65,10 +64,13 @@ QByteArray Deflated(const QImage& band, bool grey, Compression& c) {
             }
         }
     }
-    c.deflated.resize(libdeflate_zlib_compress_bound(c.compressor.get(), c.samples.size()));
+    // Of the room for the worst case, only what the compressed samples fill is ever touched.
+    QByteArray deflated(static_cast<qsizetype>(libdeflate_zlib_compress_bound(c.compressor.get(), c.samples.size())),
+                        Qt::Uninitialized);
     const std::size_t size = libdeflate_zlib_compress(c.compressor.get(), c.samples.data(), c.samples.size(),
-                                                      c.deflated.data(), c.deflated.size());
-    return QByteArray(reinterpret_cast<const char*>(c.deflated.data()), static_cast<qsizetype>(size));
+                                                      deflated.data(), static_cast<std::size_t>(deflated.size()));
+    deflated.resize(static_cast<qsizetype>(size));
+    return deflated;
 }
 
 }  // namespace
@@ -122,18 +124,19 @@ void PdfPage::DrawLabelSquare(const document::LabelDocument& doc, const PrintGeo
     }
 }
 
-QByteArray PdfPage::Bytes(const QString& title) const {
-    if (!complete_) return {};
-    qsizetype size = content_.size() + 4096;
-    for (const Image& image : images_) size += image.deflated.size() + 256;
-    QByteArray pdf = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
-    pdf.reserve(size);
+bool PdfPage::Write(const QString& title, const std::function<bool(std::string_view)>& sink) const {
+    if (!complete_) return false;
+    qsizetype written = 0;
     std::vector<qsizetype> offsets;
-    const auto object = [&](const QByteArray& dictionary, const QByteArray& stream = {}, bool isStream = false) {
-        offsets.push_back(pdf.size());
-        pdf += QByteArray::number(offsets.size()) + " 0 obj\n" + dictionary;
-        if (isStream) pdf += "\nstream\n" + stream + "\nendstream";
-        pdf += "\nendobj\n";
+    const auto put = [&](const QByteArray& bytes) {
+        written += bytes.size();
+        return sink(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    };
+    const auto object = [&](const QByteArray& dictionary, const QByteArray* stream = nullptr) {
+        offsets.push_back(written);
+        QByteArray head = QByteArray::number(offsets.size()) + " 0 obj\n" + dictionary;
+        if (!stream) return put(head + "\nendobj\n");
+        return put(head + "\nstream\n") && put(*stream) && put("\nendstream\nendobj\n");
     };
     // 1 catalogue, 2 pages, 3 page, 4 contents, 5 information, then the images.
     const int firstImage = 6;
@@ -141,26 +144,26 @@ QByteArray PdfPage::Bytes(const QString& title) const {
     for (std::size_t i = 0; i < images_.size(); ++i) {
         xobjects += "/Im" + QByteArray::number(i) + ' ' + QByteArray::number(firstImage + i) + " 0 R ";
     }
-    object("<< /Type /Catalog /Pages 2 0 R >>");
-    object("<< /Type /Pages /Kids [3 0 R] /Count 1 >>");
-    object("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Number(paper_.width()) + ' ' + Number(paper_.height()) +
-           "] /Resources << /XObject << " + xobjects + ">> >> /Contents 4 0 R >>");
     const QByteArray content = content_ + "Q\n";
-    object("<< /Length " + QByteArray::number(content.size()) + " >>", content, true);
-    object("<< /Title " + TextString(title) + " /Creator " + TextString(QStringLiteral("Quillora")) + " >>");
+    bool ok = put("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n") && object("<< /Type /Catalog /Pages 2 0 R >>") &&
+              object("<< /Type /Pages /Kids [3 0 R] /Count 1 >>") &&
+              object("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Number(paper_.width()) + ' ' +
+                     Number(paper_.height()) + "] /Resources << /XObject << " + xobjects + ">> >> /Contents 4 0 R >>") &&
+              object("<< /Length " + QByteArray::number(content.size()) + " >>", &content) &&
+              object("<< /Title " + TextString(title) + " /Creator " + TextString(QStringLiteral("Quillora")) + " >>");
     for (const Image& image : images_) {
-        object("<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(image.width) + " /Height " +
-                   QByteArray::number(image.height) + " /ColorSpace " + (grey_ ? "/DeviceGray" : "/DeviceRGB") +
-                   " /BitsPerComponent 8 /Filter /FlateDecode /Length " + QByteArray::number(image.deflated.size()) +
-                   " >>",
-               image.deflated, true);
+        ok = ok && object("<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(image.width) + " /Height " +
+                              QByteArray::number(image.height) + " /ColorSpace " +
+                              (grey_ ? "/DeviceGray" : "/DeviceRGB") + " /BitsPerComponent 8 /Filter /FlateDecode /Length " +
+                              QByteArray::number(image.deflated.size()) + " >>",
+                          &image.deflated);
     }
-    const qsizetype xref = pdf.size();
-    pdf += "xref\n0 " + QByteArray::number(offsets.size() + 1) + "\n0000000000 65535 f \n";
-    for (const qsizetype offset : offsets) pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size " + QByteArray::number(offsets.size() + 1) + " /Root 1 0 R /Info 5 0 R >>\nstartxref\n" +
-           QByteArray::number(xref) + "\n%%EOF\n";
-    return pdf;
+    const qsizetype xref = written;
+    QByteArray tail = "xref\n0 " + QByteArray::number(offsets.size() + 1) + "\n0000000000 65535 f \n";
+    for (const qsizetype offset : offsets) tail += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    tail += "trailer\n<< /Size " + QByteArray::number(offsets.size() + 1) + " /Root 1 0 R /Info 5 0 R >>\nstartxref\n" +
+            QByteArray::number(xref) + "\n%%EOF\n";
+    return ok && put(tail);
 }
 
 }  // namespace quillora::print

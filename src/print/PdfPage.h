@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QSizeF>
 #include <QString>
+#include <functional>
+#include <string_view>
 #include <vector>
 
 #include "document/LabelDocument.h"
@@ -32,9 +34,10 @@ public:
     // The label's square at the geometry's place, rendered on every thread in bands.
     void DrawLabelSquare(const document::LabelDocument& doc, const PrintGeometry& geometry);
 
-    // The whole file; `title` names the document for the print system. Empty when memory for
-    // the label's bands or their compression was not there.
-    QByteArray Bytes(const QString& title) const;
+    // The whole file, piece by piece to `sink` (false when it could not take one); `title` names
+    // the document for the print system. False when memory for the label's bands or their
+    // compression was not there.
+    bool Write(const QString& title, const std::function<bool(std::string_view)>& sink) const;
 
 private:
     struct Image {

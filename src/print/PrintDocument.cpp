@@ -120,16 +120,16 @@ PrintResult DeliverJob(QPrinter& printer, const document::LabelDocument& doc, co
 
 PrintResult DeliverPdf(const QPrinter& printer, const document::LabelDocument& doc, const PdfPage& page,
                        const JobOptions& options) {
-    const QByteArray pdf = page.Bytes(printer.docName());
-    if (pdf.isEmpty()) return {printer.outputFormat() == QPrinter::PdfFormat ? PrintOutcome::FileNotWritten : PrintOutcome::SpoolerFailed, {}};
-    const std::string_view bytes(pdf.constData(), static_cast<std::size_t>(pdf.size()));
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        return DeliverFile(printer.outputFileName(), doc, [&](document::ReplacementFile& file) { return file.Write(bytes); });
+        return DeliverFile(printer.outputFileName(), doc, [&](document::ReplacementFile& file) {
+            return page.Write(printer.docName(), [&](std::string_view bytes) { return file.Write(bytes); });
+        });
     }
     QTemporaryFile file(QDir::tempPath() + QStringLiteral("/quillora-job-XXXXXX.pdf"));
-    if (!file.open() || file.write(pdf) != pdf.size() || !file.flush()) {
-        return {PrintOutcome::SpoolerFailed, QStringLiteral("no temporary file")};
-    }
+    const bool written = file.open() && page.Write(printer.docName(), [&](std::string_view bytes) {
+        return file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+    }) && file.flush();
+    if (!written) return {PrintOutcome::SpoolerFailed, QStringLiteral("the page was not written")};
     return SendToQueue(printer, file.fileName(), options);
 }
 

@@ -37,7 +37,9 @@ TEST(PdfPage, RasterisesToExactlyTheDotsDrawn) {
         const std::string path = dir.Path() + "/page.pdf";
         QFile file(QString::fromStdString(path));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(page.Bytes(QStringLiteral("ラベル")));
+        ASSERT_TRUE(page.Write(QStringLiteral("ラベル"), [&](std::string_view bytes) {
+            return file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+        }));
         file.close();
 
         const QImage raster = RasterisePdfExactly(path, 72, dir.Path());
