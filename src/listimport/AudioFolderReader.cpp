@@ -1,19 +1,15 @@
-// ReadAudioFolder of EntrySource.h: the tags of a music folder.
+// ReadAudioFolder of EntrySource.h: the tags of a music folder, read through the audio tag module.
 #include <algorithm>
 #include <array>
-#include <audioproperties.h>
 #include <cctype>
 #include <filesystem>
-#include <fileref.h>
-#include <infotag.h>
 #include <limits>
 #include <optional>
 #include <system_error>
-#include <tag.h>
 #include <tuple>
-#include <wavfile.h>
 
 #include "AudioHeader.h"
+#include "AudioTagReader.h"
 #include "EntrySource.h"
 #include "FileStem.h"
 
@@ -38,36 +34,11 @@ std::string AudioExtension(const fs::path& path) {
     return std::find(kExtensions.begin(), kExtensions.end(), ext) != kExtensions.end() ? ext : std::string();
 }
 
-// "3" or "3/12".
-unsigned TrackNumber(const TagLib::String& text) {
-    const int number = text.split("/").front().toInt();
-    return number > 0 ? static_cast<unsigned>(number) : kNoTrack;
-}
-
-// A WAV file's title and track in its RIFF INFO chunk, where the ID3 tag has none.
-void ReadRiffInfo(TagLib::File* file, std::string& title, unsigned& track) {
-    auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file);
-    if (!wav || !wav->hasInfoTag()) return;
-    const TagLib::RIFF::Info::Tag& info = *wav->InfoTag();
-    if (title.empty()) title = info.title().stripWhiteSpace().to8Bit(true);
-    if (track != kNoTrack) return;
-    for (const char* field : {"IPRT", "ITRK"})
-        if (track == kNoTrack) track = TrackNumber(info.fieldText(field));
-}
-
-std::optional<AudioFile> ReadAudioFile(const fs::path& path) {
-    // TagLib accepts an .mp3 without a single MPEG frame; only a stream with a sample rate is audio.
-    TagLib::FileRef ref(path.c_str(), true, TagLib::AudioProperties::Fast);
-    if (ref.isNull() || ref.tag() == nullptr || ref.audioProperties() == nullptr ||
-        ref.audioProperties()->sampleRate() <= 0)
-        return std::nullopt;
-    const TagLib::Tag& tag = *ref.tag();
+AudioFile WithFileName(const fs::path& path, AudioTags tags) {
     AudioFile file;
     file.fileName = path.filename().string();
-    file.title = tag.title().stripWhiteSpace().to8Bit(true);
-    if (tag.track() != 0) file.track = tag.track();
-    ReadRiffInfo(ref.file(), file.title, file.track);
-    if (file.title.empty()) file.title = FileStem(file.fileName);
+    file.title = tags.title.empty() ? FileStem(file.fileName) : std::move(tags.title);
+    if (tags.track != 0) file.track = tags.track;
     return file;
 }
 
@@ -93,15 +64,19 @@ std::optional<std::vector<Candidate>> ListAudioFiles(const std::string& folder) 
 
 SourceEntries ReadAudioFolder(const std::string& folder, const FolderProgress& progress) {
     return Guarded([&] {
+        const AudioTagReader* reader = AudioTagReader::Loaded();
         const std::optional<std::vector<Candidate>> candidates = ListAudioFiles(folder);
-        if (!candidates) return SourceEntries{SourceStatus::CannotOpen, {}};
+        if (!reader || !candidates) return SourceEntries{SourceStatus::CannotOpen, {}};
         const int total = static_cast<int>(candidates->size());
         std::vector<AudioFile> files;
         for (int done = 0; done < total; ++done) {
             if (progress && !progress(done, total)) return SourceEntries{SourceStatus::Cancelled, {}};
             const Candidate& candidate = (*candidates)[static_cast<std::size_t>(done)];
             if (!MayBeAudio(candidate.path.string(), candidate.extension)) continue;
-            if (auto file = ReadAudioFile(candidate.path)) files.push_back(std::move(*file));
+            AudioTags tags;
+            const TagsRead read = reader->Read(candidate.path.string(), tags);
+            if (read == TagsRead::Failed) return SourceEntries{SourceStatus::CannotOpen, {}};
+            if (read == TagsRead::Audio) files.push_back(WithFileName(candidate.path, std::move(tags)));
         }
         std::sort(files.begin(), files.end(), [](const AudioFile& a, const AudioFile& b) {
             return std::tie(a.track, a.fileName) < std::tie(b.track, b.fileName);

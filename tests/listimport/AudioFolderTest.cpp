@@ -91,3 +91,10 @@ TEST(AudioFolder, AFolderThatCannotBeListedIsUnreadableWhileAnEmptyOneHasNoEntri
     EXPECT_EQ(ReadAudioFolder(dir.File("missing")).status, SourceStatus::CannotOpen);
     EXPECT_EQ(ReadAudioFolder(dir.Path()).status, SourceStatus::NoEntries);
 }
+
+TEST(AudioFolder, ALongTitleIsReadWhole) {
+    TempDir dir;
+    const std::string title = std::string(3000, 'x') + " end";
+    WriteTagged(dir.File("long.flac"), AudioKind::Flac, title, 1);
+    EXPECT_EQ(Read(dir.Path()), Entries{title});
+}

@@ -7,10 +7,13 @@
 #include "TempDir.h"
 
 ToolRun RunBuiltTool(const std::string& program, const std::string& arguments) {
+    return RunTool(std::string(QUILLORA_BIN_DIR) + "/" + program, arguments);
+}
+
+ToolRun RunTool(const std::string& programPath, const std::string& arguments) {
     TempDir scratch;
     const std::string errors = scratch.File("stderr.txt");
-    const std::string command =
-        ShellQuoted(std::string(QUILLORA_BIN_DIR) + "/" + program) + " " + arguments + " 2> " + ShellQuoted(errors);
+    const std::string command = ShellQuoted(programPath) + " " + arguments + " 2> " + ShellQuoted(errors);
     ToolRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;

@@ -264,6 +264,22 @@ TEST(Qlrtool, ListLeavesTheLabelAloneWhenItCannotReadWhatItIsGiven) {
     EXPECT_EQ(ReadWholeFile(dir.File("t.txt")), "Title\n");
 }
 
+TEST(Qlrtool, AMusicFolderCannotBeOpenedWhenTheAudioTagModuleIsMissing) {
+    TempDir dir;
+    const std::string label = dir.File("a.qlr");
+    ASSERT_EQ(Qlrtool("new " + ShellQuoted(label)).exitCode, 0);
+    std::filesystem::create_directory(dir.File("music"));
+    const std::string arguments = "list " + ShellQuoted(label) + " " + ShellQuoted(dir.File("music"));
+    // Beside the built module, the empty folder is read and found empty.
+    EXPECT_NE(Qlrtool(arguments).err.find("ﾘｽﾄﾃﾞｰﾀがありません"), std::string::npos);
+
+    std::filesystem::create_directory(dir.File("alone"));
+    std::filesystem::copy_file(std::string(QUILLORA_BIN_DIR) + "/qlrtool", dir.File("alone/qlrtool"));
+    const ToolRun alone = RunTool(dir.File("alone/qlrtool"), arguments);
+    EXPECT_EQ(alone.exitCode, 2);
+    EXPECT_EQ(alone.err, "\"" + dir.File("music") + "\" を開けません。\n");
+}
+
 TEST(Qlrtool, SheetsListsTheShippedAndTheUsersSheetsAndNamesMistakes) {
     TempDir dir;
     WriteWholeFile(dir.File("label-sheets.ini"), "[Mine]\npaper = A4\ndisc = 118 20\ncentres = 105,80\n[Broken]\npaper = B9\n");
