@@ -29,7 +29,7 @@ std::optional<QuilloraReadAudioTags> LoadFrom(const std::filesystem::path& folde
 const AudioTagReader* AudioTagReader::Loaded() {
     static const std::optional<AudioTagReader> reader = []() -> std::optional<AudioTagReader> {
         const std::filesystem::path programDir = settings::ProgramDirectory();
-        for (const auto& folder : {programDir, (programDir / project::kPluginFolderFromProgram).lexically_normal()})
+        for (const auto& folder : {programDir, project::InstalledPluginFolder(programDir)})
             if (const auto read = LoadFrom(folder)) return AudioTagReader(*read);
         return std::nullopt;
     }();

@@ -36,8 +36,7 @@ std::vector<std::string> ListFolder(const std::string& folderPath) {
 
 std::vector<std::string> ListPluginFiles(const std::string& programDir) {
     std::vector<std::string> files = ListFolder(programDir);
-    const auto installedFolder = (std::filesystem::path(programDir) / project::kPluginFolderFromProgram).lexically_normal();
-    std::vector<std::string> installed = ListFolder(installedFolder.string());
+    std::vector<std::string> installed = ListFolder(project::InstalledPluginFolder(programDir).string());
     files.insert(files.end(), installed.begin(), installed.end());
     return files;
 }
