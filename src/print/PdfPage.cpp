@@ -50,18 +50,25 @@ struct Compression {
 QByteArray Deflated(const QImage& band, bool grey, Compression& c) {
     if (!c.compressor) return {};
     const int width = band.width();
-    c.samples.resize(static_cast<std::size_t>(width) * band.height() * (grey ? 1 : 3));
+    const int channels = grey ? 1 : 3;
+    c.samples.resize((static_cast<std::size_t>(width) * channels + 1) * band.height());
     uchar* out = c.samples.data();
     for (int y = 0; y < band.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(band.constScanLine(y));
+        // Each row as PNG's "Sub" filter writes it: every sample less the one a pixel before.
+        // Flat colours and smooth shades become runs that compress several times faster.
+        *out++ = 1;
+        QRgb before = 0;
         for (int x = 0; x < width; ++x) {
+            const QRgb pixel = row[x];
             if (grey) {
-                *out++ = static_cast<uchar>(qGray(row[x]));
+                *out++ = static_cast<uchar>(qGray(pixel) - qGray(before));
             } else {
-                *out++ = static_cast<uchar>(qRed(row[x]));
-                *out++ = static_cast<uchar>(qGreen(row[x]));
-                *out++ = static_cast<uchar>(qBlue(row[x]));
+                *out++ = static_cast<uchar>(qRed(pixel) - qRed(before));
+                *out++ = static_cast<uchar>(qGreen(pixel) - qGreen(before));
+                *out++ = static_cast<uchar>(qBlue(pixel) - qBlue(before));
             }
+            before = pixel;
         }
     }
     // Of the room for the worst case, only what the compressed samples fill is ever touched.
@@ -154,7 +161,8 @@ bool PdfPage::Write(const QString& title, const std::function<bool(std::string_v
     for (const Image& image : images_) {
         ok = ok && object("<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(image.width) + " /Height " +
                               QByteArray::number(image.height) + " /ColorSpace " +
-                              (grey_ ? "/DeviceGray" : "/DeviceRGB") + " /BitsPerComponent 8 /Filter /FlateDecode /Length " +
+                              (grey_ ? "/DeviceGray" : "/DeviceRGB") + " /BitsPerComponent 8 /Filter /FlateDecode /DecodeParms << /Predictor 11 /Colors " +
+                              (grey_ ? "1" : "3") + " /Columns " + QByteArray::number(image.width) + " >> /Length " +
                               QByteArray::number(image.deflated.size()) + " >>",
                           &image.deflated);
     }

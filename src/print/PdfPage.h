@@ -1,8 +1,8 @@
 #pragma once
 // One page of a print job written as PDF by the program itself. Qt's PDF writer compresses
 // every image at zlib's default level on the painting thread, which took most of a print job's
-// time; here each band of the label is compressed at the fastest level while the next bands
-// render. The pixels stay as rendered (Flate is lossless).
+// time; here each band of the label is filtered as PNG does and compressed at the fastest level
+// while the next bands render. The pixels stay as rendered (both are lossless).
 #include <QByteArray>
 #include <QColor>
 #include <QRect>
