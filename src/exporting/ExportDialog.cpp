@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -42,14 +41,10 @@ ExportDialog::ExportDialog(settings::AppSettings& settings, QWidget* parent) : Q
     widgets::AddNumberRow(*grid, 0, 0, QString::fromUtf8("解像度(&R)"), dpi_, QStringLiteral("dpi"));
 
     const widgets::DialogButtons okCancel = widgets::MakeOkCancel(*this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okCancel.ok);
-    buttons->addWidget(okCancel.cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(formats);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(widgets::ButtonRow({okCancel.ok, okCancel.cancel}));
     okCancel.ok->setFocus();
     widgets::FixDialogSize(*this, 0, 0);
 }

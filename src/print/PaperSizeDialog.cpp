@@ -66,14 +66,10 @@ PaperSizeDialog::PaperSizeDialog(document::DocHeader& header, QWidget* parent) :
     fields->addSpacing(20);
     fields->addLayout(presets);
     fields->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okCancel.ok);
-    buttons->addWidget(okCancel.cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(message);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
+    layout->addLayout(widgets::ButtonRow({okCancel.ok, okCancel.cancel}));
     okCancel.ok->setFocus();
     // No template size is known for it: fixed at what its contents need.
     widgets::FixDialogSize(*this, 0, 0);

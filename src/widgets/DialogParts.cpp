@@ -36,6 +36,13 @@ QBoxLayout* ButtonColumn(std::initializer_list<QPushButton*> buttons) {
     return column;
 }
 
+QBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton* button : buttons) row->addWidget(button);
+    return row;
+}
+
 void AddNumberRow(QGridLayout& grid, int row, int column, const QString& label, widgets::NumberField* field,
                   const QString& unit) {
     auto* caption = new QLabel(label);
@@ -50,10 +57,7 @@ DialogButtons AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const QStrin
     layout.addStretch(1);
     layout.addWidget(MakeSeparator(dialog));
     DialogButtons buttons = MakeOkCancel(dialog);
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    row->addWidget(buttons.ok);
-    row->addWidget(buttons.cancel);
+    QBoxLayout* row = ButtonRow({buttons.ok, buttons.cancel});
     if (!applyText.isEmpty()) {
         buttons.apply = MakeButton(dialog, applyText, applyId);
         buttons.apply->setEnabled(false);

@@ -40,6 +40,10 @@ DialogButtons MakeOkCancel(QDialog& dialog);
 // have them.
 QBoxLayout* ButtonColumn(std::initializer_list<QPushButton*> buttons);
 
+// The buttons side by side at the right of a row, as dialogs with the buttons at the bottom
+// have them.
+QBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);
+
 // OK accepts and ｷｬﾝｾﾙ rejects the dialog; Apply, when `applyText` is not empty, starts disabled
 // and is left to the caller to connect.
 DialogButtons AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const QString& applyText, int applyId);
