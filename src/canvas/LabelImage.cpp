@@ -22,9 +22,9 @@ void PaintLabelImage(QImage& image, const document::LabelDocument& doc, render::
     Paint(image, doc, {0, 0}, image.size(), target);
 }
 
-void PaintLabelRegion(QImage& image, const document::LabelDocument& doc, int side, QPoint corner,
+void PaintLabelRegion(QImage& image, const document::LabelDocument& doc, QSize labelSize, QPoint corner,
                       render::RenderTarget target, ScaledPictures* pictures) {
-    Paint(image, doc, -corner, {side, side}, target, pictures);
+    Paint(image, doc, -corner, labelSize, target, pictures);
 }
 
 int LabelImageSide(const document::LabelDocument& doc, float pixelsPerMm) {

@@ -14,10 +14,10 @@ class ScaledPictures;
 // Paints `doc` at (0, 0) with its outer diameter across the image's width and height.
 void PaintLabelImage(QImage& image, const document::LabelDocument& doc, render::RenderTarget target);
 
-// Paints the part of `doc` rendered `side` pixels across that starts at `corner` of its bounding
-// square: the same pixels as that part of a whole image of the label at that size. With
-// `pictures`, the pictures are kept stretched there between calls.
-void PaintLabelRegion(QImage& image, const document::LabelDocument& doc, int side, QPoint corner,
+// Paints the part of `doc` rendered `labelSize` pixels across and down that starts at `corner` of
+// its bounding square: the same pixels as that part of a whole image of the label at that size.
+// With `pictures`, the pictures are kept stretched there between calls.
+void PaintLabelRegion(QImage& image, const document::LabelDocument& doc, QSize labelSize, QPoint corner,
                       render::RenderTarget target, ScaledPictures* pictures = nullptr);
 
 // A 300 mm label at 1200 dpi needs 14173 pixels; anything larger is a typing error.

@@ -1,6 +1,5 @@
 #include "PrinterBands.h"
 
-#include <QPainter>
 #include <QThreadPool>
 #include <algorithm>
 #include <atomic>
@@ -8,8 +7,7 @@
 #include <mutex>
 #include <vector>
 
-#include "PainterCanvas.h"
-#include "render/LabelRenderer.h"
+#include "LabelImage.h"
 
 namespace quillora::canvas {
 
@@ -19,11 +17,8 @@ namespace {
 // by many pictures costs more); every band draws all the layers again, which costs with more.
 constexpr int kBands = 8;
 
-void PaintBand(QImage& band, const document::LabelDocument& doc, int top, int widthDev, int heightDev) {
-    const int outerMm = doc.SafeOuterMm();
-    QPainter painter(&band);
-    PainterCanvas canvas(painter);
-    render::RenderLabel(canvas, doc, 0, -top, outerMm, outerMm, widthDev, heightDev, render::RenderTarget::Printer);
+void PaintBand(QImage& band, const document::LabelDocument& doc, int top, const BandLayout& layout) {
+    PaintLabelRegion(band, doc, {layout.widthDev, layout.heightDev}, {0, top}, render::RenderTarget::Printer);
 }
 
 // Calls work(i, thread) for every i below `count`, on the calling thread and `threads` - 1 pool
@@ -83,7 +78,7 @@ bool RenderPrinterBands(const document::LabelDocument& doc, const BandLayout& la
         const int top = i * layout.bandRows;
         const auto slot = static_cast<std::size_t>(thread);
         QImage band = RowsOf(slotBits[slot], slotImages[slot], 0, std::min(layout.bandRows, layout.heightDev - top));
-        PaintBand(band, doc, top, layout.widthDev, layout.heightDev);
+        PaintBand(band, doc, top, layout);
         take(i, thread, band);
     });
     return true;
@@ -96,7 +91,7 @@ void PaintPrinterImage(QImage& image, const document::LabelDocument& doc, int th
     ForEachBand(layout.BandCount(), std::clamp(threads, 1, std::max(1, layout.BandCount())), [&](int i, int) {
         const int top = i * layout.bandRows;
         QImage band = RowsOf(bits, image, top, std::min(layout.bandRows, layout.heightDev - top));
-        PaintBand(band, doc, top, layout.widthDev, layout.heightDev);
+        PaintBand(band, doc, top, layout);
     });
 }
 

@@ -20,7 +20,7 @@ const QImage& ViewBitmap::Region(const document::LabelDocument& doc, int side, c
         if (kept.isEmpty())
             below_.Paint(pixels, doc, side, strip.topLeft(), &pictures_);
         else
-            PaintLabelRegion(pixels, doc, side, strip.topLeft(), render::RenderTarget::View, &pictures_);
+            PaintLabelRegion(pixels, doc, {side, side}, strip.topLeft(), render::RenderTarget::View, &pictures_);
         painter.drawImage(strip.topLeft() - region.topLeft(), pixels);
     }
     pictures_.End();
