@@ -30,13 +30,9 @@ std::int32_t Adjust(const std::optional<PointRange>& range, const char* option, 
 
 PrintGeometry DiscSquare(const document::LabelDocument& doc, const DiscPlan& plan, double dotsPerMm) {
     const int outerMm = doc.SafeOuterMm();
-    const auto dots = [dotsPerMm](double mm) { return static_cast<int>(std::lround(mm * dotsPerMm)); };
-    PrintGeometry g;
-    g.hScale = g.vScale = static_cast<float>(dotsPerMm);
-    g.originX = dots((plan.pageMm - outerMm) / 2 + plan.withinPage.xTenths / 10.0);
-    g.originY = dots((plan.pageMm - outerMm) / 2 + plan.withinPage.yTenths / 10.0);
-    g.widthDev = g.heightDev = dots(outerMm);
-    return g;
+    const double marginMm = (plan.pageMm - outerMm) / 2;
+    return SquareAtMm(marginMm + plan.withinPage.xTenths / 10.0, marginMm + plan.withinPage.yTenths / 10.0, outerMm,
+                      dotsPerMm);
 }
 
 QPageSize DiscPage(const DiscPlan& plan) {

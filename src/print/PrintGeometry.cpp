@@ -1,5 +1,6 @@
 #include "print/PrintGeometry.h"
 
+#include <cmath>
 #include <cstdint>
 
 #include "render/DeviceUnits.h"
@@ -25,6 +26,16 @@ PrintGeometry ComputePrintGeometry(const PrintableArea& area, int marginLeft, in
     g.heightDev = render::ToDevice(outerMm, g.vScale);
     g.markLength = render::TruncateToDevice(g.hScale * kMarkLengthMm);
     g.markGap = render::TruncateToDevice(g.hScale * kMarkGapMm);
+    return g;
+}
+
+PrintGeometry SquareAtMm(double leftMm, double topMm, double sideMm, double dotsPerMm) {
+    const auto dots = [dotsPerMm](double mm) { return static_cast<int>(std::lround(mm * dotsPerMm)); };
+    PrintGeometry g;
+    g.hScale = g.vScale = static_cast<float>(dotsPerMm);
+    g.originX = dots(leftMm);
+    g.originY = dots(topMm);
+    g.widthDev = g.heightDev = dots(sideMm);
     return g;
 }
 

@@ -24,6 +24,11 @@ struct PrintGeometry {
 
 PrintGeometry ComputePrintGeometry(const PrintableArea& area, int marginLeft, int marginTop, int outerMm);
 
+// A square of `sideMm` whose top-left corner is at (`leftMm`, `topMm`) of a page of `dotsPerMm`
+// both ways, every length rounded to the nearest dot: where a sheet's die-cut or a disc tray
+// puts the label, without crop marks.
+PrintGeometry SquareAtMm(double leftMm, double topMm, double sideMm, double dotsPerMm);
+
 // True when the label's square may start or reach beyond the printable area. The crop marks are not
 // counted: they may be cut off.
 bool MayNotFit(const PrintableArea& area, int marginLeft, int marginTop, int outerMm);

@@ -19,16 +19,11 @@ QPageSize SheetPaper(const sheets::LabelSheet& sheet) {
 
 std::vector<PrintGeometry> SheetSquares(const SheetJob& job, double outerMm, double dotsPerMm) {
     std::vector<PrintGeometry> squares;
-    const auto dots = [dotsPerMm](double mm) { return static_cast<int>(std::lround(mm * dotsPerMm)); };
     for (const int position : job.positions) {
         if (position < 0 || position >= int(job.sheet.centres.size())) continue;
         const sheets::SheetPoint& centre = job.sheet.centres[position];
-        PrintGeometry g;
-        g.hScale = g.vScale = static_cast<float>(dotsPerMm);
-        g.originX = dots(centre.x - outerMm / 2.0 + job.offset.xTenths / 10.0);
-        g.originY = dots(centre.y - outerMm / 2.0 + job.offset.yTenths / 10.0);
-        g.widthDev = g.heightDev = dots(outerMm);
-        squares.push_back(g);
+        squares.push_back(SquareAtMm(centre.x - outerMm / 2.0 + job.offset.xTenths / 10.0,
+                                     centre.y - outerMm / 2.0 + job.offset.yTenths / 10.0, outerMm, dotsPerMm));
     }
     return squares;
 }
