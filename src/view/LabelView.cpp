@@ -109,9 +109,7 @@ void LabelView::RepaintLabelArea() {
 void LabelView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     scroll_ = {};
-    // The label's place changes with the window's size and the zoom only; painting reads it.
-    const QSize size = ClientSize();
-    origin_ = {ViewOrigin(size.width(), OuterPx()), ViewOrigin(size.height(), OuterPx())};
+    PlaceLabel();
     StoreUnzoomedPlace();
     UpdateScrollBars();
 }
@@ -119,6 +117,12 @@ void LabelView::resizeEvent(QResizeEvent* event) {
 ViewScale LabelView::Scale() const { return ViewScale(doc_.SafeOuterMm(), zoom_); }
 
 int LabelView::OuterPx() const { return Scale().OuterPx(); }
+
+void LabelView::PlaceLabel() {
+    // The label's place changes with the window's size and the zoom only; painting reads it.
+    const QSize size = ClientSize();
+    origin_ = {ViewOrigin(size.width(), OuterPx()), ViewOrigin(size.height(), OuterPx())};
+}
 
 void LabelView::StoreUnzoomedPlace() {
     const QSize size = ClientSize();
@@ -137,7 +141,7 @@ void LabelView::SetZoom(int percent, QPoint anchor) {
     zoom_ = percent;
     const ViewScale after = Scale();
     const QSize size = ClientSize();
-    origin_ = {ViewOrigin(size.width(), after.OuterPx()), ViewOrigin(size.height(), after.OuterPx())};
+    PlaceLabel();
     scroll_ = {ScrollKeeping(anchor.x(), oldOrigin.x(), scroll_.x(), before, origin_.x(), after,
                              ScrollBarMaximum(after.OuterPx(), size.width())),
                ScrollKeeping(anchor.y(), oldOrigin.y(), scroll_.y(), before, origin_.y(), after,

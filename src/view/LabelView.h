@@ -64,6 +64,8 @@ private:
     void OnScrollAction(QScrollBar* bar, int action, int& offset, int clientExtent);
     void UpdateScrollBars();
     ViewScale Scale() const;
+    // The label square's corner centred in the window, or under the rulers when it is larger.
+    void PlaceLabel();
     // The label file's view fields count at 100%: the place and scroll as they would be there.
     void StoreUnzoomedPlace();
     void PaintLabel(QPainter& painter);
