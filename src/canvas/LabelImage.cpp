@@ -9,10 +9,10 @@ namespace quillora::canvas {
 namespace {
 
 void Paint(QImage& image, const document::LabelDocument& doc, QPoint origin, QSize size, render::RenderTarget target,
-           ScaledPictures* pictures = nullptr) {
+           ScaledPictures* pictures = nullptr, int pictureThreads = RenderThreads()) {
     const int outerMm = doc.SafeOuterMm();
     QPainter painter(&image);
-    PainterCanvas canvas(painter, pictures);
+    PainterCanvas canvas(painter, pictures, pictureThreads);
     render::RenderLabel(canvas, doc, origin.x(), origin.y(), outerMm, outerMm, size.width(), size.height(), target);
 }
 
@@ -23,8 +23,8 @@ void PaintLabelImage(QImage& image, const document::LabelDocument& doc, render::
 }
 
 void PaintLabelRegion(QImage& image, const document::LabelDocument& doc, QSize labelSize, QPoint corner,
-                      render::RenderTarget target, ScaledPictures* pictures) {
-    Paint(image, doc, -corner, labelSize, target, pictures);
+                      render::RenderTarget target, ScaledPictures* pictures, int pictureThreads) {
+    Paint(image, doc, -corner, labelSize, target, pictures, pictureThreads);
 }
 
 int LabelImageSide(const document::LabelDocument& doc, float pixelsPerMm) {

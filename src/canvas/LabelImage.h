@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPoint>
 
+#include "RenderThreads.h"
 #include "document/LabelDocument.h"
 #include "render/LabelRenderer.h"
 
@@ -16,9 +17,11 @@ void PaintLabelImage(QImage& image, const document::LabelDocument& doc, render::
 
 // Paints the part of `doc` rendered `labelSize` pixels across and down that starts at `corner` of
 // its bounding square: the same pixels as that part of a whole image of the label at that size.
-// With `pictures`, the pictures are kept stretched there between calls.
+// With `pictures`, the pictures are kept stretched there between calls. A picture's rows are
+// shared among at most `pictureThreads` threads.
 void PaintLabelRegion(QImage& image, const document::LabelDocument& doc, QSize labelSize, QPoint corner,
-                      render::RenderTarget target, ScaledPictures* pictures = nullptr);
+                      render::RenderTarget target, ScaledPictures* pictures = nullptr,
+                      int pictureThreads = RenderThreads());
 
 // A 300 mm label at 1200 dpi needs 14173 pixels; anything larger is a typing error.
 inline constexpr int kMaxImageSide = 16384;

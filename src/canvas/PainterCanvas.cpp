@@ -23,7 +23,8 @@
 namespace quillora::canvas {
 
 
-PainterCanvas::PainterCanvas(QPainter& painter, ScaledPictures* pictures) : painter_(painter), pictures_(pictures) {
+PainterCanvas::PainterCanvas(QPainter& painter, ScaledPictures* pictures, int pictureThreads)
+    : painter_(painter), pictures_(pictures), pictureThreads_(pictureThreads) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -140,7 +141,7 @@ void PainterCanvas::DrawPicture(const document::Picture& picture, const render::
         EllipseSpans keptSpans({kept.left + dx, kept.top + dy, kept.right + dx, kept.bottom + dy}, 0, image->height());
         const QRect disc(kept.left + dx, kept.top + dy, kept.right - kept.left, kept.bottom - kept.top);
         if (pictures_ == nullptr || !pictures_->Draw(*image, picture, rect.translated(dx, dy), disc, keptSpans))
-            PictureStretch::Draw(*image, picture, rect.translated(dx, dy), keptSpans);
+            PictureStretch::Draw(*image, picture, rect.translated(dx, dy), keptSpans, pictureThreads_);
         return;
     }
     // Other devices (a printer page) get the rows wrapped as they are, drawn upside down since

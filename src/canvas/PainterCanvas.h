@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <optional>
 
+#include "RenderThreads.h"
 #include "render/Canvas.h"
 
 class QPainter;
@@ -16,8 +17,9 @@ class ScaledPictures;
 class PainterCanvas : public render::Canvas {
 public:
     // The painter must be active on its device for the canvas's lifetime. With `pictures`, pictures
-    // drawn into an image come from (and are kept in) it.
-    explicit PainterCanvas(QPainter& painter, ScaledPictures* pictures = nullptr);
+    // drawn into an image come from (and are kept in) it. A picture's rows are shared among at
+    // most `pictureThreads` threads.
+    explicit PainterCanvas(QPainter& painter, ScaledPictures* pictures = nullptr, int pictureThreads = RenderThreads());
 
     render::DeviceSize Size() const override;
     void FillRect(const render::DeviceRect& rect, document::Colour colour) override;
@@ -38,6 +40,7 @@ private:
 
     QPainter& painter_;
     ScaledPictures* pictures_;
+    int pictureThreads_;
     std::optional<QFontMetrics> metrics_;
     int cellHeight_ = 0;
     int angle_ = 0;

@@ -21,7 +21,7 @@ int Sample(std::int64_t d, std::int64_t n, std::int64_t size) { return static_ca
 
 // The picture stretched into `dest`, on the rows of `visible` and in each row within spanOf(y).
 void Stretch(QImage& target, const document::Picture& picture, const QRect& dest, const QRect& visible,
-             const std::function<Span(int)>& spanOf) {
+             int threads, const std::function<Span(int)>& spanOf) {
     if (visible.isEmpty() || picture.width <= 0 || picture.height <= 0) return;
 
     std::vector<int> columnOffset(static_cast<std::size_t>(visible.width()));
@@ -52,7 +52,7 @@ void Stretch(QImage& target, const document::Picture& picture, const QRect& dest
     const int rows = visible.height();
     const std::int64_t area = std::int64_t{rows} * visible.width();
     const int workers = static_cast<int>(std::clamp<std::int64_t>(
-        std::min<std::int64_t>(QThreadPool::globalInstance()->maxThreadCount(), area / kPixelsPerWorker), 1,
+        std::min<std::int64_t>(threads, area / kPixelsPerWorker), 1,
         kMaxWorkers));
     std::latch done(workers - 1);
     for (int w = 1; w < workers; ++w) {
@@ -75,16 +75,17 @@ bool PictureStretch::Supports(const QImage& target) {
 }
 
 void PictureStretch::Draw(QImage& target, const document::Picture& picture, const QRect& dest,
-                          const EllipseSpans& kept) {
+                          const EllipseSpans& kept, int threads) {
     QRect visible = dest.intersected(target.rect());
     visible.setTop(std::max(visible.top(), kept.FirstRow()));
     visible.setBottom(std::min(visible.bottom(), kept.EndRow() - 1));
-    Stretch(target, picture, dest, visible, [&kept](int y) { return kept.Row(y); });
+    Stretch(target, picture, dest, visible, threads, [&kept](int y) { return kept.Row(y); });
 }
 
-void PictureStretch::DrawWhole(QImage& target, const document::Picture& picture, const QRect& dest) {
+void PictureStretch::DrawWhole(QImage& target, const document::Picture& picture, const QRect& dest, int threads) {
     const QRect visible = dest.intersected(target.rect());
-    Stretch(target, picture, dest, visible, [&visible](int) { return Span{visible.left(), visible.right() + 1}; });
+    Stretch(target, picture, dest, visible, threads,
+            [&visible](int) { return Span{visible.left(), visible.right() + 1}; });
 }
 
 }  // namespace quillora::canvas

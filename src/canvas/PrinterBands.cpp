@@ -17,8 +17,11 @@ namespace {
 // by many pictures costs more); every band draws all the layers again, which costs with more.
 constexpr int kBands = 8;
 
-void PaintBand(QImage& band, const document::LabelDocument& doc, int top, const BandLayout& layout) {
-    PaintLabelRegion(band, doc, {layout.widthDev, layout.heightDev}, {0, top}, render::RenderTarget::Printer);
+// Bands on several threads leave the pictures' rows to their own thread: sharing them out too
+// would run more threads than cores, each band waiting on its pictures' helpers.
+void PaintBand(QImage& band, const document::LabelDocument& doc, int top, const BandLayout& layout, int threads) {
+    PaintLabelRegion(band, doc, {layout.widthDev, layout.heightDev}, {0, top}, render::RenderTarget::Printer, nullptr,
+                     std::max(1, RenderThreads() / threads));
 }
 
 // Calls work(i, thread) for every i below `count`, on the calling thread and `threads` - 1 pool
@@ -53,8 +56,6 @@ QImage RowsOf(uchar* bits, const QImage& image, int top, int rows) {
 
 }  // namespace
 
-int RenderThreads() { return std::max(1, QThreadPool::globalInstance()->maxThreadCount()); }
-
 int PrinterBandRows(int widthDev, int heightDev, qsizetype maxBytes) {
     const qsizetype rowBytes = qsizetype{std::max(widthDev, 1)} * 4;
     const int byMemory = static_cast<int>(std::clamp<qsizetype>(maxBytes / rowBytes, 1, std::max(heightDev, 1)));
@@ -78,7 +79,7 @@ bool RenderPrinterBands(const document::LabelDocument& doc, const BandLayout& la
         const int top = i * layout.bandRows;
         const auto slot = static_cast<std::size_t>(thread);
         QImage band = RowsOf(slotBits[slot], slotImages[slot], 0, std::min(layout.bandRows, layout.heightDev - top));
-        PaintBand(band, doc, top, layout);
+        PaintBand(band, doc, top, layout, threads);
         take(i, thread, band);
     });
     return true;
@@ -88,10 +89,11 @@ void PaintPrinterImage(QImage& image, const document::LabelDocument& doc, int th
     if (image.isNull()) return;
     const BandLayout layout{image.width(), image.height(), PrinterBandRows(image.width(), image.height(), image.sizeInBytes())};
     uchar* const bits = image.bits();
-    ForEachBand(layout.BandCount(), std::clamp(threads, 1, std::max(1, layout.BandCount())), [&](int i, int) {
+    threads = std::clamp(threads, 1, std::max(1, layout.BandCount()));
+    ForEachBand(layout.BandCount(), threads, [&](int i, int) {
         const int top = i * layout.bandRows;
         QImage band = RowsOf(bits, image, top, std::min(layout.bandRows, layout.heightDev - top));
-        PaintBand(band, doc, top, layout);
+        PaintBand(band, doc, top, layout, threads);
     });
 }
 

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <functional>
 
+#include "RenderThreads.h"
 #include "document/LabelDocument.h"
 
 namespace quillora::canvas {
@@ -16,9 +17,6 @@ struct BandLayout {
 
     int BandCount() const { return bandRows <= 0 || heightDev <= 0 ? 0 : (heightDev + bandRows - 1) / bandRows; }
 };
-
-// Threads a render uses by default: as many as the global thread pool allows.
-int RenderThreads();
 
 // Rows of a band: an eighth of the square, whatever the threads, so that the pixels do not depend
 // on them (the rasteriser steps a slanted edge from the band's top), and at most `maxBytes`.

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "PictureStretch.h"
+#include "RenderThreads.h"
 
 namespace quillora::canvas {
 
@@ -61,7 +62,7 @@ const ScaledPictures::Entry* ScaledPictures::Find(const document::Picture& pictu
     if (owner == doc_->pictures.end() || pixelCount_ + count > kPixelBudget) return nullptr;
     QImage pixels(area.size(), QImage::Format_RGB32);
     if (pixels.isNull()) return nullptr;
-    PictureStretch::DrawWhole(pixels, picture, dest.translated(-area.topLeft()));
+    PictureStretch::DrawWhole(pixels, picture, dest.translated(-area.topLeft()), RenderThreads());
     pixelCount_ += count;
     return &entries_.emplace(key, Entry{*owner, area.translated(-disc.topLeft()), std::move(pixels)}).first->second;
 }

@@ -170,6 +170,28 @@ TEST_P(PictureTargets, PicturesAreStretchedUpsideUpWithoutSmoothing) {
         }
 }
 
+// A picture's rows shared among any number of threads make the same image, every row written
+// once: bands on several threads give their pictures one thread, the view all of the pool's.
+TEST(PainterCanvas, PictureRowsSharedAmongThreadsMakeTheSameImage) {
+    document::Picture picture;
+    picture.width = 333;
+    picture.height = 257;
+    picture.bits.resize(picture.RowBytes() * 257);
+    for (std::size_t i = 0; i < picture.bits.size(); ++i) picture.bits[i] = static_cast<std::uint8_t>(i * 7 + i / 331);
+    const auto draw = [&](int threads) {
+        QImage image(700, 650, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        PainterCanvas canvas(painter, nullptr, threads);
+        canvas.DrawPicture(picture, {-13, 5, 690, 661}, {20, 0, 680, 640});
+        return image;
+    };
+    const QImage one = draw(1);
+    EXPECT_EQ(one.pixel(350, 2), qRgb(0, 0, 0));  // above the picture
+    EXPECT_NE(one.pixel(350, 320), qRgb(0, 0, 0));
+    for (int threads : {2, 3, 4, 9}) EXPECT_EQ(draw(threads), one) << threads << " threads";
+}
+
 // Large pictures are shared out to the global thread pool; with every pool thread taken the
 // drawing must still finish, on the calling thread.
 TEST(PainterCanvas, LargePicturesAreDrawnWhileThePoolIsBusy) {
