@@ -66,7 +66,8 @@ std::shared_ptr<const document::Picture> MakePicture(int seed, int width, int he
 }
 
 // Four of each: at a position, centred, filling the square, filling it with the aspect kept.
-void AddPictureLayer(document::LabelDocument& doc, int i, std::shared_ptr<const document::Picture> picture) {
+document::LayerRecord& AddPictureLayer(document::LabelDocument& doc, int i,
+                                       std::shared_ptr<const document::Picture> picture) {
     document::LayerRecord& layer = AddLayer(doc, document::LayerKind::Picture);
     StoreUtf8(layer.picturePath, "/pictures/photo" + std::to_string(i) + ".jpg");
     layer.placement = i % 4 == 3 ? 2 : i % 4;
@@ -79,6 +80,7 @@ void AddPictureLayer(document::LabelDocument& doc, int i, std::shared_ptr<const 
     layer.posY = 60 - 3 * i;
     int slot = static_cast<int>(&layer - doc.layers.data());
     doc.pictures[slot] = std::move(picture);
+    return layer;
 }
 
 std::unique_ptr<document::LabelDocument> NewLabel() {
@@ -128,7 +130,9 @@ std::shared_ptr<const document::Picture> MakePictureOfMegapixels(int megapixels)
 
 std::unique_ptr<document::LabelDocument> MakePictureLabel(int layers, std::shared_ptr<const document::Picture> picture) {
     auto doc = NewLabel();
-    for (int i = 0; i < layers; ++i) AddPictureLayer(*doc, i, picture);
+    // Filling the square keeps the aspect, so no picture covers the disc and hides those below:
+    // every layer is drawn.
+    for (int i = 0; i < layers; ++i) AddPictureLayer(*doc, i, picture).keepAspect = 1;
     return doc;
 }
 

@@ -13,7 +13,8 @@ std::unique_ptr<document::LabelDocument> MakeHeavyDocument();
 // A 4:3 picture of about `megapixels` million pixels.
 std::shared_ptr<const document::Picture> MakePictureOfMegapixels(int megapixels);
 
-// A label of `layers` picture layers in the heavy label's placements, all showing `picture`.
+// A label of `layers` picture layers in the heavy label's placements, all showing `picture`, none
+// covering the disc.
 std::unique_ptr<document::LabelDocument> MakePictureLabel(int layers, std::shared_ptr<const document::Picture> picture);
 
 }  // namespace quillora::bench
