@@ -77,11 +77,13 @@ DiscPlan FileDiscPlan(int outerMm, settings::PrinterOffset offset) {
 
 PrintResult PrintOnDisc(QPrinter& printer, const document::LabelDocument& doc, const DiscPlan& plan) {
     const QPageLayout paper(DiscPage(plan), QPageLayout::Portrait, QMarginsF());
-    PdfPage page(paper.fullRectPoints().size(), printer.resolution(), {}, printer.colorMode() == QPrinter::GrayScale);
-    page.DrawLabelSquare(doc, DiscSquare(doc, plan, printer.resolution() / 25.4));
     JobOptions options = plan.options;
     if (printer.copyCount() > 1) options.emplace_back("copies", std::to_string(printer.copyCount()));
-    return DeliverPdf(printer, doc, page, options);
+    return DeliverPdf(printer, doc, [&] {
+        PdfPage page(paper.fullRectPoints().size(), printer.resolution(), {}, printer.colorMode() == QPrinter::GrayScale);
+        page.DrawLabelSquare(doc, DiscSquare(doc, plan, printer.resolution() / 25.4));
+        return page;
+    }, options);
 }
 
 }  // namespace quillora::print

@@ -65,18 +65,20 @@ bool LabelMayNotFit(const QPrinter& printer, const document::LabelDocument& doc)
 }
 
 PrintResult PrintDocument(QPrinter& printer, const document::LabelDocument& doc, settings::PrinterOffset offset) {
-    PdfPage page = PdfPage::ForPrinter(printer);
-    const PrintableArea area = PrintableAreaOf(printer);
-    const PrintGeometry geometry = PaperGeometry(area, doc, offset);
-    // What the renderer whitens outside the disc, over the whole printable area.
-    page.FillRect({0, 0, area.widthDots, area.heightDots}, qRgb(255, 255, 255));
-    page.DrawLabelSquare(doc, geometry);
-    if (doc.header.cropMarks != 0) {
-        for (const auto& [a, b] : CropMarkSegments(geometry)) {
-            page.FillRect(QRect(QPoint(a.x, a.y), QPoint(b.x, b.y)).normalized(), qRgb(0, 0, 0));
+    return DeliverPdf(printer, doc, [&] {
+        PdfPage page = PdfPage::ForPrinter(printer);
+        const PrintableArea area = PrintableAreaOf(printer);
+        const PrintGeometry geometry = PaperGeometry(area, doc, offset);
+        // What the renderer whitens outside the disc, over the whole printable area.
+        page.FillRect({0, 0, area.widthDots, area.heightDots}, qRgb(255, 255, 255));
+        page.DrawLabelSquare(doc, geometry);
+        if (doc.header.cropMarks != 0) {
+            for (const auto& [a, b] : CropMarkSegments(geometry)) {
+                page.FillRect(QRect(QPoint(a.x, a.y), QPoint(b.x, b.y)).normalized(), qRgb(0, 0, 0));
+            }
         }
-    }
-    return DeliverPdf(printer, doc, page, PrinterJobOptions(printer));
+        return page;
+    }, PrinterJobOptions(printer));
 }
 
 PrintResult WithPaper(QPrinter& printer, const QPageSize& paper, const std::function<PrintResult()>& job) {
@@ -118,15 +120,17 @@ PrintResult DeliverJob(QPrinter& printer, const document::LabelDocument& doc, co
     return {paint() ? PrintOutcome::Printed : PrintOutcome::SpoolerFailed, {}};
 }
 
-PrintResult DeliverPdf(const QPrinter& printer, const document::LabelDocument& doc, const PdfPage& page,
-                       const JobOptions& options) {
+PrintResult DeliverPdf(const QPrinter& printer, const document::LabelDocument& doc,
+                       const std::function<PdfPage()>& makePage, const JobOptions& options) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         return DeliverFile(printer.outputFileName(), doc, [&](document::ReplacementFile& file) {
-            return page.Write(printer.docName(), [&](std::string_view bytes) { return file.Write(bytes); });
+            return makePage().Write(printer.docName(), [&](std::string_view bytes) { return file.Write(bytes); });
         });
     }
+    // Asked before the label is rendered, which takes a while at the printer's resolution.
+    if (auto refusal = QueueRefusal(printer.printerName())) return {PrintOutcome::SpoolerFailed, *refusal};
     QTemporaryFile file(QDir::tempPath() + QStringLiteral("/quillora-job-XXXXXX.pdf"));
-    const bool written = file.open() && page.Write(printer.docName(), [&](std::string_view bytes) {
+    const bool written = file.open() && makePage().Write(printer.docName(), [&](std::string_view bytes) {
         return file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
     }) && file.flush();
     if (!written) return {PrintOutcome::SpoolerFailed, QStringLiteral("the page was not written")};

@@ -57,9 +57,11 @@ PrintResult WithPaper(QPrinter& printer, const QPageSize& paper, const std::func
 PrintResult DeliverPage(QPrinter& printer, const document::LabelDocument& doc, const QPageSize& paper,
                         const std::function<void(QPainter&)>& paint);
 
-// Sends the page as the job for `doc`, the way DeliverJob does; a queue gets `options`.
-PrintResult DeliverPdf(const QPrinter& printer, const document::LabelDocument& doc, const PdfPage& page,
-                       const JobOptions& options);
+// Sends the page `makePage` draws as the job for `doc`, the way DeliverJob does; a queue gets
+// `options`. A queue's refusal, or a file output naming the label itself, is told before the page
+// is drawn.
+PrintResult DeliverPdf(const QPrinter& printer, const document::LabelDocument& doc,
+                       const std::function<PdfPage()>& makePage, const JobOptions& options);
 
 // Sends what `paint` puts on the printer as the job for `doc`, the way PrintDocument does: a
 // queue's refusal, and a file output beside its name, renamed only when complete.

@@ -5,7 +5,6 @@
 
 #include "print/CupsClient.h"
 #include "print/PrintDocument.h"
-#include "print/QueueState.h"
 
 namespace quillora::print {
 namespace {
@@ -48,7 +47,6 @@ JobOptions PrinterJobOptions(const QPrinter& printer) {
 PrintResult SendToQueue(const QPrinter& printer, const QString& pdfPath, const JobOptions& options) {
     const CupsClient* cups = Cups();
     if (!cups) return {PrintOutcome::SpoolerFailed, QStringLiteral("no print system")};
-    if (auto refusal = QueueRefusal(printer.printerName())) return {PrintOutcome::SpoolerFailed, *refusal};
     cups_option_t* list = nullptr;
     int count = 0;
     for (const auto& [name, value] : options) count = cups->addOption(name.c_str(), value.c_str(), count, &list);

@@ -18,7 +18,7 @@ using JobOptions = std::vector<std::pair<std::string, std::string>>;
 JobOptions PrinterJobOptions(const QPrinter& printer);
 
 // Sends the file to the printer's queue (its name without an instance) titled with the
-// printer's document name; a queue that refuses jobs gets nothing.
+// printer's document name. The caller asks first whether the queue takes jobs (QueueRefusal).
 PrintResult SendToQueue(const QPrinter& printer, const QString& pdfPath, const JobOptions& options);
 
 }  // namespace quillora::print

@@ -34,11 +34,13 @@ bool LabelMissesDieCut(const SheetJob& job, int outerMm) {
 
 PrintResult PrintOnSheet(QPrinter& printer, const document::LabelDocument& doc, const SheetJob& job) {
     return WithPaper(printer, SheetPaper(job.sheet), [&] {
-        PdfPage page = PdfPage::ForPrinter(printer);
-        for (const PrintGeometry& square : SheetSquares(job, doc.SafeOuterMm(), printer.resolution() / 25.4)) {
-            page.DrawLabelSquare(doc, square);
-        }
-        return DeliverPdf(printer, doc, page, PrinterJobOptions(printer));
+        return DeliverPdf(printer, doc, [&] {
+            PdfPage page = PdfPage::ForPrinter(printer);
+            for (const PrintGeometry& square : SheetSquares(job, doc.SafeOuterMm(), printer.resolution() / 25.4)) {
+                page.DrawLabelSquare(doc, square);
+            }
+            return page;
+        }, PrinterJobOptions(printer));
     });
 }
 
